@@ -266,6 +266,9 @@ std::variant<ReplayCommand, std::string> parse_replay_line(std::string_view line
 {
     if (isBlank(line))
         return ReplayCommand{};
+    // The parser takes a NUL byte for the end of its input; JSON text never holds one.
+    if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos)
+        return "not JSON: a NUL byte at byte " + std::to_string(nul + 1);
     LineHandler handler;
     if (!json::sax_parse(line.begin(), line.end(), &handler) || !handler.error.empty())
         return handler.error.empty() ? std::string("not JSON") : handler.error;
