@@ -60,7 +60,7 @@ void raise(std::int16_t &counter, std::int16_t limit)
 bool containsRow(const HypothesisTable &table, int count, const Row &row)
 {
     for (int r = 1; r <= count; ++r) {
-        if (table.row(r) == row)
+        if (same_row(table.row(r), row))
             return true;
     }
     return false;
@@ -124,7 +124,7 @@ std::vector<Row> specialisations(const EngineState &state, const Row &x)
 bool equalsSubstituted(const Row &candidate, const Row &g, int a, const std::string &value)
 {
     for (int b = 0; b < kAttributeCount; ++b) {
-        if (candidate[b] != (b == a ? value : g[b]))
+        if (!same_value(candidate[b], b == a ? value : g[b]))
             return false;
     }
     return true;
@@ -144,7 +144,7 @@ std::int16_t generateCandidates(int count, const std::function<const Row &(int)>
         const Row &g = general(i);
         bool differs = false;
         for (int a = 0; a < kAttributeCount; ++a) {
-            if (g[a] == s[a])
+            if (same_value(g[a], s[a]))
                 continue;
             differs = true;
             bool repeated = false;

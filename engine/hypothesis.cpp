@@ -5,39 +5,10 @@
 
 namespace vspace {
 
-namespace {
-
-void checkBounds(int row, int attribute)
+void HypothesisTable::throwOutOfRange(int row, int attribute)
 {
-    if (row < 1 || row > kTableRows || attribute < 1 || attribute > kAttributeCount)
-        throw std::out_of_range("hypothesis table cell (" + std::to_string(row) + ", "
-                                + std::to_string(attribute) + ") is outside the table");
-}
-
-} // namespace
-
-const std::string &HypothesisTable::at(int row, int attribute) const
-{
-    checkBounds(row, attribute);
-    return m_rows[row - 1][attribute - 1];
-}
-
-std::string &HypothesisTable::at(int row, int attribute)
-{
-    checkBounds(row, attribute);
-    return m_rows[row - 1][attribute - 1];
-}
-
-const Row &HypothesisTable::row(int row) const
-{
-    checkBounds(row, 1);
-    return m_rows[row - 1];
-}
-
-Row &HypothesisTable::row(int row)
-{
-    checkBounds(row, 1);
-    return m_rows[row - 1];
+    throw std::out_of_range("hypothesis table cell (" + std::to_string(row) + ", "
+                            + std::to_string(attribute) + ") is outside the table");
 }
 
 std::string row_text(const Row &row)
@@ -63,7 +34,7 @@ bool is_all_any(const Row &row)
 bool accepts(const Row &hypothesis, const Row &instance)
 {
     for (int a = 0; a < kAttributeCount; ++a) {
-        if (hypothesis[a] != kAnyValue && hypothesis[a] != instance[a])
+        if (hypothesis[a] != kAnyValue && !same_value(hypothesis[a], instance[a]))
             return false;
     }
     return true;

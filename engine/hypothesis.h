@@ -23,16 +23,56 @@ using Row = std::array<std::string, kAttributeCount>;
 class HypothesisTable
 {
 public:
-    const std::string &at(int row, int attribute) const;
-    std::string &at(int row, int attribute);
-    const Row &row(int row) const;
-    Row &row(int row);
+    const std::string &at(int row, int attribute) const
+    {
+        checkBounds(row, attribute);
+        return m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(attribute - 1)];
+    }
+    std::string &at(int row, int attribute)
+    {
+        checkBounds(row, attribute);
+        return m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(attribute - 1)];
+    }
+    const Row &row(int row) const
+    {
+        checkBounds(row, 1);
+        return m_rows[static_cast<std::size_t>(row - 1)];
+    }
+    Row &row(int row)
+    {
+        checkBounds(row, 1);
+        return m_rows[static_cast<std::size_t>(row - 1)];
+    }
 
     bool operator==(const HypothesisTable &) const = default;
 
 private:
+    static void checkBounds(int row, int attribute)
+    {
+        if (row < 1 || row > kTableRows || attribute < 1 || attribute > kAttributeCount)
+            throwOutOfRange(row, attribute);
+    }
+    [[noreturn]] static void throwOutOfRange(int row, int attribute);
+
     std::array<Row, kTableRows> m_rows{};
 };
+
+// Exact comparison of two values, quick for the one-character values most rows hold.
+inline bool same_value(const std::string &x, const std::string &y)
+{
+    return x.size() == y.size()
+           && (x.empty() || (x[0] == y[0] && (x.size() == 1 || x.compare(y) == 0)));
+}
+
+// Value-by-value comparison of two rows.
+inline bool same_row(const Row &x, const Row &y)
+{
+    for (std::size_t a = 0; a < x.size(); ++a) {
+        if (!same_value(x[a], y[a]))
+            return false;
+    }
+    return true;
+}
 
 // The six values joined by single commas, as every list shows a row: "Sunny,Warm,?,Strong,?,?".
 std::string row_text(const Row &row);

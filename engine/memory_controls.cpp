@@ -45,7 +45,11 @@ void MemoryControls::setFocus(FieldArray array, int index)
     m_focus = control_name(array, index);
 }
 
-void MemoryControls::clear(ListId list) { m_lists[static_cast<std::size_t>(list)].clear(); }
+void MemoryControls::clear(ListId list)
+{
+    m_lists[static_cast<std::size_t>(list)].clear();
+    ++m_clears[static_cast<std::size_t>(list)];
+}
 
 void MemoryControls::append(ListId list, const std::string &item)
 {

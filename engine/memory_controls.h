@@ -3,6 +3,7 @@
 #include "controls.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,8 @@ public:
 
     // Inspection for drivers and tests.
     const std::vector<std::string> &items(ListId list) const;
+    // How often `list` has been cleared: while it stays the same, the list has only grown.
+    std::uint64_t clearCount(ListId list) const { return m_clears[static_cast<std::size_t>(list)]; }
     const std::array<std::string, 6> &fields(FieldArray array) const;
     Selection selection(FieldArray array, int index) const;
     const std::string &focus() const { return m_focus; }
@@ -60,6 +63,7 @@ private:
     std::array<std::array<std::string, 6>, 2> m_fields{};
     std::array<std::array<Selection, 6>, 2> m_selections{};
     std::array<std::vector<std::string>, 4> m_lists{};
+    std::array<std::uint64_t, 4> m_clears{};
     std::array<bool, 6> m_enabled{true, true, true, true, true, true};
     std::vector<Message> m_messages;
     std::string m_focus;

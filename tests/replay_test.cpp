@@ -81,6 +81,19 @@ TEST(Replay, DuplicateIgnoredNegativeAndControlNames)
     EXPECT_EQ(out[3]["messages"][0]["title"], "Cannot Predict");
 }
 
+TEST(Replay, ListsAfterClearHoldOnlyWhatFollows)
+{
+    TempDir dir;
+    const std::string input = kFirst + "\n" R"({"press":"Clear"})" "\n"
+                              R"({"Text1":["x","y","z","u","v","w"],"press":"Positive"})" "\n";
+    const std::vector<json> out = objects(replay(input, dir));
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[1]["List3"], json::array());
+    EXPECT_EQ(out[1]["List2"], json({"0,0,0,0,0,0"}));
+    EXPECT_EQ(out[2]["List3"], json({"x,y,z,u,v,w,+"}));
+    EXPECT_EQ(out[2]["List2"], json({"x,y,z,u,v,w"}));
+}
+
 TEST(Replay, ExitEndsTheRunAndGenTextWritesTheFile)
 {
     TempDir dir;

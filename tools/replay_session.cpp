@@ -255,11 +255,6 @@ private:
     std::size_t m_end = 0;
 };
 
-json listJson(const MemoryControls &controls, ListId list)
-{
-    return json(controls.items(list));
-}
-
 } // namespace
 
 std::variant<ReplayCommand, std::string> parse_replay_line(std::string_view line)
@@ -308,22 +303,45 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         }
     }
 
-    nlohmann::ordered_json messages = nlohmann::ordered_json::array();
-    for (const MemoryControls::Message &message : m_controls.takeMessages())
-        messages.push_back({{"title", message.title}, {"text", message.text}});
-    nlohmann::ordered_json out;
-    out["press"] = caption(button);
-    out["messages"] = std::move(messages);
-    out["List1"] = listJson(m_controls, ListId::List1);
-    out["List2"] = listJson(m_controls, ListId::List2);
-    out["List3"] = listJson(m_controls, ListId::List3);
-    out["List4"] = listJson(m_controls, ListId::List4);
-    out["Text1"] = m_controls.fields(FieldArray::Text1);
-    out["Text2"] = m_controls.fields(FieldArray::Text2);
-    out["negative_enabled"] = m_controls.enabled(ButtonId::Command2);
+    // The report is put together key by key; every text in it is escaped by the JSON library.
+    std::string messages = "[";
+    for (const MemoryControls::Message &message : m_controls.takeMessages()) {
+        if (messages.size() > 1)
+            messages += ',';
+        messages += nlohmann::ordered_json{{"title", message.title}, {"text", message.text}}.dump();
+    }
+    messages += ']';
+    std::string out = "{\"press\":" + json(caption(button)).dump() + ",\"messages\":" + messages;
+    for (const ListId list : {ListId::List1, ListId::List2, ListId::List3, ListId::List4}) {
+        out += ",\"" + control_name(list) + "\":";
+        out += listJson(list);
+        out += ']';
+    }
+    out += ",\"Text1\":" + json(m_controls.fields(FieldArray::Text1)).dump();
+    out += ",\"Text2\":" + json(m_controls.fields(FieldArray::Text2)).dump();
+    out += m_controls.enabled(ButtonId::Command2) ? ",\"negative_enabled\":true"
+                                                  : ",\"negative_enabled\":false";
     if (ignored)
-        out["ignored"] = true;
-    return out.dump();
+        out += ",\"ignored\":true";
+    out += '}';
+    return out;
+}
+
+const std::string &ReplaySession::listJson(ListId id)
+{
+    ListText &text = m_listTexts[static_cast<std::size_t>(id)];
+    const std::vector<std::string> &items = m_controls.items(id);
+    if (text.clears != m_controls.clearCount(id) || text.count > items.size()) {
+        text.clears = m_controls.clearCount(id);
+        text.count = 0;
+        text.json = "[";
+    }
+    for (; text.count < items.size(); ++text.count) {
+        if (text.count > 0)
+            text.json += ',';
+        text.json += json(items[text.count]).dump();
+    }
+    return text.json;
 }
 
 int run_replay(std::istream &in, std::ostream &out, std::ostream &err, ExportFile &exportFile)

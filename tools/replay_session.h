@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -48,7 +49,18 @@ public:
     const MemoryControls &controls() const { return m_controls; }
 
 private:
+    // The JSON text of one list as last reported, extended while the list only grows.
+    struct ListText
+    {
+        std::uint64_t clears = UINT64_MAX;
+        std::size_t count = 0;
+        std::string json;
+    };
+
+    const std::string &listJson(ListId list);
+
     ExportFile &m_exportFile;
+    std::array<ListText, 4> m_listTexts;
     MemoryControls m_controls;
     Engine m_engine;
 };

@@ -1,0 +1,178 @@
+// Training-step and replay throughput. Run: build/bench/engine_bench
+
+#include "export_file.h"
+#include "replay_session.h"
+#include "test_session.h"
+
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <sstream>
+
+namespace vspace::testing {
+namespace {
+
+const char *const kS[6] = {"A", "B", "C", "D", "E", "F"};
+
+Row subsetRow(unsigned mask, const Row &s)
+{
+    Row row;
+    for (int a = 0; a < 6; ++a)
+        row[static_cast<std::size_t>(a)] = (mask >> a) & 1 ? s[static_cast<std::size_t>(a)] : "?";
+    return row;
+}
+
+// G: the thirty rows holding one to four of the values A to E of S = A,B,C,D,E,?; the version
+// space: the 26 rows one step from them towards S. Every positive example A,B,C,D,E,<any> keeps
+// both as they are, so the state stays the worst case from one step to the next.
+void setWorstCase(TestSession &s)
+{
+    const Row spec{"A", "B", "C", "D", "E", "?"};
+    std::vector<Row> g;
+    for (unsigned mask = 1; mask < 31; ++mask)
+        g.push_back(subsetRow(mask, spec));
+    s.setBoundaries(spec, g);
+    s.engine.state().example_count = 2;
+    s.controls.setEnabled(ButtonId::Command2, true);
+    s.engine.union_hy();
+}
+
+void BM_TrainingStepWorstCase(benchmark::State &state)
+{
+    std::optional<TestSession> s;
+    long n = 0;
+    for (auto _ : state) {
+        if (n % 30000 == 0) {
+            state.PauseTiming();
+            s.emplace();
+            setWorstCase(*s);
+            state.ResumeTiming();
+        }
+        s->type({"A", "B", "C", "D", "E", std::to_string(n++)});
+        s->engine.Command1_Click();
+    }
+    if (s->engine.state().general_count != 30 || s->engine.state().space_count != 26)
+        state.SkipWithError("the state left the worst case");
+}
+BENCHMARK(BM_TrainingStepWorstCase);
+
+// A negative example that takes G from 29 rows to 30, on a fresh state every time.
+void BM_NegativeStepToThirtyRows(benchmark::State &state)
+{
+    const Row spec{kS[0], kS[1], kS[2], kS[3], kS[4], kS[5]};
+    std::vector<Row> g;
+    std::vector<unsigned> quads;
+    for (unsigned mask = 0; mask < 64; ++mask) {
+        if (__builtin_popcount(mask) == 2)
+            g.push_back(subsetRow(mask, spec));
+        if (__builtin_popcount(mask) == 4)
+            quads.push_back(mask);
+    }
+    for (std::size_t i = 1; i < quads.size(); ++i) {
+        if (i != 5)
+            g.push_back(subsetRow(quads[i], spec));
+    }
+    g.push_back(subsetRow(quads[5], spec));
+    std::optional<TestSession> s;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.emplace();
+        s->setBoundaries(spec, g);
+        s->engine.state().example_count = 10;
+        s->controls.setEnabled(ButtonId::Command2, true);
+        s->engine.union_hy();
+        s->type({"z", "z", "z", "z", "z", "F"});
+        state.ResumeTiming();
+        s->engine.Command2_Click();
+    }
+    if (s->engine.state().general_count != 30)
+        state.SkipWithError("G did not reach 30 rows");
+}
+BENCHMARK(BM_NegativeStepToThirtyRows);
+
+// The four EnjoySport examples, then Clear; time is per training step (Clear included).
+void BM_TrainingStepEnjoySport(benchmark::State &state)
+{
+    TestSession s;
+    const Values examples[4] = {{"Sunny", "Warm", "Normal", "Strong", "Warm", "Same"},
+                                {"Sunny", "Warm", "High", "Strong", "Warm", "Same"},
+                                {"Rainy", "Cold", "High", "Strong", "Warm", "Change"},
+                                {"Sunny", "Warm", "High", "Strong", "Cool", "Change"}};
+    for (auto _ : state) {
+        s.positive(examples[0]);
+        s.positive(examples[1]);
+        s.negative(examples[2]);
+        s.positive(examples[3]);
+        s.engine.Command6_Click();
+    }
+    state.SetItemsProcessed(state.iterations() * 4);
+    state.counters["us_per_step"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * 4 * 1e-6,
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_TrainingStepEnjoySport);
+
+class NoFile : public ExportFile
+{
+public:
+    std::string path() const override { return "(none)"; }
+    std::optional<std::string> replace(std::string_view) override { return std::nullopt; }
+};
+
+// Short teaching runs of 49 presses and a Clear, drawn from a hidden conjunctive concept.
+std::string teachingSession(int presses)
+{
+    std::string session;
+    unsigned seed = 12345;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    const char *values[6][3] = {{"Sunny", "Cloudy", "Rainy"}, {"Warm", "Cold", "Mild"},
+                                {"Normal", "High", "Low"},    {"Strong", "Weak", "Calm"},
+                                {"Warm", "Cool", "Hot"},      {"Same", "Change", "Other"}};
+    for (int press = 0; press < presses; ++press) {
+        if (press % 50 == 49) {
+            session += "{\"press\":\"Clear\"}\n";
+            continue;
+        }
+        std::string fields;
+        bool positive = true;
+        for (int a = 0; a < 6; ++a) {
+            const unsigned v = next() % 3;
+            if ((a == 0 || a == 1) && v != 0)
+                positive = false;
+            fields += std::string(a ? "," : "") + "\"" + values[a][v] + "\"";
+        }
+        const bool first = press % 50 == 0;
+        if (first) { // every run starts with a positive example
+            fields = "\"Sunny\",\"Warm\",\"Normal\",\"Strong\",\"Warm\",\"Same\"";
+            positive = true;
+        }
+        const bool predict = !first && next() % 5 == 0;
+        session += std::string("{\"") + (predict ? "Text2" : "Text1") + "\":[" + fields
+                   + "],\"press\":\"" + (predict ? "Predict" : positive ? "Positive" : "Negative")
+                   + "\"}\n";
+    }
+    return session;
+}
+
+void BM_ReplaySession(benchmark::State &state)
+{
+    const int presses = static_cast<int>(state.range(0));
+    const std::string session = teachingSession(presses);
+    NoFile file;
+    for (auto _ : state) {
+        std::istringstream in(session);
+        std::ostringstream out;
+        std::ostringstream err;
+        if (run_replay(in, out, err, file) != 0)
+            state.SkipWithError(err.str().c_str());
+        benchmark::DoNotOptimize(out.str().size());
+    }
+    state.counters["presses_per_second"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * presses, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ReplaySession)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace vspace::testing
+
+BENCHMARK_MAIN();

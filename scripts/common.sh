@@ -1,0 +1,31 @@
+# Shared by the run and test commands: installs what is missing from Debian's archive.
+
+VSPACE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev nlohmann-json3-dev libgtest-dev
+                       libbenchmark-dev fontconfig fonts-dejavu-core)
+VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev)
+
+vspace_install() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Installing ${missing[*]} needs root or sudo." >&2; return 1; }
+        sudo=(sudo)
+    fi
+    echo "Installing ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# vspace_build <folder> [cmake options...]
+vspace_build() {
+    local folder=$1
+    shift
+    cmake -S . -B "$folder" "$@" >/dev/null
+    cmake --build "$folder" -j2
+}
