@@ -79,7 +79,12 @@ void QtControls::setFocus(FieldArray array, int index)
 
 void QtControls::clear(ListId id) { list(id)->clear(); }
 
-void QtControls::append(ListId id, const std::string &item) { list(id)->addItem(fromUtf8(item)); }
+void QtControls::append(ListId id, const std::string &item)
+{
+    auto *entry = new QListWidgetItem(fromUtf8(item));
+    entry->setToolTip(entry->text()); // the whole text, where the list is too narrow for it
+    list(id)->addItem(entry);
+}
 
 int QtControls::count(ListId id) const { return list(id)->count(); }
 

@@ -1,0 +1,189 @@
+// Start-up time and peak memory of the window against a bare window with the same controls,
+// and the time a press of "Negative" takes with G at 30 rows. Runs on the offscreen platform.
+// Run: build/bench/window_bench [runs]
+
+#include "form1.h"
+#include "layout.h"
+#include "message_boxes.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include <sys/resource.h>
+
+using namespace vspace;
+
+namespace {
+
+class SilentBoxes : public MessageBoxes
+{
+public:
+    void information(QWidget *, const QString &, const QString &) override {}
+};
+
+// The same 28 controls at the same places, with nothing behind them.
+QWidget *bareWindow()
+{
+    auto *window = new QWidget;
+    window->setFixedSize(712, 509);
+    QHash<QString, QWidget *> containers;
+    for (const ControlLayout &control : kFormLayout) {
+        QWidget *parent = control.container ? containers.value(QString::fromLatin1(control.container))
+                                            : window;
+        QWidget *widget = nullptr;
+        switch (control.kind) {
+        case ControlLayout::Kind::Frame:
+            widget = new QGroupBox(QString::fromLatin1(control.caption), parent);
+            containers.insert(QString::fromLatin1(control.name), widget);
+            break;
+        case ControlLayout::Kind::Label: widget = new QLabel(QString::fromLatin1(control.caption), parent); break;
+        case ControlLayout::Kind::EntryField: widget = new QLineEdit(parent); break;
+        case ControlLayout::Kind::ListView: widget = new QListWidget(parent); break;
+        case ControlLayout::Kind::Button: widget = new QPushButton(QString::fromLatin1(control.caption), parent); break;
+        }
+        widget->setGeometry(control.pixels());
+    }
+    return window;
+}
+
+// Child process: shows one window, prints "<milliseconds to exposed> <peak KiB>".
+int startUp(bool form, int argc, char **argv)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QApplication app(argc, argv);
+    SilentBoxes boxes;
+    QWidget *window = form ? new Form1(QStringLiteral("/dev/null"), &boxes) : bareWindow();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return 1;
+    QCoreApplication::processEvents();
+    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%.3f %ld\n", ms, usage.ru_maxrss);
+    delete window;
+    return 0;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// S = A..F and G = the fifteen two-value rows and fourteen four-value rows: the negative
+// example z,z,z,z,z,F adds the thirtieth row.
+void setTwentyNineRows(Form1 &form)
+{
+    Engine &engine = form.engine();
+    engine.Command6_Click();
+    EngineState &state = engine.state();
+    const char *s[6] = {"A", "B", "C", "D", "E", "F"};
+    auto rowOf = [&](unsigned mask) {
+        Row row;
+        for (int a = 0; a < 6; ++a)
+            row[static_cast<std::size_t>(a)] = (mask >> a) & 1 ? s[a] : "?";
+        return row;
+    };
+    std::vector<unsigned> masks, quads;
+    for (unsigned mask = 0; mask < 64; ++mask) {
+        if (__builtin_popcount(mask) == 2)
+            masks.push_back(mask);
+        if (__builtin_popcount(mask) == 4)
+            quads.push_back(mask);
+    }
+    for (std::size_t i = 1; i < quads.size(); ++i) {
+        if (i != 5)
+            masks.push_back(quads[i]);
+    }
+    masks.push_back(quads[5]);
+    state.specific_hy.row(1) = rowOf(63);
+    state.general_count = static_cast<std::int16_t>(masks.size());
+    state.example_count = 10;
+    auto *list1 = form.findChild<QListWidget *>(QStringLiteral("List1"));
+    auto *list2 = form.findChild<QListWidget *>(QStringLiteral("List2"));
+    list1->clear();
+    list2->clear();
+    list2->addItem(QString::fromStdString(row_text(rowOf(63))));
+    for (std::size_t i = 0; i < masks.size(); ++i) {
+        state.general_hy.row(static_cast<int>(i) + 1) = rowOf(masks[i]);
+        list1->addItem(QString::fromStdString(row_text(rowOf(masks[i]))));
+    }
+    engine.union_hy();
+    form.findChild<QPushButton *>(QStringLiteral("Command2"))->setEnabled(true);
+    const char *values[6] = {"z", "z", "z", "z", "z", "F"};
+    for (int i = 1; i <= 6; ++i)
+        form.findChild<QLineEdit *>(QStringLiteral("Text1_%1").arg(i))->setText(QString::fromLatin1(values[i - 1]));
+}
+
+int negativePress(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    SilentBoxes boxes;
+    Form1 form(QStringLiteral("/dev/null"), &boxes);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
+    auto *negative = form.findChild<QPushButton *>(QStringLiteral("Command2"));
+    std::vector<double> times;
+    for (int i = 0; i < 300; ++i) {
+        setTwentyNineRows(form);
+        form.repaint();
+        QElapsedTimer timer;
+        timer.start();
+        negative->click();
+        form.repaint(); // the lists drawn anew
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        if (form.engine().state().general_count != 30)
+            return 1;
+    }
+    std::printf("Negative press with G reaching 30 rows, lists redrawn: median %.3f ms (budget 5 ms)\n",
+                median(times));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 1 && (qstrcmp(argv[1], "--form") == 0 || qstrcmp(argv[1], "--bare") == 0))
+        return startUp(qstrcmp(argv[1], "--form") == 0, argc, argv);
+    const int runs = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
+
+    std::vector<double> formMs, bareMs, formKib, bareKib;
+    for (int i = 0; i < runs; ++i) {
+        for (const char *mode : {"--form", "--bare"}) {
+            QProcess child;
+            child.start(QString::fromLocal8Bit(argv[0]), {QString::fromLatin1(mode)});
+            if (!child.waitForFinished(30000) || child.exitCode() != 0) {
+                std::fprintf(stderr, "window_bench: the %s run failed\n", mode);
+                return 1;
+            }
+            const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+            const bool form = qstrcmp(mode, "--form") == 0;
+            (form ? formMs : bareMs).push_back(fields.value(0).toDouble());
+            (form ? formKib : bareKib).push_back(fields.value(1).toDouble());
+        }
+    }
+    const double formTime = median(formMs), bareTime = median(bareMs);
+    std::printf("Start-up to shown, median of %d runs: vspace %.2f ms, bare window %.2f ms, "
+                "ratio %.3f (budget 1.25)\n",
+                runs, formTime, bareTime, formTime / bareTime);
+    std::printf("Peak memory, median: vspace %.0f KiB, bare window %.0f KiB, difference %.0f KiB "
+                "(budget 4096 KiB)\n",
+                median(formKib), median(bareKib), median(formKib) - median(bareKib));
+    return negativePress(argc, argv);
+}
