@@ -163,7 +163,8 @@ void BM_ReplaySession(benchmark::State &state)
         std::istringstream in(session);
         std::ostringstream out;
         std::ostringstream err;
-        if (run_replay(in, out, err, file) != 0)
+        ReplaySession session(file);
+        if (run_replay(in, out, err, session) != 0)
             state.SkipWithError(err.str().c_str());
         benchmark::DoNotOptimize(out.str().size());
     }

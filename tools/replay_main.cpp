@@ -53,12 +53,13 @@ int main(int argc, char *argv[])
     }
 
     vspace::HypothesisFile exportFile(exportPath);
+    vspace::ReplaySession session(exportFile);
     if (!haveFile || file == "-")
-        return vspace::run_replay(std::cin, std::cout, std::cerr, exportFile);
+        return vspace::run_replay(std::cin, std::cout, std::cerr, session);
     std::ifstream in{std::string(file), std::ios::binary};
     if (!in) {
         std::cerr << "vspace-replay: cannot open " << file << '\n';
         return 2;
     }
-    return vspace::run_replay(in, std::cout, std::cerr, exportFile);
+    return vspace::run_replay(in, std::cout, std::cerr, session);
 }

@@ -293,6 +293,8 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
     const ButtonId button = *command.press;
     const bool ignored = !m_controls.enabled(button);
     if (!ignored) {
+        if (m_observer)
+            m_observer(Moment::BeforePress, button);
         switch (button) {
         case ButtonId::Command1: m_engine.Command1_Click(); break;
         case ButtonId::Command2: m_engine.Command2_Click(); break;
@@ -301,6 +303,8 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         case ButtonId::Command5: m_engine.Command5_Click(); break;
         case ButtonId::Command6: m_engine.Command6_Click(); break;
         }
+        if (m_observer)
+            m_observer(Moment::AfterPress, button);
     }
 
     // The report is put together key by key; every text in it is escaped by the JSON library.
@@ -344,9 +348,8 @@ const std::string &ReplaySession::listJson(ListId id)
     return text.json;
 }
 
-int run_replay(std::istream &in, std::ostream &out, std::ostream &err, ExportFile &exportFile)
+int run_replay(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
 {
-    ReplaySession session(exportFile);
     LineReader reader(in);
     std::string line;
     for (long number = 1;; ++number) {

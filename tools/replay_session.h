@@ -4,6 +4,7 @@
 #include "memory_controls.h"
 
 #include <array>
+#include <functional>
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
@@ -45,6 +46,12 @@ public:
     // True once "Exit" has been pressed.
     bool ended() const { return m_controls.unloaded(); }
 
+    // Called just before and just after every press that is not ignored, while the messages
+    // the press showed are still in controls().messages(). For checks from outside.
+    enum class Moment { BeforePress, AfterPress };
+    using PressObserver = std::function<void(Moment, ButtonId)>;
+    void setPressObserver(PressObserver observer) { m_observer = std::move(observer); }
+
     const Engine &engine() const { return m_engine; }
     const MemoryControls &controls() const { return m_controls; }
 
@@ -60,14 +67,15 @@ private:
     const std::string &listJson(ListId list);
 
     ExportFile &m_exportFile;
+    PressObserver m_observer;
     std::array<ListText, 4> m_listTexts;
     MemoryControls m_controls;
     Engine m_engine;
 };
 
-// Plays a whole JSON Lines session from `in`, writing one object per press to `out`. Bad input
-// stops the run with a message on `err` naming the line; what was written before it stands.
-// Returns the exit status: 0, or 2 after bad input.
-int run_replay(std::istream &in, std::ostream &out, std::ostream &err, ExportFile &exportFile);
+// Plays a whole JSON Lines session from `in` through `session`, writing one object per press to
+// `out`. Bad input stops the run with a message on `err` naming the line; what was written before
+// it stands. Returns the exit status: 0, or 2 after bad input.
+int run_replay(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session);
 
 } // namespace vspace
