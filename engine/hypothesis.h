@@ -54,7 +54,7 @@ private:
     }
     [[noreturn]] static void throwOutOfRange(int row, int attribute);
 
-    std::array<Row, kTableRows> m_rows{};
+    std::array<Row, kTableRows> m_rows; // every cell starts as the empty string
 };
 
 // Exact comparison of two values, quick for the one-character values most rows hold.

@@ -60,9 +60,9 @@ public:
     bool unloaded() const { return m_unloaded; }
 
 private:
-    std::array<std::array<std::string, 6>, 2> m_fields{};
-    std::array<std::array<Selection, 6>, 2> m_selections{};
-    std::array<std::vector<std::string>, 4> m_lists{};
+    std::array<std::array<std::string, 6>, 2> m_fields;
+    std::array<std::array<Selection, 6>, 2> m_selections;
+    std::array<std::vector<std::string>, 4> m_lists;
     std::array<std::uint64_t, 4> m_clears{};
     std::array<bool, 6> m_enabled{true, true, true, true, true, true};
     std::vector<Message> m_messages;
