@@ -120,6 +120,22 @@ TEST(Limits, ExampleCounterStopsAtItsMaximum)
     EXPECT_TRUE(s.controls.takeMessages().empty());
 }
 
+// All the way: 32,766 distinct positive examples are learnt, the 32,767th is refused.
+TEST(Limits, ThirtyTwoThousandSevenHundredSixtySixExamples)
+{
+    TestSession s;
+    for (int i = 1; i <= 32766; ++i) {
+        s.positive({"a", "b", "c", std::to_string(i % 181), std::to_string(i / 181), "f"});
+        ASSERT_TRUE(s.controls.messages().empty()) << "example " << i;
+    }
+    EXPECT_EQ(s.list(ListId::List3).size(), 32766u);
+    EXPECT_EQ(s.engine.state().example_count, 32767);
+    EXPECT_EQ(s.list(ListId::List2), Lines{"a,b,c,?,?,f"});
+    expectRefused(s, true, {"a", "b", "c", "x", "y", "f"}, "32766 examples");
+    s.negative({"a", "b", "c", "1", "0", "f"}); // a duplicate is still reported as one
+    EXPECT_EQ(s.controls.takeMessages().at(0).title, "Data not correct");
+}
+
 TEST(Limits, TablesAreBoundsChecked)
 {
     HypothesisTable table;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <fstream>
+
 namespace vspace::testing {
 namespace {
 
@@ -184,6 +186,32 @@ TEST(Replay, LineOfExactlyOneMebibyteIsRead)
     const RunResult run = replay(head + value + tail + "\n", dir);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(objects(run).at(0)["List2"][0], value + ",b,c,d,e,f");
+}
+
+// Memory follows the longest line, not the number of lines.
+TEST(Replay, ManyLinesInBoundedMemory)
+{
+    auto peakKib = [](int lines) {
+        TempDir dir;
+        {
+            std::ofstream input(dir.path() / "session.jsonl", std::ios::binary);
+            for (int i = 0; i < lines; ++i)
+                input << R"({"Text2":["a","b","c","d","e",")" << i << "\"]}\n";
+            input << R"({"press":"Predict"})";
+        }
+        const RunResult run = runProgramOn(kReplay, {"--export-dir", dir.path().string()},
+                                           dir.path() / "session.jsonl");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.lines().size(), 1u);
+        return run.peakKib;
+    };
+    const long small = peakKib(20000);
+    const long large = peakKib(800000);
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "peak memory is not comparable under AddressSanitizer";
+#endif
+    EXPECT_LT(large - small, 4096) << "peak " << small << " KiB for 20,000 lines, " << large
+                                   << " KiB for 800,000 lines";
 }
 
 TEST(Replay, UsageErrors)

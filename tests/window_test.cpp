@@ -3,6 +3,7 @@
 #include "message_boxes.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -65,6 +66,8 @@ private slots:
     void exportFailure_data();
     void exportFailure();
     void realMessageBox();
+    void awkwardValuesKeptByteForByte_data();
+    void awkwardValuesKeptByteForByte();
 
 private:
     QWidget *focused() const { return QApplication::focusWidget(); }
@@ -469,6 +472,58 @@ void WindowTest::realMessageBox()
     QCOMPARE(seen, QStringLiteral("Cannot Predict: Please input Data to Learning Before Predicting Unseen Data"));
     QVERIFY(form.focusWidget());
     QCOMPARE(form.focusWidget()->objectName(), QStringLiteral("Text2_1"));
+}
+
+void WindowTest::awkwardValuesKeptByteForByte_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("100,000 characters") << QString(99999, QLatin1Char('x')) + QLatin1Char('y');
+    QTest::newRow("leading and trailing blanks") << QStringLiteral("  both ends  ");
+    QTest::newRow("tabs and control characters") << QStringLiteral("a\tb\x01c\x1f\x7f");
+    QTest::newRow("Thai") << QStringLiteral("\u0E20\u0E32\u0E29\u0E32\u0E44\u0E17\u0E22");
+    QTest::newRow("accented") << QStringLiteral("Cr\u00E8me br\u00FBl\u00E9e");
+    QTest::newRow("emoji") << QStringLiteral("\U0001F600\U0001F44D\U0001F3FD");
+    QTest::newRow("combining marks") << QStringLiteral("e\u0301a\u0308\u0E01\u0E34");
+    QTest::newRow("quotes and commas") << QStringLiteral("\"a\",b");
+}
+
+// Pasted into a field, learnt, shown, predicted and exported without a byte changed.
+void WindowTest::awkwardValuesKeptByteForByte()
+{
+    QFETCH(QString, value);
+    QApplication::clipboard()->setText(value);
+    field("Text1", 1)->setFocus();
+    QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field("Text1", 1)->text(), value);
+    const QStringList rest{"b", "c", "d", "e", "f"};
+    for (int i = 2; i <= 6; ++i)
+        field("Text1", i)->setText(rest[i - 2]);
+    button(1)->click();
+    const QString tail = QStringLiteral(",b,c,d,e,f");
+    QCOMPARE(itemsOf(list(2)), QStringList{value + tail});
+    QCOMPARE(itemsOf(list(3)), QStringList{value + tail + QStringLiteral(",+")});
+
+    field("Text1", 1)->setText(QStringLiteral("x"));
+    for (int i = 2; i <= 6; ++i)
+        field("Text1", i)->setText(rest[i - 2]);
+    button(2)->click();
+    QCOMPARE(itemsOf(list(1)), QStringList{value + QStringLiteral(",?,?,?,?,?")});
+
+    field("Text2", 1)->setFocus();
+    QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+    for (int i = 2; i <= 6; ++i)
+        field("Text2", i)->setText(rest[i - 2]);
+    button(3)->click();
+    QCOMPARE(m_boxes.shown.value(0), QStringLiteral("Result: Your Data is Positive , Result is +"));
+    QCOMPARE(field("Text2", 1)->text(), value);
+
+    button(4)->click();
+    QByteArray expected;
+    for (const char *row : {",b,?,?,?,?", ",?,c,?,?,?", ",?,?,d,?,?", ",?,?,?,e,?", ",?,?,?,?,f"})
+        expected += '"' + value.toUtf8() + row + "\"\r\n";
+    QFile file(exportPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), expected);
 }
 
 QTEST_MAIN(WindowTest)

@@ -1,12 +1,13 @@
 #include "process.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace vspace::testing {
 
@@ -70,15 +71,33 @@ RunResult runProgram(const std::string &program, const std::vector<std::string> 
 {
     TempDir io;
     writeFile(io.path() / "in", input);
-    std::string command = shellQuoted(program);
+    return runProgramOn(program, args, io.path() / "in");
+}
+
+RunResult runProgramOn(const std::string &program, const std::vector<std::string> &args,
+                       const std::filesystem::path &inputFile)
+{
+    TempDir io;
+    // The peak memory measured includes this process's own up to the exec, which stays small
+    // as long as the caller keeps no large input in memory.
+    std::string command = "exec " + shellQuoted(program);
     for (const std::string &arg : args)
         command += " " + shellQuoted(arg);
-    command += " <" + shellQuoted((io.path() / "in").string()) + " >"
+    command += " <" + shellQuoted(inputFile.string()) + " >"
                + shellQuoted((io.path() / "out").string()) + " 2>"
                + shellQuoted((io.path() / "err").string());
-    const int raw = std::system(command.c_str());
     RunResult result;
+    const pid_t child = fork();
+    if (child == 0) {
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int raw = 0;
+    rusage usage{};
+    if (child < 0 || wait4(child, &raw, 0, &usage) != child)
+        throw std::runtime_error("cannot run " + program);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.peakKib = usage.ru_maxrss;
     result.out = readFile(io.path() / "out");
     result.err = readFile(io.path() / "err");
     return result;

@@ -28,11 +28,15 @@ struct RunResult
     int status = -1;
     std::string out;
     std::string err;
+    long peakKib = 0; // peak resident memory of the program
     std::vector<std::string> lines() const; // `out` split at newlines
 };
 
 // Runs `program` with `args`, feeding `input` on standard input.
 RunResult runProgram(const std::string &program, const std::vector<std::string> &args,
                      const std::string &input);
+// The same with standard input read from the file `inputFile`.
+RunResult runProgramOn(const std::string &program, const std::vector<std::string> &args,
+                       const std::filesystem::path &inputFile);
 
 } // namespace vspace::testing
