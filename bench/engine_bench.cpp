@@ -12,26 +12,16 @@
 namespace vspace::testing {
 namespace {
 
-const char *const kS[6] = {"A", "B", "C", "D", "E", "F"};
-
-Row subsetRow(unsigned mask, const Row &s)
-{
-    Row row;
-    for (int a = 0; a < 6; ++a)
-        row[static_cast<std::size_t>(a)] = (mask >> a) & 1 ? s[static_cast<std::size_t>(a)] : "?";
-    return row;
-}
-
 // G: the thirty rows holding one to four of the values A to E of S = A,B,C,D,E,?; the version
 // space: the 26 rows one step from them towards S. Every positive example A,B,C,D,E,<any> keeps
 // both as they are, so the state stays the worst case from one step to the next.
 void setWorstCase(TestSession &s)
 {
-    const Row spec{"A", "B", "C", "D", "E", "?"};
+    const Row specific{"A", "B", "C", "D", "E", "?"};
     std::vector<Row> g;
     for (unsigned mask = 1; mask < 31; ++mask)
-        g.push_back(subsetRow(mask, spec));
-    s.setBoundaries(spec, g);
+        g.push_back(subset_row(mask, specific));
+    s.setBoundaries(specific, g);
     s.engine.state().example_count = 2;
     s.controls.setEnabled(ButtonId::Command2, true);
     s.engine.union_hy();
@@ -59,25 +49,13 @@ BENCHMARK(BM_TrainingStepWorstCase);
 // A negative example that takes G from 29 rows to 30, on a fresh state every time.
 void BM_NegativeStepToThirtyRows(benchmark::State &state)
 {
-    const Row spec{kS[0], kS[1], kS[2], kS[3], kS[4], kS[5]};
-    std::vector<Row> g;
-    std::vector<unsigned> quads;
-    for (unsigned mask = 0; mask < 64; ++mask) {
-        if (__builtin_popcount(mask) == 2)
-            g.push_back(subsetRow(mask, spec));
-        if (__builtin_popcount(mask) == 4)
-            quads.push_back(mask);
-    }
-    for (std::size_t i = 1; i < quads.size(); ++i) {
-        if (i != 5)
-            g.push_back(subsetRow(quads[i], spec));
-    }
-    g.push_back(subsetRow(quads[5], spec));
+    const Row specific{"A", "B", "C", "D", "E", "F"};
+    const std::vector<Row> g = twenty_nine_rows(specific);
     std::optional<TestSession> s;
     for (auto _ : state) {
         state.PauseTiming();
         s.emplace();
-        s->setBoundaries(spec, g);
+        s->setBoundaries(specific, g);
         s->engine.state().example_count = 10;
         s->controls.setEnabled(ButtonId::Command2, true);
         s->engine.union_hy();

@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "layout.h"
 #include "message_boxes.h"
+#include "test_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -83,43 +84,25 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// S = A..F and G = the fifteen two-value rows and fourteen four-value rows: the negative
-// example z,z,z,z,z,F adds the thirtieth row.
+// G at 29 rows; the negative example z,z,z,z,z,F adds the thirtieth.
 void setTwentyNineRows(Form1 &form)
 {
     Engine &engine = form.engine();
     engine.Command6_Click();
     EngineState &state = engine.state();
-    const char *s[6] = {"A", "B", "C", "D", "E", "F"};
-    auto rowOf = [&](unsigned mask) {
-        Row row;
-        for (int a = 0; a < 6; ++a)
-            row[static_cast<std::size_t>(a)] = (mask >> a) & 1 ? s[a] : "?";
-        return row;
-    };
-    std::vector<unsigned> masks, quads;
-    for (unsigned mask = 0; mask < 64; ++mask) {
-        if (__builtin_popcount(mask) == 2)
-            masks.push_back(mask);
-        if (__builtin_popcount(mask) == 4)
-            quads.push_back(mask);
-    }
-    for (std::size_t i = 1; i < quads.size(); ++i) {
-        if (i != 5)
-            masks.push_back(quads[i]);
-    }
-    masks.push_back(quads[5]);
-    state.specific_hy.row(1) = rowOf(63);
-    state.general_count = static_cast<std::int16_t>(masks.size());
+    const Row s{"A", "B", "C", "D", "E", "F"};
+    const std::vector<Row> g = vspace::testing::twenty_nine_rows(s);
+    state.specific_hy.row(1) = s;
+    state.general_count = static_cast<std::int16_t>(g.size());
     state.example_count = 10;
     auto *list1 = form.findChild<QListWidget *>(QStringLiteral("List1"));
     auto *list2 = form.findChild<QListWidget *>(QStringLiteral("List2"));
     list1->clear();
     list2->clear();
-    list2->addItem(QString::fromStdString(row_text(rowOf(63))));
-    for (std::size_t i = 0; i < masks.size(); ++i) {
-        state.general_hy.row(static_cast<int>(i) + 1) = rowOf(masks[i]);
-        list1->addItem(QString::fromStdString(row_text(rowOf(masks[i]))));
+    list2->addItem(QString::fromStdString(row_text(s)));
+    for (std::size_t i = 0; i < g.size(); ++i) {
+        state.general_hy.row(static_cast<int>(i) + 1) = g[i];
+        list1->addItem(QString::fromStdString(row_text(g[i])));
     }
     engine.union_hy();
     form.findChild<QPushButton *>(QStringLiteral("Command2"))->setEnabled(true);

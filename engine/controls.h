@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <stdexcept>
 #include <string>
 
 namespace vspace {
@@ -12,6 +14,14 @@ enum class ListId { List1, List2, List3, List4 };
 
 // Positive, Negative, Predict, Gen Text, &Exit, &Clear.
 enum class ButtonId { Command1, Command2, Command3, Command4, Command5, Command6 };
+
+// The position 0 to 5 of field `index` 1 to 6 in its array; throws std::out_of_range otherwise.
+inline std::size_t field_slot(int index)
+{
+    if (index < 1 || index > 6)
+        throw std::out_of_range("entry field index " + std::to_string(index) + " is not 1 to 6");
+    return static_cast<std::size_t>(index - 1);
+}
 
 // Everything the procedures do with the window's controls. The window implements it with real
 // widgets; MemoryControls implements it in memory for the tests and the replay driver.

@@ -431,22 +431,25 @@ void Engine::Command6_Click()
 
 void Engine::Text1_KeyPress(std::int16_t index, std::int16_t &key_code)
 {
-    if (key_code != kEnterKey)
-        return;
-    if (index >= kAttributeCount)
-        m_controls.setFocus(ButtonId::Command1);
-    else
-        selectAllAndFocus(FieldArray::Text1, index + 1);
+    keyPress(FieldArray::Text1, ButtonId::Command1, index, key_code);
 }
 
 void Engine::Text2_KeyPress(std::int16_t index, std::int16_t &key_code)
 {
+    keyPress(FieldArray::Text2, ButtonId::Command3, index, key_code);
+}
+
+// Enter moves to the next field with its text selected, and from the sixth field to the button
+// that uses the instance. The key is left as it is, for the field to handle.
+void Engine::keyPress(FieldArray array, ButtonId sixthFieldTarget, std::int16_t index,
+                      std::int16_t key_code)
+{
     if (key_code != kEnterKey)
         return;
     if (index >= kAttributeCount)
-        m_controls.setFocus(ButtonId::Command3);
+        m_controls.setFocus(sixthFieldTarget);
     else
-        selectAllAndFocus(FieldArray::Text2, index + 1);
+        selectAllAndFocus(array, index + 1);
 }
 
 std::string hypothesis_file_bytes(const Controls &controls)

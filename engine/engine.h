@@ -76,6 +76,8 @@ private:
     std::optional<std::string> limitReached(bool positive) const;
     Row instance(FieldArray array) const;
     void selectAllAndFocus(FieldArray array, int index);
+    void keyPress(FieldArray array, ButtonId sixthFieldTarget, std::int16_t index,
+                  std::int16_t key_code);
 
     Controls &m_controls;
     EngineState m_state;

@@ -7,41 +7,34 @@ namespace vspace {
 
 namespace {
 
-std::size_t fieldSlot(int index)
-{
-    if (index < 1 || index > 6)
-        throw std::out_of_range("entry field index " + std::to_string(index) + " is not 1 to 6");
-    return static_cast<std::size_t>(index - 1);
-}
-
 std::size_t arraySlot(FieldArray array) { return array == FieldArray::Text1 ? 0 : 1; }
 
 } // namespace
 
 std::string MemoryControls::text(FieldArray array, int index) const
 {
-    return m_fields[arraySlot(array)][fieldSlot(index)];
+    return m_fields[arraySlot(array)][field_slot(index)];
 }
 
 void MemoryControls::setText(FieldArray array, int index, const std::string &text)
 {
-    m_fields[arraySlot(array)][fieldSlot(index)] = text;
-    m_selections[arraySlot(array)][fieldSlot(index)] = {};
+    m_fields[arraySlot(array)][field_slot(index)] = text;
+    m_selections[arraySlot(array)][field_slot(index)] = {};
 }
 
 void MemoryControls::setSelStart(FieldArray array, int index, int start)
 {
-    m_selections[arraySlot(array)][fieldSlot(index)] = {start, 0};
+    m_selections[arraySlot(array)][field_slot(index)] = {start, 0};
 }
 
 void MemoryControls::setSelLength(FieldArray array, int index, int length)
 {
-    m_selections[arraySlot(array)][fieldSlot(index)].length = length;
+    m_selections[arraySlot(array)][field_slot(index)].length = length;
 }
 
 void MemoryControls::setFocus(FieldArray array, int index)
 {
-    fieldSlot(index);
+    field_slot(index);
     m_focus = control_name(array, index);
 }
 
@@ -97,7 +90,7 @@ const std::array<std::string, 6> &MemoryControls::fields(FieldArray array) const
 
 MemoryControls::Selection MemoryControls::selection(FieldArray array, int index) const
 {
-    return m_selections[arraySlot(array)][fieldSlot(index)];
+    return m_selections[arraySlot(array)][field_slot(index)];
 }
 
 std::vector<MemoryControls::Message> MemoryControls::takeMessages()

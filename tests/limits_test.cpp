@@ -7,16 +7,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const char *const kS[6] = {"A", "B", "C", "D", "E", "F"};
-
-// The row holding S's value at the attributes of `mask` (bit a - 1 for attribute a), "?" elsewhere.
-Row subsetRow(unsigned mask)
-{
-    Row row;
-    for (int a = 0; a < 6; ++a)
-        row[static_cast<std::size_t>(a)] = (mask >> a) & 1 ? kS[a] : "?";
-    return row;
-}
+const Row kS{"A", "B", "C", "D", "E", "F"};
 
 // Everything a refused press must leave as it was.
 struct Snapshot
@@ -48,24 +39,10 @@ void expectRefused(TestSession &s, bool positive, const Values &x, const std::st
     EXPECT_EQ(s.controls.fields(FieldArray::Text1), x) << "the typed values were lost";
 }
 
-// S = A,B,C,D,E,F; G = the fifteen two-value rows and fourteen of the four-value rows.
 TestSession twentyNineRows()
 {
     TestSession s;
-    std::vector<Row> g;
-    std::vector<unsigned> quads;
-    for (unsigned mask = 0; mask < 64; ++mask) {
-        if (__builtin_popcount(mask) == 2)
-            g.push_back(subsetRow(mask));
-        if (__builtin_popcount(mask) == 4)
-            quads.push_back(mask);
-    }
-    for (std::size_t i = 1; i < quads.size(); ++i) {
-        if (i != 5)
-            g.push_back(subsetRow(quads[i]));
-    }
-    g.push_back(subsetRow(quads[5]));
-    s.setBoundaries(subsetRow(63), g);
+    s.setBoundaries(kS, twenty_nine_rows(kS));
     s.engine.state().example_count = 10;
     s.controls.setEnabled(ButtonId::Command2, true);
     s.engine.union_hy();

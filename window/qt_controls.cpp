@@ -12,13 +12,6 @@ namespace vspace {
 
 namespace {
 
-std::size_t slot(int index)
-{
-    if (index < 1 || index > 6)
-        throw std::out_of_range("entry field index " + std::to_string(index) + " is not 1 to 6");
-    return static_cast<std::size_t>(index - 1);
-}
-
 QString fromUtf8(const std::string &text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -33,7 +26,7 @@ QtControls::QtControls(const Widgets &widgets, MessageBoxes &boxes)
 
 QLineEdit *QtControls::field(FieldArray array, int index) const
 {
-    return (array == FieldArray::Text1 ? m_widgets.text1 : m_widgets.text2)[slot(index)];
+    return (array == FieldArray::Text1 ? m_widgets.text1 : m_widgets.text2)[field_slot(index)];
 }
 
 QListWidget *QtControls::list(ListId list) const
@@ -58,14 +51,14 @@ void QtControls::setText(FieldArray array, int index, const std::string &text)
 
 void QtControls::setSelStart(FieldArray array, int index, int start)
 {
-    m_selStart[array == FieldArray::Text1 ? 0 : 1][slot(index)] = start;
+    m_selStart[array == FieldArray::Text1 ? 0 : 1][field_slot(index)] = start;
     field(array, index)->setCursorPosition(start);
 }
 
 void QtControls::setSelLength(FieldArray array, int index, int length)
 {
     QLineEdit *edit = field(array, index);
-    const int start = m_selStart[array == FieldArray::Text1 ? 0 : 1][slot(index)];
+    const int start = m_selStart[array == FieldArray::Text1 ? 0 : 1][field_slot(index)];
     if (length > 0)
         edit->setSelection(start, length);
     else

@@ -57,4 +57,35 @@ struct TestSession
     }
 };
 
+// The row holding the value of `s` at the attributes of `mask` (bit a - 1 for attribute a) and
+// "?" elsewhere.
+inline Row subset_row(unsigned mask, const Row &s)
+{
+    Row row;
+    for (std::size_t a = 0; a < 6; ++a)
+        row[a] = (mask >> a) & 1 ? s[a] : std::string("?");
+    return row;
+}
+
+// Twenty-nine G rows over S = `s` (six values): the fifteen rows holding two of its values and
+// fourteen of the fifteen holding four. The negative example that differs from S at attributes
+// 1 to 5 adds the thirtieth row, and the version space stays within 30 rows.
+inline std::vector<Row> twenty_nine_rows(const Row &s)
+{
+    std::vector<Row> g;
+    std::vector<unsigned> quads;
+    for (unsigned mask = 0; mask < 64; ++mask) {
+        if (__builtin_popcount(mask) == 2)
+            g.push_back(subset_row(mask, s));
+        if (__builtin_popcount(mask) == 4)
+            quads.push_back(mask);
+    }
+    for (std::size_t i = 1; i < quads.size(); ++i) {
+        if (i != 5)
+            g.push_back(subset_row(quads[i], s));
+    }
+    g.push_back(subset_row(quads[5], s)); // its tail makes the thirtieth row a new one
+    return g;
+}
+
 } // namespace vspace::testing
