@@ -11,7 +11,12 @@ done
 work=$(mktemp -d)
 pids=()
 cleanup() {
+    local status=$?
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    if [ "$status" -ne 0 ] && [ -s "$work/vspace.log" ]; then
+        echo "--- vspace's standard error:"
+        grep -v -E "^  0x|^ +(Addressable|Partially|Heap|Freed|Stack|Global|Poisoned|Container|Array|Intra|ASan|Left|Right)" "$work/vspace.log" | head -60
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
