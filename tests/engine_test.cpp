@@ -556,16 +556,12 @@ INSTANTIATE_TEST_SUITE_P(
 class FakeFile : public ExportFile
 {
 public:
-    std::optional<std::string> failure;
     std::string written;
-    int writes = 0;
     std::string path() const override { return "/home/user/Desktop/hypothesis.txt"; }
     std::optional<std::string> replace(std::string_view bytes) override
     {
-        ++writes;
-        if (!failure)
-            written = bytes;
-        return failure;
+        written = bytes;
+        return std::nullopt;
     }
 };
 
@@ -578,34 +574,6 @@ TEST(Export, BytesOfWorkedExample)
     EXPECT_EQ(file.written.size(), 63u);
     EXPECT_EQ(s.controls.takeMessages(),
               (std::vector<Message>{{"Text File", "Your TextFile Generate in Desktop is Hypothesis.txt"}}));
-}
-
-TEST(Export, EmptyVersionSpaceAndQuotesUnescaped)
-{
-    TestSession s;
-    FakeFile file;
-    file.written = "old";
-    s.engine.Command4_Click(file);
-    EXPECT_EQ(file.writes, 1);
-    EXPECT_EQ(file.written, "");
-    s.setBoundaries(row({"say \"hi\"", "b", "c", "d", "e", "f"}), {row({"?", "b", "c", "d", "e", "f"})});
-    s.engine.union_hy();
-    s.engine.Command4_Click(file);
-    EXPECT_EQ(file.written, "\"say \"hi\",b,c,d,e,f\"\r\n");
-}
-
-TEST(Export, FailureIsReportedAndChangesNothing)
-{
-    TestSession s = redSmallSpace();
-    const EngineState before = s.engine.state();
-    FakeFile file;
-    file.failure = "No space left on device";
-    s.engine.Command4_Click(file);
-    EXPECT_EQ(s.controls.takeMessages(),
-              (std::vector<Message>{{"Text File", "The hypothesis file /home/user/Desktop/hypothesis.txt "
-                                                  "could not be written: No space left on device"}}));
-    EXPECT_EQ(s.engine.state(), before);
-    EXPECT_EQ(s.list(ListId::List4).size(), 3u);
 }
 
 } // namespace
