@@ -237,7 +237,7 @@ void Engine::train(bool positive)
     clear_text();
 }
 
-std::optional<std::string> Engine::limitReached(bool positive) const
+std::optional<std::string> Engine::limitReached(bool positive)
 {
     if (m_state.example_count >= kMaxExampleCount)
         return kExampleLimitPrompt;
@@ -270,9 +270,8 @@ std::optional<std::string> Engine::limitReached(bool positive) const
     }
     if (count == 0 || is_all_any(*general[0]))
         return std::nullopt; // no enumeration runs
-    HypothesisTable scratch;
     const auto row = [&](int i) -> const Row & { return *general[static_cast<std::size_t>(i - 1)]; };
-    if (generateCandidates(count, row, s, scratch) == 0)
+    if (generateCandidates(count, row, s, m_limitScratch) == 0)
         return kSpaceLimitPrompt;
     return std::nullopt;
 }

@@ -73,7 +73,7 @@ private:
     };
 
     void train(bool positive);
-    std::optional<std::string> limitReached(bool positive) const;
+    std::optional<std::string> limitReached(bool positive);
     Row instance(FieldArray array) const;
     void selectAllAndFocus(FieldArray array, int index);
     void keyPress(FieldArray array, ButtonId sixthFieldTarget, std::int16_t index,
@@ -83,6 +83,9 @@ private:
     EngineState m_state;
     // The six values of every example learnt since the last Clear, beside List3.
     std::unordered_set<Row, RowHash> m_learnt;
+    // Candidate rows of the enumeration the limit check runs before a step; kept between steps
+    // so that no table is built on every press.
+    HypothesisTable m_limitScratch;
 };
 
 } // namespace vspace
