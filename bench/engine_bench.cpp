@@ -2,7 +2,7 @@
 
 #include "export_file.h"
 #include "replay_session.h"
-#include "test_session.h"
+#include "bench_session.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 #include "form1.h"
 #include "layout.h"
 #include "message_boxes.h"
-#include "test_session.h"
+#include "bench_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,154 +1,79 @@
+#include "engine.h"
 #include "hypothesis_file.h"
-#include "process.h"
-#include "test_session.h"
+#include "memory_controls.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <unistd.h>
 
-namespace vspace::testing {
 namespace {
 
-namespace fs = std::filesystem;
+bool run(const QString &command) { return std::system(qPrintable(command + " >/dev/null 2>&1")) == 0; }
 
-const std::string kPrevious = "\"previous,?,?,?,?,?\"\r\n";
-
-// A session whose version space has five rows, one of them holding a long value.
-TestSession withVersionSpace(const std::string &value)
+QByteArray readOrWrite(const QString &path, const QByteArray &bytes = {})
 {
-    TestSession s;
-    s.positive({value, "b", "c", "d", "e", "f"});
-    s.negative({"x", "b", "c", "d", "e", "f"});
-    s.controls.takeMessages();
-    return s;
+    QFile file(path);
+    if (!file.open(bytes.isNull() ? QIODevice::ReadOnly : QIODevice::WriteOnly))
+        return "(none)";
+    return bytes.isNull() ? file.readAll() : QByteArray::number(file.write(bytes));
 }
 
-std::string exportMessage(TestSession &s, const fs::path &path)
-{
-    HypothesisFile file(QString::fromStdString(path.string()));
-    s.engine.Command4_Click(file);
-    const std::vector<MemoryControls::Message> messages = s.controls.takeMessages();
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.at(0).title, "Text File");
-    return messages.at(0).text;
-}
-
-bool run(const std::string &command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
-
-TEST(ExportFile, CreatesTheFolderAndReplacesTheFile)
-{
-    TempDir dir;
-    TestSession s = withVersionSpace("a");
-    const fs::path path = dir.path() / "new" / "Desktop" / "hypothesis.txt";
-    EXPECT_EQ(exportMessage(s, path), "Your TextFile Generate in Desktop is Hypothesis.txt");
-    EXPECT_EQ(readFile(path), hypothesis_file_bytes(s.controls));
-    EXPECT_EQ(readFile(path).size(), 5u * 15u);
-    s.engine.Command6_Click();
-    exportMessage(s, path);
-    EXPECT_EQ(readFile(path), "");
-    const std::vector<fs::path> left{fs::directory_iterator(path.parent_path()), {}};
-    EXPECT_EQ(left.size(), 1u) << "a temporary file was left beside the export";
-}
-
-TEST(ExportFile, DesktopPathIsInTheUserDesktopFolder)
-{
-    EXPECT_TRUE(HypothesisFile::desktopPath().endsWith(QStringLiteral("/hypothesis.txt")));
-    EXPECT_EQ(HypothesisFile::pathIn(QStringLiteral("/tmp/x")), QStringLiteral("/tmp/x/hypothesis.txt"));
-}
-
-struct Fault
-{
-    const char *name;
-    const char *reason; // a part of the message
-    std::size_t valueLength = 100000;
-};
-
-class ExportFaults : public ::testing::TestWithParam<Fault>
+// How the export is set up to fail (or not), the message's end, the length of the long value.
+class Export : public ::testing::TestWithParam<std::tuple<QString, std::string, int>>
 {
 protected:
-    void TearDown() override
-    {
-        if (!m_mount.empty())
-            run("umount " + m_mount.string());
-    }
-
-    // Prepares the fault in `dir`; returns the export path, or an empty path to skip.
-    fs::path prepare(const std::string &name, const fs::path &dir, std::string &skip)
-    {
-        if (name == "desktop_is_a_file") {
-            writeFile(dir / "Desktop", kPrevious);
-            return dir / "Desktop" / "hypothesis.txt";
-        }
-        if (name == "file_is_a_folder") {
-            fs::create_directories(dir / "Desktop" / "hypothesis.txt");
-            return dir / "Desktop" / "hypothesis.txt";
-        }
-        const fs::path desktop = dir / "Desktop";
-        fs::create_directories(desktop);
-        if (name == "read_only_desktop") {
-            if (geteuid() != 0) {
-                writeFile(desktop / "hypothesis.txt", kPrevious);
-                fs::permissions(desktop, fs::perms::owner_read | fs::perms::owner_exec);
-                return desktop / "hypothesis.txt";
-            }
-            if (!run("mount -t tmpfs -o size=1m tmpfs " + desktop.string())) {
-                skip = "mounting a tmpfs needs privileges this machine does not give";
-                return {};
-            }
-            m_mount = desktop;
-            writeFile(desktop / "hypothesis.txt", kPrevious);
-            if (!run("mount -o remount,ro " + desktop.string())) {
-                skip = "remounting read-only failed";
-                return {};
-            }
-            return desktop / "hypothesis.txt";
-        }
-        // A 64 KiB tmpfs: an export of several hundred KiB, or one of 8 KiB with 56 KiB taken.
-        if (geteuid() != 0 || !run("mount -t tmpfs -o size=64k tmpfs " + desktop.string())) {
-            skip = "a small tmpfs can only be mounted as root";
-            return {};
-        }
-        m_mount = desktop;
-        writeFile(desktop / "hypothesis.txt", kPrevious);
-        if (name == "nearly_full_disk")
-            writeFile(desktop / "other", std::string(56 * 1024, 'o'));
-        return desktop / "hypothesis.txt";
-    }
-
-private:
-    fs::path m_mount;
+    void TearDown() override { run("umount " + m_dir.filePath("Desktop")); }
+    QTemporaryDir m_dir;
 };
 
-TEST_P(ExportFaults, ReportPathAndReasonAndKeepThePreviousFile)
+// Exports two version-space rows, the first with a long value, and checks the message, the file
+// written or the previous file kept, and that no temporary file is left beside it.
+TEST_P(Export, ReplacesTheFileOrReportsPathAndReasonAndKeepsThePreviousOne)
 {
-    TempDir dir;
-    std::string skip;
-    const fs::path path = prepare(GetParam().name, dir.path(), skip);
-    if (path.empty())
-        GTEST_SKIP() << skip;
-    const bool hadFile = fs::is_regular_file(path);
-    TestSession s = withVersionSpace(std::string(GetParam().valueLength, 'v'));
-    const std::string message = exportMessage(s, path);
-    EXPECT_EQ(message.rfind("The hypothesis file " + path.string() + " could not be written: ", 0), 0u)
-        << message;
-    EXPECT_NE(message.find(GetParam().reason), std::string::npos) << message;
-    if (hadFile) {
-        EXPECT_EQ(readFile(path), kPrevious);
+    const auto &[fault, reason, length] = GetParam();
+    const QString desktop = m_dir.filePath("Desktop"), path = desktop + "/hypothesis.txt";
+    const QByteArray previous = "\"previous,?,?,?,?,?\"\r\n";
+    if (fault.endsWith("disk") || fault == "read only") {
+        QDir().mkpath(desktop);
+        if (geteuid() != 0 || !run("mount -t tmpfs -o size=64k tmpfs " + desktop))
+            GTEST_SKIP() << "a small tmpfs can only be mounted as root";
+        readOrWrite(path, previous);
+        readOrWrite(desktop + "/other", QByteArray(fault == "nearly full disk" ? 56 * 1024 : 0, 'o'));
+        ASSERT_TRUE(fault != "read only" || run("mount -o remount,ro " + desktop));
     }
-    EXPECT_EQ(s.list(ListId::List4).size(), 5u);
+    if (fault == "desktop is a file")
+        readOrWrite(desktop, previous);
+    if (fault == "file is a folder")
+        QDir().mkpath(path);
+    vspace::MemoryControls controls;
+    controls.append(vspace::ListId::List4, std::string(static_cast<std::size_t>(length), 'v') + ",b,?,?,?,?");
+    controls.append(vspace::ListId::List4, "?,b,c,?,?,?");
+    vspace::HypothesisFile file(path);
+    vspace::Engine(controls).Command4_Click(file);
+    const std::string message = controls.messages().at(0).title + ": " + controls.messages().at(0).text;
+    if (fault.isEmpty()) {
+        EXPECT_EQ(message, "Text File: Your TextFile Generate in Desktop is Hypothesis.txt");
+        EXPECT_EQ(readOrWrite(path), "\"vvv,b,?,?,?,?\"\r\n\"?,b,c,?,?,?\"\r\n");
+    } else {
+        EXPECT_TRUE(message.starts_with("Text File: The hypothesis file " + path.toStdString() + " could not be written: ")
+                    && message.ends_with(reason)) << message;
+        EXPECT_EQ(readOrWrite(fault == "desktop is a file" ? desktop : path), fault == "file is a folder" ? "(none)" : previous);
+    }
+    EXPECT_EQ(QDir(desktop).entryList(QDir::Files).size(), fault.endsWith("disk") || fault == "read only" ? 2 : fault.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, ExportFaults,
-                         ::testing::Values(Fault{"desktop_is_a_file", "is not a folder"},
-                                           Fault{"file_is_a_folder", "folder"},
-                                           Fault{"read_only_desktop", "Read-only file system"},
-                                           Fault{"full_disk", "No space left on device"},
-                                           // A short write that only the final flush meets.
-                                           Fault{"nearly_full_disk", "No space left on device", 1600}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Faults, Export,
+    ::testing::Values(std::tuple("", "", 3), std::tuple("desktop is a file", "/Desktop is not a folder", 1),
+                      std::tuple("file is a folder", "a folder of that name is in the way", 1),
+                      std::tuple("read only", "Read-only file system", 1),
+                      std::tuple("full disk", "No space left on device", 100000),
+                      // A short write that only the final flush meets.
+                      std::tuple("nearly full disk", "No space left on device", 8200)),
+    [](const auto &info) { return QString(std::get<0>(info.param)).replace(' ', '_').toStdString() + "_"; });
 
 } // namespace
-} // namespace vspace::testing

@@ -1,12 +1,22 @@
 #pragma once
 
+#include "export_file.h"
+
 #include <string>
 #include <string_view>
 
 namespace vspace::testing {
 
+// Keeps the bytes of the last export in memory.
+struct MemoryFile : ExportFile
+{
+    std::string bytes;
+    std::string path() const override { return "hypothesis.txt"; }
+    std::optional<std::string> replace(std::string_view b) override { return bytes = b, std::nullopt; }
+};
+
 // Plays `bytes` as a replay session, checking the engine's invariants after every press and
-// the driver's contract at the end. Returns what went wrong, or an empty text.
+// that bad input, and only bad input, stops the run with a message naming its line. Returns what went wrong, or an empty text.
 std::string play_replay_input(std::string_view bytes);
 
 } // namespace vspace::testing

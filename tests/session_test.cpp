@@ -1,0 +1,141 @@
+#include "fuzz/replay_harness.h"
+#include "replay_session.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace vspace::testing {
+namespace {
+
+using json = nlohmann::json;
+
+// Plays a script through the replay driver's session, a press a line: "+", "-" or "?" and six
+// values ("~" for an empty one) press Positive, Negative or Predict with them typed in; "gen",
+// "exit" and "clear" press the other buttons; "raw" plays a line of the replay format. After
+// " => " come the parts, separated by " | ", that the press's report must hold ("error: " and
+// the reason for bad input); a report holds "messages":[] unless a part names messages. "set",
+// example_count, S and the rows of G (values joined by commas) put a state in place by hand, as
+// if examples had been learnt: a limit is reached without some 32,000 presses. Returns the parts
+// missing, one a line.
+std::string play(const std::string &script)
+{
+    const std::map<std::string, std::string> presses{{"+", "Positive"}, {"-", "Negative"}, {"?", "Predict"},
+                                                     {"gen", "Gen Text"}, {"exit", "Exit"}, {"clear", "Clear"}};
+    MemoryFile file;
+    ReplaySession session(file);
+    std::string failures, line;
+    std::istringstream lines(script);
+    for (int number = 1; std::getline(lines, line); ++number) {
+        const std::size_t arrow = std::min(line.find(" => "), line.size());
+        std::istringstream words(line.substr(0, arrow));
+        std::string op, input = "{", value;
+        words >> op;
+        if (op == "set") {
+            // The session is this function's own: its state may be set where it holds it.
+            EngineState &state = const_cast<Engine &>(session.engine()).state();
+            words >> state.example_count;
+            for (state.general_count = -1; words >> value; ++state.general_count) {
+                Row &row = state.general_count < 0 ? state.specific_hy.row(1) : state.general_hy.row(state.general_count + 1);
+                for (std::size_t a = 0, start = 0; a < 6; start = value.find(',', start) + 1)
+                    row[a++] = value.substr(start, value.find(',', start) - start);
+            }
+            const_cast<MemoryControls &>(session.controls()).setEnabled(ButtonId::Command2, true);
+        } else if (op == "raw") {
+            input = line.substr(4, arrow - 4);
+        } else if (presses.contains(op)) {
+            for (int i = 0; op.size() == 1 && i < 6 && words >> value; ++i)
+                input += (i ? "," : op == "?" ? "\"Text2\":[" : "\"Text1\":[") + json(value == "~" ? "" : value).dump();
+            input += (input.size() > 1 ? "]," : "") + std::string("\"press\":") + json(presses.at(op)).dump() + "}";
+        } else if (!op.empty()) {
+            failures += "line " + std::to_string(number) + ": unknown press " + op + "\n";
+        }
+        if (op.empty() || input == "{")
+            continue;
+        const std::variant<ReplayCommand, std::string> parsed = parse_replay_line(input);
+        const std::string report = parsed.index() ? "error: " + std::get<1>(parsed) : session.play(std::get<0>(parsed)).value_or("");
+        std::string parts = line.substr(std::min(arrow + 4, line.size()));
+        if (!report.empty() && !parsed.index() && parts.find("\"messages\":") == std::string::npos)
+            parts += " | \"messages\":[]";
+        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 3) {
+            const std::string part = parts.substr(start, (end = parts.find(" | ", start)) - start);
+            if (!part.empty() && report.find(part) == std::string::npos)
+                failures += "line " + std::to_string(number) + ": " + part + " is not in " + report + "\n";
+        }
+    }
+    return failures;
+}
+
+// The sessions of sessions.txt, each headed by a line "## name", or "## name < base" for a
+// session that starts with the presses of an earlier one.
+std::vector<std::pair<std::string, std::string>> sessions()
+{
+    std::ifstream in(VSPACE_TEST_DIR "/sessions.txt");
+    std::map<std::string, std::string> steps;
+    std::vector<std::pair<std::string, std::string>> all;
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t base = line.find(" < ");
+        if (line.starts_with("## "))
+            all.emplace_back(line.substr(3, base - 3), base == std::string::npos ? "" : steps.at(line.substr(base + 3)));
+        else if (!all.empty())
+            steps[all.back().first] = all.back().second += line + "\n";
+    }
+    return all;
+}
+
+class Sessions : public ::testing::TestWithParam<std::pair<std::string, std::string>>
+{};
+
+TEST_P(Sessions, ReportWhatIsExpected)
+{
+    EXPECT_EQ(play(GetParam().second), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(File, Sessions, ::testing::ValuesIn(sessions()),
+                         [](const auto &info) { return info.param.first; });
+
+// Plays `input` through the driver; returns the exit status, the reports written and the message.
+std::tuple<int, long, std::string> replay(const std::string &input)
+{
+    MemoryFile file;
+    ReplaySession session(file);
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = run_replay(in, out, err, session);
+    return {status, std::ranges::count(out.str(), '\n'), err.str()};
+}
+
+TEST(Replay, StopsAtExitOrAtBadInputNamingItsLine)
+{
+    const std::string first = R"({"Text1":["a","b","c","d","e","f"],"press":"Positive"})", nul("\0", 1);
+    EXPECT_EQ(replay(first + "\n \t\n{\"press\":\"Exit\"}\nnot read"), std::tuple(0, 2, ""));
+    EXPECT_EQ(replay(first + "\n\n{\"press\":\"Cl" + nul + "ear\"}\n" + first),
+              std::tuple(2, 1, "vspace-replay: line 3: not JSON: a NUL byte at byte 13\n"));
+    const std::string head = R"({"Text1":[")", tail = R"(","b","c","d","e","f"],"press":"Positive"})";
+    const std::string value(kMaxReplayLineBytes - head.size() - tail.size(), 'v');
+    EXPECT_EQ(replay(head + value + tail + "\n"), std::tuple(0, 1, ""));
+    EXPECT_EQ(replay(head + value + "v" + tail), std::tuple(2, 0, "vspace-replay: line 1: longer than 1 MiB (1048576 bytes)\n"));
+    EXPECT_EQ(std::get<0>(replay("[")), 2); // an input of a single byte is read too
+    EXPECT_EQ(std::get<std::string>(parse_replay_line(std::string(100000, '[') + std::string(100000, ']'))),
+              "not a JSON object");
+    EXPECT_EQ(std::get<std::string>(parse_replay_line("{\"Text1\":[\"\xC3\x28\"]}")), "invalid UTF-8 at byte 13");
+}
+
+// Every input of the fuzz corpus and every input the fuzzer once failed on, replayed with the
+// fuzz target's checks.
+TEST(Replay, FuzzInputsPlayWithInvariantsIntact)
+{
+    for (const char *folder : {"/fuzz/corpus", "/fuzz/regressions"}) {
+        for (const auto &entry : std::filesystem::directory_iterator(VSPACE_TEST_DIR + std::string(folder))) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            EXPECT_EQ(play_replay_input(std::string(std::istreambuf_iterator<char>(in), {})), "") << entry.path();
+        }
+    }
+}
+
+} // namespace
+} // namespace vspace::testing
