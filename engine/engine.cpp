@@ -242,29 +242,27 @@ std::optional<std::string> Engine::limitReached(bool positive)
     if (m_state.example_count >= kMaxExampleCount)
         return kExampleLimitPrompt;
 
-    // G and S as this example would leave them.
+    // S as this example would leave it.
     const Row x = instance(FieldArray::Text1);
     Row s = m_state.specific_hy.row(m_state.specific_count);
     std::vector<Row> added;
     std::array<const Row *, kTableRows> general{};
     int count = 0;
+    // G as the step leaves it: the rows on entry consistent with the example, then, for a
+    // negative example, the new rows.
+    for (int r = 1; r <= m_state.general_count; ++r) {
+        if (accepts(m_state.general_hy.row(r), x) == positive)
+            general[static_cast<std::size_t>(count++)] = &m_state.general_hy.row(r);
+    }
     if (positive) {
-        for (int r = 1; r <= m_state.general_count; ++r) {
-            if (accepts(m_state.general_hy.row(r), x))
-                general[static_cast<std::size_t>(count++)] = &m_state.general_hy.row(r);
-        }
         if (m_state.example_count == 1)
             s = x;
         else
             generalise(s, x);
     } else {
         added = specialisations(m_state, x);
-        if (m_state.general_count + static_cast<int>(added.size()) > kTableRows)
+        if (count + static_cast<int>(added.size()) > kTableRows)
             return kGeneralLimitPrompt;
-        for (int r = 1; r <= m_state.general_count; ++r) {
-            if (!accepts(m_state.general_hy.row(r), x))
-                general[static_cast<std::size_t>(count++)] = &m_state.general_hy.row(r);
-        }
         for (const Row &row : added)
             general[static_cast<std::size_t>(count++)] = &row;
     }
@@ -315,16 +313,21 @@ void Engine::check_general()
 {
     if (m_state.is_positive)
         return;
-    for (Row &row : specialisations(m_state, instance(FieldArray::Text1))) {
+    const Row x = instance(FieldArray::Text1);
+    // The new rows come from G as it stands on entry, but the rows the negative instance rules
+    // out leave the table before the new rows are placed, so that G never needs a row more than
+    // it keeps. List1 still shows them; remove_general, called next, redraws it.
+    std::vector<Row> added = specialisations(m_state, x);
+    pruneGeneral(x);
+    for (Row &row : added) {
         raise(m_state.general_count, kTableRows);
         m_controls.append(ListId::List1, row_text(row));
         m_state.general_hy.row(m_state.general_count) = std::move(row);
     }
 }
 
-void Engine::remove_general()
+void Engine::pruneGeneral(const Row &x)
 {
-    const Row x = instance(FieldArray::Text1);
     int r = 1;
     while (r <= m_state.general_count) {
         const bool accepted = accepts(m_state.general_hy.row(r), x);
@@ -336,6 +339,11 @@ void Engine::remove_general()
             ++r;
         }
     }
+}
+
+void Engine::remove_general()
+{
+    pruneGeneral(instance(FieldArray::Text1));
     m_controls.clear(ListId::List1);
     for (int k = 1; k <= m_state.general_count; ++k)
         m_controls.append(ListId::List1, row_text(m_state.general_hy.row(k)));

@@ -74,6 +74,8 @@ private:
 
     void train(bool positive);
     std::optional<std::string> limitReached(bool positive);
+    // Drops the G rows inconsistent with the example `x` labelled as is_positive says.
+    void pruneGeneral(const Row &x);
     Row instance(FieldArray array) const;
     void selectAllAndFocus(FieldArray array, int index);
     void keyPress(FieldArray array, ButtonId sixthFieldTarget, std::int16_t index,
