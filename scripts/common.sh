@@ -1,7 +1,8 @@
 # Shared by the run and test commands: installs what is missing from Debian's archive.
 
 VSPACE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev nlohmann-json3-dev libgtest-dev
-                       libbenchmark-dev fontconfig fonts-dejavu-core)
+                       libbenchmark-dev fontconfig fonts-dejavu-core fonts-liberation2
+                       fonts-tlwg-loma-otf)
 VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev)
 
 vspace_install() {

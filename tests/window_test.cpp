@@ -8,7 +8,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 class WindowTest : public QObject, public vspace::MessageBoxes
 {
@@ -104,6 +106,55 @@ private slots:
         QCOMPARE(file.readAll(), "\"" + value.toUtf8() + ",c,?,?,?,?\"\r\n\"?,c,d,?,?,?\"\r\n\"?,c,?,e,?,?\"\r\n\"?,c,?,?,f,?\"\r\n\"?,c,?,?,?,g\"\r\n");
         QCOMPARE(m_shown, (QStringList{"Result: Your Data is Positive , Result is +",
                                        "Text File: Your TextFile Generate in Desktop is Hypothesis.txt"}));
+    }
+
+    void rowsReadableInWhatTheWindowShows_data()
+    {
+        QTest::addColumn<int>("examples");
+        QTest::addColumn<int>("longValue"); // the length of the first value of example 3
+        QTest::newRow("EnjoySport, every row whole") << 4 << 0;
+        QTest::newRow("40 examples, one value of 200 characters") << 40 << 200;
+    }
+
+    // Every row lies in its list's visible part, no wider than it, whole or elided with its end
+    // kept; the newest learning-data entry and the scroll bars lie inside the frame.
+    void rowsReadableInWhatTheWindowShows()
+    {
+        QFETCH(int, examples);
+        QFETCH(int, longValue);
+        const QStringList enjoySport{"Sunny Warm Normal Strong Warm Same", "Sunny Warm High Strong Warm Same",
+                                     "Rainy Cold High Strong Warm Change", "Sunny Warm High Strong Cool Change"};
+        for (int i = 0; i < examples; ++i) {
+            QStringList values = enjoySport.value(i, QStringLiteral("R%1 Cold High Strong Warm Change").arg(i)).split(' ');
+            values[0] = i == 2 && longValue ? QString(longValue, 'L') : values[0];
+            for (int a = 1; a <= 6; ++a)
+                field(1, a)->setText(values[a - 1]);
+            button(values[1] == "Cold" ? 2 : 1)->click();
+        }
+        auto *frame = m_form->findChild<QWidget *>("Frame2");
+        for (auto *list : m_form->findChildren<QListWidget *>()) {
+            const QRect shown(list->viewport()->mapTo(list->parentWidget(), QPoint()), list->viewport()->size());
+            QVERIFY(list->parentWidget()->rect().contains(shown));
+            const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+            for (int i = 0; i < list->count(); ++i) {
+                const QRect row = list->visualItemRect(list->item(i));
+                const QString text = list->item(i)->text(), elided = list->fontMetrics().elidedText(text, list->textElideMode(), row.width() - margins);
+                QVERIFY2(row.right() < shown.width() && (longValue || elided == text) && elided.right(2) == text.right(2), qPrintable(elided));
+            }
+        }
+        auto *list3 = m_form->findChild<QListWidget *>("List3");
+        QVERIFY(list3->viewport()->rect().contains(list3->visualItemRect(list3->item(examples - 1))));
+        for (auto *bar : list3->findChildren<QScrollBar *>()) {
+            QVERIFY(!bar->isVisible() || (frame->rect().contains(QRect(bar->mapTo(frame, QPoint()), bar->size())) && bar->value() == bar->maximum()));
+        }
+    }
+
+    void messageBoxWideEnoughForItsTitle()
+    {
+        int width = 0;
+        QTimer::singleShot(100, this, [&] { width = QApplication::activeModalWidget()->width(), QApplication::activeModalWidget()->close(); });
+        vspace::ModalMessageBoxes().information(m_form.get(), "Duplicate Data", "Data not correct");
+        QVERIFY2(width >= QFontMetrics(QApplication::font()).horizontalAdvance("Data not correct") + 96, qPrintable(QString::number(width)));
     }
 };
 

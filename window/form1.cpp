@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "layout.h"
+#include "list_view.h"
 #include "message_boxes.h"
 
 #include <QGroupBox>
@@ -8,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include <algorithm>
@@ -23,8 +23,17 @@ constexpr std::int16_t kEnterKey = 13;
 constexpr auto kArrayProperty = "vspaceArray";
 constexpr auto kIndexProperty = "vspaceIndex";
 
+// The stored font is "MS Sans Serif"; these faces have its width, where the face itself is not
+// installed. Thai values fall back to a Thai face (Loma, from fonts-thai-tlwg).
 QFont controlFont()
 {
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("Nimbus Sans"), QStringLiteral("Loma")});
+        return true;
+    }();
+    Q_UNUSED(substituted)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
@@ -75,6 +84,9 @@ Form1::Form1(QString exportPath, MessageBoxes *boxes, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    // Frames draw their title on their top line, as classic frames do, clear of what they hold.
+    setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+                                 "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     buildControls();
     m_controls = std::make_unique<QtControls>(m_widgets, *boxes);
     m_engine = std::make_unique<Engine>(*m_controls);
@@ -120,10 +132,13 @@ void Form1::buildControls()
             break;
         }
         case ControlLayout::Kind::ListView: {
-            auto *list = new QListWidget(container);
-            list->setUniformItemSizes(true);
-            list->setTextElideMode(Qt::ElideNone); // long entries scroll rather than lose their end
+            auto *list = new ListView(container);
             m_widgets.lists[static_cast<std::size_t>(control.name[4] - '1')] = list;
+            // A frame shows its contents down to the inset its first column has on the left; a
+            // list that reaches further keeps what it shows in that part.
+            list->setGeometry(control.pixels());
+            if (container != this)
+                list->setVisibleHeight(container->height() - list->y() - kFrameInsetTwips / kTwipsPerPixel);
             widget = list;
             break;
         }

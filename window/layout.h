@@ -28,6 +28,8 @@ struct ControlLayout
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 10680;
 inline constexpr int kClientHeightTwips = 7635;
+// How far a frame's first column of controls lies from its left edge.
+inline constexpr int kFrameInsetTwips = 120;
 
 // Every control in the stored order, containers before their contents.
 extern const std::array<ControlLayout, 28> kFormLayout;

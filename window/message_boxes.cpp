@@ -1,14 +1,30 @@
 #include "message_boxes.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace vspace {
+
+int ModalMessageBoxes::titleWidth(const QString &title)
+{
+    // A title bar's font is the desktop's and its buttons vary: room for the text in a font a
+    // fifth wider than the application's, an icon and three buttons.
+    return QFontMetrics(QApplication::font()).horizontalAdvance(title) * 6 / 5 + 4 * 32;
+}
 
 void ModalMessageBoxes::information(QWidget *parent, const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
+    // The box sizes itself to its text, which may be narrower than a window manager needs to
+    // show the title whole beside its buttons.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(titleWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 

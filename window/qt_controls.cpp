@@ -1,9 +1,9 @@
 #include "qt_controls.h"
 
+#include "list_view.h"
 #include "message_boxes.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include <stdexcept>
@@ -29,7 +29,7 @@ QLineEdit *QtControls::field(FieldArray array, int index) const
     return (array == FieldArray::Text1 ? m_widgets.text1 : m_widgets.text2)[field_slot(index)];
 }
 
-QListWidget *QtControls::list(ListId list) const
+ListView *QtControls::list(ListId list) const
 {
     return m_widgets.lists[static_cast<std::size_t>(list)];
 }
@@ -74,9 +74,8 @@ void QtControls::clear(ListId id) { list(id)->clear(); }
 
 void QtControls::append(ListId id, const std::string &item)
 {
-    auto *entry = new QListWidgetItem(fromUtf8(item));
-    entry->setToolTip(entry->text()); // the whole text, where the list is too narrow for it
-    list(id)->addItem(entry);
+    // The newest learning-data entry is scrolled into view.
+    list(id)->appendRow(fromUtf8(item), id == ListId::List3);
 }
 
 int QtControls::count(ListId id) const { return list(id)->count(); }

@@ -5,12 +5,12 @@
 #include <array>
 
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QWidget;
 
 namespace vspace {
 
+class ListView;
 class MessageBoxes;
 
 // The controls of the main window as the engine sees them: real widgets, UTF-8 texts.
@@ -22,7 +22,7 @@ public:
         QWidget *window = nullptr;
         std::array<QLineEdit *, 6> text1{};
         std::array<QLineEdit *, 6> text2{};
-        std::array<QListWidget *, 4> lists{};
+        std::array<ListView *, 4> lists{};
         std::array<QPushButton *, 6> buttons{};
     };
 
@@ -48,7 +48,7 @@ public:
 
 private:
     QLineEdit *field(FieldArray array, int index) const;
-    QListWidget *list(ListId list) const;
+    ListView *list(ListId list) const;
     QPushButton *button(ButtonId button) const;
 
     Widgets m_widgets;
