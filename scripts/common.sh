@@ -3,7 +3,9 @@
 VSPACE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev nlohmann-json3-dev libgtest-dev
                        libbenchmark-dev fontconfig fonts-dejavu-core fonts-liberation2
                        fonts-tlwg-loma-otf)
-VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev)
+VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev desktop-file-utils appstream lintian)
+# cpack -G DEB: dependencies from the binaries.
+VSPACE_PACKAGE_PACKAGES=(dpkg-dev file)
 
 vspace_install() {
     local missing=() package

@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: vspace-replay [--export-dir DIR] [FILE]\n";
+constexpr std::string_view kUsage = "usage: vspace-replay [--export-dir DIR] [FILE]\n"
+                                     "       vspace-replay --help | --version\n";
 
 int usageError(std::string_view why)
 {
@@ -29,6 +30,10 @@ int main(int argc, char *argv[])
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "vspace-replay " VSPACE_VERSION "\n";
             return 0;
         }
         if (arg == "--export-dir" || arg.starts_with("--export-dir=")) {

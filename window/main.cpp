@@ -3,9 +3,11 @@
 #include "form1.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -33,10 +35,38 @@ bool displayAvailable()
 #endif
 }
 
+// --help and --version need no window, and are answered where no display can be reached.
+bool onlyHelpOrVersion(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char *option : {"-h", "--help", "--help-all", "-?", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+void parseCommandLine(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Teaches the candidate-elimination algorithm of concept learning."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("vspace"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VSPACE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vspace.vspace"));
+    if (onlyHelpOrVersion(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        parseCommandLine(app); // prints and exits
+    }
     if (!displayAvailable()) {
         std::fputs("vspace: the window cannot be opened: this machine has no display "
                    "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
@@ -48,6 +78,7 @@ int main(int argc, char *argv[])
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);
+    parseCommandLine(app); // Qt's own options are taken out first; an unknown one ends the run
 
     vspace::Form1 window;
     window.show();
