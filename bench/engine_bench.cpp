@@ -1,6 +1,7 @@
 // Training-step and replay throughput. Run: build/bench/engine_bench
 
 #include "export_file.h"
+#include "lesson_report.h"
 #include "replay_session.h"
 #include "bench_session.h"
 
@@ -150,6 +151,28 @@ void BM_ReplaySession(benchmark::State &state)
         static_cast<double>(state.iterations()) * presses, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ReplaySession)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The lesson report of a teaching session: playing it, drawing every changed version space with
+// Graphviz and writing the page. Aim: under 2 s for 1,000 presses.
+void BM_LessonReport(benchmark::State &state)
+{
+    const int presses = static_cast<int>(state.range(0));
+    const std::string session = teachingSession(presses);
+    NoFile file;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        std::istringstream in(session);
+        std::ostringstream out;
+        std::ostringstream err;
+        ReplaySession replay(file);
+        LessonReport report(replay);
+        if (run_replay(in, out, err, replay) != 0)
+            state.SkipWithError(err.str().c_str());
+        bytes = report.html("benchmark").size();
+    }
+    state.counters["page_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_LessonReport)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 } // namespace vspace::testing

@@ -1,9 +1,10 @@
 # Shared by the run and test commands: installs what is missing from Debian's archive.
 
-VSPACE_BUILD_PACKAGES=(cmake g++ make qt6-base-dev nlohmann-json3-dev libgtest-dev
+VSPACE_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev nlohmann-json3-dev libcsv-dev libgraphviz-dev libgtest-dev
                        libbenchmark-dev fontconfig fonts-dejavu-core fonts-liberation2
                        fonts-tlwg-loma-otf)
-VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev desktop-file-utils appstream lintian)
+VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev desktop-file-utils appstream lintian
+                      chromium imagemagick)
 # cpack -G DEB: dependencies from the binaries.
 VSPACE_PACKAGE_PACKAGES=(dpkg-dev file)
 

@@ -31,8 +31,6 @@ constexpr std::array<Button, 6> kButtons{{
     {"Clear", "Command6", ButtonId::Command6},
 }};
 
-std::string_view caption(ButtonId id) { return kButtons[static_cast<std::size_t>(id)].caption; }
-
 std::optional<ButtonId> buttonNamed(std::string_view name)
 {
     for (const Button &button : kButtons) {
@@ -257,6 +255,8 @@ private:
 
 } // namespace
 
+std::string_view button_caption(ButtonId id) { return kButtons[static_cast<std::size_t>(id)].caption; }
+
 std::variant<ReplayCommand, std::string> parse_replay_line(std::string_view line)
 {
     if (isBlank(line))
@@ -315,7 +315,7 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         messages += nlohmann::ordered_json{{"title", message.title}, {"text", message.text}}.dump();
     }
     messages += ']';
-    std::string out = "{\"press\":" + json(caption(button)).dump() + ",\"messages\":" + messages;
+    std::string out = "{\"press\":" + json(button_caption(button)).dump() + ",\"messages\":" + messages;
     for (const ListId list : {ListId::List1, ListId::List2, ListId::List3, ListId::List4}) {
         out += ",\"" + control_name(list) + "\":";
         out += listJson(list);

@@ -28,6 +28,9 @@ struct ReplayCommand
     std::optional<ButtonId> press;
 };
 
+// "Positive", "Negative", "Predict", "Gen Text", "Exit" or "Clear".
+std::string_view button_caption(ButtonId button);
+
 // Parses one input line (without its newline). A line of JSON white space only is an empty
 // command. On bad input returns what is wrong with it, without the line number.
 std::variant<ReplayCommand, std::string> parse_replay_line(std::string_view line);
