@@ -50,6 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "vspace-replay: line 4: a row of 3 fields, not six values and a label\n"},
         CsvCase{"bad_label", "a,b,c,d,e,f,+\na,b,c,d,e,g,maybe\n", 2, 1, "vspace-replay: line 2: unknown label \"maybe\"\n"},
         CsvCase{"bad_first_row", "a,b,+\n", 2, 0, "line 1: a row of 3 fields"},
+        CsvCase{"invalid_utf8", "a,b,c,d,e,f,+\na,b\xff,c,d,e,f,+\n", 2, 1, "vspace-replay: line 2: invalid UTF-8 in field 2\n"},
         CsvCase{"unclosed_quote", "a,b,c,d,e,f,+\n\"a,b,c,d,e,f,+\n", 2, 1, "vspace-replay: line 2: not CSV"}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -11,6 +11,8 @@ namespace vspace {
 
 namespace {
 
+constexpr std::string_view kUnknownLabel = "unknown label ";
+
 // The parser's state between its callbacks: the fields of the row being read, where it started,
 // and the first bad input met.
 struct Reader
@@ -31,7 +33,8 @@ struct Reader
             return;
         std::variant<ReplayCommand, std::string> command = csv_row_command(fields);
         if (const std::string *wrong = std::get_if<std::string>(&command)) {
-            if (!(firstRow && fields.size() == 7))
+            // A first row whose label is unknown is the header.
+            if (!(firstRow && wrong->starts_with(kUnknownLabel)))
                 error = "line " + std::to_string(rowStart) + ": " + *wrong;
         } else if (const std::optional<std::string> report = session.play(std::get<ReplayCommand>(command))) {
             out << *report << '\n';
@@ -47,6 +50,10 @@ std::variant<ReplayCommand, std::string> csv_row_command(const std::vector<std::
 {
     if (fields.size() != 7)
         return "a row of " + std::to_string(fields.size()) + " fields, not six values and a label";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!valid_utf8(fields[i]))
+            return "invalid UTF-8 in field " + std::to_string(i + 1);
+    }
     std::string label = fields[6];
     std::transform(label.begin(), label.end(), label.begin(), [](unsigned char c) { return std::tolower(c); });
     std::array<std::string, 6> values;
@@ -61,7 +68,7 @@ std::variant<ReplayCommand, std::string> csv_row_command(const std::vector<std::
     }
     if (label == "?")
         return ReplayCommand{std::nullopt, values, ButtonId::Command3};
-    return "unknown label \"" + fields[6] + "\"";
+    return std::string(kUnknownLabel) + "\"" + fields[6] + "\"";
 }
 
 int run_csv_replay(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)

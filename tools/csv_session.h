@@ -11,8 +11,8 @@ namespace vspace {
 
 // One row of a CSV session (six values and a label) as the command it stands for: "+", "-",
 // "Positive", "Negative", "yes", "no", "true" or "false" (any case) press Positive or Negative
-// with the values typed in; "?" presses Predict with them in the unseen fields. Otherwise says
-// what is wrong with the row.
+// with the values typed in; "?" presses Predict with them in the unseen fields. Otherwise (the
+// wrong width, a field that is not UTF-8, an unknown label) says what is wrong with the row.
 std::variant<ReplayCommand, std::string> csv_row_command(const std::vector<std::string> &fields);
 
 // Plays a CSV session (RFC 4180: quoted fields may hold commas, quotation marks and line breaks;

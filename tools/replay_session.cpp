@@ -255,6 +255,16 @@ private:
 
 } // namespace
 
+bool valid_utf8(std::string_view text)
+{
+    try {
+        json(std::string(text)).dump();
+        return true;
+    } catch (const json::type_error &) {
+        return false;
+    }
+}
+
 std::string_view button_caption(ButtonId id) { return kButtons[static_cast<std::size_t>(id)].caption; }
 
 std::variant<ReplayCommand, std::string> parse_replay_line(std::string_view line)

@@ -31,6 +31,9 @@ struct ReplayCommand
 // "Positive", "Negative", "Predict", "Gen Text", "Exit" or "Clear".
 std::string_view button_caption(ButtonId button);
 
+// True when `text` is valid UTF-8, as every text a report holds must be.
+bool valid_utf8(std::string_view text);
+
 // Parses one input line (without its newline). A line of JSON white space only is an empty
 // command. On bad input returns what is wrong with it, without the line number.
 std::variant<ReplayCommand, std::string> parse_replay_line(std::string_view line);

@@ -1,5 +1,6 @@
 #include "replay_harness.h"
 
+#include "csv_session.h"
 #include "replay_session.h"
 
 #include <algorithm>
@@ -92,27 +93,30 @@ std::string check(const EngineState &st, const MemoryControls &c, ButtonId butto
 
 std::string play_replay_input(std::string_view bytes)
 {
-    std::istringstream in{std::string(bytes)};
-    std::ostringstream out, err;
-    MemoryFile file;
-    ReplaySession session(file);
-    EngineState before;
-    MemoryControls was;
-    std::vector<Row> positives; // learnt since the last Clear
-    std::string broken;
-    int presses = 0;
-    session.setPressObserver([&](ReplaySession::Moment moment, ButtonId button) {
-        if (moment == ReplaySession::Moment::BeforePress)
-            return void((before = session.engine().state(), was = session.controls()));
-        ++presses;
-        if (broken.empty() && !(broken = check(session.engine().state(), session.controls(), button, before, was, positives)).empty())
-            broken += " (press " + std::to_string(presses) + ")";
-    });
-    const int status = run_replay(in, out, err, session);
-    if (!broken.empty() || (status != 0 && status != 2))
-        return broken.empty() ? "exit status " + std::to_string(status) : broken;
-    if ((status == 2) != err.str().starts_with("vspace-replay: line "))
-        return "bad input without a message naming its line, or a message without bad input";
+    // The same bytes as JSON Lines and as a CSV table.
+    for (const auto run : {run_replay, run_csv_replay}) {
+        std::istringstream in{std::string(bytes)};
+        std::ostringstream out, err;
+        MemoryFile file;
+        ReplaySession session(file);
+        EngineState before;
+        MemoryControls was;
+        std::vector<Row> positives; // learnt since the last Clear
+        std::string broken;
+        int presses = 0;
+        session.setPressObserver([&](ReplaySession::Moment moment, ButtonId button) {
+            if (moment == ReplaySession::Moment::BeforePress)
+                return void((before = session.engine().state(), was = session.controls()));
+            ++presses;
+            if (broken.empty() && !(broken = check(session.engine().state(), session.controls(), button, before, was, positives)).empty())
+                broken += " (press " + std::to_string(presses) + ")";
+        });
+        const int status = run(in, out, err, session);
+        if (!broken.empty() || (status != 0 && status != 2))
+            return broken.empty() ? "exit status " + std::to_string(status) : broken;
+        if ((status == 2) != err.str().starts_with("vspace-replay: line "))
+            return "bad input without a message naming its line, or a message without bad input";
+    }
     return {};
 }
 
