@@ -10,6 +10,10 @@
 #include <optional>
 #include <sstream>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace vspace::testing {
 namespace {
 
@@ -173,6 +177,50 @@ void BM_LessonReport(benchmark::State &state)
     state.counters["page_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_LessonReport)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Peak memory of a replay of `lines` lines, played in a child process from input made as it is
+// read: it follows the longest line, not the number of lines.
+long replayPeakKib(long lines)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        struct Lines : std::streambuf
+        {
+            long left;
+            std::string line;
+            explicit Lines(long n) : left(n) {}
+            int underflow() override
+            {
+                if (left-- <= 0)
+                    return traits_type::eof();
+                line = left ? R"({"Text2":["a","b","c","d","e",")" + std::to_string(left) + "\"]}\n" : "{\"press\":\"Predict\"}\n";
+                setg(line.data(), line.data(), line.data() + line.size());
+                return traits_type::to_int_type(line[0]);
+            }
+        } source(lines);
+        std::istream in(&source);
+        std::ostringstream out, err;
+        NoFile file;
+        ReplaySession session(file);
+        _exit(run_replay(in, out, err, session));
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    return usage.ru_maxrss;
+}
+
+void BM_ReplayMemory(benchmark::State &state)
+{
+    long small = 0, large = 0;
+    for (auto _ : state) {
+        small = replayPeakKib(20000);
+        large = replayPeakKib(800000);
+    }
+    state.counters["peak_kib_20k_lines"] = static_cast<double>(small);
+    state.counters["peak_kib_800k_lines"] = static_cast<double>(large);
+}
+BENCHMARK(BM_ReplayMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vspace::testing

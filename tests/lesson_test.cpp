@@ -93,6 +93,9 @@ TEST(LessonReport, EnjoySport)
         ++drawn;
     EXPECT_EQ(graph.nodes.size(), 6u);
     EXPECT_EQ(drawn, graph.nodes.size());
+    // G rows one above the other, and values DOT and HTML would read as their own.
+    const std::string odd = render_svg(GeneralityGraph({{"a\"b", "c\\N", "<&>", "d", "e", "f"}}, {{"a\"b", "?", "?", "?", "?", "?"}, {"?", "?", "?", "?", "?", "?"}}, {}));
+    EXPECT_NE(odd.find("a&quot;b,c\\N,&lt;&amp;&gt;,d,e,f"), std::string::npos) << odd;
 }
 
 } // namespace
