@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <istream>
 #include <ostream>
 
@@ -11,7 +12,20 @@ namespace vspace {
 
 namespace {
 
-constexpr std::string_view kUnknownLabel = "unknown label ";
+// The button a label presses: Positive, Negative or Predict.
+std::optional<ButtonId> labelled(std::string label)
+{
+    std::transform(label.begin(), label.end(), label.begin(), [](unsigned char c) { return std::tolower(c); });
+    for (const char *positive : {"+", "positive", "yes", "true"}) {
+        if (label == positive)
+            return ButtonId::Command1;
+    }
+    for (const char *negative : {"-", "negative", "no", "false"}) {
+        if (label == negative)
+            return ButtonId::Command2;
+    }
+    return label == "?" ? std::optional(ButtonId::Command3) : std::nullopt;
+}
 
 // The parser's state between its callbacks: the fields of the row being read, where it started,
 // and the first bad input met.
@@ -31,10 +45,12 @@ struct Reader
     {
         if (!error.empty())
             return;
+        // A first row of seven texts whose label is none of the labels is the header.
+        const bool header = firstRow && fields.size() == 7 && !labelled(fields[6])
+                            && std::all_of(fields.begin(), fields.end(), [](const std::string &f) { return valid_utf8(f); });
         std::variant<ReplayCommand, std::string> command = csv_row_command(fields);
         if (const std::string *wrong = std::get_if<std::string>(&command)) {
-            // A first row whose label is unknown is the header.
-            if (!(firstRow && wrong->starts_with(kUnknownLabel)))
+            if (!header)
                 error = "line " + std::to_string(rowStart) + ": " + *wrong;
         } else if (const std::optional<std::string> report = session.play(std::get<ReplayCommand>(command))) {
             out << *report << '\n';
@@ -54,21 +70,14 @@ std::variant<ReplayCommand, std::string> csv_row_command(const std::vector<std::
         if (!valid_utf8(fields[i]))
             return "invalid UTF-8 in field " + std::to_string(i + 1);
     }
-    std::string label = fields[6];
-    std::transform(label.begin(), label.end(), label.begin(), [](unsigned char c) { return std::tolower(c); });
+    const std::optional<ButtonId> button = labelled(fields[6]);
+    if (!button)
+        return "unknown label \"" + fields[6] + "\"";
     std::array<std::string, 6> values;
     std::copy(fields.begin(), fields.begin() + 6, values.begin());
-    for (const char *positive : {"+", "positive", "yes", "true"}) {
-        if (label == positive)
-            return ReplayCommand{values, std::nullopt, ButtonId::Command1};
-    }
-    for (const char *negative : {"-", "negative", "no", "false"}) {
-        if (label == negative)
-            return ReplayCommand{values, std::nullopt, ButtonId::Command2};
-    }
-    if (label == "?")
-        return ReplayCommand{std::nullopt, values, ButtonId::Command3};
-    return std::string(kUnknownLabel) + "\"" + fields[6] + "\"";
+    if (*button == ButtonId::Command3)
+        return ReplayCommand{std::nullopt, values, button};
+    return ReplayCommand{values, std::nullopt, button};
 }
 
 int run_csv_replay(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
@@ -83,13 +92,13 @@ int run_csv_replay(std::istream &in, std::ostream &out, std::ostream &err, Repla
     const auto row = [](int, void *data) { static_cast<Reader *>(data)->rowEnd(); };
 
     std::string chunk(64 * 1024, '\0');
-    while (reader.error.empty() && !session.ended()) {
+    while (reader.error.empty()) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         const std::size_t read = static_cast<std::size_t>(in.gcount());
         if (read == 0)
             break;
         // Fed a line at a time, so that every row knows the line it starts on.
-        for (std::size_t start = 0; start < read && reader.error.empty() && !session.ended();) {
+        for (std::size_t start = 0; start < read && reader.error.empty();) {
             const std::size_t newline = std::min(chunk.find('\n', start), read - 1);
             if (!reader.rowOpen) {
                 reader.rowStart = reader.line;
@@ -105,7 +114,7 @@ int run_csv_replay(std::istream &in, std::ostream &out, std::ostream &err, Repla
             start = newline + 1;
         }
     }
-    if (reader.error.empty() && !session.ended() && csv_fini(&parser, field, row, &reader) != 0)
+    if (reader.error.empty() && csv_fini(&parser, field, row, &reader) != 0)
         reader.error = "line " + std::to_string(reader.rowStart) + ": not CSV: " + csv_strerror(csv_error(&parser));
     csv_free(&parser);
     out.flush();

@@ -1,9 +1,11 @@
 #include "list_view.h"
 
 #include <QFrame>
+#include <QHelpEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTextBoundaryFinder>
+#include <QToolTip>
 
 namespace vspace {
 
@@ -11,8 +13,34 @@ namespace {
 
 constexpr int kMaxToolTipCharacters = 4000;
 
+// The tooltip of a row: the text broken into lines of at most `width` characters where it has no
+// spaces, and shortened in the middle beyond some thousands of characters.
+QString toolTipFor(const QString &text, int width = 60)
+{
+    QString shown = text;
+    if (shown.size() > kMaxToolTipCharacters) {
+        shown = shown.left(kMaxToolTipCharacters / 2) + QChar(0x2026) + shown.right(kMaxToolTipCharacters / 2);
+    }
+    // Rich text wraps at spaces and zero-width spaces: one goes in every `width` characters of
+    // a run without spaces, between two characters as the user sees them.
+    QString broken;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, shown);
+    int run = 0;
+    for (qsizetype start = 0, end; (end = characters.toNextBoundary()) != -1; start = end) {
+        const QStringView character = QStringView(shown).mid(start, end - start);
+        run = character.front().isSpace() ? 0 : run + 1;
+        if (run > width) {
+            broken += QChar(0x200B);
+            run = 1;
+        }
+        broken += character.toString().toHtmlEscaped();
+    }
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">") + broken + QStringLiteral("</p>");
+}
+
 // Rows as wide as the list whatever their text, so that a long one is elided, not scrolled to;
-// its height comes from one line of the font, without laying out a long text.
+// its height comes from one line of the font, without laying out a long text. A row's tooltip
+// is made when it is asked for.
 class RowDelegate : public QStyledItemDelegate
 {
 public:
@@ -25,6 +53,15 @@ public:
         line.text = QStringLiteral("X");
         const QWidget *list = line.widget;
         return {1, list->style()->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), list).height()};
+    }
+
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        QToolTip::showText(event->globalPos(), toolTipFor(index.data().toString()), view, option.rect);
+        return true;
     }
 };
 
@@ -51,10 +88,10 @@ void ListView::setVisibleHeight(int height)
     setAutoFillBackground(true);
     setMask(QRegion(0, 0, width(), height));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_border = new QFrame(this);
-    m_border->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    m_border->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_border->setGeometry(0, 0, width(), height);
+    auto *border = new QFrame(this);
+    border->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    border->setAttribute(Qt::WA_TransparentForMouseEvents);
+    border->setGeometry(0, 0, width(), height);
     m_bar = new QScrollBar(Qt::Vertical, this);
     const int barWidth = m_bar->sizeHint().width();
     m_bar->setGeometry(width() - frame - barWidth, frame, barWidth, height - 2 * frame);
@@ -70,39 +107,14 @@ void ListView::setVisibleHeight(int height)
     connect(own, &QScrollBar::valueChanged, m_bar, &QScrollBar::setValue);
     connect(m_bar, &QScrollBar::valueChanged, own, &QScrollBar::setValue);
     m_bar->hide();
-    m_border->raise();
+    border->raise();
 }
 
 void ListView::appendRow(const QString &text, bool scrollTo)
 {
-    auto *row = new QListWidgetItem(text);
-    row->setToolTip(toolTipFor(text));
-    addItem(row);
+    addItem(text);
     if (scrollTo)
         scrollToBottom();
-}
-
-QString ListView::toolTipFor(const QString &text, int width)
-{
-    QString shown = text;
-    if (shown.size() > kMaxToolTipCharacters) {
-        shown = shown.left(kMaxToolTipCharacters / 2) + QChar(0x2026) + shown.right(kMaxToolTipCharacters / 2);
-    }
-    // Rich text wraps at spaces and zero-width spaces: one goes in every `width` characters of
-    // a run without spaces, between two characters as the user sees them.
-    QString broken;
-    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, shown);
-    int run = 0;
-    for (qsizetype start = 0, end; (end = characters.toNextBoundary()) != -1; start = end) {
-        const QStringView character = QStringView(shown).mid(start, end - start);
-        run = character.front().isSpace() ? 0 : run + 1;
-        if (run > width) {
-            broken += QChar(0x200B);
-            run = 1;
-        }
-        broken += character.toString().toHtmlEscaped();
-    }
-    return QStringLiteral("<p style=\"white-space:pre-wrap\">") + broken + QStringLiteral("</p>");
 }
 
 } // namespace vspace

@@ -2,7 +2,6 @@
 
 #include <QListWidget>
 
-class QFrame;
 class QScrollBar;
 
 namespace vspace {
@@ -21,13 +20,8 @@ public:
     // Appends a row; with `scrollTo`, scrolls the list to it.
     void appendRow(const QString &text, bool scrollTo);
 
-    // The tooltip of a row: the text broken into lines of at most `width` characters where it
-    // has no spaces, and shortened in the middle beyond some thousands of characters.
-    static QString toolTipFor(const QString &text, int width = 60);
-
 private:
-    QScrollBar *m_bar = nullptr;  // stands for the list's own where the frame hides that one
-    QFrame *m_border = nullptr;
+    QScrollBar *m_bar = nullptr; // stands for the list's own where the frame hides that one
 };
 
 } // namespace vspace

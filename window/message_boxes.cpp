@@ -7,12 +7,17 @@
 
 namespace vspace {
 
-int ModalMessageBoxes::titleWidth(const QString &title)
+namespace {
+
+// The least width of a box whose title bar shows `title` whole.
+int titleWidth(const QString &title)
 {
     // A title bar's font is the desktop's and its buttons vary: room for the text in a font a
     // fifth wider than the application's, an icon and three buttons.
     return QFontMetrics(QApplication::font()).horizontalAdvance(title) * 6 / 5 + 4 * 32;
 }
+
+} // namespace
 
 void ModalMessageBoxes::information(QWidget *parent, const QString &text, const QString &title)
 {

@@ -22,9 +22,6 @@ class ModalMessageBoxes : public MessageBoxes
 {
 public:
     void information(QWidget *parent, const QString &text, const QString &title) override;
-
-    // The least width of a box whose title bar shows `title` whole.
-    static int titleWidth(const QString &title);
 };
 
 } // namespace vspace
