@@ -2,7 +2,7 @@
 
 #include "export_file.h"
 #include "lesson_report.h"
-#include "replay_session.h"
+#include "jsonl_reader.h"
 #include "bench_session.h"
 
 #include <benchmark/benchmark.h>
@@ -25,11 +25,9 @@ void setWorstCase(TestSession &s)
     const Row specific{"A", "B", "C", "D", "E", "?"};
     std::vector<Row> g;
     for (unsigned mask = 1; mask < 31; ++mask)
-        g.push_back(subset_row(mask, specific));
-    s.setBoundaries(specific, g);
-    s.engine.state().example_count = 2;
-    s.controls.setEnabled(ButtonId::Command2, true);
-    s.engine.union_hy();
+        g.push_back(subsetRow(mask, specific));
+    s.setBoundaries(specific, g, 2);
+    s.press(Button::Positive, {"A", "B", "C", "D", "E", "first"}); // enumerates the version space
 }
 
 void BM_TrainingStepWorstCase(benchmark::State &state)
@@ -43,10 +41,9 @@ void BM_TrainingStepWorstCase(benchmark::State &state)
             setWorstCase(*s);
             state.ResumeTiming();
         }
-        s->type({"A", "B", "C", "D", "E", std::to_string(n++)});
-        s->engine.Command1_Click();
+        s->press(Button::Positive, {"A", "B", "C", "D", "E", std::to_string(n++)});
     }
-    if (s->engine.state().general_count != 30 || s->engine.state().space_count != 26)
+    if (s->engine.state().generalCount != 30 || s->engine.state().versionSpaceCount != 26)
         state.SkipWithError("the state left the worst case");
 }
 BENCHMARK(BM_TrainingStepWorstCase);
@@ -55,20 +52,17 @@ BENCHMARK(BM_TrainingStepWorstCase);
 void BM_NegativeStepToThirtyRows(benchmark::State &state)
 {
     const Row specific{"A", "B", "C", "D", "E", "F"};
-    const std::vector<Row> g = twenty_nine_rows(specific);
+    const std::vector<Row> g = twentyNineRows(specific);
     std::optional<TestSession> s;
     for (auto _ : state) {
         state.PauseTiming();
         s.emplace();
-        s->setBoundaries(specific, g);
-        s->engine.state().example_count = 10;
-        s->controls.setEnabled(ButtonId::Command2, true);
-        s->engine.union_hy();
+        s->setBoundaries(specific, g, 10);
         s->type({"z", "z", "z", "z", "z", "F"});
         state.ResumeTiming();
-        s->engine.Command2_Click();
+        s->engine.press(Button::Negative);
     }
-    if (s->engine.state().general_count != 30)
+    if (s->engine.state().generalCount != 30)
         state.SkipWithError("G did not reach 30 rows");
 }
 BENCHMARK(BM_NegativeStepToThirtyRows);
@@ -82,11 +76,11 @@ void BM_TrainingStepEnjoySport(benchmark::State &state)
                                 {"Rainy", "Cold", "High", "Strong", "Warm", "Change"},
                                 {"Sunny", "Warm", "High", "Strong", "Cool", "Change"}};
     for (auto _ : state) {
-        s.positive(examples[0]);
-        s.positive(examples[1]);
-        s.negative(examples[2]);
-        s.positive(examples[3]);
-        s.engine.Command6_Click();
+        s.press(Button::Positive, examples[0]);
+        s.press(Button::Positive, examples[1]);
+        s.press(Button::Negative, examples[2]);
+        s.press(Button::Positive, examples[3]);
+        s.engine.press(Button::Clear);
     }
     state.SetItemsProcessed(state.iterations() * 4);
     state.counters["us_per_step"] = benchmark::Counter(
@@ -94,13 +88,6 @@ void BM_TrainingStepEnjoySport(benchmark::State &state)
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_TrainingStepEnjoySport);
-
-class NoFile : public ExportFile
-{
-public:
-    std::string path() const override { return "(none)"; }
-    std::optional<std::string> replace(std::string_view) override { return std::nullopt; }
-};
 
 // Short teaching runs of 49 presses and a Clear, drawn from a hidden conjunctive concept.
 std::string teachingSession(int presses)
@@ -147,7 +134,7 @@ void BM_ReplaySession(benchmark::State &state)
         std::ostringstream out;
         std::ostringstream err;
         ReplaySession session(file);
-        if (run_replay(in, out, err, session) != 0)
+        if (runJsonLines(in, out, err, session) != 0)
             state.SkipWithError(err.str().c_str());
         benchmark::DoNotOptimize(out.str().size());
     }
@@ -170,7 +157,7 @@ void BM_LessonReport(benchmark::State &state)
         std::ostringstream err;
         ReplaySession replay(file);
         LessonReport report(replay);
-        if (run_replay(in, out, err, replay) != 0)
+        if (runJsonLines(in, out, err, replay) != 0)
             state.SkipWithError(err.str().c_str());
         bytes = report.html("benchmark").size();
     }
@@ -202,7 +189,7 @@ long replayPeakKib(long lines)
         std::ostringstream out, err;
         NoFile file;
         ReplaySession session(file);
-        _exit(run_replay(in, out, err, session));
+        _exit(runJsonLines(in, out, err, session));
     }
     int status = 0;
     rusage usage{};

@@ -2,8 +2,8 @@
 // and the time a press of "Negative" takes with G at 30 rows. Runs on the offscreen platform.
 // Run: build/bench/window_bench [runs]
 
-#include "form1.h"
-#include "layout.h"
+#include "control_table.h"
+#include "main_window.h"
 #include "message_boxes.h"
 #include "bench_session.h"
 
@@ -39,21 +39,31 @@ QWidget *bareWindow()
     auto *window = new QWidget;
     window->setFixedSize(712, 509);
     QHash<QString, QWidget *> containers;
-    for (const ControlLayout &control : kFormLayout) {
-        QWidget *parent = control.container ? containers.value(QString::fromLatin1(control.container))
-                                            : window;
+    for (const ControlSpec &spec : kControlTable) {
+        const QString name = QString::fromLatin1(spec.objectName.data(), static_cast<qsizetype>(spec.objectName.size()));
+        QWidget *parent = spec.container.empty() ? window : containers.value(QString::fromLatin1(spec.container.data(), static_cast<qsizetype>(spec.container.size())));
+        const QString caption = spec.caption ? QString::fromUtf8(english(*spec.caption).data()) : QString();
         QWidget *widget = nullptr;
-        switch (control.kind) {
-        case ControlLayout::Kind::Frame:
-            widget = new QGroupBox(QString::fromLatin1(control.caption), parent);
-            containers.insert(QString::fromLatin1(control.name), widget);
+        switch (spec.kind) {
+        case ControlKind::Frame:
+            widget = new QGroupBox(caption, parent);
+            containers.insert(name, widget);
             break;
-        case ControlLayout::Kind::Label: widget = new QLabel(QString::fromLatin1(control.caption), parent); break;
-        case ControlLayout::Kind::EntryField: widget = new QLineEdit(parent); break;
-        case ControlLayout::Kind::ListView: widget = new QListWidget(parent); break;
-        case ControlLayout::Kind::Button: widget = new QPushButton(QString::fromLatin1(control.caption), parent); break;
+        case ControlKind::Label:
+            widget = new QLabel(caption, parent);
+            break;
+        case ControlKind::EntryField:
+            widget = new QLineEdit(parent);
+            break;
+        case ControlKind::List:
+            widget = new QListWidget(parent);
+            break;
+        case ControlKind::Button:
+            widget = new QPushButton(caption, parent);
+            break;
         }
-        widget->setGeometry(control.pixels());
+        const Twips &at = spec.geometry;
+        widget->setGeometry(at.left / kTwipsPerPixel, at.top / kTwipsPerPixel, at.width / kTwipsPerPixel, at.height / kTwipsPerPixel);
     }
     return window;
 }
@@ -65,7 +75,7 @@ int startUp(bool form, int argc, char **argv)
     timer.start();
     QApplication app(argc, argv);
     SilentBoxes boxes;
-    QWidget *window = form ? new Form1(QStringLiteral("/dev/null"), &boxes) : bareWindow();
+    QWidget *window = form ? new MainWindow("/dev/null/hypothesis.txt", &boxes) : bareWindow();
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         return 1;
@@ -85,37 +95,29 @@ double median(std::vector<double> values)
 }
 
 // G at 29 rows; the negative example z,z,z,z,z,F adds the thirtieth.
-void setTwentyNineRows(Form1 &form)
+void setTwentyNineRows(MainWindow &window)
 {
-    Engine &engine = form.engine();
-    engine.Command6_Click();
-    EngineState &state = engine.state();
+    Engine &engine = window.engine();
+    engine.press(Button::Clear);
+    EngineState state = engine.state();
     const Row s{"A", "B", "C", "D", "E", "F"};
-    const std::vector<Row> g = vspace::testing::twenty_nine_rows(s);
-    state.specific_hy.row(1) = s;
-    state.general_count = static_cast<std::int16_t>(g.size());
-    state.example_count = 10;
-    auto *list1 = form.findChild<QListWidget *>(QStringLiteral("List1"));
-    auto *list2 = form.findChild<QListWidget *>(QStringLiteral("List2"));
-    list1->clear();
-    list2->clear();
-    list2->addItem(QString::fromStdString(row_text(s)));
-    for (std::size_t i = 0; i < g.size(); ++i) {
-        state.general_hy.row(static_cast<int>(i) + 1) = g[i];
-        list1->addItem(QString::fromStdString(row_text(g[i])));
-    }
-    engine.union_hy();
-    form.findChild<QPushButton *>(QStringLiteral("Command2"))->setEnabled(true);
+    const std::vector<Row> g = vspace::testing::twentyNineRows(s);
+    state.specific.row(1) = s;
+    state.generalCount = static_cast<std::int16_t>(g.size());
+    state.exampleCount = 10;
+    for (std::size_t i = 0; i < g.size(); ++i)
+        state.general.row(static_cast<int>(i) + 1) = g[i];
+    engine.setState(state);
     const char *values[6] = {"z", "z", "z", "z", "z", "F"};
     for (int i = 1; i <= 6; ++i)
-        form.findChild<QLineEdit *>(QStringLiteral("Text1_%1").arg(i))->setText(QString::fromLatin1(values[i - 1]));
+        window.findChild<QLineEdit *>(QStringLiteral("Text1_%1").arg(i))->setText(QString::fromLatin1(values[i - 1]));
 }
 
 int negativePress(int argc, char **argv)
 {
     QApplication app(argc, argv);
     SilentBoxes boxes;
-    Form1 form(QStringLiteral("/dev/null"), &boxes);
+    MainWindow form("/dev/null/hypothesis.txt", &boxes);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
@@ -129,7 +131,7 @@ int negativePress(int argc, char **argv)
         negative->click();
         form.repaint(); // the lists drawn anew
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        if (form.engine().state().general_count != 30)
+        if (form.engine().state().generalCount != 30)
             return 1;
     }
     std::printf("Negative press with G reaching 30 rows, lists redrawn: median %.3f ms (budget 5 ms)\n",

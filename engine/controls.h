@@ -1,60 +1,64 @@
 #pragma once
 
-#include <cstddef>
-#include <stdexcept>
+#include "text_catalog.h"
+
 #include <string>
 
 namespace vspace {
 
-// The two arrays of six entry fields: the training instance and the unseen instance.
-enum class FieldArray { Text1, Text2 };
+// The two rows of six entry fields: the training instance and the unseen instance.
+enum class FieldRow { Training, Unseen };
 
-// The four list views: G ("General"), S ("Specific"), the learning data and the version space.
-enum class ListId { List1, List2, List3, List4 };
-
-// Positive, Negative, Predict, Gen Text, &Exit, &Clear.
-enum class ButtonId { Command1, Command2, Command3, Command4, Command5, Command6 };
-
-// The position 0 to 5 of field `index` 1 to 6 in its array; throws std::out_of_range otherwise.
-inline std::size_t field_slot(int index)
+// One entry field: its row and its number, 1 to 6.
+struct Field
 {
-    if (index < 1 || index > 6)
-        throw std::out_of_range("entry field index " + std::to_string(index) + " is not 1 to 6");
-    return static_cast<std::size_t>(index - 1);
-}
+    FieldRow row;
+    int index;
+};
 
-// Everything the procedures do with the window's controls. The window implements it with real
-// widgets; MemoryControls implements it in memory for the tests and the replay driver.
-// Texts are UTF-8; field indices run from 1 to 6, list items from 0 to count - 1.
+// The four lists: G, S, the learning data and the version space.
+enum class List { General, Specific, LearningData, VersionSpace };
+
+// The six buttons.
+enum class Button { Positive, Negative, Predict, GenText, Exit, Clear };
+
+inline constexpr int kFieldCount = 6;
+inline constexpr int kListCount = 4;
+inline constexpr int kButtonCount = 6;
+
+// The character code of the Enter key, the only key the entry fields act on.
+inline constexpr int kEnterKey = 13;
+
+// Everything the engine does with the window's controls. The window implements it with real
+// widgets, MemoryControls in memory for the tests and the replay driver. Texts are UTF-8.
 class Controls
 {
 public:
     virtual ~Controls() = default;
 
-    // Entry fields.
-    virtual std::string text(FieldArray array, int index) const = 0;
-    virtual void setText(FieldArray array, int index, const std::string &text) = 0;
-    // Selection start and length are counted in UTF-16 code units, as the fields count them.
-    virtual void setSelStart(FieldArray array, int index, int start) = 0;
-    virtual void setSelLength(FieldArray array, int index, int length) = 0;
-    virtual void setFocus(FieldArray array, int index) = 0;
+    // Entry fields. A selection is counted in UTF-16 code units, as the fields count characters.
+    virtual std::string text(Field field) const = 0;
+    virtual void setText(Field field, const std::string &text) = 0;
+    virtual void setSelection(Field field, int start, int length) = 0;
+    virtual void setFocus(Field field) = 0;
 
-    // List views; items stay in the order appended.
-    virtual void clear(ListId list) = 0;
-    virtual void append(ListId list, const std::string &item) = 0;
-    virtual int count(ListId list) const = 0;
-    virtual std::string item(ListId list, int i) const = 0;
+    // Lists; rows stay in the order appended.
+    virtual void clear(List list) = 0;
+    virtual void append(List list, const std::string &row) = 0;
 
     // Buttons.
-    virtual bool enabled(ButtonId button) const = 0;
-    virtual void setEnabled(ButtonId button, bool enabled) = 0;
-    virtual void setFocus(ButtonId button) = 0;
+    virtual bool enabled(Button button) const = 0;
+    virtual void setEnabled(Button button, bool enabled) = 0;
+    virtual void setFocus(Button button) = 0;
 
     // An information message box with one OK button; returns when the user has closed it.
-    virtual void messageBox(const std::string &prompt, const std::string &title) = 0;
+    virtual void messageBox(const std::string &text, const std::string &title) = 0;
 
     // Closes the window, which ends the program.
-    virtual void unload() = 0;
+    virtual void close() = 0;
+
+    // The text `id` in the user's language; English unless a front end translates it.
+    virtual std::string phrase(Text id) const { return std::string(english(id)); }
 };
 
 } // namespace vspace

@@ -1,6 +1,5 @@
 #include "engine.h"
 
-#include "controls.h"
 #include "export_file.h"
 
 #include <algorithm>
@@ -13,36 +12,13 @@ namespace vspace {
 
 namespace {
 
-constexpr std::int16_t kEnterKey = 13;
-
-constexpr const char *kDuplicatePrompt = "Duplicate Data";
-constexpr const char *kDuplicateTitle = "Data not correct";
-constexpr const char *kLimitTitle = "Cannot Learn";
-constexpr const char *kGeneralLimitPrompt
-    = "This example was not learnt: the General boundary would need more than 30 rows.";
-constexpr const char *kSpaceLimitPrompt
-    = "This example was not learnt: the Version Space would need more than 30 rows.";
-constexpr const char *kExampleLimitPrompt
-    = "This example was not learnt: no more than 32766 examples can be learnt. "
-      "Press Clear to start again.";
-constexpr const char *kPredictTitle = "Cannot Predict";
-constexpr const char *kNothingLearntPrompt
-    = "Please input Data to Learning Before Predicting Unseen Data";
-constexpr const char *kNoConsistentPrompt = "No hypothesis is consistent with the learning data";
-constexpr const char *kResultTitle = "Result";
-constexpr const char *kPositivePrompt = "Your Data is Positive , Result is +";
-constexpr const char *kNegativePrompt = "Your Data is Negative ,Result is -";
-constexpr const char *kUndecidedPrompt = "I can't Predict It ,Result is 0";
-constexpr const char *kExportTitle = "Text File";
-constexpr const char *kExportedPrompt = "Your TextFile Generate in Desktop is Hypothesis.txt";
-
 const std::string &anyValue()
 {
     static const std::string value(kAnyValue);
     return value;
 }
 
-Row allAnyRow()
+Row mostGeneralRow()
 {
     Row row;
     row.fill(anyValue());
@@ -60,7 +36,7 @@ void raise(std::int16_t &counter, std::int16_t limit)
 bool containsRow(const HypothesisTable &table, int count, const Row &row)
 {
     for (int r = 1; r <= count; ++r) {
-        if (same_row(table.row(r), row))
+        if (sameRow(table.row(r), row))
             return true;
     }
     return false;
@@ -82,19 +58,19 @@ void generalise(Row &specific, const Row &instance)
 // G or a row this call added is not added again.
 std::vector<Row> specialisations(const EngineState &state, const Row &x)
 {
-    const Row &s = state.specific_hy.row(state.specific_count);
-    const int entryCount = state.general_count;
+    const Row &s = state.specific.row(state.specificCount);
+    const int entryCount = state.generalCount;
     std::vector<Row> added;
-    const Row emptyBefore = allAnyRow();
+    const Row emptyBefore = mostGeneralRow();
     auto rowBefore = [&]() -> const Row & {
         if (!added.empty())
             return added.back();
-        return entryCount >= 1 ? state.general_hy.row(entryCount) : emptyBefore;
+        return entryCount >= 1 ? state.general.row(entryCount) : emptyBefore;
     };
 
     int p = 1; // scan position
     while (p <= kAttributeCount) {
-        Row work = allAnyRow();
+        Row work = mostGeneralRow();
         bool found = false;
         for (int a = p; a <= kAttributeCount && !found; ++a) {
             const std::string &sa = s[a - 1];
@@ -109,9 +85,9 @@ std::vector<Row> specialisations(const EngineState &state, const Row &x)
         }
         if (!found)
             p = kAttributeCount + 1;
-        if (is_all_any(work))
+        if (isMostGeneral(work))
             continue; // withdrawn
-        if (containsRow(state.general_hy, entryCount, work)
+        if (containsRow(state.general, entryCount, work)
             || std::find(added.begin(), added.end(), work) != added.end())
             continue;
         added.push_back(std::move(work));
@@ -119,12 +95,11 @@ std::vector<Row> specialisations(const EngineState &state, const Row &x)
     return added;
 }
 
-// True when `candidate` equals `g` with the value at attribute index `a`
-// replaced by `value`.
+// True when `candidate` equals `g` with the value at attribute index `a` replaced by `value`.
 bool equalsSubstituted(const Row &candidate, const Row &g, int a, const std::string &value)
 {
     for (int b = 0; b < kAttributeCount; ++b) {
-        if (!same_value(candidate[b], b == a ? value : g[b]))
+        if (!sameValue(candidate[b], b == a ? value : g[b]))
             return false;
     }
     return true;
@@ -134,17 +109,17 @@ bool equalsSubstituted(const Row &candidate, const Row &g, int a, const std::str
 // rows towards S: for every attribute at which a G row differs from S, that row with S's value
 // there. A candidate that repeats one already written is dropped at once. A G row equal to S is
 // copied into the row after those written so far, where it survives only if no row is written
-// after it. Returns the candidate count handed to re_hy (one more than the rows written), or 0
-// when a 31st distinct row would be needed.
-std::int16_t generateCandidates(int count, const std::function<const Row &(int)> &general,
-                                const Row &s, HypothesisTable &table)
+// after it. Returns the number of rows written, at least 1, or 0 when a 31st distinct row would
+// be needed.
+int generateCandidates(int count, const std::function<const Row &(int)> &general, const Row &s,
+                       HypothesisTable &table)
 {
     int next = 1;
     for (int i = 1; i <= count; ++i) {
         const Row &g = general(i);
         bool differs = false;
         for (int a = 0; a < kAttributeCount; ++a) {
-            if (same_value(g[a], s[a]))
+            if (sameValue(g[a], s[a]))
                 continue;
             differs = true;
             bool repeated = false;
@@ -162,7 +137,7 @@ std::int16_t generateCandidates(int count, const std::function<const Row &(int)>
         if (!differs && next <= kTableRows)
             table.row(next) = g;
     }
-    return static_cast<std::int16_t>(next);
+    return std::max(next - 1, 1);
 }
 
 } // namespace
@@ -175,288 +150,298 @@ std::size_t Engine::RowHash::operator()(const Row &row) const noexcept
     return seed;
 }
 
-Engine::Engine(Controls &controls)
+Engine::Engine(Controls &controls, ExportFile &exportFile)
     : m_controls(controls)
-{}
-
-Row Engine::instance(FieldArray array) const
+    , m_exportFile(exportFile)
 {
-    Row row;
-    for (int a = 1; a <= kAttributeCount; ++a)
-        row[a - 1] = m_controls.text(array, a);
-    return row;
+    start();
 }
 
-void Engine::selectAllAndFocus(FieldArray array, int index)
+bool Engine::press(Button button)
 {
-    m_controls.setSelStart(array, index, 0);
-    m_controls.setSelLength(array, index, text_length(m_controls.text(array, index)));
-    m_controls.setFocus(array, index);
-}
-
-void Engine::Form_Load()
-{
-    m_state.example_count = 0;
-    for (int a = 1; a <= kAttributeCount; ++a) {
-        m_state.general_hy.at(1, a) = kAnyValue;
-        m_state.specific_hy.at(1, a) = kNoValue;
+    if (!m_controls.enabled(button))
+        return false;
+    switch (button) {
+    case Button::Positive:
+        train(true);
+        break;
+    case Button::Negative:
+        train(false);
+        break;
+    case Button::Predict:
+        predict();
+        break;
+    case Button::GenText:
+        exportVersionSpace();
+        break;
+    case Button::Exit:
+        m_controls.close();
+        break;
+    case Button::Clear:
+        clear();
+        break;
     }
-    m_controls.append(ListId::List1, row_text(m_state.general_hy.row(1)));
-    m_controls.append(ListId::List2, row_text(m_state.specific_hy.row(1)));
-    m_state.specific_count = 1;
-    m_state.example_count = 1;
-    m_state.general_count = 1;
-    m_controls.setEnabled(ButtonId::Command2, false);
+    return true;
 }
 
-void Engine::Command1_Click() { train(true); }
+void Engine::keyPress(Field field, int key)
+{
+    if (key != kEnterKey)
+        return;
+    if (field.index < kFieldCount)
+        selectAllAndFocus({field.row, field.index + 1});
+    else
+        m_controls.setFocus(field.row == FieldRow::Training ? Button::Positive : Button::Predict);
+}
 
-void Engine::Command2_Click() { train(false); }
+void Engine::setState(const EngineState &state)
+{
+    m_state = state;
+    const auto redraw = [this](List list, const HypothesisTable &table, int count) {
+        m_controls.clear(list);
+        for (int r = 1; r <= count; ++r)
+            m_controls.append(list, rowText(table.row(r)));
+    };
+    redraw(List::General, m_state.general, m_state.generalCount);
+    redraw(List::Specific, m_state.specific, m_state.specificCount);
+    redraw(List::VersionSpace, m_state.versionSpace, m_state.versionSpaceCount);
+    m_controls.setEnabled(Button::Negative, m_state.exampleCount > 1);
+}
+
+Row Engine::instance(FieldRow row) const
+{
+    Row values;
+    for (int a = 1; a <= kAttributeCount; ++a)
+        values[a - 1] = m_controls.text({row, a});
+    return values;
+}
+
+void Engine::selectAllAndFocus(Field field)
+{
+    m_controls.setSelection(field, 0, utf16Length(m_controls.text(field)));
+    m_controls.setFocus(field);
+}
+
+void Engine::showMessage(Text text, Text title)
+{
+    m_controls.messageBox(m_controls.phrase(text), m_controls.phrase(title));
+}
+
+void Engine::start()
+{
+    for (int a = 1; a <= kAttributeCount; ++a) {
+        m_state.general.at(1, a) = kAnyValue;
+        m_state.specific.at(1, a) = kNoValue;
+    }
+    m_controls.append(List::General, rowText(m_state.general.row(1)));
+    m_controls.append(List::Specific, rowText(m_state.specific.row(1)));
+    m_state.specificCount = 1;
+    m_state.exampleCount = 1;
+    m_state.generalCount = 1;
+    m_controls.setEnabled(Button::Negative, false);
+}
+
+void Engine::clear()
+{
+    for (int i = 1; i <= kFieldCount; ++i) {
+        m_controls.setText({FieldRow::Training, i}, {});
+        m_controls.setText({FieldRow::Unseen, i}, {});
+    }
+    for (const List list : {List::General, List::Specific, List::LearningData, List::VersionSpace})
+        m_controls.clear(list);
+    m_learnt.clear();
+    m_state.versionSpaceCount = 0;
+    start();
+}
 
 void Engine::train(bool positive)
 {
-    if (check_data()) {
-        m_controls.messageBox(kDuplicatePrompt, kDuplicateTitle);
-        clear_text();
+    const Row x = instance(FieldRow::Training);
+    if (m_learnt.contains(x)) {
+        showMessage(Text::DuplicatePrompt, Text::DuplicateTitle);
+        clearTraining();
         return;
     }
-    if (const std::optional<std::string> limit = limitReached(positive)) {
+    if (const std::optional<Text> limit = limitReached(positive)) {
         // Refused whole: nothing changes, and the fields keep what was typed.
-        m_controls.messageBox(*limit, kLimitTitle);
+        showMessage(*limit, Text::CannotLearnTitle);
         return;
     }
-    m_state.is_positive = positive;
-    return_string();
-    check_specific();
+    m_state.isPositive = positive;
+    recordExample(x);
+    updateSpecific(x);
+    specialiseGeneral(x);
     if (!positive)
-        remove_general();
-    union_hy();
-    selectAllAndFocus(FieldArray::Text1, 1);
+        removeInconsistentGeneral(x);
+    enumerateVersionSpace();
+    selectAllAndFocus({FieldRow::Training, 1});
     if (positive)
-        m_controls.setEnabled(ButtonId::Command2, true);
-    clear_text();
+        m_controls.setEnabled(Button::Negative, true);
+    clearTraining();
 }
 
-std::optional<std::string> Engine::limitReached(bool positive)
+std::optional<Text> Engine::limitReached(bool positive)
 {
-    if (m_state.example_count >= kMaxExampleCount)
-        return kExampleLimitPrompt;
+    if (m_state.exampleCount >= kMaxExampleCount)
+        return Text::ExampleLimitPrompt;
 
     // S as this example would leave it.
-    const Row x = instance(FieldArray::Text1);
-    Row s = m_state.specific_hy.row(m_state.specific_count);
-    std::vector<Row> added;
+    const Row x = instance(FieldRow::Training);
+    Row s = m_state.specific.row(m_state.specificCount);
     std::array<const Row *, kTableRows> general{};
     int count = 0;
     // G as the step leaves it: the rows on entry consistent with the example, then, for a
     // negative example, the new rows.
-    for (int r = 1; r <= m_state.general_count; ++r) {
-        if (accepts(m_state.general_hy.row(r), x) == positive)
-            general[static_cast<std::size_t>(count++)] = &m_state.general_hy.row(r);
+    for (int r = 1; r <= m_state.generalCount; ++r) {
+        if (accepts(m_state.general.row(r), x) == positive)
+            general[static_cast<std::size_t>(count++)] = &m_state.general.row(r);
     }
+    std::vector<Row> added;
     if (positive) {
-        if (m_state.example_count == 1)
+        if (m_state.exampleCount == 1)
             s = x;
         else
             generalise(s, x);
     } else {
         added = specialisations(m_state, x);
         if (count + static_cast<int>(added.size()) > kTableRows)
-            return kGeneralLimitPrompt;
+            return Text::GeneralLimitPrompt;
         for (const Row &row : added)
             general[static_cast<std::size_t>(count++)] = &row;
     }
-    if (count == 0 || is_all_any(*general[0]))
+    if (count == 0 || isMostGeneral(*general[0]))
         return std::nullopt; // no enumeration runs
     const auto row = [&](int i) -> const Row & { return *general[static_cast<std::size_t>(i - 1)]; };
     if (generateCandidates(count, row, s, m_limitScratch) == 0)
-        return kSpaceLimitPrompt;
+        return Text::VersionSpaceLimitPrompt;
     return std::nullopt;
 }
 
-bool Engine::check_data() { return m_learnt.contains(instance(FieldArray::Text1)); }
-
-void Engine::return_string()
+void Engine::recordExample(const Row &x)
 {
-    Row x = instance(FieldArray::Text1);
-    std::string entry = row_text(x);
-    entry += ',';
-    entry += m_state.is_positive ? '+' : '-';
-    m_controls.append(ListId::List3, entry);
-    m_learnt.insert(std::move(x));
+    m_controls.append(List::LearningData, rowText(x) + (m_state.isPositive ? ",+" : ",-"));
+    m_learnt.insert(x);
 }
 
-void Engine::clear_text()
+// A positive example first drops the G rows that reject it, then generalises S just enough to
+// accept it (the first example since the initial state replaces S). Every example is counted.
+void Engine::updateSpecific(const Row &x)
 {
-    for (int i = 1; i <= kAttributeCount; ++i)
-        m_controls.setText(FieldArray::Text1, i, std::string());
-}
-
-void Engine::check_specific()
-{
-    if (m_state.is_positive) {
-        remove_general();
-        const Row x = instance(FieldArray::Text1);
-        Row &s = m_state.specific_hy.row(m_state.specific_count);
-        if (m_state.example_count == 1)
+    if (m_state.isPositive) {
+        removeInconsistentGeneral(x);
+        Row &s = m_state.specific.row(m_state.specificCount);
+        if (m_state.exampleCount == 1)
             s = x;
         else
             generalise(s, x);
-        m_controls.clear(ListId::List2);
-        m_controls.append(ListId::List2, row_text(s));
+        m_controls.clear(List::Specific);
+        m_controls.append(List::Specific, rowText(s));
     }
-    raise(m_state.example_count, kMaxExampleCount);
-    check_general();
+    raise(m_state.exampleCount, kMaxExampleCount);
 }
 
-void Engine::check_general()
+// A negative example adds to G the rows one step more specific than G that reject it. They come
+// from G as it stands on entry, but the rows the instance rules out leave the table before the
+// new rows are placed, so that G never needs a row more than it keeps. The General list is
+// redrawn by removeInconsistentGeneral, which the step calls next.
+void Engine::specialiseGeneral(const Row &x)
 {
-    if (m_state.is_positive)
+    if (m_state.isPositive)
         return;
-    const Row x = instance(FieldArray::Text1);
-    // The new rows come from G as it stands on entry, but the rows the negative instance rules
-    // out leave the table before the new rows are placed, so that G never needs a row more than
-    // it keeps. List1 still shows them; remove_general, called next, redraws it.
     std::vector<Row> added = specialisations(m_state, x);
     pruneGeneral(x);
     for (Row &row : added) {
-        raise(m_state.general_count, kTableRows);
-        m_controls.append(ListId::List1, row_text(row));
-        m_state.general_hy.row(m_state.general_count) = std::move(row);
+        raise(m_state.generalCount, kTableRows);
+        m_state.general.row(m_state.generalCount) = std::move(row);
     }
 }
 
+// Drops the G rows inconsistent with the example `x` labelled as isPositive says: for a
+// positive example those that reject it, for a negative one those that accept it.
 void Engine::pruneGeneral(const Row &x)
 {
     int r = 1;
-    while (r <= m_state.general_count) {
-        const bool accepted = accepts(m_state.general_hy.row(r), x);
-        if (accepted != m_state.is_positive) {
-            for (int i = r; i < m_state.general_count; ++i)
-                m_state.general_hy.row(i) = m_state.general_hy.row(i + 1);
-            --m_state.general_count;
+    while (r <= m_state.generalCount) {
+        if (accepts(m_state.general.row(r), x) != m_state.isPositive) {
+            for (int i = r; i < m_state.generalCount; ++i)
+                m_state.general.row(i) = m_state.general.row(i + 1);
+            --m_state.generalCount;
         } else {
             ++r;
         }
     }
 }
 
-void Engine::remove_general()
+void Engine::removeInconsistentGeneral(const Row &x)
 {
-    pruneGeneral(instance(FieldArray::Text1));
-    m_controls.clear(ListId::List1);
-    for (int k = 1; k <= m_state.general_count; ++k)
-        m_controls.append(ListId::List1, row_text(m_state.general_hy.row(k)));
+    pruneGeneral(x);
+    m_controls.clear(List::General);
+    for (int k = 1; k <= m_state.generalCount; ++k)
+        m_controls.append(List::General, rowText(m_state.general.row(k)));
 }
 
-void Engine::union_hy()
+// The version space, rebuilt from G and S: the distinct rows one step from each G row towards
+// S. While G's first row is all "?" there is none yet; with no row left in G no hypothesis is
+// consistent with the examples and there is none either.
+void Engine::enumerateVersionSpace()
 {
-    m_controls.clear(ListId::List4);
-    // With no row in G no hypothesis is consistent with the examples: the version space is empty.
-    if (m_state.general_count == 0 || is_all_any(m_state.general_hy.row(1)))
+    m_controls.clear(List::VersionSpace);
+    if (m_state.generalCount == 0 || isMostGeneral(m_state.general.row(1))) {
+        m_state.versionSpaceCount = 0;
         return;
-    const auto row = [this](int i) -> const Row & { return m_state.general_hy.row(i); };
-    std::int16_t candidate_count = generateCandidates(m_state.general_count, row,
-                                                      m_state.specific_hy.row(1),
-                                                      m_state.candidate_hy);
-    if (candidate_count == 0)
+    }
+    const auto row = [this](int i) -> const Row & { return m_state.general.row(i); };
+    const int count = generateCandidates(m_state.generalCount, row, m_state.specific.row(1),
+                                         m_state.candidates);
+    if (count == 0)
         throw std::length_error("the version space needs more than 30 rows");
-    re_hy(candidate_count);
-}
-
-void Engine::re_hy(std::int16_t &candidate_count)
-{
-    m_state.space_hy.row(1) = m_state.candidate_hy.row(1);
-    int kept = 1;
-    --candidate_count;
-    for (int r = 2; r <= candidate_count; ++r) {
-        const Row &candidate = m_state.candidate_hy.row(r);
-        if (!containsRow(m_state.space_hy, kept, candidate))
-            m_state.space_hy.row(++kept) = candidate;
+    int kept = 0;
+    for (int r = 1; r <= count; ++r) {
+        const Row &candidate = m_state.candidates.row(r);
+        if (r == 1 || !containsRow(m_state.versionSpace, kept, candidate))
+            m_state.versionSpace.row(++kept) = candidate;
     }
-    m_controls.clear(ListId::List4);
     for (int q = 1; q <= kept; ++q)
-        m_controls.append(ListId::List4, row_text(m_state.space_hy.row(q)));
-    m_state.space_count = static_cast<std::int16_t>(kept);
+        m_controls.append(List::VersionSpace, rowText(m_state.versionSpace.row(q)));
+    m_state.versionSpaceCount = static_cast<std::int16_t>(kept);
 }
 
-void Engine::Command3_Click()
+void Engine::clearTraining()
 {
-    if (m_controls.count(ListId::List4) == 0) {
-        m_controls.messageBox(m_state.general_count == 0 ? kNoConsistentPrompt
-                                                         : kNothingLearntPrompt,
-                              kPredictTitle);
-    } else {
-        predict();
-    }
-    m_controls.setFocus(FieldArray::Text2, 1);
+    for (int i = 1; i <= kFieldCount; ++i)
+        m_controls.setText({FieldRow::Training, i}, {});
 }
 
+// Every version-space row votes on the unseen instance; only a unanimous vote is an answer.
 void Engine::predict()
 {
-    const Row x = instance(FieldArray::Text2);
-    std::string votes;
-    std::string allAccept;
-    std::string noneAccept;
-    for (int i = 1; i <= m_state.space_count; ++i)
-        votes += accepts(m_state.space_hy.row(i), x) ? 'T' : 'F';
-    for (int q = 1; q <= m_state.space_count; ++q) {
-        allAccept += 'T';
-        noneAccept += 'F';
+    if (m_state.versionSpaceCount == 0) {
+        showMessage(m_state.generalCount == 0 ? Text::NoConsistentPrompt : Text::NothingLearntPrompt,
+                    Text::CannotPredictTitle);
+    } else {
+        const Row x = instance(FieldRow::Unseen);
+        int accepting = 0;
+        for (int i = 1; i <= m_state.versionSpaceCount; ++i)
+            accepting += accepts(m_state.versionSpace.row(i), x) ? 1 : 0;
+        showMessage(accepting == m_state.versionSpaceCount ? Text::PositivePrompt
+                    : accepting == 0                       ? Text::NegativePrompt
+                                                           : Text::UndecidedPrompt,
+                    Text::ResultTitle);
     }
-    const char *prompt = votes == allAccept    ? kPositivePrompt
-                         : votes == noneAccept ? kNegativePrompt
-                                               : kUndecidedPrompt;
-    m_controls.messageBox(prompt, kResultTitle);
+    m_controls.setFocus(Field{FieldRow::Unseen, 1});
 }
 
-void Engine::Command4_Click(ExportFile &file)
+void Engine::exportVersionSpace()
 {
-    if (const std::optional<std::string> failure = file.replace(hypothesis_file_bytes(m_controls)))
-        m_controls.messageBox("The hypothesis file " + file.path() + " could not be written: "
-                                  + *failure,
-                              kExportTitle);
-    else
-        m_controls.messageBox(kExportedPrompt, kExportTitle);
-}
-
-void Engine::Command5_Click() { m_controls.unload(); }
-
-void Engine::Command6_Click()
-{
-    for (int i = 1; i <= kAttributeCount; ++i) {
-        m_controls.setText(FieldArray::Text1, i, std::string());
-        m_controls.setText(FieldArray::Text2, i, std::string());
+    if (const std::optional<ExportFailure> failure = m_exportFile.replace(
+            hypothesisFileBytes(m_state))) {
+        const std::string reason = format(m_controls.phrase(failure->reason), {failure->argument});
+        m_controls.messageBox(format(m_controls.phrase(Text::ExportFailedPrompt),
+                                     {m_exportFile.path(), reason}),
+                              m_controls.phrase(Text::TextFileTitle));
+    } else {
+        showMessage(Text::ExportedPrompt, Text::TextFileTitle);
     }
-    m_controls.clear(ListId::List1);
-    m_controls.clear(ListId::List2);
-    m_controls.clear(ListId::List3);
-    m_learnt.clear();
-    m_controls.clear(ListId::List4);
-    Form_Load();
-}
-
-void Engine::Text1_KeyPress(std::int16_t index, std::int16_t &key_code)
-{
-    keyPress(FieldArray::Text1, ButtonId::Command1, index, key_code);
-}
-
-void Engine::Text2_KeyPress(std::int16_t index, std::int16_t &key_code)
-{
-    keyPress(FieldArray::Text2, ButtonId::Command3, index, key_code);
-}
-
-// Enter moves to the next field with its text selected, and from the sixth field to the button
-// that uses the instance. The key is left as it is, for the field to handle.
-void Engine::keyPress(FieldArray array, ButtonId sixthFieldTarget, std::int16_t index,
-                      std::int16_t key_code)
-{
-    if (key_code != kEnterKey)
-        return;
-    if (index >= kAttributeCount)
-        m_controls.setFocus(sixthFieldTarget);
-    else
-        selectAllAndFocus(array, index + 1);
 }
 
 } // namespace vspace

@@ -1,16 +1,15 @@
 #include "export_file.h"
 
-#include "controls.h"
+#include "engine.h"
 
 namespace vspace {
 
-std::string hypothesis_file_bytes(const Controls &controls)
+std::string hypothesisFileBytes(const EngineState &state)
 {
     std::string bytes;
-    const int n = controls.count(ListId::List4);
-    for (int i = 0; i < n; ++i) {
+    for (int r = 1; r <= state.versionSpaceCount; ++r) {
         bytes += '"';
-        bytes += controls.item(ListId::List4, i);
+        bytes += rowText(state.versionSpace.row(r));
         bytes += "\"\r\n";
     }
     return bytes;

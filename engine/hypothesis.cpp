@@ -11,7 +11,7 @@ void HypothesisTable::throwOutOfRange(int row, int attribute)
                             + std::to_string(attribute) + ") is outside the table");
 }
 
-std::string row_text(const Row &row)
+std::string rowText(const Row &row)
 {
     std::size_t size = kAttributeCount - 1;
     for (const std::string &value : row)
@@ -26,7 +26,7 @@ std::string row_text(const Row &row)
     return text;
 }
 
-bool is_all_any(const Row &row)
+bool isMostGeneral(const Row &row)
 {
     return std::all_of(row.begin(), row.end(), [](const std::string &v) { return v == kAnyValue; });
 }
@@ -34,13 +34,13 @@ bool is_all_any(const Row &row)
 bool accepts(const Row &hypothesis, const Row &instance)
 {
     for (int a = 0; a < kAttributeCount; ++a) {
-        if (hypothesis[a] != kAnyValue && !same_value(hypothesis[a], instance[a]))
+        if (hypothesis[a] != kAnyValue && !sameValue(hypothesis[a], instance[a]))
             return false;
     }
     return true;
 }
 
-int text_length(std::string_view utf8)
+int utf16Length(std::string_view utf8)
 {
     int units = 0;
     for (unsigned char byte : utf8) {

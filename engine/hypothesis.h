@@ -58,33 +58,33 @@ private:
 };
 
 // Exact comparison of two values, quick for the one-character values most rows hold.
-inline bool same_value(const std::string &x, const std::string &y)
+inline bool sameValue(const std::string &x, const std::string &y)
 {
     return x.size() == y.size()
            && (x.empty() || (x[0] == y[0] && (x.size() == 1 || x.compare(y) == 0)));
 }
 
 // Value-by-value comparison of two rows.
-inline bool same_row(const Row &x, const Row &y)
+inline bool sameRow(const Row &x, const Row &y)
 {
     for (std::size_t a = 0; a < x.size(); ++a) {
-        if (!same_value(x[a], y[a]))
+        if (!sameValue(x[a], y[a]))
             return false;
     }
     return true;
 }
 
 // The six values joined by single commas, as every list shows a row: "Sunny,Warm,?,Strong,?,?".
-std::string row_text(const Row &row);
+std::string rowText(const Row &row);
 
-// True when each of the six values is "?".
-bool is_all_any(const Row &row);
+// True when each of the six values is "?": the hypothesis that accepts every instance.
+bool isMostGeneral(const Row &row);
 
 // The acceptance test: every value of the hypothesis is "?" or equal to the instance's value.
 bool accepts(const Row &hypothesis, const Row &instance);
 
 // The length of a UTF-8 text in UTF-16 code units, the unit in which entry fields count
 // characters for their selection.
-int text_length(std::string_view utf8);
+int utf16Length(std::string_view utf8);
 
 } // namespace vspace

@@ -1,116 +1,78 @@
 #include "memory_controls.h"
 
+#include "control_table.h"
+
 #include <stdexcept>
 #include <utility>
 
 namespace vspace {
 
-namespace {
-
-std::size_t arraySlot(FieldArray array) { return array == FieldArray::Text1 ? 0 : 1; }
-
-} // namespace
-
-std::string MemoryControls::text(FieldArray array, int index) const
+std::size_t MemoryControls::slot(Field field)
 {
-    return m_fields[arraySlot(array)][field_slot(index)];
+    if (field.index < 1 || field.index > kFieldCount)
+        throw std::out_of_range("entry field " + std::to_string(field.index) + " is not 1 to 6");
+    return static_cast<std::size_t>(field.index - 1);
 }
 
-void MemoryControls::setText(FieldArray array, int index, const std::string &text)
+std::string MemoryControls::text(Field field) const
 {
-    m_fields[arraySlot(array)][field_slot(index)] = text;
-    m_selections[arraySlot(array)][field_slot(index)] = {};
+    return m_fields[static_cast<std::size_t>(field.row)][slot(field)];
 }
 
-void MemoryControls::setSelStart(FieldArray array, int index, int start)
+void MemoryControls::setText(Field field, const std::string &text)
 {
-    m_selections[arraySlot(array)][field_slot(index)] = {start, 0};
+    m_fields[static_cast<std::size_t>(field.row)][slot(field)] = text;
+    m_selections[static_cast<std::size_t>(field.row)][slot(field)] = {};
 }
 
-void MemoryControls::setSelLength(FieldArray array, int index, int length)
+void MemoryControls::setSelection(Field field, int start, int length)
 {
-    m_selections[arraySlot(array)][field_slot(index)].length = length;
+    m_selections[static_cast<std::size_t>(field.row)][slot(field)] = {start, length};
 }
 
-void MemoryControls::setFocus(FieldArray array, int index)
+MemoryControls::Selection MemoryControls::selection(Field field) const
 {
-    field_slot(index);
-    m_focus = control_name(array, index);
+    return m_selections[static_cast<std::size_t>(field.row)][slot(field)];
 }
 
-void MemoryControls::clear(ListId list)
+void MemoryControls::setFocus(Field field) { m_focus = control(field).objectName; }
+
+void MemoryControls::clear(List list)
 {
     m_lists[static_cast<std::size_t>(list)].clear();
     ++m_clears[static_cast<std::size_t>(list)];
 }
 
-void MemoryControls::append(ListId list, const std::string &item)
+void MemoryControls::append(List list, const std::string &row)
 {
-    m_lists[static_cast<std::size_t>(list)].push_back(item);
+    m_lists[static_cast<std::size_t>(list)].push_back(row);
 }
 
-int MemoryControls::count(ListId list) const
-{
-    return static_cast<int>(m_lists[static_cast<std::size_t>(list)].size());
-}
-
-std::string MemoryControls::item(ListId list, int i) const
-{
-    return m_lists[static_cast<std::size_t>(list)].at(static_cast<std::size_t>(i));
-}
-
-bool MemoryControls::enabled(ButtonId button) const
-{
-    return m_enabled[static_cast<std::size_t>(button)];
-}
-
-void MemoryControls::setEnabled(ButtonId button, bool enabled)
-{
-    m_enabled[static_cast<std::size_t>(button)] = enabled;
-}
-
-void MemoryControls::setFocus(ButtonId button) { m_focus = control_name(button); }
-
-void MemoryControls::messageBox(const std::string &prompt, const std::string &title)
-{
-    m_messages.push_back({title, prompt});
-}
-
-void MemoryControls::unload() { m_unloaded = true; }
-
-const std::vector<std::string> &MemoryControls::items(ListId list) const
+const std::vector<std::string> &MemoryControls::rows(List list) const
 {
     return m_lists[static_cast<std::size_t>(list)];
 }
 
-const std::array<std::string, 6> &MemoryControls::fields(FieldArray array) const
+bool MemoryControls::enabled(Button button) const
 {
-    return m_fields[arraySlot(array)];
+    return m_enabled[static_cast<std::size_t>(button)];
 }
 
-MemoryControls::Selection MemoryControls::selection(FieldArray array, int index) const
+void MemoryControls::setEnabled(Button button, bool enabled)
 {
-    return m_selections[arraySlot(array)][field_slot(index)];
+    m_enabled[static_cast<std::size_t>(button)] = enabled;
+}
+
+void MemoryControls::setFocus(Button button) { m_focus = control(button).objectName; }
+
+void MemoryControls::messageBox(const std::string &text, const std::string &title)
+{
+    m_messages.push_back({title, text});
 }
 
 std::vector<MemoryControls::Message> MemoryControls::takeMessages()
 {
     return std::exchange(m_messages, {});
-}
-
-std::string control_name(FieldArray array, int index)
-{
-    return (array == FieldArray::Text1 ? "Text1(" : "Text2(") + std::to_string(index) + ")";
-}
-
-std::string control_name(ListId list)
-{
-    return "List" + std::to_string(static_cast<int>(list) + 1);
-}
-
-std::string control_name(ButtonId button)
-{
-    return "Command" + std::to_string(static_cast<int>(button) + 1);
 }
 
 } // namespace vspace

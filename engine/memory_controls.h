@@ -10,8 +10,8 @@
 namespace vspace {
 
 // Controls held in memory: the fields, lists and buttons of the window as plain values, every
-// message box recorded instead of shown, and the keyboard focus as the name of its control
-// ("Text1(1)", "Command3"; empty before anything has taken it).
+// message box recorded instead of shown, and the keyboard focus as the object name of its
+// control ("Text1_1", "Command3"; empty before anything has taken it).
 class MemoryControls : public Controls
 {
 public:
@@ -29,50 +29,46 @@ public:
         bool operator==(const Selection &) const = default;
     };
 
-    std::string text(FieldArray array, int index) const override;
-    void setText(FieldArray array, int index, const std::string &text) override;
-    void setSelStart(FieldArray array, int index, int start) override;
-    void setSelLength(FieldArray array, int index, int length) override;
-    void setFocus(FieldArray array, int index) override;
+    using Values = std::array<std::string, kFieldCount>;
 
-    void clear(ListId list) override;
-    void append(ListId list, const std::string &item) override;
-    int count(ListId list) const override;
-    std::string item(ListId list, int i) const override;
+    std::string text(Field field) const override;
+    void setText(Field field, const std::string &text) override;
+    void setSelection(Field field, int start, int length) override;
+    void setFocus(Field field) override;
 
-    bool enabled(ButtonId button) const override;
-    void setEnabled(ButtonId button, bool enabled) override;
-    void setFocus(ButtonId button) override;
+    void clear(List list) override;
+    void append(List list, const std::string &row) override;
 
-    void messageBox(const std::string &prompt, const std::string &title) override;
-    void unload() override;
+    bool enabled(Button button) const override;
+    void setEnabled(Button button, bool enabled) override;
+    void setFocus(Button button) override;
+
+    void messageBox(const std::string &text, const std::string &title) override;
+    void close() override { m_closed = true; }
 
     // Inspection for drivers and tests.
-    const std::vector<std::string> &items(ListId list) const;
+    const std::vector<std::string> &rows(List list) const;
     // How often `list` has been cleared: while it stays the same, the list has only grown.
-    std::uint64_t clearCount(ListId list) const { return m_clears[static_cast<std::size_t>(list)]; }
-    const std::array<std::string, 6> &fields(FieldArray array) const;
-    Selection selection(FieldArray array, int index) const;
+    std::uint64_t clearCount(List list) const { return m_clears[static_cast<std::size_t>(list)]; }
+    const Values &values(FieldRow row) const { return m_fields[static_cast<std::size_t>(row)]; }
+    Selection selection(Field field) const;
     const std::string &focus() const { return m_focus; }
     const std::vector<Message> &messages() const { return m_messages; }
     // Hands over the messages shown so far and forgets them.
     std::vector<Message> takeMessages();
-    bool unloaded() const { return m_unloaded; }
+    bool closed() const { return m_closed; }
 
 private:
-    std::array<std::array<std::string, 6>, 2> m_fields;
-    std::array<std::array<Selection, 6>, 2> m_selections;
-    std::array<std::vector<std::string>, 4> m_lists;
-    std::array<std::uint64_t, 4> m_clears{};
-    std::array<bool, 6> m_enabled{true, true, true, true, true, true};
+    static std::size_t slot(Field field);
+
+    std::array<Values, 2> m_fields;
+    std::array<std::array<Selection, kFieldCount>, 2> m_selections;
+    std::array<std::vector<std::string>, kListCount> m_lists;
+    std::array<std::uint64_t, kListCount> m_clears{};
+    std::array<bool, kButtonCount> m_enabled{true, true, true, true, true, true};
     std::vector<Message> m_messages;
     std::string m_focus;
-    bool m_unloaded = false;
+    bool m_closed = false;
 };
-
-// "Text1(3)", "List4", "Command2": the name of a control as the window knows it.
-std::string control_name(FieldArray array, int index);
-std::string control_name(ListId list);
-std::string control_name(ButtonId button);
 
 } // namespace vspace

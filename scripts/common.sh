@@ -3,8 +3,8 @@
 VSPACE_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev nlohmann-json3-dev libcsv-dev libgraphviz-dev libgtest-dev
                        libbenchmark-dev fontconfig fonts-dejavu-core fonts-liberation2
                        fonts-tlwg-loma-otf)
-VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev desktop-file-utils appstream lintian
-                      chromium imagemagick)
+VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev clang-format desktop-file-utils appstream
+                      lintian chromium imagemagick)
 # cpack -G DEB: dependencies from the binaries.
 VSPACE_PACKAGE_PACKAGES=(dpkg-dev file)
 

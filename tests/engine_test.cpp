@@ -16,7 +16,7 @@ TEST(Tables, BoundsCheckedAndValuesComparedWhole)
     EXPECT_ANY_THROW(table.row(0));
     EXPECT_ANY_THROW(table.row(31));
     EXPECT_NO_THROW(table.at(30, 6));
-    EXPECT_FALSE(same_value("Warm", "Wxyz"));
+    EXPECT_FALSE(sameValue("Warm", "Wxyz"));
 }
 
 class Generated : public ::testing::TestWithParam<int>

@@ -1,4 +1,5 @@
 #include "csv_session.h"
+#include "jsonl_reader.h"
 #include "fuzz/replay_harness.h"
 #include "lesson_report.h"
 
@@ -30,7 +31,7 @@ TEST_P(CsvSessions, PlayRowByRowOrStopNamingTheLine)
     ReplaySession session(file);
     std::istringstream in(GetParam().csv);
     std::ostringstream out, err;
-    EXPECT_EQ(run_csv_replay(in, out, err, session), GetParam().status) << err.str();
+    EXPECT_EQ(runCsvSession(in, out, err, session), GetParam().status) << err.str();
     EXPECT_EQ(std::ranges::count(out.str(), '\n'), GetParam().reports);
     const std::string reports = out.str();
     const std::string last = GetParam().status ? err.str() : reports.substr(reports.rfind('\n', reports.size() - 2) + 1);
@@ -63,7 +64,7 @@ TEST(LessonReport, EnjoySport)
     LessonReport report(session);
     std::ifstream in(VSPACE_SOURCE_DIR "/examples/enjoysport.csv", std::ios::binary);
     std::ostringstream out, err;
-    ASSERT_EQ(run_csv_replay(in, out, err, session), 0) << err.str();
+    ASSERT_EQ(runCsvSession(in, out, err, session), 0) << err.str();
     const std::string page = report.html("EnjoySport");
     const std::vector<std::vector<std::string>> rows{
         {"Sunny,Warm,Normal,Strong,Warm,Same", "?,?,?,?,?,?"},
@@ -77,24 +78,24 @@ TEST(LessonReport, EnjoySport)
             EXPECT_NE(section.find(">" + row + "</li>"), std::string::npos) << "press " << press + 1 << ": " << row;
     }
     const EngineState &state = session.engine().state();
-    const GeneralityGraph graph({state.specific_hy.row(1)}, {state.general_hy.row(1), state.general_hy.row(2)},
-                                {state.space_hy.row(1), state.space_hy.row(2), state.space_hy.row(3)});
+    const GeneralityGraph graph({state.specific.row(1)}, {state.general.row(1), state.general.row(2)},
+                                {state.versionSpace.row(1), state.versionSpace.row(2), state.versionSpace.row(3)});
     std::set<std::pair<std::string, std::string>> edges;
     for (const auto &[lower, upper] : graph.edges)
-        edges.emplace(row_text(graph.nodes[static_cast<std::size_t>(lower)]), row_text(graph.nodes[static_cast<std::size_t>(upper)]));
+        edges.emplace(rowText(graph.nodes[static_cast<std::size_t>(lower)]), rowText(graph.nodes[static_cast<std::size_t>(upper)]));
     EXPECT_EQ(edges, (std::set<std::pair<std::string, std::string>>{
                          {"Sunny,Warm,?,Strong,?,?", "Sunny,Warm,?,?,?,?"}, {"Sunny,Warm,?,Strong,?,?", "Sunny,?,?,Strong,?,?"},
                          {"Sunny,Warm,?,Strong,?,?", "?,Warm,?,Strong,?,?"}, {"Sunny,Warm,?,?,?,?", "Sunny,?,?,?,?,?"},
                          {"Sunny,Warm,?,?,?,?", "?,Warm,?,?,?,?"}, {"Sunny,?,?,Strong,?,?", "Sunny,?,?,?,?,?"},
                          {"?,Warm,?,Strong,?,?", "?,Warm,?,?,?,?"}}));
-    const std::string svg = render_svg(graph);
+    const std::string svg = renderSvg(graph.dot());
     std::size_t drawn = 0;
     for (std::size_t at = svg.find("class=\"node\""); at != std::string::npos; at = svg.find("class=\"node\"", at + 1))
         ++drawn;
     EXPECT_EQ(graph.nodes.size(), 6u);
     EXPECT_EQ(drawn, graph.nodes.size());
     // G rows one above the other, and values DOT and HTML would read as their own.
-    const std::string odd = render_svg(GeneralityGraph({{"a\"b", "c\\N", "<&>", "d", "e", "f"}}, {{"a\"b", "?", "?", "?", "?", "?"}, {"?", "?", "?", "?", "?", "?"}}, {}));
+    const std::string odd = renderSvg(GeneralityGraph({{"a\"b", "c\\N", "<&>", "d", "e", "f"}}, {{"a\"b", "?", "?", "?", "?", "?"}, {"?", "?", "?", "?", "?", "?"}}, {}).dot());
     EXPECT_NE(odd.find("a&quot;b,c\\N,&lt;&amp;&gt;,d,e,f"), std::string::npos) << odd;
 }
 

@@ -1,5 +1,5 @@
 #include "fuzz/replay_harness.h"
-#include "replay_session.h"
+#include "jsonl_reader.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -19,7 +19,7 @@ using json = nlohmann::json;
 // "exit" and "clear" press the other buttons; "raw" plays a line of the replay format. After
 // " => " come the parts, separated by " | ", that the press's report must hold ("error: " and
 // the reason for bad input); a report holds "messages":[] unless a part names messages. "set",
-// example_count, S and the rows of G (values joined by commas) put a state in place by hand, as
+// exampleCount, S and the rows of G (values joined by commas) put a state in place by hand, as
 // if examples had been learnt: a limit is reached without some 32,000 presses. Returns the parts
 // missing, one a line.
 std::string play(const std::string &script)
@@ -36,15 +36,14 @@ std::string play(const std::string &script)
         std::string op, input = "{", value;
         words >> op;
         if (op == "set") {
-            // The session is this function's own: its state may be set where it holds it.
-            EngineState &state = const_cast<Engine &>(session.engine()).state();
-            words >> state.example_count;
-            for (state.general_count = -1; words >> value; ++state.general_count) {
-                Row &row = state.general_count < 0 ? state.specific_hy.row(1) : state.general_hy.row(state.general_count + 1);
+            EngineState state = session.engine().state();
+            words >> state.exampleCount;
+            for (state.generalCount = -1; words >> value; ++state.generalCount) {
+                Row &row = state.generalCount < 0 ? state.specific.row(1) : state.general.row(state.generalCount + 1);
                 for (std::size_t a = 0, start = 0; a < 6; start = value.find(',', start) + 1)
                     row[a++] = value.substr(start, value.find(',', start) - start);
             }
-            const_cast<MemoryControls &>(session.controls()).setEnabled(ButtonId::Command2, true);
+            session.engine().setState(state);
         } else if (op == "raw") {
             input = line.substr(4, arrow - 4);
         } else if (presses.contains(op)) {
@@ -56,7 +55,7 @@ std::string play(const std::string &script)
         }
         if (op.empty() || input == "{")
             continue;
-        const std::variant<ReplayCommand, std::string> parsed = parse_replay_line(input);
+        const std::variant<ReplayCommand, std::string> parsed = parseReplayLine(input);
         const std::string report = parsed.index() ? "error: " + std::get<1>(parsed) : session.play(std::get<0>(parsed)).value_or("");
         std::string parts = line.substr(std::min(arrow + 4, line.size()));
         if (!report.empty() && !parsed.index() && parts.find("\"messages\":") == std::string::npos)
@@ -105,7 +104,7 @@ std::tuple<int, long, std::string> replay(const std::string &input)
     ReplaySession session(file);
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = run_replay(in, out, err, session);
+    const int status = runJsonLines(in, out, err, session);
     return {status, std::ranges::count(out.str(), '\n'), err.str()};
 }
 
@@ -120,9 +119,9 @@ TEST(Replay, StopsAtExitOrAtBadInputNamingItsLine)
     EXPECT_EQ(replay(head + value + tail + "\n"), std::tuple(0, 1, ""));
     EXPECT_EQ(replay(head + value + "v" + tail), std::tuple(2, 0, "vspace-replay: line 1: longer than 1 MiB (1048576 bytes)\n"));
     EXPECT_EQ(std::get<0>(replay("[")), 2); // an input of a single byte is read too
-    EXPECT_EQ(std::get<std::string>(parse_replay_line(std::string(100000, '[') + std::string(100000, ']'))),
+    EXPECT_EQ(std::get<std::string>(parseReplayLine(std::string(100000, '[') + std::string(100000, ']'))),
               "not a JSON object");
-    EXPECT_EQ(std::get<std::string>(parse_replay_line("{\"Text1\":[\"\xC3\x28\"]}")), "invalid UTF-8 at byte 13");
+    EXPECT_EQ(std::get<std::string>(parseReplayLine("{\"Text1\":[\"\xC3\x28\"]}")), "invalid UTF-8 at byte 13");
 }
 
 // Every input of the fuzz corpus and every input the fuzzer once failed on, replayed with the

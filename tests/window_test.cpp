@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "main_window.h"
 #include "message_boxes.h"
 
 #include <QApplication>
@@ -31,13 +31,13 @@ class WindowTest : public QObject, public vspace::MessageBoxes
 
     QTemporaryDir m_dir;
     QStringList m_shown; // "title: text"
-    std::unique_ptr<vspace::Form1> m_form;
+    std::unique_ptr<vspace::MainWindow> m_form;
 
 private slots:
     void init()
     {
         m_shown.clear();
-        m_form = std::make_unique<vspace::Form1>(m_dir.filePath("Desktop/hypothesis.txt"), this);
+        m_form = std::make_unique<vspace::MainWindow>(m_dir.filePath("Desktop/hypothesis.txt").toStdString(), this);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }

@@ -13,18 +13,18 @@ namespace vspace {
 namespace {
 
 // The button a label presses: Positive, Negative or Predict.
-std::optional<ButtonId> labelled(std::string label)
+std::optional<Button> labelled(std::string label)
 {
     std::transform(label.begin(), label.end(), label.begin(), [](unsigned char c) { return std::tolower(c); });
     for (const char *positive : {"+", "positive", "yes", "true"}) {
         if (label == positive)
-            return ButtonId::Command1;
+            return Button::Positive;
     }
     for (const char *negative : {"-", "negative", "no", "false"}) {
         if (label == negative)
-            return ButtonId::Command2;
+            return Button::Negative;
     }
-    return label == "?" ? std::optional(ButtonId::Command3) : std::nullopt;
+    return label == "?" ? std::optional(Button::Predict) : std::nullopt;
 }
 
 // The parser's state between its callbacks: the fields of the row being read, where it started,
@@ -47,8 +47,8 @@ struct Reader
             return;
         // A first row of seven texts whose label is none of the labels is the header.
         const bool header = firstRow && fields.size() == 7 && !labelled(fields[6])
-                            && std::all_of(fields.begin(), fields.end(), [](const std::string &f) { return valid_utf8(f); });
-        std::variant<ReplayCommand, std::string> command = csv_row_command(fields);
+                            && std::all_of(fields.begin(), fields.end(), [](const std::string &f) { return validUtf8(f); });
+        std::variant<ReplayCommand, std::string> command = csvRowCommand(fields);
         if (const std::string *wrong = std::get_if<std::string>(&command)) {
             if (!header)
                 error = "line " + std::to_string(rowStart) + ": " + *wrong;
@@ -62,25 +62,25 @@ struct Reader
 
 } // namespace
 
-std::variant<ReplayCommand, std::string> csv_row_command(const std::vector<std::string> &fields)
+std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields)
 {
     if (fields.size() != 7)
         return "a row of " + std::to_string(fields.size()) + " fields, not six values and a label";
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!valid_utf8(fields[i]))
+        if (!validUtf8(fields[i]))
             return "invalid UTF-8 in field " + std::to_string(i + 1);
     }
-    const std::optional<ButtonId> button = labelled(fields[6]);
+    const std::optional<Button> button = labelled(fields[6]);
     if (!button)
         return "unknown label \"" + fields[6] + "\"";
-    std::array<std::string, 6> values;
+    MemoryControls::Values values;
     std::copy(fields.begin(), fields.begin() + 6, values.begin());
-    if (*button == ButtonId::Command3)
+    if (*button == Button::Predict)
         return ReplayCommand{std::nullopt, values, button};
     return ReplayCommand{values, std::nullopt, button};
 }
 
-int run_csv_replay(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
+int runCsvSession(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
 {
     csv_parser parser{};
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);

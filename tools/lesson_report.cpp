@@ -3,7 +3,6 @@
 #include <gvc.h>
 
 #include <algorithm>
-#include <map>
 #include <memory>
 
 namespace vspace {
@@ -13,28 +12,26 @@ namespace {
 std::string escapedHtml(std::string_view text)
 {
     std::string escaped;
+    escaped.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
-}
-
-// A DOT string literal: quotation marks and backslashes escaped, control characters as spaces.
-std::string dotString(const std::string &text)
-{
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
-    }
-    return quoted + '"';
 }
 
 std::vector<Row> tableRows(const HypothesisTable &table, int count)
@@ -45,9 +42,23 @@ std::vector<Row> tableRows(const HypothesisTable &table, int count)
     return rows;
 }
 
-bool contains(const std::vector<std::string> &items, const std::string &item)
+bool contains(const std::vector<Row> &rows, const Row &row)
 {
-    return std::find(items.begin(), items.end(), item) != items.end();
+    return std::any_of(rows.begin(), rows.end(), [&](const Row &r) { return sameRow(r, row); });
+}
+
+// One list of rows after a press, marking those it added and, struck through, those it removed.
+std::string rowsCell(const std::vector<Row> &before, const std::vector<Row> &after)
+{
+    std::string cell = "<ul class=\"rows\">";
+    for (const Row &row : after)
+        cell += (contains(before, row) ? "<li>" : "<li class=\"added\">") + escapedHtml(rowText(row))
+                + "</li>";
+    for (const Row &row : before) {
+        if (!contains(after, row))
+            cell += "<li class=\"removed\">" + escapedHtml(rowText(row)) + "</li>";
+    }
+    return cell + (after.empty() ? "<li class=\"none\">(empty)</li></ul>" : "</ul>");
 }
 
 const char *const kStyle = R"(
@@ -69,68 +80,11 @@ figcaption { color: #555; font-size: .9em; }
 
 } // namespace
 
-GeneralityGraph::GeneralityGraph(const std::vector<Row> &s, const std::vector<Row> &g, const std::vector<Row> &space)
-{
-    const auto indexOf = [this](const Row &row) {
-        for (std::size_t i = 0; i < nodes.size(); ++i) {
-            if (same_row(nodes[i], row))
-                return static_cast<int>(i);
-        }
-        nodes.push_back(row);
-        inS.push_back(false);
-        inG.push_back(false);
-        return static_cast<int>(nodes.size() - 1);
-    };
-    for (const Row &row : s)
-        inS[static_cast<std::size_t>(indexOf(row))] = true;
-    for (const Row &row : g)
-        inG[static_cast<std::size_t>(indexOf(row))] = true;
-    for (const Row &row : space)
-        indexOf(row);
-    // h1 is more general than or equal to h2 when h1 holds "?" or h2's value at every
-    // attribute: h1 accepts h2 as if it were an instance.
-    const auto above = [this](std::size_t upper, std::size_t lower) {
-        return upper != lower && accepts(nodes[upper], nodes[lower]);
-    };
-    for (std::size_t lower = 0; lower < nodes.size(); ++lower) {
-        for (std::size_t upper = 0; upper < nodes.size(); ++upper) {
-            bool direct = above(upper, lower);
-            for (std::size_t between = 0; direct && between < nodes.size(); ++between)
-                direct = !(above(upper, between) && above(between, lower));
-            if (direct)
-                edges.emplace_back(static_cast<int>(lower), static_cast<int>(upper));
-        }
-    }
-}
-
-std::string GeneralityGraph::dot() const
-{
-    std::string dot = "digraph version_space {\n  rankdir=BT; nodesep=0.25; ranksep=0.45;\n"
-                      "  node [shape=box, style=\"rounded,filled\", fillcolor=\"#ffffff\", fontname=\"Liberation Sans\", fontsize=11];\n"
-                      "  edge [arrowhead=none, color=\"#555555\"];\n";
-    // A rank per generality: the number of "?" a row holds. A row directly more general than
-    // another holds more, so every edge goes up, S at the bottom and G at the top.
-    std::map<long, std::string> ranks;
-    for (std::size_t i = 0; i < nodes.size(); ++i) {
-        const std::string id = "h" + std::to_string(i);
-        dot += "  " + id + " [label=" + dotString(row_text(nodes[i]));
-        dot += inS[i] ? ", fillcolor=\"#d7f0da\"" : inG[i] ? ", fillcolor=\"#fdf0c4\"" : "";
-        dot += "];\n";
-        ranks[std::count(nodes[i].begin(), nodes[i].end(), kAnyValue)] += " " + id + ";";
-    }
-    for (const auto &[generality, ids] : ranks)
-        dot += "  { rank=same;" + ids + " }\n";
-    for (const auto &[lower, upper] : edges)
-        dot += "  h" + std::to_string(lower) + " -> h" + std::to_string(upper) + ";\n";
-    return dot + "}\n";
-}
-
-std::string render_svg(const GeneralityGraph &graph)
+std::string renderSvg(const std::string &dot)
 {
     // One Graphviz context for the whole run: its text layout keeps a pointer to the last font
     // name of the context it last served, which a second context would find freed.
     static GVC_t *const context = gvContext();
-    const std::string dot = graph.dot();
     const std::unique_ptr<Agraph_t, int (*)(Agraph_t *)> layout(agmemread(dot.c_str()), agclose);
     if (!context || !layout || gvLayout(context, layout.get(), "dot") != 0)
         return "<p class=\"none\">(Graphviz could not lay out the diagram.)</p>";
@@ -142,82 +96,108 @@ std::string render_svg(const GeneralityGraph &graph)
     gvFreeLayout(context, layout.get());
     // The page holds the SVG element itself, without the XML declaration and document type.
     const std::size_t start = svg.find("<svg");
-    return start == std::string::npos ? "<p class=\"none\">(Graphviz could not draw the diagram.)</p>" : svg.substr(start);
+    return start == std::string::npos ? "<p class=\"none\">(Graphviz could not draw the diagram.)</p>"
+                                      : svg.substr(start);
 }
 
-LessonReport::LessonReport(ReplaySession &session)
+LessonReport::LessonReport(ReplaySession &session, std::function<void(std::size_t)> progress)
     : m_session(session)
+    , m_progress(std::move(progress))
+    , m_before(boundaries())
 {
-    const auto lists = [this] {
-        std::array<std::vector<std::string>, 4> all;
-        for (std::size_t i = 0; i < all.size(); ++i)
-            all[i] = m_session.controls().items(static_cast<ListId>(i));
-        return all;
-    };
-    session.setPressObserver([this, lists](ReplaySession::Moment moment, ButtonId button) {
-        const MemoryControls &controls = m_session.controls();
-        if (moment == ReplaySession::Moment::BeforePress) {
-            m_presses.push_back({std::string(button_caption(button)), controls.fields(FieldArray::Text1),
-                                 controls.fields(FieldArray::Text2), {}, lists(), {}, {}, {}, {}});
-            return;
-        }
-        Press &press = m_presses.back();
-        for (const MemoryControls::Message &message : controls.messages())
-            press.messages.push_back(message.title + ": " + message.text);
-        press.after = lists();
-        const EngineState &state = m_session.engine().state();
-        press.s = tableRows(state.specific_hy, state.specific_count);
-        press.g = tableRows(state.general_hy, state.general_count);
-        if (controls.count(ListId::List4) != 0)
-            press.space = tableRows(state.space_hy, state.space_count);
+    session.setPressObserver([this](ReplaySession::Moment moment, Button button) {
+        const Engine &engine = m_session.engine();
+        if (moment == ReplaySession::Moment::AfterPress)
+            return pressed(button);
+        m_examplesBefore = engine.state().exampleCount;
+        const bool unseen = button == Button::Predict;
+        m_typed = m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training);
     });
 }
 
-std::string LessonReport::html(const std::string &title) const
+LessonReport::Boundaries LessonReport::boundaries() const
 {
+    const EngineState &state = m_session.engine().state();
+    return {tableRows(state.specific, state.specificCount), tableRows(state.general, state.generalCount),
+            tableRows(state.versionSpace, state.versionSpaceCount)};
+}
+
+void LessonReport::pressed(Button button)
+{
+    const Boundaries after = boundaries();
+    const int examples = m_session.engine().state().exampleCount;
+    const bool training = button == Button::Positive || button == Button::Negative;
+    std::string section = "<section>\n<h2>Press " + std::to_string(m_sections.size() + 1) + ": "
+                          + escapedHtml(buttonName(button)) + "</h2>\n";
+    if (training || button == Button::Predict) {
+        section += std::string("<p>") + (training ? "Training instance: " : "Unseen instance: ")
+                   + "<code>" + escapedHtml(rowText(m_typed)) + "</code></p>\n";
+    }
+    for (const MemoryControls::Message &message : m_session.controls().messages())
+        section += "<p class=\"message\">Message " + escapedHtml(message.title + ": " + message.text)
+                   + "</p>\n";
+    section += "<table>\n<tr><th>S (Specific)</th><td>" + rowsCell(m_before.s, after.s)
+               + "</td></tr>\n<tr><th>G (General)</th><td>" + rowsCell(m_before.g, after.g)
+               + "</td></tr>\n<tr><th>Version space</th><td>" + rowsCell(m_before.space, after.space)
+               + "</td></tr>\n<tr><th>Learning data</th><td><ul class=\"rows\">";
+    if (button == Button::Clear)
+        m_learningData.clear();
+    if (examples > m_examplesBefore) {
+        m_learningData.push_back(rowText(m_typed) + (button == Button::Positive ? ",+" : ",-"));
+        section += "<li class=\"added\">" + escapedHtml(m_learningData.back()) + "</li>";
+    }
+    section += "<li class=\"none\">(" + std::to_string(m_learningData.size())
+               + (m_learningData.size() == 1 ? " row" : " rows") + ")</li></ul></td></tr>\n</table>\n";
+    if (after != m_before && after.g.empty()) {
+        section += "<p class=\"none\">G is empty: no hypothesis is consistent with the learning "
+                   "data.</p>\n";
+    } else if (after != m_before) {
+        m_drawings.push_back({m_sections.size(), GeneralityGraph(after.s, after.g, after.space).dot()});
+    }
+    m_sections.push_back(std::move(section));
+    m_before = after;
+    if (m_progress)
+        m_progress(m_sections.size());
+}
+
+std::string LessonReport::html(const std::string &title,
+                               const std::function<void(std::size_t, std::size_t)> &progress) const
+{
+    const std::size_t firstDrawn = m_drawings.size() - std::min(m_drawings.size(), kMaxDiagrams);
     std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
-                       + escapedHtml(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<h1>"
-                       + escapedHtml(title) + "</h1>\n<p>" + std::to_string(m_presses.size())
-                       + " presses. After each: S, the specific boundary; G, the general boundary; the version "
-                         "space between them; the learning data. <span class=\"added\">Added</span> and "
-                         "<span class=\"removed\">removed</span> rows are marked.</p>\n";
-    const char *const names[4] = {"G (General)", "S (Specific)", "Learning data", "Version space"};
-    int number = 0;
-    for (const Press &press : m_presses) {
-        page += "<section>\n<h2>Press " + std::to_string(++number) + ": " + escapedHtml(press.button) + "</h2>\n";
-        const bool training = press.button == "Positive" || press.button == "Negative";
-        if (training || press.button == "Predict") {
-            page += std::string("<p>") + (training ? "Training instance: " : "Unseen instance: ") + "<code>"
-                    + escapedHtml(row_text(training ? press.text1 : press.text2)) + "</code></p>\n";
-        }
-        for (const std::string &message : press.messages)
-            page += "<p class=\"message\">Message " + escapedHtml(message) + "</p>\n";
-        page += "<table>\n";
-        for (const std::size_t list : {1u, 0u, 3u, 2u}) {
-            page += "<tr><th>" + std::string(names[list]) + "</th><td><ul class=\"rows\">";
-            for (const std::string &item : press.after[list]) {
-                page += contains(press.before[list], item) ? "<li>" : "<li class=\"added\">";
-                page += escapedHtml(item) + "</li>";
-            }
-            for (const std::string &item : press.before[list]) {
-                if (!contains(press.after[list], item))
-                    page += "<li class=\"removed\">" + escapedHtml(item) + "</li>";
-            }
-            page += press.after[list].empty() ? "<li class=\"none\">(empty)</li></ul></td></tr>\n" : "</ul></td></tr>\n";
-        }
-        page += "</table>\n";
-        const bool changed = press.before[0] != press.after[0] || press.before[1] != press.after[1]
-                             || press.before[3] != press.after[3];
-        if (changed && press.g.empty()) {
-            page += "<p class=\"none\">G is empty: no hypothesis is consistent with the learning data.</p>\n";
-        } else if (changed) {
-            page += "<figure>\n" + render_svg(GeneralityGraph(press.s, press.g, press.space))
-                    + "<figcaption>Each hypothesis of S (green), G (yellow) and the version space, joined to "
-                      "those directly more general than it.</figcaption>\n</figure>\n";
+                       + escapedHtml(title) + "</title>\n<style>" + kStyle
+                       + "</style>\n</head>\n<body>\n<h1>" + escapedHtml(title) + "</h1>\n<p>"
+                       + std::to_string(m_sections.size())
+                       + " presses. After each: S, the specific boundary; G, the general boundary; "
+                         "the version space between them; the example added to the learning data, "
+                         "which is listed whole at the end. <span class=\"added\">Added</span> and "
+                         "<span class=\"removed\">removed</span> rows are marked. The version space "
+                         "is drawn after each press that changed it.</p>\n";
+    if (firstDrawn > 0) {
+        page += "<p class=\"none\">For length, only the last " + std::to_string(kMaxDiagrams)
+                + " of the " + std::to_string(m_drawings.size()) + " drawings are drawn; the "
+                + std::to_string(firstDrawn) + " before them are left out.</p>\n";
+    }
+    auto drawing = m_drawings.begin() + static_cast<std::ptrdiff_t>(firstDrawn);
+    for (std::size_t press = 0; press < m_sections.size(); ++press) {
+        page += m_sections[press];
+        if (drawing != m_drawings.end() && drawing->press == press) {
+            page += "<figure>\n" + renderSvg(drawing->dot)
+                    + "<figcaption>Each hypothesis of S (green), G (yellow) and the version space, "
+                      "joined to those directly more general than it.</figcaption>\n</figure>\n";
+            if (progress)
+                progress(static_cast<std::size_t>(drawing - m_drawings.begin()) - firstDrawn + 1,
+                         m_drawings.size() - firstDrawn);
+            ++drawing;
         }
         page += "</section>\n";
     }
-    return page + "</body>\n</html>\n";
+    page += "<section>\n<h2>The learning data at the end</h2>\n<ul class=\"rows\">";
+    for (const std::string &entry : m_learningData)
+        page += "<li>" + escapedHtml(entry) + "</li>";
+    if (m_learningData.empty())
+        page += "<li class=\"none\">(empty)</li>";
+    return page + "</ul>\n</section>\n</body>\n</html>\n";
 }
 
 } // namespace vspace

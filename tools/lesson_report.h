@@ -1,55 +1,64 @@
 #pragma once
 
-#include "hypothesis.h"
+#include "generality_graph.h"
 #include "replay_session.h"
 
-#include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vspace {
 
-// The hypotheses of S, G and the version space after one press, ordered by generality: one
-// node per distinct row, and an edge from each row to every row directly more general than it
-// (the Hasse diagram of "more general than or equal to").
-struct GeneralityGraph
-{
-    std::vector<Row> nodes;
-    std::vector<std::pair<int, int>> edges; // (more specific, directly more general), node indices
-    std::vector<bool> inS, inG;
-
-    GeneralityGraph(const std::vector<Row> &s, const std::vector<Row> &g, const std::vector<Row> &space);
-    // The graph in Graphviz's DOT language: S at the bottom, G at the top.
-    std::string dot() const;
-};
-
-// Lays `graph` out with Graphviz and returns the SVG element, or a message saying why not.
-std::string render_svg(const GeneralityGraph &graph);
+// Lays out a graph given in DOT with Graphviz and returns the SVG element, or a paragraph saying
+// why not.
+std::string renderSvg(const std::string &dot);
 
 // A lesson handout: a session told press by press as one self-contained HTML page, with what was
-// typed and pressed, the messages, S, G, the learning data and the version space after each
-// press, what the press added and removed, and the version space drawn whenever it changed.
+// typed and pressed, the messages, S, G and the version space after each press with what the
+// press added and removed, the example it added to the learning data, and the version space drawn
+// whenever the drawing changed; the whole learning data once, at the end. It costs time and
+// memory in proportion to the presses: a press's part of the page is written when it is made.
 class LessonReport
 {
 public:
-    // Records the presses of `session` from now on.
-    explicit LessonReport(ReplaySession &session);
+    // Only the last this many drawings are drawn; the page says how many it leaves out.
+    static constexpr std::size_t kMaxDiagrams = 100;
 
-    std::string html(const std::string &title) const;
+    // Records the presses of `session` from now on; `progress`, if given, is told the number of
+    // presses recorded after each.
+    explicit LessonReport(ReplaySession &session,
+                          std::function<void(std::size_t)> progress = {});
+
+    std::size_t presses() const { return m_sections.size(); }
+
+    // The page. `progress` is told how many diagrams of how many are drawn so far.
+    std::string html(const std::string &title,
+                     const std::function<void(std::size_t, std::size_t)> &progress = {}) const;
 
 private:
-    struct Press
+    struct Boundaries
     {
-        std::string button;
-        Row text1, text2;
-        std::vector<std::string> messages;
-        std::array<std::vector<std::string>, 4> before, after; // List1 to List4
-        std::vector<Row> s, g, space;                           // the rows after the press
+        std::vector<Row> s, g, space;
+        bool operator==(const Boundaries &) const = default;
+    };
+    struct Drawing
+    {
+        std::size_t press;
+        std::string dot;
     };
 
+    Boundaries boundaries() const;
+    void pressed(Button button);
+
     ReplaySession &m_session;
-    std::vector<Press> m_presses;
+    std::function<void(std::size_t)> m_progress;
+    Row m_typed;
+    int m_examplesBefore = 0;
+    Boundaries m_before;
+    std::vector<std::string> m_sections; // a press each, without its diagram
+    std::vector<Drawing> m_drawings;
+    std::vector<std::string> m_learningData; // since the last Clear
 };
 
 } // namespace vspace

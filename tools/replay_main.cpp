@@ -2,24 +2,75 @@
 
 #include "csv_session.h"
 #include "hypothesis_file.h"
+#include "jsonl_reader.h"
 #include "lesson_report.h"
-#include "replay_session.h"
+#include "replay_options.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <optional>
-#include <string_view>
+
+#include <unistd.h>
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [FILE]\n"
-                                    "       vspace-replay --help | --version\n";
-
-int usageError(std::string_view why)
+// Tells on a terminal how far the report has got; says nothing when stderr is not one.
+void showProgress(std::string_view what, std::size_t done, std::size_t total)
 {
-    std::cerr << "vspace-replay: " << why << '\n' << kUsage;
-    return 2;
+    static const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    if (!terminal)
+        return;
+    std::cerr << "\rvspace-replay: report: " << done;
+    std::cerr << (total ? " of " + std::to_string(total) + " " : " ") << what << "\x1b[K";
+    if (done == total)
+        std::cerr << '\n';
+}
+
+int writeReport(const vspace::LessonReport &lesson, const vspace::ReplayOptions &options)
+{
+    const bool named = options.file && *options.file != "-";
+    const std::string title = "vspace lesson: "
+                              + (named ? std::filesystem::path(*options.file).filename().string()
+                                       : std::string("standard input"));
+    std::ofstream page(*options.report, std::ios::binary | std::ios::trunc);
+    page << lesson.html(title, [](std::size_t done, std::size_t total) {
+        showProgress("diagrams drawn", done, total);
+    });
+    if (!page.flush()) {
+        std::cerr << "vspace-replay: the report " << *options.report << " could not be written\n";
+        return 1;
+    }
+    return 0;
+}
+
+int play(const vspace::ReplayOptions &options)
+{
+    vspace::HypothesisFile exportFile(vspace::HypothesisFile::pathIn(
+        options.exportFolder.value_or(vspace::HypothesisFile::desktopFolder())));
+    vspace::ReplaySession session(exportFile);
+    std::optional<vspace::LessonReport> lesson;
+    if (options.report) {
+        lesson.emplace(session, [](std::size_t presses) {
+            if (presses % 1000 == 0)
+                showProgress("presses played", presses, 0);
+        });
+    }
+    std::ifstream opened;
+    if (options.file && *options.file != "-"
+        && !(opened.open(*options.file, std::ios::binary), opened)) {
+        std::cerr << "vspace-replay: cannot open " << *options.file << '\n';
+        return 2;
+    }
+    std::istream &in = opened.is_open() ? static_cast<std::istream &>(opened) : std::cin;
+    std::ostream quiet(nullptr);
+    std::ostream &out = options.quiet ? quiet : std::cout;
+    const int status = options.csv ? vspace::runCsvSession(in, out, std::cerr, session)
+                                   : vspace::runJsonLines(in, out, std::cerr, session);
+    if (lesson && lesson->presses() >= 1000)
+        showProgress("presses played", lesson->presses(), lesson->presses());
+    if (lesson && writeReport(*lesson, options) != 0)
+        return status == 0 ? 1 : status;
+    return status;
 }
 
 } // namespace
@@ -27,66 +78,17 @@ int usageError(std::string_view why)
 int main(int argc, char *argv[])
 {
     std::ios::sync_with_stdio(false);
-    QString exportPath = vspace::HypothesisFile::desktopPath();
-    std::optional<std::string> file, report;
-    bool csv = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        // The value of an option given as "--name VALUE" or "--name=VALUE".
-        const auto value = [&](std::string_view name) -> std::optional<std::string> {
-            if (arg.starts_with(std::string(name) + "="))
-                return std::string(arg.substr(name.size() + 1));
-            if (arg == name && i + 1 < argc)
-                return std::string(argv[++i]);
-            return std::nullopt;
-        };
-        if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
-            return 0;
-        }
-        if (arg == "--version") {
-            std::cout << "vspace-replay " VSPACE_VERSION "\n";
-            return 0;
-        }
-        if (arg == "--csv") {
-            csv = true;
-        } else if (arg.starts_with("--export-dir")) {
-            const std::optional<std::string> dir = value("--export-dir");
-            if (!dir)
-                return usageError("--export-dir needs a folder");
-            exportPath = vspace::HypothesisFile::pathIn(QString::fromLocal8Bit(dir->data(), static_cast<qsizetype>(dir->size())));
-        } else if (arg.starts_with("--report")) {
-            if (!(report = value("--report")))
-                return usageError("--report needs a file name");
-        } else if (arg.size() > 1 && arg.starts_with('-')) {
-            return usageError("unknown option " + std::string(arg));
-        } else if (file) {
-            return usageError("only one FILE can be played");
-        } else {
-            file = std::string(arg);
-        }
-    }
-
-    vspace::HypothesisFile exportFile(exportPath);
-    vspace::ReplaySession session(exportFile);
-    std::optional<vspace::LessonReport> lesson;
-    if (report)
-        lesson.emplace(session);
-    std::ifstream opened;
-    if (file && *file != "-" && !(opened.open(*file, std::ios::binary), opened)) {
-        std::cerr << "vspace-replay: cannot open " << *file << '\n';
+    const auto parsed = vspace::parseReplayOptions(argc, argv);
+    if (const std::string *mistake = std::get_if<std::string>(&parsed)) {
+        std::cerr << "vspace-replay: " << *mistake << '\n' << vspace::kReplayUsage;
         return 2;
     }
-    std::istream &in = opened.is_open() ? static_cast<std::istream &>(opened) : std::cin;
-    const int status = csv ? vspace::run_csv_replay(in, std::cout, std::cerr, session)
-                           : vspace::run_replay(in, std::cout, std::cerr, session);
-    if (lesson) {
-        std::ofstream page(*report, std::ios::binary | std::ios::trunc);
-        page << lesson->html("vspace lesson: " + (file && *file != "-" ? std::filesystem::path(*file).filename().string() : "standard input"));
-        if (!page.flush()) {
-            std::cerr << "vspace-replay: the report " << *report << " could not be written\n";
-            return status == 0 ? 1 : status;
-        }
-    }
-    return status;
+    const vspace::ReplayOptions &options = std::get<vspace::ReplayOptions>(parsed);
+    if (options.action == vspace::ReplayOptions::Action::Help)
+        std::cout << vspace::kReplayUsage;
+    else if (options.action == vspace::ReplayOptions::Action::Version)
+        std::cout << "vspace-replay " VSPACE_VERSION "\n";
+    else
+        return play(options);
+    return 0;
 }

@@ -4,39 +4,40 @@
 #include "memory_controls.h"
 
 #include <array>
-#include <functional>
-#include <cstddef>
 #include <cstdint>
-#include <iosfwd>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace vspace {
 
 class ExportFile;
 
-// Input lines longer than this many bytes (the newline not counted) are refused.
+// Input lines and CSV rows longer than this many bytes (the newline not counted) are refused.
 inline constexpr std::size_t kMaxReplayLineBytes = 1024 * 1024;
 
-// One line of a replay session: field texts to set, then at most one button to press.
+// One step of a replay session: field values to type, then at most one button to press.
 struct ReplayCommand
 {
-    std::optional<std::array<std::string, 6>> text1;
-    std::optional<std::array<std::string, 6>> text2;
-    std::optional<ButtonId> press;
+    std::optional<MemoryControls::Values> training;
+    std::optional<MemoryControls::Values> unseen;
+    std::optional<Button> press;
 };
 
-// "Positive", "Negative", "Predict", "Gen Text", "Exit" or "Clear".
-std::string_view button_caption(ButtonId button);
+// The name a session file gives a button: its caption without the access-key mark
+// ("Positive", "Gen Text", "Clear").
+std::string buttonName(Button button);
+// The button that `name` stands for: its name as above, or its control's replay key
+// ("Command1" to "Command6").
+std::optional<Button> buttonNamed(std::string_view name);
 
 // True when `text` is valid UTF-8, as every text a report holds must be.
-bool valid_utf8(std::string_view text);
+bool validUtf8(std::string_view text);
 
-// Parses one input line (without its newline). A line of JSON white space only is an empty
-// command. On bad input returns what is wrong with it, without the line number.
-std::variant<ReplayCommand, std::string> parse_replay_line(std::string_view line);
+// A text from the input for an error message: at most 64 bytes of it, never cutting a character
+// in two, as a JSON string, followed by "..." when it was cut.
+std::string shownText(std::string_view text);
 
 // The engine over in-memory controls, started as the window starts it, played one command
 // at a time.
@@ -45,21 +46,23 @@ class ReplaySession
 public:
     explicit ReplaySession(ExportFile &exportFile);
 
-    // Sets the fields of `command`, then presses its button, if any. Returns the compact JSON
-    // object that reports the press, or nothing for a line without a press.
+    // Types the values of `command`, then presses its button, if any. Returns the compact JSON
+    // object that reports the press, or nothing for a command without a press.
     std::optional<std::string> play(const ReplayCommand &command);
 
     // True once "Exit" has been pressed.
-    bool ended() const { return m_controls.unloaded(); }
+    bool ended() const { return m_controls.closed(); }
 
     // Called just before and just after every press that is not ignored, while the messages
     // the press showed are still in controls().messages(). For checks from outside.
     enum class Moment { BeforePress, AfterPress };
-    using PressObserver = std::function<void(Moment, ButtonId)>;
+    using PressObserver = std::function<void(Moment, Button)>;
     void setPressObserver(PressObserver observer) { m_observer = std::move(observer); }
 
     const Engine &engine() const { return m_engine; }
+    Engine &engine() { return m_engine; }
     const MemoryControls &controls() const { return m_controls; }
+    MemoryControls &controls() { return m_controls; }
 
 private:
     // The JSON text of one list as last reported, extended while the list only grows.
@@ -70,18 +73,12 @@ private:
         std::string json;
     };
 
-    const std::string &listJson(ListId list);
+    const std::string &listJson(List list);
 
-    ExportFile &m_exportFile;
     PressObserver m_observer;
-    std::array<ListText, 4> m_listTexts;
+    std::array<ListText, kListCount> m_listTexts;
     MemoryControls m_controls;
     Engine m_engine;
 };
-
-// Plays a whole JSON Lines session from `in` through `session`, writing one object per press to
-// `out`. Bad input stops the run with a message on `err` naming the line; what was written before
-// it stands. Returns the exit status: 0, or 2 after bad input.
-int run_replay(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session);
 
 } // namespace vspace

@@ -1,6 +1,6 @@
 // vspace: the candidate-elimination teaching window.
 
-#include "form1.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(previousHandler);
     parseCommandLine(app); // Qt's own options are taken out first; an unknown one ends the run
 
-    vspace::Form1 window;
+    vspace::MainWindow window;
     window.show();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "list_view.h"
 #include "message_boxes.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,86 +20,72 @@ QString fromUtf8(const std::string &text)
 
 } // namespace
 
+QString translated(Text id)
+{
+    const CatalogEntry &entry = catalogEntry(id);
+    return QCoreApplication::translate(entry.context, entry.english);
+}
+
+QLineEdit *QtControls::Widgets::field(Field field) const
+{
+    if (field.index < 1 || field.index > kFieldCount)
+        throw std::out_of_range("entry field " + std::to_string(field.index) + " is not 1 to 6");
+    return fields[static_cast<std::size_t>(field.row)][static_cast<std::size_t>(field.index - 1)];
+}
+
 QtControls::QtControls(const Widgets &widgets, MessageBoxes &boxes)
     : m_widgets(widgets)
     , m_boxes(boxes)
 {}
 
-QLineEdit *QtControls::field(FieldArray array, int index) const
+std::string QtControls::text(Field field) const
 {
-    return (array == FieldArray::Text1 ? m_widgets.text1 : m_widgets.text2)[field_slot(index)];
+    return m_widgets.field(field)->text().toStdString();
 }
 
-ListView *QtControls::list(ListId list) const
+void QtControls::setText(Field field, const std::string &text)
 {
-    return m_widgets.lists[static_cast<std::size_t>(list)];
+    m_widgets.field(field)->setText(fromUtf8(text));
 }
 
-QPushButton *QtControls::button(ButtonId button) const
+void QtControls::setSelection(Field field, int start, int length)
 {
-    return m_widgets.buttons[static_cast<std::size_t>(button)];
-}
-
-std::string QtControls::text(FieldArray array, int index) const
-{
-    return field(array, index)->text().toStdString();
-}
-
-void QtControls::setText(FieldArray array, int index, const std::string &text)
-{
-    field(array, index)->setText(fromUtf8(text));
-}
-
-void QtControls::setSelStart(FieldArray array, int index, int start)
-{
-    m_selStart[array == FieldArray::Text1 ? 0 : 1][field_slot(index)] = start;
-    field(array, index)->setCursorPosition(start);
-}
-
-void QtControls::setSelLength(FieldArray array, int index, int length)
-{
-    QLineEdit *edit = field(array, index);
-    const int start = m_selStart[array == FieldArray::Text1 ? 0 : 1][field_slot(index)];
+    QLineEdit *edit = m_widgets.field(field);
     if (length > 0)
         edit->setSelection(start, length);
     else
         edit->setCursorPosition(start);
 }
 
-void QtControls::setFocus(FieldArray array, int index)
-{
-    field(array, index)->setFocus(Qt::OtherFocusReason);
-}
+void QtControls::setFocus(Field field) { m_widgets.field(field)->setFocus(Qt::OtherFocusReason); }
 
-void QtControls::clear(ListId id) { list(id)->clear(); }
+void QtControls::clear(List list) { m_widgets.list(list)->clear(); }
 
-void QtControls::append(ListId id, const std::string &item)
+void QtControls::append(List list, const std::string &row)
 {
     // The newest learning-data entry is scrolled into view.
-    list(id)->appendRow(fromUtf8(item), id == ListId::List3);
+    m_widgets.list(list)->appendRow(fromUtf8(row), list == List::LearningData);
 }
 
-int QtControls::count(ListId id) const { return list(id)->count(); }
+bool QtControls::enabled(Button button) const { return m_widgets.button(button)->isEnabled(); }
 
-std::string QtControls::item(ListId id, int i) const
+void QtControls::setEnabled(Button button, bool enabled)
 {
-    const QListWidgetItem *entry = list(id)->item(i);
-    if (!entry)
-        throw std::out_of_range("list item " + std::to_string(i) + " does not exist");
-    return entry->text().toStdString();
+    m_widgets.button(button)->setEnabled(enabled);
 }
 
-bool QtControls::enabled(ButtonId id) const { return button(id)->isEnabled(); }
-
-void QtControls::setEnabled(ButtonId id, bool enabled) { button(id)->setEnabled(enabled); }
-
-void QtControls::setFocus(ButtonId id) { button(id)->setFocus(Qt::OtherFocusReason); }
-
-void QtControls::messageBox(const std::string &prompt, const std::string &title)
+void QtControls::setFocus(Button button)
 {
-    m_boxes.information(m_widgets.window, fromUtf8(prompt), fromUtf8(title));
+    m_widgets.button(button)->setFocus(Qt::OtherFocusReason);
 }
 
-void QtControls::unload() { m_widgets.window->close(); }
+void QtControls::messageBox(const std::string &text, const std::string &title)
+{
+    m_boxes.information(m_widgets.window, fromUtf8(text), fromUtf8(title));
+}
+
+void QtControls::close() { m_widgets.window->close(); }
+
+std::string QtControls::phrase(Text id) const { return translated(id).toStdString(); }
 
 } // namespace vspace

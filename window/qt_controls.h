@@ -2,6 +2,8 @@
 
 #include "controls.h"
 
+#include <QString>
+
 #include <array>
 
 class QLineEdit;
@@ -13,6 +15,9 @@ namespace vspace {
 class ListView;
 class MessageBoxes;
 
+// The text `id` in the user's language, as the installed translations have it.
+QString translated(Text id);
+
 // The controls of the main window as the engine sees them: real widgets, UTF-8 texts.
 class QtControls : public Controls
 {
@@ -20,41 +25,37 @@ public:
     struct Widgets
     {
         QWidget *window = nullptr;
-        std::array<QLineEdit *, 6> text1{};
-        std::array<QLineEdit *, 6> text2{};
-        std::array<ListView *, 4> lists{};
-        std::array<QPushButton *, 6> buttons{};
+        std::array<std::array<QLineEdit *, kFieldCount>, 2> fields{}; // training, unseen
+        std::array<ListView *, kListCount> lists{};
+        std::array<QPushButton *, kButtonCount> buttons{};
+
+        QLineEdit *field(Field field) const;
+        ListView *list(List list) const { return lists[static_cast<std::size_t>(list)]; }
+        QPushButton *button(Button button) const { return buttons[static_cast<std::size_t>(button)]; }
     };
 
     QtControls(const Widgets &widgets, MessageBoxes &boxes);
 
-    std::string text(FieldArray array, int index) const override;
-    void setText(FieldArray array, int index, const std::string &text) override;
-    void setSelStart(FieldArray array, int index, int start) override;
-    void setSelLength(FieldArray array, int index, int length) override;
-    void setFocus(FieldArray array, int index) override;
+    std::string text(Field field) const override;
+    void setText(Field field, const std::string &text) override;
+    void setSelection(Field field, int start, int length) override;
+    void setFocus(Field field) override;
 
-    void clear(ListId list) override;
-    void append(ListId list, const std::string &item) override;
-    int count(ListId list) const override;
-    std::string item(ListId list, int i) const override;
+    void clear(List list) override;
+    void append(List list, const std::string &row) override;
 
-    bool enabled(ButtonId button) const override;
-    void setEnabled(ButtonId button, bool enabled) override;
-    void setFocus(ButtonId button) override;
+    bool enabled(Button button) const override;
+    void setEnabled(Button button, bool enabled) override;
+    void setFocus(Button button) override;
 
-    void messageBox(const std::string &prompt, const std::string &title) override;
-    void unload() override;
+    void messageBox(const std::string &text, const std::string &title) override;
+    void close() override;
+
+    std::string phrase(Text id) const override;
 
 private:
-    QLineEdit *field(FieldArray array, int index) const;
-    ListView *list(ListId list) const;
-    QPushButton *button(ButtonId button) const;
-
     Widgets m_widgets;
     MessageBoxes &m_boxes;
-    // Selection start last set per field, the start of the next selection length.
-    std::array<std::array<int, 6>, 2> m_selStart{};
 };
 
 } // namespace vspace

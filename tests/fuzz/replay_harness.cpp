@@ -1,7 +1,7 @@
 #include "replay_harness.h"
 
 #include "csv_session.h"
-#include "replay_session.h"
+#include "jsonl_reader.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,8 +27,8 @@ std::vector<std::string> rows(const HypothesisTable &table, int count)
 {
     std::vector<std::string> texts;
     for (int r = 1; r <= count; ++r) {
-        const bool repeated = anyRow(r - 1, [&](int q) { return same_row(table.row(q), table.row(r)); });
-        texts.push_back(repeated ? "(a row twice)" : row_text(table.row(r)));
+        const bool repeated = anyRow(r - 1, [&](int q) { return sameRow(table.row(q), table.row(r)); });
+        texts.push_back(repeated ? "(a row twice)" : rowText(table.row(r)));
     }
     return texts;
 }
@@ -41,49 +41,49 @@ bool allAccept(const HypothesisTable &table, int count, const Row &x)
 // What must hold after every press: counters in range, the lists showing exactly the tables, G,
 // S and the version space accepting the positives learnt since Clear, which are predicted
 // positive, and a refused press changing nothing, typed values included.
-std::string check(const EngineState &st, const MemoryControls &c, ButtonId button, const EngineState &before,
+std::string check(const EngineState &st, const MemoryControls &c, Button button, const EngineState &before,
                   const MemoryControls &was, std::vector<Row> &positives)
 {
-    const bool space = c.count(ListId::List4) != 0;
-    if (st.general_count < 0 || st.general_count > kTableRows || st.space_count < 0 || st.space_count > kTableRows
-        || st.specific_count != 1 || st.example_count < 1)
+    const bool space = st.versionSpaceCount != 0;
+    if (st.generalCount < 0 || st.generalCount > kTableRows || st.versionSpaceCount < 0 || st.versionSpaceCount > kTableRows
+        || st.specificCount != 1 || st.exampleCount < 1)
         return "a counter is out of range";
-    if (c.items(ListId::List1) != rows(st.general_hy, st.general_count)
-        || c.items(ListId::List2) != std::vector{row_text(st.specific_hy.row(1))}
-        || c.count(ListId::List3) != st.example_count - 1
-        || (space && c.items(ListId::List4) != rows(st.space_hy, st.space_count)))
+    if (c.rows(List::General) != rows(st.general, st.generalCount)
+        || c.rows(List::Specific) != std::vector{rowText(st.specific.row(1))}
+        || c.rows(List::LearningData).size() != static_cast<std::size_t>(st.exampleCount - 1)
+        || c.rows(List::VersionSpace) != rows(st.versionSpace, st.versionSpaceCount))
         return "a list is not its table, each row once";
     const std::string title = c.messages().size() > was.messages().size() ? c.messages().back().title : "";
-    const bool unchanged = st == before && c.enabled(ButtonId::Command2) == was.enabled(ButtonId::Command2)
-                           && c.items(ListId::List3) == was.items(ListId::List3)
-                           && c.items(ListId::List4) == was.items(ListId::List4);
-    const Row typed = was.fields(FieldArray::Text1);
-    const bool training = button == ButtonId::Command1 || button == ButtonId::Command2;
+    const bool unchanged = st == before && c.enabled(Button::Negative) == was.enabled(Button::Negative)
+                           && c.rows(List::LearningData) == was.rows(List::LearningData)
+                           && c.rows(List::VersionSpace) == was.rows(List::VersionSpace);
+    const Row typed = was.values(FieldRow::Training);
+    const bool training = button == Button::Positive || button == Button::Negative;
     if (title == "Data not correct" || title == "Cannot Learn") {
-        if (!unchanged || (title == "Cannot Learn" && c.fields(FieldArray::Text1) != typed))
+        if (!unchanged || (title == "Cannot Learn" && c.values(FieldRow::Training) != typed))
             return "a refused press changed the state or lost the typed values";
     } else if (training) {
-        if (st.example_count != before.example_count + 1 || !c.enabled(ButtonId::Command2)
-            || c.items(ListId::List3).back() != row_text(typed) + (button == ButtonId::Command1 ? ",+" : ",-"))
+        if (st.exampleCount != before.exampleCount + 1 || !c.enabled(Button::Negative)
+            || c.rows(List::LearningData).back() != rowText(typed) + (button == Button::Positive ? ",+" : ",-"))
             return "the learnt example was not counted and entered, or Negative stayed greyed";
-        if (button == ButtonId::Command1)
+        if (button == Button::Positive)
             positives.push_back(typed);
-        if (button == ButtonId::Command2 && anyRow(st.general_count, [&](int r) { return accepts(st.general_hy.row(r), typed); }))
+        if (button == Button::Negative && anyRow(st.generalCount, [&](int r) { return accepts(st.general.row(r), typed); }))
             return "a G row accepts the negative example just learnt";
-    } else if (button == ButtonId::Command6) {
+    } else if (button == Button::Clear) {
         positives.clear();
-        if (st.example_count != 1 || st.general_count != 1 || c.count(ListId::List4) || c.fields(FieldArray::Text1) != Row{}
-            || c.fields(FieldArray::Text2) != Row{} || c.enabled(ButtonId::Command2))
+        if (st.exampleCount != 1 || st.generalCount != 1 || space || c.values(FieldRow::Training) != Row{}
+            || c.values(FieldRow::Unseen) != Row{} || c.enabled(Button::Negative))
             return "Clear did not restore the initial state";
     } else if (!unchanged) {
         return "a press that does not train changed the state";
-    } else if (button == ButtonId::Command3 && space && std::count(positives.begin(), positives.end(), c.fields(FieldArray::Text2))
+    } else if (button == Button::Predict && space && std::count(positives.begin(), positives.end(), c.values(FieldRow::Unseen))
                && c.messages().back().text != "Your Data is Positive , Result is +") {
         return "a learnt positive example is not predicted positive";
     }
     for (const Row &x : positives) {
-        if (!allAccept(st.general_hy, st.general_count, x) || !accepts(st.specific_hy.row(1), x)
-            || (space && !allAccept(st.space_hy, st.space_count, x)))
+        if (!allAccept(st.general, st.generalCount, x) || !accepts(st.specific.row(1), x)
+            || (space && !allAccept(st.versionSpace, st.versionSpaceCount, x)))
             return "a row of G, S or the version space rejects a learnt positive example";
     }
     return {};
@@ -94,7 +94,7 @@ std::string check(const EngineState &st, const MemoryControls &c, ButtonId butto
 std::string play_replay_input(std::string_view bytes)
 {
     // The same bytes as JSON Lines and as a CSV table.
-    for (const auto run : {run_replay, run_csv_replay}) {
+    for (const auto run : {runJsonLines, runCsvSession}) {
         std::istringstream in{std::string(bytes)};
         std::ostringstream out, err;
         MemoryFile file;
@@ -104,7 +104,7 @@ std::string play_replay_input(std::string_view bytes)
         std::vector<Row> positives; // learnt since the last Clear
         std::string broken;
         int presses = 0;
-        session.setPressObserver([&](ReplaySession::Moment moment, ButtonId button) {
+        session.setPressObserver([&](ReplaySession::Moment moment, Button button) {
             if (moment == ReplaySession::Moment::BeforePress)
                 return void((before = session.engine().state(), was = session.controls()));
             ++presses;

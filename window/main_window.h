@@ -4,27 +4,31 @@
 #include "hypothesis_file.h"
 #include "qt_controls.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <memory>
 
 namespace vspace {
 
+struct ControlSpec;
 class MessageBoxes;
 
-// The main window: the stored layout, every event wired to its engine procedure, and the engine
-// state it owns. The window's load event (Form_Load) runs when it is constructed.
-class Form1 : public QWidget
+// The main window: the controls of the control table at their stored places, every button press
+// and every key typed into an entry field handed to the engine.
+class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     // "Gen Text" writes to `exportPath`; message boxes go through `boxes`, real modal ones
     // when it is null.
-    explicit Form1(QString exportPath = HypothesisFile::desktopPath(),
-                   MessageBoxes *boxes = nullptr, QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(const std::string &exportPath
+                        = HypothesisFile::pathIn(HypothesisFile::desktopFolder()),
+                        MessageBoxes *boxes = nullptr, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
+    // The engine behind the window, for benchmarks that put a state in place by hand.
     Engine &engine() { return *m_engine; }
 
 protected:
@@ -33,13 +37,14 @@ protected:
 
 private:
     void buildControls();
-    void wireEvents();
+    QWidget *createControl(const ControlSpec &spec, QWidget *container);
 
     std::unique_ptr<MessageBoxes> m_ownBoxes;
     QtControls::Widgets m_widgets;
+    QHash<QObject *, Field> m_fieldOf;
     std::unique_ptr<QtControls> m_controls;
-    std::unique_ptr<Engine> m_engine;
     HypothesisFile m_exportFile;
+    std::unique_ptr<Engine> m_engine;
     bool m_shown = false;
 };
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "export_file.h"
+
+#include <string>
+
+namespace vspace {
+
+// The export file on disk. A new content is written to a temporary file beside the old one,
+// flushed to the disk and renamed over it, so that a failed export leaves the previous file as
+// it was. The folder is created first if it does not exist yet. An existing file keeps its
+// permissions, a new one gets 0666 less the umask; a symbolic link keeps pointing where it did
+// and its target is replaced.
+class HypothesisFile : public ExportFile
+{
+public:
+    explicit HypothesisFile(std::string path);
+
+    // The user's desktop folder, found as the XDG user directories say: XDG_DESKTOP_DIR in
+    // user-dirs.dirs of $XDG_CONFIG_HOME (~/.config when unset), otherwise ~/Desktop.
+    static std::string desktopFolder();
+    // hypothesis.txt in `folder`.
+    static std::string pathIn(const std::string &folder);
+
+    std::string path() const override { return m_path; }
+    std::optional<ExportFailure> replace(std::string_view bytes) override;
+
+private:
+    std::string m_path;
+};
+
+} // namespace vspace

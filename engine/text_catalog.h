@@ -1,0 +1,79 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace vspace {
+
+// Every text the user reads in the window and its message boxes, by meaning. The English
+// source texts live in one table (text_catalog.cpp); a front end shows them in the user's
+// language by looking each up in its translations under the entry's context.
+enum class Text {
+    // Button captions; "&" marks the access key.
+    PositiveCaption,
+    NegativeCaption,
+    PredictCaption,
+    GenTextCaption,
+    ExitCaption,
+    ClearCaption,
+    // Frame and label captions.
+    UnseenDataFrame,
+    LearningDataFrame,
+    HypothesisFrame,
+    VersionSpaceLabel,
+    SpecificLabel,
+    GeneralLabel,
+    // Accessible names of the fields (%1: the field's number, 1 to 6) and of the lists.
+    TrainingValueName,
+    UnseenValueName,
+    GeneralListName,
+    SpecificListName,
+    LearningDataListName,
+    VersionSpaceListName,
+    // Message boxes: titles, then prompts.
+    DuplicateTitle,
+    DuplicatePrompt,
+    CannotLearnTitle,
+    GeneralLimitPrompt,
+    VersionSpaceLimitPrompt,
+    ExampleLimitPrompt,
+    CannotPredictTitle,
+    NothingLearntPrompt,
+    NoConsistentPrompt,
+    ResultTitle,
+    PositivePrompt,
+    NegativePrompt,
+    UndecidedPrompt,
+    TextFileTitle,
+    ExportedPrompt,
+    // %1: the file's path; %2: one of the reasons below.
+    ExportFailedPrompt,
+    // Why an export failed. %1: a folder's path, or the system's own description.
+    NotAFolderReason,
+    FolderNotCreatedReason,
+    FolderInTheWayReason,
+    IncompleteWriteReason,
+    SystemReason,
+};
+
+inline constexpr int kTextCount = static_cast<int>(Text::SystemReason) + 1;
+
+struct CatalogEntry
+{
+    Text id;
+    const char *context; // the group a translator sees the text in
+    const char *english; // the source text, exactly as an English-speaking user reads it
+};
+
+// The entry of `id`.
+const CatalogEntry &catalogEntry(Text id);
+
+// The English text of `id`.
+std::string_view english(Text id);
+
+// `pattern` with %1 to %9 replaced by the arguments, in one pass: an argument that holds "%2"
+// is not replaced again. A placeholder without an argument stays as it is.
+std::string format(std::string_view pattern, std::initializer_list<std::string_view> arguments);
+
+} // namespace vspace

@@ -1,0 +1,264 @@
+#include "jsonl_reader.h"
+
+#include "control_table.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <vector>
+
+namespace vspace {
+
+namespace {
+
+using json = nlohmann::json;
+
+// Checks one line against the replay format while the JSON parser reads it, keeping only what
+// the format allows, so that no nesting or size is ever built up in memory.
+class LineHandler final : public json::json_sax_t
+{
+public:
+    ReplayCommand command;
+    std::string error;
+
+    bool null() override { return scalar(); }
+    bool boolean(bool) override { return scalar(); }
+    bool number_integer(number_integer_t) override { return scalar(); }
+    bool number_unsigned(number_unsigned_t) override { return scalar(); }
+    bool number_float(number_float_t, const string_t &) override { return scalar(); }
+    bool binary(binary_t &) override { return scalar(); }
+
+    bool string(string_t &value) override
+    {
+        switch (m_where) {
+        case Where::Value:
+            if (m_key != Key::Press)
+                return notSixStrings();
+            if (const std::optional<Button> button = buttonNamed(value)) {
+                command.press = button;
+                m_where = Where::Object;
+                return true;
+            }
+            return fail("unknown press " + shownText(value));
+        case Where::Array:
+            if (m_values >= 6)
+                return notSixStrings();
+            (*m_fields)[m_values++] = std::move(value);
+            return true;
+        default:
+            return scalar();
+        }
+    }
+
+    bool start_object(std::size_t) override
+    {
+        if (m_where == Where::Top) {
+            m_where = Where::Object;
+            return true;
+        }
+        return nested();
+    }
+
+    bool key(string_t &name) override
+    {
+        if (name == replayKey(FieldRow::Training))
+            m_key = Key::Training;
+        else if (name == replayKey(FieldRow::Unseen))
+            m_key = Key::Unseen;
+        else if (name == "press")
+            m_key = Key::Press;
+        else
+            return fail("unknown key " + shownText(name));
+        const bool seen = m_key == Key::Press ? command.press.has_value()
+                                              : fields(m_key).has_value();
+        if (seen)
+            return fail("key " + shownText(name) + " given twice");
+        m_where = Where::Value;
+        return true;
+    }
+
+    bool end_object() override
+    {
+        m_where = Where::Done;
+        return true;
+    }
+
+    bool start_array(std::size_t) override
+    {
+        if (m_where != Where::Value)
+            return nested();
+        if (m_key == Key::Press)
+            return fail("\"press\" is not a string");
+        m_fields = &fields(m_key).emplace();
+        m_values = 0;
+        m_where = Where::Array;
+        return true;
+    }
+
+    bool end_array() override
+    {
+        if (m_values != 6)
+            return notSixStrings();
+        m_where = Where::Object;
+        return true;
+    }
+
+    bool parse_error(std::size_t position, const std::string &,
+                     const json::exception &ex) override
+    {
+        const std::string what = ex.what();
+        if (what.find("ill-formed UTF-8") != std::string::npos)
+            return fail("invalid UTF-8 at byte " + std::to_string(position));
+        // Keep the parser's own description, without its prefix and the bytes it last read.
+        std::string detail = what;
+        if (const std::size_t colon = detail.find(": "); colon != std::string::npos)
+            detail.erase(0, colon + 2);
+        if (const std::size_t lastRead = detail.find("; last read"); lastRead != std::string::npos)
+            detail.erase(lastRead);
+        return fail("not JSON: " + detail + " at byte " + std::to_string(position));
+    }
+
+private:
+    enum class Where { Top, Object, Value, Array, Done };
+    enum class Key { Training, Unseen, Press };
+
+    std::optional<MemoryControls::Values> &fields(Key key)
+    {
+        return key == Key::Training ? command.training : command.unseen;
+    }
+
+    bool fail(std::string message)
+    {
+        if (error.empty())
+            error = std::move(message);
+        return false;
+    }
+
+    bool notSixStrings()
+    {
+        const FieldRow row = m_key == Key::Training ? FieldRow::Training : FieldRow::Unseen;
+        return fail("\"" + std::string(replayKey(row)) + "\" is not an array of six strings");
+    }
+
+    bool scalar()
+    {
+        if (m_where == Where::Top)
+            return fail("not a JSON object");
+        if (m_where == Where::Value && m_key == Key::Press)
+            return fail("\"press\" is not a string");
+        return notSixStrings();
+    }
+
+    bool nested()
+    {
+        if (m_where == Where::Top)
+            return fail("not a JSON object");
+        if (m_key == Key::Press)
+            return fail("\"press\" is not a string");
+        return notSixStrings();
+    }
+
+    Where m_where = Where::Top;
+    Key m_key = Key::Training;
+    MemoryControls::Values *m_fields = nullptr;
+    int m_values = 0;
+};
+
+bool isBlank(std::string_view line)
+{
+    return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+// Reads lines of at most kMaxReplayLineBytes without ever holding more than that of one line.
+class LineReader
+{
+public:
+    enum class Result { Line, TooLong, End };
+
+    explicit LineReader(std::istream &in)
+        : m_buffer(in.rdbuf())
+        , m_chunk(64 * 1024)
+    {}
+
+    Result next(std::string &line)
+    {
+        line.clear();
+        bool readAny = false;
+        for (;;) {
+            if (m_pos == m_end) {
+                m_pos = 0;
+                m_end = m_buffer ? static_cast<std::size_t>(
+                            m_buffer->sgetn(m_chunk.data(), static_cast<std::streamsize>(m_chunk.size())))
+                                 : 0;
+                if (m_end == 0)
+                    return readAny ? Result::Line : Result::End;
+            }
+            readAny = true;
+            const char *begin = m_chunk.data() + m_pos;
+            const char *end = m_chunk.data() + m_end;
+            const char *newline = std::find(begin, end, '\n');
+            line.append(begin, newline);
+            m_pos = static_cast<std::size_t>(newline - m_chunk.data());
+            if (line.size() > kMaxReplayLineBytes)
+                return Result::TooLong;
+            if (newline != end) {
+                ++m_pos;
+                return Result::Line;
+            }
+        }
+    }
+
+private:
+    std::streambuf *m_buffer;
+    std::vector<char> m_chunk;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+};
+
+} // namespace
+
+std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line)
+{
+    if (isBlank(line))
+        return ReplayCommand{};
+    // The parser takes a NUL byte for the end of its input; JSON text never holds one.
+    if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos)
+        return "not JSON: a NUL byte at byte " + std::to_string(nul + 1);
+    LineHandler handler;
+    if (!json::sax_parse(line.begin(), line.end(), &handler) || !handler.error.empty())
+        return handler.error.empty() ? std::string("not JSON") : handler.error;
+    return std::move(handler.command);
+}
+
+int runJsonLines(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
+{
+    LineReader reader(in);
+    std::string line;
+    for (long number = 1;; ++number) {
+        const LineReader::Result result = reader.next(line);
+        if (result == LineReader::Result::End)
+            break;
+        if (result == LineReader::Result::TooLong) {
+            out.flush();
+            err << "vspace-replay: line " << number << ": longer than 1 MiB ("
+                << kMaxReplayLineBytes << " bytes)\n";
+            return 2;
+        }
+        std::variant<ReplayCommand, std::string> parsed = parseReplayLine(line);
+        if (const std::string *error = std::get_if<std::string>(&parsed)) {
+            out.flush();
+            err << "vspace-replay: line " << number << ": " << *error << '\n';
+            return 2;
+        }
+        if (const std::optional<std::string> report = session.play(std::get<ReplayCommand>(parsed)))
+            out << *report << '\n';
+        if (session.ended())
+            break;
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace vspace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "replay_session.h"
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vspace {
+
+// Parses one line of a JSON Lines session (without its newline): an object with the keys
+// "Text1" and "Text2" (six strings each, for the training and the unseen fields) and "press"
+// (a button's name). A line of JSON white space only is an empty command. On bad input returns
+// what is wrong with it, without the line number.
+std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line);
+
+// Plays a whole JSON Lines session from `in` through `session`, writing one object per press to
+// `out`. Bad input stops the run with a message on `err` naming the line; what was written before
+// it stands. Returns the exit status: 0, or 2 after bad input.
+int runJsonLines(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session);
+
+} // namespace vspace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vspace {
+
+inline constexpr std::string_view kReplayUsage
+    = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [--quiet] [FILE]\n"
+      "       vspace-replay --help | --version\n";
+
+// What the command line of vspace-replay asks for.
+struct ReplayOptions
+{
+    enum class Action { Play, Help, Version };
+    Action action = Action::Play;
+    std::optional<std::string> exportFolder;
+    std::optional<std::string> report;
+    std::optional<std::string> file; // standard input when absent or "-"
+    bool csv = false;
+    bool quiet = false; // no report per press on standard output
+};
+
+// Reads the arguments after the program's name. Options are taken by their whole name only; a
+// value follows its option as the next argument or after "=". On a mistake returns what is
+// wrong, naming the option.
+std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char *const argv[]);
+
+} // namespace vspace

@@ -1,0 +1,180 @@
+#include "main_window.h"
+
+#include "control_table.h"
+#include "list_view.h"
+#include "message_boxes.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace vspace {
+
+namespace {
+
+// The stored font is "MS Sans Serif"; these faces have its width, where the face itself is not
+// installed. Thai values fall back to a Thai face (Loma, from fonts-thai-tlwg).
+QFont controlFont()
+{
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("Nimbus Sans"), QStringLiteral("Loma")});
+        return true;
+    }();
+    Q_UNUSED(substituted)
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QRect pixels(const Twips &twips)
+{
+    return QRect(twips.left / kTwipsPerPixel, twips.top / kTwipsPerPixel,
+                 twips.width / kTwipsPerPixel, twips.height / kTwipsPerPixel);
+}
+
+QString accessibleNameOf(const ControlSpec &spec)
+{
+    if (const Field *field = std::get_if<Field>(&spec.role))
+        return translated(*spec.accessibleName).arg(field->index);
+    if (spec.accessibleName)
+        return translated(*spec.accessibleName);
+    return translated(*spec.caption).remove(QLatin1Char('&'));
+}
+
+// The character code of a key press, as an entry field's key-press event passes it; 0 when the
+// key types no character.
+int characterCode(const QKeyEvent &event)
+{
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        return kEnterKey;
+    const QString text = event.text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+} // namespace
+
+MainWindow::MainWindow(const std::string &exportPath, MessageBoxes *boxes, QWidget *parent)
+    : QWidget(parent)
+    , m_exportFile(exportPath)
+{
+    if (!boxes) {
+        m_ownBoxes = std::make_unique<ModalMessageBoxes>();
+        boxes = m_ownBoxes.get();
+    }
+    setObjectName(QString::fromLatin1(kWindowTitle));
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    // Frames draw their title on their top line, as classic frames do, clear of what they hold.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    buildControls();
+    m_controls = std::make_unique<QtControls>(m_widgets, *boxes);
+    m_engine = std::make_unique<Engine>(*m_controls, m_exportFile);
+    for (std::size_t b = 0; b < m_widgets.buttons.size(); ++b) {
+        connect(m_widgets.buttons[b], &QPushButton::clicked, this,
+                [this, b] { m_engine->press(static_cast<Button>(b)); });
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    m_widgets.window = this;
+    QHash<QString, QWidget *> containers;
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const ControlSpec &spec : kControlTable) {
+        const QString container = QString::fromLatin1(spec.container.data(),
+                                                      static_cast<qsizetype>(spec.container.size()));
+        QWidget *widget = createControl(spec, container.isEmpty() ? this : containers.value(container));
+        if (spec.kind == ControlKind::Frame)
+            containers.insert(widget->objectName(), widget);
+        else if (spec.kind != ControlKind::Label)
+            tabOrder.emplace_back(spec.tabIndex, widget);
+    }
+
+    // Labels are drawn behind the lists they head; "Gen Text" in front of the frame it lies on.
+    for (QLabel *label : findChildren<QLabel *>())
+        label->lower();
+    m_widgets.button(Button::GenText)->raise();
+
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+QWidget *MainWindow::createControl(const ControlSpec &spec, QWidget *container)
+{
+    const QString caption = spec.caption ? translated(*spec.caption) : QString();
+    QWidget *widget = nullptr;
+    if (spec.kind == ControlKind::Frame) {
+        widget = new QGroupBox(caption, container);
+    } else if (spec.kind == ControlKind::Label) {
+        auto *label = new QLabel(caption, container);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = label;
+    } else if (const Field *field = std::get_if<Field>(&spec.role)) {
+        auto *edit = new QLineEdit(container);
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->installEventFilter(this);
+        m_fieldOf.insert(edit, *field);
+        m_widgets.fields[static_cast<std::size_t>(field->row)][static_cast<std::size_t>(field->index - 1)] = edit;
+        widget = edit;
+    } else if (const List *list = std::get_if<List>(&spec.role)) {
+        auto *view = new ListView(container);
+        m_widgets.lists[static_cast<std::size_t>(*list)] = view;
+        // A frame shows its contents down to the inset its first column has on the left; a
+        // list that reaches further keeps what it shows in that part.
+        view->setGeometry(pixels(spec.geometry));
+        if (container != this)
+            view->setVisibleHeight(container->height() - view->y() - kFrameInsetTwips / kTwipsPerPixel);
+        widget = view;
+    } else {
+        auto *button = new QPushButton(caption, container);
+        // Enter on a focused button presses it; no button is the window's default.
+        button->setAutoDefault(true);
+        m_widgets.buttons[static_cast<std::size_t>(std::get<Button>(spec.role))] = button;
+        widget = button;
+    }
+    widget->setObjectName(QString::fromLatin1(spec.objectName.data(),
+                                              static_cast<qsizetype>(spec.objectName.size())));
+    widget->setAccessibleName(accessibleNameOf(spec));
+    widget->setFont(controlFont());
+    widget->setGeometry(pixels(spec.geometry));
+    return widget;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto field = m_fieldOf.constFind(watched);
+        if (field != m_fieldOf.constEnd())
+            m_engine->keyPress(*field, characterCode(*static_cast<QKeyEvent *>(event)));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        m_widgets.field({FieldRow::Training, 1})->setFocus(Qt::OtherFocusReason);
+    }
+    // Take the keyboard focus also where no window manager hands it over.
+    activateWindow();
+}
+
+} // namespace vspace
