@@ -1,9 +1,9 @@
 // Training-step and replay throughput. Run: build/bench/engine_bench
 
-#include "export_file.h"
-#include "lesson_report.h"
-#include "jsonl_reader.h"
 #include "bench_session.h"
+#include "export_file.h"
+#include "jsonl_reader.h"
+#include "lesson_report.h"
 
 #include <benchmark/benchmark.h>
 
@@ -83,9 +83,10 @@ void BM_TrainingStepEnjoySport(benchmark::State &state)
         s.engine.press(Button::Clear);
     }
     state.SetItemsProcessed(state.iterations() * 4);
-    state.counters["us_per_step"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * 4 * 1e-6,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["us_per_step"] = benchmark::Counter(static_cast<double>(state.iterations()) * 4
+                                                               * 1e-6,
+                                                       benchmark::Counter::kIsRate
+                                                               | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_TrainingStepEnjoySport);
 
@@ -118,7 +119,10 @@ std::string teachingSession(int presses)
         }
         const bool predict = !first && next() % 5 == 0;
         session += std::string("{\"") + (predict ? "Text2" : "Text1") + "\":[" + fields
-                   + "],\"press\":\"" + (predict ? "Predict" : positive ? "Positive" : "Negative")
+                   + "],\"press\":\""
+                   + (predict    ? "Predict"
+                      : positive ? "Positive"
+                                 : "Negative")
                    + "\"}\n";
     }
     return session;
@@ -138,8 +142,9 @@ void BM_ReplaySession(benchmark::State &state)
             state.SkipWithError(err.str().c_str());
         benchmark::DoNotOptimize(out.str().size());
     }
-    state.counters["presses_per_second"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * presses, benchmark::Counter::kIsRate);
+    state.counters["presses_per_second"] = benchmark::Counter(static_cast<double>(state.iterations())
+                                                                      * presses,
+                                                              benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ReplaySession)->Arg(10000)->Unit(benchmark::kMillisecond);
 
@@ -175,12 +180,15 @@ long replayPeakKib(long lines)
         {
             long left;
             std::string line;
-            explicit Lines(long n) : left(n) {}
+            explicit Lines(long n)
+                : left(n)
+            {}
             int underflow() override
             {
                 if (left-- <= 0)
                     return traits_type::eof();
-                line = left ? R"({"Text2":["a","b","c","d","e",")" + std::to_string(left) + "\"]}\n" : "{\"press\":\"Predict\"}\n";
+                line = left ? R"({"Text2":["a","b","c","d","e",")" + std::to_string(left) + "\"]}\n"
+                            : "{\"press\":\"Predict\"}\n";
                 setg(line.data(), line.data(), line.data() + line.size());
                 return traits_type::to_int_type(line[0]);
             }

@@ -2,10 +2,10 @@
 // and the time a press of "Negative" takes with G at 30 rows. Runs on the offscreen platform.
 // Run: build/bench/window_bench [runs]
 
+#include "bench_session.h"
 #include "control_table.h"
 #include "main_window.h"
 #include "message_boxes.h"
-#include "bench_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,9 +40,16 @@ QWidget *bareWindow()
     window->setFixedSize(712, 509);
     QHash<QString, QWidget *> containers;
     for (const ControlSpec &spec : kControlTable) {
-        const QString name = QString::fromLatin1(spec.objectName.data(), static_cast<qsizetype>(spec.objectName.size()));
-        QWidget *parent = spec.container.empty() ? window : containers.value(QString::fromLatin1(spec.container.data(), static_cast<qsizetype>(spec.container.size())));
-        const QString caption = spec.caption ? QString::fromUtf8(english(*spec.caption).data()) : QString();
+        const QString name = QString::fromLatin1(spec.objectName.data(),
+                                                 static_cast<qsizetype>(spec.objectName.size()));
+        QWidget *parent = spec.container.empty()
+                                  ? window
+                                  : containers.value(
+                                          QString::fromLatin1(spec.container.data(),
+                                                              static_cast<qsizetype>(
+                                                                      spec.container.size())));
+        const QString caption = spec.caption ? QString::fromUtf8(english(*spec.caption).data())
+                                             : QString();
         QWidget *widget = nullptr;
         switch (spec.kind) {
         case ControlKind::Frame:
@@ -63,7 +70,8 @@ QWidget *bareWindow()
             break;
         }
         const Twips &at = spec.geometry;
-        widget->setGeometry(at.left / kTwipsPerPixel, at.top / kTwipsPerPixel, at.width / kTwipsPerPixel, at.height / kTwipsPerPixel);
+        widget->setGeometry(at.left / kTwipsPerPixel, at.top / kTwipsPerPixel,
+                            at.width / kTwipsPerPixel, at.height / kTwipsPerPixel);
     }
     return window;
 }
@@ -110,7 +118,8 @@ void setTwentyNineRows(MainWindow &window)
     engine.setState(state);
     const char *values[6] = {"z", "z", "z", "z", "z", "F"};
     for (int i = 1; i <= 6; ++i)
-        window.findChild<QLineEdit *>(QStringLiteral("Text1_%1").arg(i))->setText(QString::fromLatin1(values[i - 1]));
+        window.findChild<QLineEdit *>(QStringLiteral("Text1_%1").arg(i))
+                ->setText(QString::fromLatin1(values[i - 1]));
 }
 
 int negativePress(int argc, char **argv)
@@ -134,8 +143,9 @@ int negativePress(int argc, char **argv)
         if (form.engine().state().generalCount != 30)
             return 1;
     }
-    std::printf("Negative press with G reaching 30 rows, lists redrawn: median %.3f ms (budget 5 ms)\n",
-                median(times));
+    std::printf(
+            "Negative press with G reaching 30 rows, lists redrawn: median %.3f ms (budget 5 ms)\n",
+            median(times));
     return 0;
 }
 

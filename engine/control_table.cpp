@@ -35,14 +35,12 @@ constexpr ControlSpec list(List role, const char *name, const char *container, T
     return {K::List, role, name, container, std::nullopt, accessibleName, at, tab, name};
 }
 
-constexpr ControlSpec frame(const char *name, const char *container, Text caption, Twips at,
-                            int tab)
+constexpr ControlSpec frame(const char *name, const char *container, Text caption, Twips at, int tab)
 {
     return {K::Frame, std::monostate{}, name, container, caption, std::nullopt, at, tab, ""};
 }
 
-constexpr ControlSpec label(const char *name, const char *container, Text caption, Twips at,
-                            int tab)
+constexpr ControlSpec label(const char *name, const char *container, Text caption, Twips at, int tab)
 {
     return {K::Label, std::monostate{}, name, container, caption, std::nullopt, at, tab, ""};
 }
@@ -50,34 +48,36 @@ constexpr ControlSpec label(const char *name, const char *container, Text captio
 } // namespace
 
 const std::array<ControlSpec, kControlCount> kControlTable{{
-    button(Button::Clear, "Command6", "", T::ClearCaption, {6600, 6960, 1575, 495}, 27),
-    button(Button::Exit, "Command5", "", T::ExitCaption, {8280, 6960, 1575, 495}, 26),
-    button(Button::GenText, "Command4", "", T::GenTextCaption, {4920, 6960, 1455, 495}, 25),
-    frame("Frame3", "", T::UnseenDataFrame, {120, 120, 9735, 1095}, 16),
-    field(R::Unseen, 6, "Text2_6", {6480, 360, 1215, 375}, 23),
-    field(R::Unseen, 5, "Text2_5", {5160, 360, 1215, 375}, 22),
-    field(R::Unseen, 4, "Text2_4", {3840, 360, 1215, 375}, 21),
-    field(R::Unseen, 3, "Text2_3", {2520, 360, 1215, 375}, 20),
-    field(R::Unseen, 2, "Text2_2", {1320, 360, 1095, 375}, 19),
-    field(R::Unseen, 1, "Text2_1", {120, 360, 1095, 375}, 18),
-    button(Button::Predict, "Command3", "Frame3", T::PredictCaption, {7920, 360, 1215, 495}, 17),
-    frame("Frame2", "", T::LearningDataFrame, {6600, 1320, 3975, 5415}, 11),
-    list(List::LearningData, "List3", "Frame2", T::LearningDataListName, {120, 240, 3735, 5715}, 12),
-    button(Button::Negative, "Command2", "", T::NegativeCaption, {3480, 1920, 1455, 495}, 8),
-    button(Button::Positive, "Command1", "", T::PositiveCaption, {3480, 1320, 1455, 495}, 7),
-    field(R::Training, 6, "Text1_6", {1800, 2280, 1455, 375}, 6),
-    field(R::Training, 5, "Text1_5", {1800, 1800, 1455, 375}, 5),
-    field(R::Training, 4, "Text1_4", {1800, 1320, 1455, 375}, 4),
-    field(R::Training, 3, "Text1_3", {240, 2280, 1455, 375}, 3),
-    field(R::Training, 2, "Text1_2", {240, 1800, 1455, 375}, 2),
-    field(R::Training, 1, "Text1_1", {240, 1320, 1455, 375}, 1),
-    frame("Frame1", "", T::HypothesisFrame, {120, 2760, 6375, 4695}, 0),
-    list(List::VersionSpace, "List4", "Frame1", T::VersionSpaceListName, {120, 2640, 6135, 1425}, 15),
-    list(List::Specific, "List2", "Frame1", T::SpecificListName, {2760, 480, 3495, 1815}, 10),
-    list(List::General, "List1", "Frame1", T::GeneralListName, {120, 480, 2655, 1815}, 9),
-    label("Label1", "Frame1", T::VersionSpaceLabel, {120, 2400, 1695, 375}, 24),
-    label("Label3", "Frame1", T::SpecificLabel, {2880, 240, 975, 375}, 14),
-    label("Label2", "Frame1", T::GeneralLabel, {120, 240, 975, 255}, 13),
+        button(Button::Clear, "Command6", "", T::ClearCaption, {6600, 6960, 1575, 495}, 27),
+        button(Button::Exit, "Command5", "", T::ExitCaption, {8280, 6960, 1575, 495}, 26),
+        button(Button::GenText, "Command4", "", T::GenTextCaption, {4920, 6960, 1455, 495}, 25),
+        frame("Frame3", "", T::UnseenDataFrame, {120, 120, 9735, 1095}, 16),
+        field(R::Unseen, 6, "Text2_6", {6480, 360, 1215, 375}, 23),
+        field(R::Unseen, 5, "Text2_5", {5160, 360, 1215, 375}, 22),
+        field(R::Unseen, 4, "Text2_4", {3840, 360, 1215, 375}, 21),
+        field(R::Unseen, 3, "Text2_3", {2520, 360, 1215, 375}, 20),
+        field(R::Unseen, 2, "Text2_2", {1320, 360, 1095, 375}, 19),
+        field(R::Unseen, 1, "Text2_1", {120, 360, 1095, 375}, 18),
+        button(Button::Predict, "Command3", "Frame3", T::PredictCaption, {7920, 360, 1215, 495}, 17),
+        frame("Frame2", "", T::LearningDataFrame, {6600, 1320, 3975, 5415}, 11),
+        list(List::LearningData, "List3", "Frame2", T::LearningDataListName, {120, 240, 3735, 5715},
+             12),
+        button(Button::Negative, "Command2", "", T::NegativeCaption, {3480, 1920, 1455, 495}, 8),
+        button(Button::Positive, "Command1", "", T::PositiveCaption, {3480, 1320, 1455, 495}, 7),
+        field(R::Training, 6, "Text1_6", {1800, 2280, 1455, 375}, 6),
+        field(R::Training, 5, "Text1_5", {1800, 1800, 1455, 375}, 5),
+        field(R::Training, 4, "Text1_4", {1800, 1320, 1455, 375}, 4),
+        field(R::Training, 3, "Text1_3", {240, 2280, 1455, 375}, 3),
+        field(R::Training, 2, "Text1_2", {240, 1800, 1455, 375}, 2),
+        field(R::Training, 1, "Text1_1", {240, 1320, 1455, 375}, 1),
+        frame("Frame1", "", T::HypothesisFrame, {120, 2760, 6375, 4695}, 0),
+        list(List::VersionSpace, "List4", "Frame1", T::VersionSpaceListName,
+             {120, 2640, 6135, 1425}, 15),
+        list(List::Specific, "List2", "Frame1", T::SpecificListName, {2760, 480, 3495, 1815}, 10),
+        list(List::General, "List1", "Frame1", T::GeneralListName, {120, 480, 2655, 1815}, 9),
+        label("Label1", "Frame1", T::VersionSpaceLabel, {120, 2400, 1695, 375}, 24),
+        label("Label3", "Frame1", T::SpecificLabel, {2880, 240, 975, 375}, 14),
+        label("Label2", "Frame1", T::GeneralLabel, {120, 240, 975, 255}, 13),
 }};
 
 namespace {
@@ -86,7 +86,8 @@ template<typename Role, typename Same>
 const ControlSpec &find(Role role, Same same)
 {
     for (const ControlSpec &spec : kControlTable) {
-        if (const Role *candidate = std::get_if<Role>(&spec.role); candidate && same(*candidate, role))
+        if (const Role *candidate = std::get_if<Role>(&spec.role);
+            candidate && same(*candidate, role))
             return spec;
     }
     throw std::out_of_range("no such control");
@@ -120,6 +121,9 @@ std::string withoutAccessKey(std::string_view caption)
     return text;
 }
 
-std::string_view replayKey(FieldRow row) { return control(Field{row, 1}).replayKey; }
+std::string_view replayKey(FieldRow row)
+{
+    return control(Field{row, 1}).replayKey;
+}
 
 } // namespace vspace

@@ -434,7 +434,7 @@ void Engine::predict()
 void Engine::exportVersionSpace()
 {
     if (const std::optional<ExportFailure> failure = m_exportFile.replace(
-            hypothesisFileBytes(m_state))) {
+                hypothesisFileBytes(m_state))) {
         const std::string reason = format(m_controls.phrase(failure->reason), {failure->argument});
         m_controls.messageBox(format(m_controls.phrase(Text::ExportFailedPrompt),
                                      {m_exportFile.path(), reason}),

@@ -45,7 +45,7 @@ int utf16Length(std::string_view utf8)
     int units = 0;
     for (unsigned char byte : utf8) {
         if ((byte & 0xC0) == 0x80)
-            continue; // continuation byte
+            continue;                  // continuation byte
         units += byte >= 0xF0 ? 2 : 1; // four-byte sequences need a surrogate pair
     }
     return units;

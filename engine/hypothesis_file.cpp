@@ -84,7 +84,8 @@ HypothesisFile::HypothesisFile(std::string path)
 std::string HypothesisFile::desktopFolder()
 {
     const char *config = std::getenv("XDG_CONFIG_HOME");
-    std::ifstream dirs(fs::path(config && *config ? config : home() + "/.config") / "user-dirs.dirs");
+    std::ifstream dirs(fs::path(config && *config ? config : home() + "/.config")
+                       / "user-dirs.dirs");
     constexpr std::string_view kKey = "XDG_DESKTOP_DIR=";
     for (std::string line; std::getline(dirs, line);) {
         if (!line.starts_with(kKey))
@@ -118,7 +119,8 @@ std::optional<ExportFailure> HypothesisFile::replace(std::string_view bytes)
     fs::create_directories(folder, error);
     if (error || !fs::is_directory(folder, error))
         return ExportFailure{Text::FolderNotCreatedReason, folder.string()};
-    struct stat existing{};
+    struct stat existing
+    {};
     const bool exists = ::stat(file.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         return ExportFailure{Text::FolderInTheWayReason, {}};

@@ -35,7 +35,10 @@ MemoryControls::Selection MemoryControls::selection(Field field) const
     return m_selections[static_cast<std::size_t>(field.row)][slot(field)];
 }
 
-void MemoryControls::setFocus(Field field) { m_focus = control(field).objectName; }
+void MemoryControls::setFocus(Field field)
+{
+    m_focus = control(field).objectName;
+}
 
 void MemoryControls::clear(List list)
 {
@@ -63,7 +66,10 @@ void MemoryControls::setEnabled(Button button, bool enabled)
     m_enabled[static_cast<std::size_t>(button)] = enabled;
 }
 
-void MemoryControls::setFocus(Button button) { m_focus = control(button).objectName; }
+void MemoryControls::setFocus(Button button)
+{
+    m_focus = control(button).objectName;
+}
 
 void MemoryControls::messageBox(const std::string &text, const std::string &title)
 {

@@ -1,5 +1,5 @@
-#include "fuzz/replay_harness.h"
 #include "engine.h"
+#include "fuzz/replay_harness.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +28,12 @@ class Generated : public ::testing::TestWithParam<int>
 // Predict of a learnt positive or a Clear; values from two or three per attribute, some awkward.
 TEST_P(Generated, SessionsKeepTheInvariants)
 {
-    const std::vector<std::vector<std::string>> values{{"Sunny", "Rainy", "sunny"}, {"Warm", "Cold"}, {"Normal", "High", ""},
-                                                       {"Strong", "Weak", "?"}, {"0", "1", "a,b"}, {"Same", "Change"}};
+    const std::vector<std::vector<std::string>> values{{"Sunny", "Rainy", "sunny"},
+                                                       {"Warm", "Cold"},
+                                                       {"Normal", "High", ""},
+                                                       {"Strong", "Weak", "?"},
+                                                       {"0", "1", "a,b"},
+                                                       {"Same", "Change"}};
     for (unsigned seed = 0; seed < 700; ++seed) {
         std::mt19937 random(seed * 3 + static_cast<unsigned>(GetParam()));
         auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
@@ -47,13 +51,16 @@ TEST_P(Generated, SessionsKeepTheInvariants)
             const std::size_t what = pick(20);
             for (std::size_t a = 0; a < 6; ++a)
                 x[a] = values[a][pick(values[a].size())];
-            const bool label = GetParam() == 2 ? pick(2) : accepts(hidden, x) != (GetParam() == 1 && pick(5) == 0);
+            const bool label = GetParam() == 2
+                                       ? pick(2)
+                                       : accepts(hidden, x) != (GetParam() == 1 && pick(5) == 0);
             if (what == 0)
                 session += "{\"press\":\"Clear\"}\n", positive = {};
             else if (what <= 2 && !positive[0].empty())
                 line("Text2", positive, "Predict");
             else
-                line("Text1", what == 3 && !positive[0].empty() ? positive : x, label ? "Positive" : "Negative");
+                line("Text1", what == 3 && !positive[0].empty() ? positive : x,
+                     label ? "Positive" : "Negative");
             positive = what > 3 && label ? x : positive;
         }
         ASSERT_EQ(play_replay_input(session), "") << "seed " << seed;

@@ -1,6 +1,6 @@
 #include "csv_session.h"
-#include "jsonl_reader.h"
 #include "fuzz/replay_harness.h"
+#include "jsonl_reader.h"
 #include "lesson_report.h"
 
 #include <gtest/gtest.h>
@@ -34,26 +34,36 @@ TEST_P(CsvSessions, PlayRowByRowOrStopNamingTheLine)
     EXPECT_EQ(runCsvSession(in, out, err, session), GetParam().status) << err.str();
     EXPECT_EQ(std::ranges::count(out.str(), '\n'), GetParam().reports);
     const std::string reports = out.str();
-    const std::string last = GetParam().status ? err.str() : reports.substr(reports.rfind('\n', reports.size() - 2) + 1);
+    const std::string last = GetParam().status
+                                     ? err.str()
+                                     : reports.substr(reports.rfind('\n', reports.size() - 2) + 1);
     EXPECT_NE(last.find(GetParam().part), std::string::npos) << last;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, CsvSessions,
-    ::testing::Values(
-        CsvCase{"quoted_commas_quotes_blanks", "\"a,b\",\"say \"\"hi\"\"\", c ,d,e,f,+\n", 0, 1, R"("List2":["a,b,say \"hi\", c ,d,e,f"])"},
-        CsvCase{"header_and_labels", "Sky,Air,Humidity,Wind,Water,Forecast,Enjoy\na,b,c,d,e,f,TRUE\nx,b,c,d,e,f,No\n", 0, 2,
-                R"("List3":["a,b,c,d,e,f,+","x,b,c,d,e,f,-"])"},
-        CsvCase{"crlf", "a,b,c,d,e,f,Positive\r\nx,b,c,d,e,f,negative\r\n", 0, 2, R"("List1":["a,?,?,?,?,?"])"},
-        CsvCase{"unseen_rows", "a,b,c,d,e,f,yes\nx,b,c,d,e,f,-\na,b,c,d,e,g,?\n", 0, 3,
-                R"({"press":"Predict","messages":[{"title":"Result","text":"I can't Predict It ,Result is 0"}])"},
-        CsvCase{"bad_width_after_a_line_break_in_quotes", "\"a\nb\",c,d,e,f,g,+\n\na,b,+\na,b,c,d,e,f,-\n", 2, 1,
-                "vspace-replay: line 4: a row of 3 fields, not six values and a label\n"},
-        CsvCase{"bad_label", "a,b,c,d,e,f,+\na,b,c,d,e,g,maybe\n", 2, 1, "vspace-replay: line 2: unknown label \"maybe\"\n"},
-        CsvCase{"bad_first_row", "a,b,+\n", 2, 0, "line 1: a row of 3 fields"},
-        CsvCase{"invalid_utf8", "a,b,c,d,e,f,+\na,b\xff,c,d,e,f,+\n", 2, 1, "vspace-replay: line 2: invalid UTF-8 in field 2\n"},
-        CsvCase{"unclosed_quote", "a,b,c,d,e,f,+\n\"a,b,c,d,e,f,+\n", 2, 1, "vspace-replay: line 2: not CSV"}),
-    [](const auto &info) { return std::string(info.param.name); });
+        Cases, CsvSessions,
+        ::testing::Values(
+                CsvCase{"quoted_commas_quotes_blanks", "\"a,b\",\"say \"\"hi\"\"\", c ,d,e,f,+\n",
+                        0, 1, R"("List2":["a,b,say \"hi\", c ,d,e,f"])"},
+                CsvCase{"header_and_labels",
+                        "Sky,Air,Humidity,Wind,Water,Forecast,Enjoy\na,b,c,d,e,f,TRUE\nx,b,c,d,e,f,"
+                        "No\n",
+                        0, 2, R"("List3":["a,b,c,d,e,f,+","x,b,c,d,e,f,-"])"},
+                CsvCase{"crlf", "a,b,c,d,e,f,Positive\r\nx,b,c,d,e,f,negative\r\n", 0, 2,
+                        R"("List1":["a,?,?,?,?,?"])"},
+                CsvCase{"unseen_rows", "a,b,c,d,e,f,yes\nx,b,c,d,e,f,-\na,b,c,d,e,g,?\n", 0, 3,
+                        R"({"press":"Predict","messages":[{"title":"Result","text":"I can't Predict It ,Result is 0"}])"},
+                CsvCase{"bad_width_after_a_line_break_in_quotes",
+                        "\"a\nb\",c,d,e,f,g,+\n\na,b,+\na,b,c,d,e,f,-\n", 2, 1,
+                        "vspace-replay: line 4: a row of 3 fields, not six values and a label\n"},
+                CsvCase{"bad_label", "a,b,c,d,e,f,+\na,b,c,d,e,g,maybe\n", 2, 1,
+                        "vspace-replay: line 2: unknown label \"maybe\"\n"},
+                CsvCase{"bad_first_row", "a,b,+\n", 2, 0, "line 1: a row of 3 fields"},
+                CsvCase{"invalid_utf8", "a,b,c,d,e,f,+\na,b\xff,c,d,e,f,+\n", 2, 1,
+                        "vspace-replay: line 2: invalid UTF-8 in field 2\n"},
+                CsvCase{"unclosed_quote", "a,b,c,d,e,f,+\n\"a,b,c,d,e,f,+\n", 2, 1,
+                        "vspace-replay: line 2: not CSV"}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 // The EnjoySport table played with a report: the page holds S and G after each example, and the
 // last diagram is the Hasse diagram of S, G and the version space.
@@ -66,36 +76,49 @@ TEST(LessonReport, EnjoySport)
     std::ostringstream out, err;
     ASSERT_EQ(runCsvSession(in, out, err, session), 0) << err.str();
     const std::string page = report.html("EnjoySport");
-    const std::vector<std::vector<std::string>> rows{
-        {"Sunny,Warm,Normal,Strong,Warm,Same", "?,?,?,?,?,?"},
-        {"Sunny,Warm,?,Strong,Warm,Same", "?,?,?,?,?,?"},
-        {"Sunny,Warm,?,Strong,Warm,Same", "Sunny,?,?,?,?,?", "?,Warm,?,?,?,?", "?,?,?,?,?,Same", "Sunny,?,?,?,Warm,?"},
-        {"Sunny,Warm,?,Strong,?,?", "Sunny,?,?,?,?,?", "?,Warm,?,?,?,?", "Sunny,?,?,Strong,?,?", "?,Warm,?,Strong,?,?"}};
+    const std::vector<std::vector<std::string>>
+            rows{{"Sunny,Warm,Normal,Strong,Warm,Same", "?,?,?,?,?,?"},
+                 {"Sunny,Warm,?,Strong,Warm,Same", "?,?,?,?,?,?"},
+                 {"Sunny,Warm,?,Strong,Warm,Same", "Sunny,?,?,?,?,?", "?,Warm,?,?,?,?",
+                  "?,?,?,?,?,Same", "Sunny,?,?,?,Warm,?"},
+                 {"Sunny,Warm,?,Strong,?,?", "Sunny,?,?,?,?,?", "?,Warm,?,?,?,?",
+                  "Sunny,?,?,Strong,?,?", "?,Warm,?,Strong,?,?"}};
     for (std::size_t press = 0; press < rows.size(); ++press) {
         const std::size_t start = page.find("<h2>Press " + std::to_string(press + 1) + ":");
         const std::string section = page.substr(start, page.find("</section>", start) - start);
         for (const std::string &row : rows[press])
-            EXPECT_NE(section.find(">" + row + "</li>"), std::string::npos) << "press " << press + 1 << ": " << row;
+            EXPECT_NE(section.find(">" + row + "</li>"), std::string::npos)
+                    << "press " << press + 1 << ": " << row;
     }
     const EngineState &state = session.engine().state();
-    const GeneralityGraph graph({state.specific.row(1)}, {state.general.row(1), state.general.row(2)},
-                                {state.versionSpace.row(1), state.versionSpace.row(2), state.versionSpace.row(3)});
+    const GeneralityGraph graph({state.specific.row(1)},
+                                {state.general.row(1), state.general.row(2)},
+                                {state.versionSpace.row(1), state.versionSpace.row(2),
+                                 state.versionSpace.row(3)});
     std::set<std::pair<std::string, std::string>> edges;
     for (const auto &[lower, upper] : graph.edges)
-        edges.emplace(rowText(graph.nodes[static_cast<std::size_t>(lower)]), rowText(graph.nodes[static_cast<std::size_t>(upper)]));
+        edges.emplace(rowText(graph.nodes[static_cast<std::size_t>(lower)]),
+                      rowText(graph.nodes[static_cast<std::size_t>(upper)]));
     EXPECT_EQ(edges, (std::set<std::pair<std::string, std::string>>{
-                         {"Sunny,Warm,?,Strong,?,?", "Sunny,Warm,?,?,?,?"}, {"Sunny,Warm,?,Strong,?,?", "Sunny,?,?,Strong,?,?"},
-                         {"Sunny,Warm,?,Strong,?,?", "?,Warm,?,Strong,?,?"}, {"Sunny,Warm,?,?,?,?", "Sunny,?,?,?,?,?"},
-                         {"Sunny,Warm,?,?,?,?", "?,Warm,?,?,?,?"}, {"Sunny,?,?,Strong,?,?", "Sunny,?,?,?,?,?"},
-                         {"?,Warm,?,Strong,?,?", "?,Warm,?,?,?,?"}}));
+                             {"Sunny,Warm,?,Strong,?,?", "Sunny,Warm,?,?,?,?"},
+                             {"Sunny,Warm,?,Strong,?,?", "Sunny,?,?,Strong,?,?"},
+                             {"Sunny,Warm,?,Strong,?,?", "?,Warm,?,Strong,?,?"},
+                             {"Sunny,Warm,?,?,?,?", "Sunny,?,?,?,?,?"},
+                             {"Sunny,Warm,?,?,?,?", "?,Warm,?,?,?,?"},
+                             {"Sunny,?,?,Strong,?,?", "Sunny,?,?,?,?,?"},
+                             {"?,Warm,?,Strong,?,?", "?,Warm,?,?,?,?"}}));
     const std::string svg = renderSvg(graph.dot());
     std::size_t drawn = 0;
-    for (std::size_t at = svg.find("class=\"node\""); at != std::string::npos; at = svg.find("class=\"node\"", at + 1))
+    for (std::size_t at = svg.find("class=\"node\""); at != std::string::npos;
+         at = svg.find("class=\"node\"", at + 1))
         ++drawn;
     EXPECT_EQ(graph.nodes.size(), 6u);
     EXPECT_EQ(drawn, graph.nodes.size());
     // G rows one above the other, and values DOT and HTML would read as their own.
-    const std::string odd = renderSvg(GeneralityGraph({{"a\"b", "c\\N", "<&>", "d", "e", "f"}}, {{"a\"b", "?", "?", "?", "?", "?"}, {"?", "?", "?", "?", "?", "?"}}, {}).dot());
+    const std::string odd = renderSvg(
+            GeneralityGraph({{"a\"b", "c\\N", "<&>", "d", "e", "f"}},
+                            {{"a\"b", "?", "?", "?", "?", "?"}, {"?", "?", "?", "?", "?", "?"}}, {})
+                    .dot());
     EXPECT_NE(odd.find("a&quot;b,c\\N,&lt;&amp;&gt;,d,e,f"), std::string::npos) << odd;
 }
 

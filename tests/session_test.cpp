@@ -24,8 +24,9 @@ using json = nlohmann::json;
 // missing, one a line.
 std::string play(const std::string &script)
 {
-    const std::map<std::string, std::string> presses{{"+", "Positive"}, {"-", "Negative"}, {"?", "Predict"},
-                                                     {"gen", "Gen Text"}, {"exit", "Exit"}, {"clear", "Clear"}};
+    const std::map<std::string, std::string> presses{{"+", "Positive"}, {"-", "Negative"},
+                                                     {"?", "Predict"},  {"gen", "Gen Text"},
+                                                     {"exit", "Exit"},  {"clear", "Clear"}};
     MemoryFile file;
     ReplaySession session(file);
     std::string failures, line;
@@ -39,7 +40,8 @@ std::string play(const std::string &script)
             EngineState state = session.engine().state();
             words >> state.exampleCount;
             for (state.generalCount = -1; words >> value; ++state.generalCount) {
-                Row &row = state.generalCount < 0 ? state.specific.row(1) : state.general.row(state.generalCount + 1);
+                Row &row = state.generalCount < 0 ? state.specific.row(1)
+                                                  : state.general.row(state.generalCount + 1);
                 for (std::size_t a = 0, start = 0; a < 6; start = value.find(',', start) + 1)
                     row[a++] = value.substr(start, value.find(',', start) - start);
             }
@@ -48,22 +50,28 @@ std::string play(const std::string &script)
             input = line.substr(4, arrow - 4);
         } else if (presses.contains(op)) {
             for (int i = 0; op.size() == 1 && i < 6 && words >> value; ++i)
-                input += (i ? "," : op == "?" ? "\"Text2\":[" : "\"Text1\":[") + json(value == "~" ? "" : value).dump();
-            input += (input.size() > 1 ? "]," : "") + std::string("\"press\":") + json(presses.at(op)).dump() + "}";
+                input += (i           ? ","
+                          : op == "?" ? "\"Text2\":["
+                                      : "\"Text1\":[")
+                         + json(value == "~" ? "" : value).dump();
+            input += (input.size() > 1 ? "]," : "") + std::string("\"press\":")
+                     + json(presses.at(op)).dump() + "}";
         } else if (!op.empty()) {
             failures += "line " + std::to_string(number) + ": unknown press " + op + "\n";
         }
         if (op.empty() || input == "{")
             continue;
         const std::variant<ReplayCommand, std::string> parsed = parseReplayLine(input);
-        const std::string report = parsed.index() ? "error: " + std::get<1>(parsed) : session.play(std::get<0>(parsed)).value_or("");
+        const std::string report = parsed.index() ? "error: " + std::get<1>(parsed)
+                                                  : session.play(std::get<0>(parsed)).value_or("");
         std::string parts = line.substr(std::min(arrow + 4, line.size()));
         if (!report.empty() && !parsed.index() && parts.find("\"messages\":") == std::string::npos)
             parts += " | \"messages\":[]";
         for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 3) {
             const std::string part = parts.substr(start, (end = parts.find(" | ", start)) - start);
             if (!part.empty() && report.find(part) == std::string::npos)
-                failures += "line " + std::to_string(number) + ": " + part + " is not in " + report + "\n";
+                failures += "line " + std::to_string(number) + ": " + part + " is not in " + report
+                            + "\n";
         }
     }
     return failures;
@@ -79,7 +87,8 @@ std::vector<std::pair<std::string, std::string>> sessions()
     for (std::string line; std::getline(in, line);) {
         const std::size_t base = line.find(" < ");
         if (line.starts_with("## "))
-            all.emplace_back(line.substr(3, base - 3), base == std::string::npos ? "" : steps.at(line.substr(base + 3)));
+            all.emplace_back(line.substr(3, base - 3),
+                             base == std::string::npos ? "" : steps.at(line.substr(base + 3)));
         else if (!all.empty())
             steps[all.back().first] = all.back().second += line + "\n";
     }
@@ -110,18 +119,23 @@ std::tuple<int, long, std::string> replay(const std::string &input)
 
 TEST(Replay, StopsAtExitOrAtBadInputNamingItsLine)
 {
-    const std::string first = R"({"Text1":["a","b","c","d","e","f"],"press":"Positive"})", nul("\0", 1);
+    const std::string first = R"({"Text1":["a","b","c","d","e","f"],"press":"Positive"})",
+                      nul("\0", 1);
     EXPECT_EQ(replay(first + "\n \t\n{\"press\":\"Exit\"}\nnot read"), std::tuple(0, 2, ""));
     EXPECT_EQ(replay(first + "\n\n{\"press\":\"Cl" + nul + "ear\"}\n" + first),
               std::tuple(2, 1, "vspace-replay: line 3: not JSON: a NUL byte at byte 13\n"));
-    const std::string head = R"({"Text1":[")", tail = R"(","b","c","d","e","f"],"press":"Positive"})";
+    const std::string head = R"({"Text1":[")",
+                      tail = R"(","b","c","d","e","f"],"press":"Positive"})";
     const std::string value(kMaxReplayLineBytes - head.size() - tail.size(), 'v');
     EXPECT_EQ(replay(head + value + tail + "\n"), std::tuple(0, 1, ""));
-    EXPECT_EQ(replay(head + value + "v" + tail), std::tuple(2, 0, "vspace-replay: line 1: longer than 1 MiB (1048576 bytes)\n"));
+    EXPECT_EQ(replay(head + value + "v" + tail),
+              std::tuple(2, 0, "vspace-replay: line 1: longer than 1 MiB (1048576 bytes)\n"));
     EXPECT_EQ(std::get<0>(replay("[")), 2); // an input of a single byte is read too
-    EXPECT_EQ(std::get<std::string>(parseReplayLine(std::string(100000, '[') + std::string(100000, ']'))),
+    EXPECT_EQ(std::get<std::string>(
+                      parseReplayLine(std::string(100000, '[') + std::string(100000, ']'))),
               "not a JSON object");
-    EXPECT_EQ(std::get<std::string>(parseReplayLine("{\"Text1\":[\"\xC3\x28\"]}")), "invalid UTF-8 at byte 13");
+    EXPECT_EQ(std::get<std::string>(parseReplayLine("{\"Text1\":[\"\xC3\x28\"]}")),
+              "invalid UTF-8 at byte 13");
 }
 
 // Every input of the fuzz corpus and every input the fuzzer once failed on, replayed with the
@@ -129,9 +143,11 @@ TEST(Replay, StopsAtExitOrAtBadInputNamingItsLine)
 TEST(Replay, FuzzInputsPlayWithInvariantsIntact)
 {
     for (const char *folder : {"/fuzz/corpus", "/fuzz/regressions"}) {
-        for (const auto &entry : std::filesystem::directory_iterator(VSPACE_TEST_DIR + std::string(folder))) {
+        for (const auto &entry :
+             std::filesystem::directory_iterator(VSPACE_TEST_DIR + std::string(folder))) {
             std::ifstream in(entry.path(), std::ios::binary);
-            EXPECT_EQ(play_replay_input(std::string(std::istreambuf_iterator<char>(in), {})), "") << entry.path();
+            EXPECT_EQ(play_replay_input(std::string(std::istreambuf_iterator<char>(in), {})), "")
+                    << entry.path();
         }
     }
 }

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -16,14 +16,25 @@ class WindowTest : public QObject, public vspace::MessageBoxes
 {
     Q_OBJECT
 
-    void information(QWidget *, const QString &text, const QString &title) override { m_shown += title + ": " + text; }
+    void information(QWidget *, const QString &text, const QString &title) override
+    {
+        m_shown += title + ": " + text;
+    }
     QString focused() const { return QApplication::focusWidget()->objectName(); }
-    QLineEdit *field(int array, int index) { return m_form->findChild<QLineEdit *>(QStringLiteral("Text%1_%2").arg(array).arg(index)); }
-    QPushButton *button(int n) { return m_form->findChild<QPushButton *>(QStringLiteral("Command%1").arg(n)); }
+    QLineEdit *field(int array, int index)
+    {
+        return m_form->findChild<QLineEdit *>(QStringLiteral("Text%1_%2").arg(array).arg(index));
+    }
+    QPushButton *button(int n)
+    {
+        return m_form->findChild<QPushButton *>(QStringLiteral("Command%1").arg(n));
+    }
     QStringList items(int n)
     {
         QStringList items;
-        for (QListWidgetItem *item : m_form->findChild<QListWidget *>(QStringLiteral("List%1").arg(n))->findItems("*", Qt::MatchWildcard))
+        for (QListWidgetItem *item :
+             m_form->findChild<QListWidget *>(QStringLiteral("List%1").arg(n))
+                     ->findItems("*", Qt::MatchWildcard))
             items += item->text();
         return items;
     }
@@ -37,7 +48,9 @@ private slots:
     void init()
     {
         m_shown.clear();
-        m_form = std::make_unique<vspace::MainWindow>(m_dir.filePath("Desktop/hypothesis.txt").toStdString(), this);
+        m_form = std::make_unique<vspace::MainWindow>(m_dir.filePath("Desktop/hypothesis.txt")
+                                                              .toStdString(),
+                                                      this);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
@@ -45,14 +58,18 @@ private slots:
     void startUpState()
     {
         QCOMPARE(focused(), "Text1_1");
-        QCOMPARE(items(1) + items(2) + items(3) + items(4), (QStringList{"?,?,?,?,?,?", "0,0,0,0,0,0"}));
+        QCOMPARE(items(1) + items(2) + items(3) + items(4),
+                 (QStringList{"?,?,?,?,?,?", "0,0,0,0,0,0"}));
         QVERIFY(!button(2)->isEnabled() && QFontInfo(button(1)->font()).bold());
-        QCOMPARE(m_form->windowTitle() + QString::number(m_form->width()) + QString::number(m_form->height()), "Form1712509");
+        QCOMPARE(m_form->windowTitle() + QString::number(m_form->width())
+                         + QString::number(m_form->height()),
+                 "Form1712509");
         QStringList names;
-        for (const char *name : {"Text1_3", "Text2_6", "List1", "List2", "List3", "List4", "Command6", "Frame2"})
+        for (const char *name :
+             {"Text1_3", "Text2_6", "List1", "List2", "List3", "List4", "Command6", "Frame2"})
             names += m_form->findChild<QWidget *>(name)->accessibleName();
-        QCOMPARE(names, (QStringList{"Training value 3", "Unseen value 6", "General", "Specific", "Learning Data",
-                                     "Version Space", "Clear", "Learning Data"}));
+        QCOMPARE(names, (QStringList{"Training value 3", "Unseen value 6", "General", "Specific",
+                                     "Learning Data", "Version Space", "Clear", "Learning Data"}));
     }
 
     // Enter moves to the next field with its text selected, from the sixth field to the button
@@ -65,13 +82,15 @@ private slots:
                 field(array, index)->setFocus();
                 key(Qt::Key_Return);
                 QCOMPARE(focused() + field(array, index + 1)->selectedText(),
-                         QStringLiteral("Text%1_%2").arg(array).arg(index + 1) + (index % 2 ? "xyz" : ""));
+                         QStringLiteral("Text%1_%2").arg(array).arg(index + 1)
+                                 + (index % 2 ? "xyz" : ""));
             }
             key(Qt::Key_Return);
             QCOMPARE(focused(), array == 1 ? "Command1" : "Command3");
         }
         key(Qt::Key_Return);
-        QCOMPARE(m_shown, QStringList{"Cannot Predict: Please input Data to Learning Before Predicting Unseen Data"});
+        QCOMPARE(m_shown, QStringList{"Cannot Predict: Please input Data to Learning Before "
+                                      "Predicting Unseen Data"});
         button(1)->setFocus();
         key(Qt::Key_Return);
         QCOMPARE(items(3), QStringList{",xyz,,xyz,,xyz,+"});
@@ -83,7 +102,8 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::newRow("100,000 characters") << QString(99999, 'x') + 'y';
         QTest::newRow("blanks, controls, quotes, commas") << QStringLiteral("  \"a\",\tb\x01\x7f ");
-        QTest::newRow("Thai, marks, emoji") << QStringLiteral("\u0E20\u0E32\u0E29\u0E32e\u0301\U0001F44D\U0001F3FD");
+        QTest::newRow("Thai, marks, emoji")
+                << QStringLiteral("\u0E20\u0E32\u0E29\u0E32e\u0301\U0001F44D\U0001F3FD");
     }
 
     // Pasted, learnt, shown, predicted and exported without a byte changed.
@@ -91,7 +111,8 @@ private slots:
     {
         QFETCH(QString, value);
         QApplication::clipboard()->setText(value);
-        for (const auto &[array, second, press] : {std::tuple(1, "c", 1), std::tuple(1, "x", 2), std::tuple(2, "c", 3)}) {
+        for (const auto &[array, second, press] :
+             {std::tuple(1, "c", 1), std::tuple(1, "x", 2), std::tuple(2, "c", 3)}) {
             field(array, 1)->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
             for (int i = 2; i <= 6; ++i)
@@ -103,9 +124,12 @@ private slots:
         QCOMPARE(field(2, 1)->text(), value);
         QFile file(m_dir.filePath("Desktop/hypothesis.txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), "\"" + value.toUtf8() + ",c,?,?,?,?\"\r\n\"?,c,d,?,?,?\"\r\n\"?,c,?,e,?,?\"\r\n\"?,c,?,?,f,?\"\r\n\"?,c,?,?,?,g\"\r\n");
-        QCOMPARE(m_shown, (QStringList{"Result: Your Data is Positive , Result is +",
-                                       "Text File: Your TextFile Generate in Desktop is Hypothesis.txt"}));
+        QCOMPARE(file.readAll(), "\"" + value.toUtf8()
+                                         + ",c,?,?,?,?\"\r\n\"?,c,d,?,?,?\"\r\n\"?,c,?,e,?,?"
+                                           "\"\r\n\"?,c,?,?,f,?\"\r\n\"?,c,?,?,?,g\"\r\n");
+        QCOMPARE(m_shown,
+                 (QStringList{"Result: Your Data is Positive , Result is +",
+                              "Text File: Your TextFile Generate in Desktop is Hypothesis.txt"}));
     }
 
     void rowsReadableInWhatTheWindowShows_data()
@@ -122,39 +146,56 @@ private slots:
     {
         QFETCH(int, examples);
         QFETCH(int, longValue);
-        const QStringList enjoySport{"Sunny Warm Normal Strong Warm Same", "Sunny Warm High Strong Warm Same",
-                                     "Rainy Cold High Strong Warm Change", "Sunny Warm High Strong Cool Change"};
+        const QStringList enjoySport{"Sunny Warm Normal Strong Warm Same",
+                                     "Sunny Warm High Strong Warm Same",
+                                     "Rainy Cold High Strong Warm Change",
+                                     "Sunny Warm High Strong Cool Change"};
         for (int i = 0; i < examples; ++i) {
-            QStringList values = enjoySport.value(i, QStringLiteral("R%1 Cold High Strong Warm Change").arg(i)).split(' ');
+            QStringList values
+                    = enjoySport.value(i, QStringLiteral("R%1 Cold High Strong Warm Change").arg(i))
+                              .split(' ');
             values[0] = i == 2 && longValue ? QString(longValue, 'L') : values[0];
             for (int a = 1; a <= 6; ++a)
                 field(1, a)->setText(values[a - 1]);
             button(values[1] == "Cold" ? 2 : 1)->click();
         }
         for (auto *list : m_form->findChildren<QListWidget *>()) {
-            const QRect shown(list->viewport()->mapTo(list->parentWidget(), QPoint()), list->viewport()->size());
+            const QRect shown(list->viewport()->mapTo(list->parentWidget(), QPoint()),
+                              list->viewport()->size());
             QVERIFY(list->parentWidget()->rect().contains(shown));
             const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
             for (int i = 0; i < list->count(); ++i) {
                 const QRect row = list->visualItemRect(list->item(i));
-                const QString text = list->item(i)->text(), elided = list->fontMetrics().elidedText(text, list->textElideMode(), row.width() - margins);
-                QVERIFY2(row.right() < shown.width() && (longValue || elided == text) && elided.right(2) == text.right(2), qPrintable(elided));
+                const QString text = list->item(i)->text(),
+                              elided = list->fontMetrics().elidedText(text, list->textElideMode(),
+                                                                      row.width() - margins);
+                QVERIFY2(row.right() < shown.width() && (longValue || elided == text)
+                                 && elided.right(2) == text.right(2),
+                         qPrintable(elided));
             }
         }
         auto *list3 = m_form->findChild<QListWidget *>("List3");
-        QVERIFY(list3->viewport()->rect().contains(list3->visualItemRect(list3->item(examples - 1))));
+        QVERIFY(list3->viewport()->rect().contains(
+                list3->visualItemRect(list3->item(examples - 1))));
         for (auto *bar : list3->findChildren<QScrollBar *>()) {
             const QRect inFrame(bar->mapTo(list3->parentWidget(), QPoint()), bar->size());
-            QVERIFY(!bar->isVisible() || (list3->parentWidget()->rect().contains(inFrame) && bar->value() == bar->maximum()));
+            QVERIFY(!bar->isVisible()
+                    || (list3->parentWidget()->rect().contains(inFrame)
+                        && bar->value() == bar->maximum()));
         }
     }
 
     void messageBoxWideEnoughForItsTitle()
     {
         int width = 0;
-        QTimer::singleShot(100, this, [&] { width = QApplication::activeModalWidget()->width(), QApplication::activeModalWidget()->close(); });
+        QTimer::singleShot(100, this, [&] {
+            width = QApplication::activeModalWidget()->width(),
+            QApplication::activeModalWidget()->close();
+        });
         vspace::ModalMessageBoxes().information(m_form.get(), "Duplicate Data", "Data not correct");
-        QVERIFY2(width >= QFontMetrics(QApplication::font()).horizontalAdvance("Data not correct") + 96, qPrintable(QString::number(width)));
+        QVERIFY2(width >= QFontMetrics(QApplication::font()).horizontalAdvance("Data not correct")
+                                  + 96,
+                 qPrintable(QString::number(width)));
     }
 };
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 namespace vspace {
@@ -15,7 +15,8 @@ namespace {
 // The button a label presses: Positive, Negative or Predict.
 std::optional<Button> labelled(std::string label)
 {
-    std::transform(label.begin(), label.end(), label.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(label.begin(), label.end(), label.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     for (const char *positive : {"+", "positive", "yes", "true"}) {
         if (label == positive)
             return Button::Positive;
@@ -35,8 +36,8 @@ struct Reader
     std::ostream &out;
     std::vector<std::string> fields;
     std::string error;
-    long line = 1;      // the line being fed to the parser
-    long rowStart = 1;  // the line the current row started on
+    long line = 1;     // the line being fed to the parser
+    long rowStart = 1; // the line the current row started on
     bool rowOpen = false;
     bool firstRow = true;
     std::size_t rowBytes = 0;
@@ -47,12 +48,14 @@ struct Reader
             return;
         // A first row of seven texts whose label is none of the labels is the header.
         const bool header = firstRow && fields.size() == 7 && !labelled(fields[6])
-                            && std::all_of(fields.begin(), fields.end(), [](const std::string &f) { return validUtf8(f); });
+                            && std::all_of(fields.begin(), fields.end(),
+                                           [](const std::string &f) { return validUtf8(f); });
         std::variant<ReplayCommand, std::string> command = csvRowCommand(fields);
         if (const std::string *wrong = std::get_if<std::string>(&command)) {
             if (!header)
                 error = "line " + std::to_string(rowStart) + ": " + *wrong;
-        } else if (const std::optional<std::string> report = session.play(std::get<ReplayCommand>(command))) {
+        } else if (const std::optional<std::string> report = session.play(
+                           std::get<ReplayCommand>(command))) {
             out << *report << '\n';
         }
         firstRow = false;
@@ -105,17 +108,21 @@ int runCsvSession(std::istream &in, std::ostream &out, std::ostream &err, Replay
                 reader.rowBytes = 0;
             }
             reader.rowBytes += newline + 1 - start;
-            if (csv_parse(&parser, chunk.data() + start, newline + 1 - start, field, row, &reader) != newline + 1 - start)
-                reader.error = "line " + std::to_string(reader.line) + ": not CSV: " + csv_strerror(csv_error(&parser));
+            if (csv_parse(&parser, chunk.data() + start, newline + 1 - start, field, row, &reader)
+                != newline + 1 - start)
+                reader.error = "line " + std::to_string(reader.line)
+                               + ": not CSV: " + csv_strerror(csv_error(&parser));
             else if (reader.rowOpen && reader.rowBytes > kMaxReplayLineBytes)
-                reader.error = "line " + std::to_string(reader.rowStart) + ": a row longer than 1 MiB";
+                reader.error = "line " + std::to_string(reader.rowStart)
+                               + ": a row longer than 1 MiB";
             reader.rowOpen = parser.pstate != 0; // 0: libcsv is between rows
             reader.line += chunk[newline] == '\n';
             start = newline + 1;
         }
     }
     if (reader.error.empty() && csv_fini(&parser, field, row, &reader) != 0)
-        reader.error = "line " + std::to_string(reader.rowStart) + ": not CSV: " + csv_strerror(csv_error(&parser));
+        reader.error = "line " + std::to_string(reader.rowStart)
+                       + ": not CSV: " + csv_strerror(csv_error(&parser));
     csv_free(&parser);
     out.flush();
     if (reader.error.empty())

@@ -105,8 +105,7 @@ public:
         return true;
     }
 
-    bool parse_error(std::size_t position, const std::string &,
-                     const json::exception &ex) override
+    bool parse_error(std::size_t position, const std::string &, const json::exception &ex) override
     {
         const std::string what = ex.what();
         if (what.find("ill-formed UTF-8") != std::string::npos)
@@ -190,7 +189,8 @@ public:
             if (m_pos == m_end) {
                 m_pos = 0;
                 m_end = m_buffer ? static_cast<std::size_t>(
-                            m_buffer->sgetn(m_chunk.data(), static_cast<std::streamsize>(m_chunk.size())))
+                                m_buffer->sgetn(m_chunk.data(),
+                                                static_cast<std::streamsize>(m_chunk.size())))
                                  : 0;
                 if (m_end == 0)
                     return readAny ? Result::Line : Result::End;

@@ -52,8 +52,8 @@ std::string rowsCell(const std::vector<Row> &before, const std::vector<Row> &aft
 {
     std::string cell = "<ul class=\"rows\">";
     for (const Row &row : after)
-        cell += (contains(before, row) ? "<li>" : "<li class=\"added\">") + escapedHtml(rowText(row))
-                + "</li>";
+        cell += (contains(before, row) ? "<li>" : "<li class=\"added\">")
+                + escapedHtml(rowText(row)) + "</li>";
     for (const Row &row : before) {
         if (!contains(after, row))
             cell += "<li class=\"removed\">" + escapedHtml(rowText(row)) + "</li>";
@@ -96,8 +96,9 @@ std::string renderSvg(const std::string &dot)
     gvFreeLayout(context, layout.get());
     // The page holds the SVG element itself, without the XML declaration and document type.
     const std::size_t start = svg.find("<svg");
-    return start == std::string::npos ? "<p class=\"none\">(Graphviz could not draw the diagram.)</p>"
-                                      : svg.substr(start);
+    return start == std::string::npos
+                   ? "<p class=\"none\">(Graphviz could not draw the diagram.)</p>"
+                   : svg.substr(start);
 }
 
 LessonReport::LessonReport(ReplaySession &session, std::function<void(std::size_t)> progress)
@@ -118,7 +119,8 @@ LessonReport::LessonReport(ReplaySession &session, std::function<void(std::size_
 LessonReport::Boundaries LessonReport::boundaries() const
 {
     const EngineState &state = m_session.engine().state();
-    return {tableRows(state.specific, state.specificCount), tableRows(state.general, state.generalCount),
+    return {tableRows(state.specific, state.specificCount),
+            tableRows(state.general, state.generalCount),
             tableRows(state.versionSpace, state.versionSpaceCount)};
 }
 
@@ -134,11 +136,12 @@ void LessonReport::pressed(Button button)
                    + "<code>" + escapedHtml(rowText(m_typed)) + "</code></p>\n";
     }
     for (const MemoryControls::Message &message : m_session.controls().messages())
-        section += "<p class=\"message\">Message " + escapedHtml(message.title + ": " + message.text)
-                   + "</p>\n";
+        section += "<p class=\"message\">Message "
+                   + escapedHtml(message.title + ": " + message.text) + "</p>\n";
     section += "<table>\n<tr><th>S (Specific)</th><td>" + rowsCell(m_before.s, after.s)
                + "</td></tr>\n<tr><th>G (General)</th><td>" + rowsCell(m_before.g, after.g)
-               + "</td></tr>\n<tr><th>Version space</th><td>" + rowsCell(m_before.space, after.space)
+               + "</td></tr>\n<tr><th>Version space</th><td>"
+               + rowsCell(m_before.space, after.space)
                + "</td></tr>\n<tr><th>Learning data</th><td><ul class=\"rows\">";
     if (button == Button::Clear)
         m_learningData.clear();
@@ -147,12 +150,14 @@ void LessonReport::pressed(Button button)
         section += "<li class=\"added\">" + escapedHtml(m_learningData.back()) + "</li>";
     }
     section += "<li class=\"none\">(" + std::to_string(m_learningData.size())
-               + (m_learningData.size() == 1 ? " row" : " rows") + ")</li></ul></td></tr>\n</table>\n";
+               + (m_learningData.size() == 1 ? " row" : " rows")
+               + ")</li></ul></td></tr>\n</table>\n";
     if (after != m_before && after.g.empty()) {
         section += "<p class=\"none\">G is empty: no hypothesis is consistent with the learning "
                    "data.</p>\n";
     } else if (after != m_before) {
-        m_drawings.push_back({m_sections.size(), GeneralityGraph(after.s, after.g, after.space).dot()});
+        m_drawings.push_back(
+                {m_sections.size(), GeneralityGraph(after.s, after.g, after.space).dot()});
     }
     m_sections.push_back(std::move(section));
     m_before = after;
@@ -164,15 +169,16 @@ std::string LessonReport::html(const std::string &title,
                                const std::function<void(std::size_t, std::size_t)> &progress) const
 {
     const std::size_t firstDrawn = m_drawings.size() - std::min(m_drawings.size(), kMaxDiagrams);
-    std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
-                       + escapedHtml(title) + "</title>\n<style>" + kStyle
-                       + "</style>\n</head>\n<body>\n<h1>" + escapedHtml(title) + "</h1>\n<p>"
-                       + std::to_string(m_sections.size())
-                       + " presses. After each: S, the specific boundary; G, the general boundary; "
-                         "the version space between them; the example added to the learning data, "
-                         "which is listed whole at the end. <span class=\"added\">Added</span> and "
-                         "<span class=\"removed\">removed</span> rows are marked. The version space "
-                         "is drawn after each press that changed it.</p>\n";
+    std::string page
+            = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
+              + escapedHtml(title) + "</title>\n<style>" + kStyle
+              + "</style>\n</head>\n<body>\n<h1>" + escapedHtml(title) + "</h1>\n<p>"
+              + std::to_string(m_sections.size())
+              + " presses. After each: S, the specific boundary; G, the general boundary; "
+                "the version space between them; the example added to the learning data, "
+                "which is listed whole at the end. <span class=\"added\">Added</span> and "
+                "<span class=\"removed\">removed</span> rows are marked. The version space "
+                "is drawn after each press that changed it.</p>\n";
     if (firstDrawn > 0) {
         page += "<p class=\"none\">For length, only the last " + std::to_string(kMaxDiagrams)
                 + " of the " + std::to_string(m_drawings.size()) + " drawings are drawn; the "

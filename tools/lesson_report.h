@@ -27,8 +27,7 @@ public:
 
     // Records the presses of `session` from now on; `progress`, if given, is told the number of
     // presses recorded after each.
-    explicit LessonReport(ReplaySession &session,
-                          std::function<void(std::size_t)> progress = {});
+    explicit LessonReport(ReplaySession &session, std::function<void(std::size_t)> progress = {});
 
     std::size_t presses() const { return m_sections.size(); }
 

@@ -46,7 +46,7 @@ int writeReport(const vspace::LessonReport &lesson, const vspace::ReplayOptions 
 int play(const vspace::ReplayOptions &options)
 {
     vspace::HypothesisFile exportFile(vspace::HypothesisFile::pathIn(
-        options.exportFolder.value_or(vspace::HypothesisFile::desktopFolder())));
+            options.exportFolder.value_or(vspace::HypothesisFile::desktopFolder())));
     vspace::ReplaySession session(exportFile);
     std::optional<vspace::LessonReport> lesson;
     if (options.report) {

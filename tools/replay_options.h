@@ -8,8 +8,8 @@
 namespace vspace {
 
 inline constexpr std::string_view kReplayUsage
-    = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [--quiet] [FILE]\n"
-      "       vspace-replay --help | --version\n";
+        = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [--quiet] [FILE]\n"
+          "       vspace-replay --help | --version\n";
 
 // What the command line of vspace-replay asks for.
 struct ReplayOptions

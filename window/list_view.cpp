@@ -19,7 +19,8 @@ QString toolTipFor(const QString &text, int width = 60)
 {
     QString shown = text;
     if (shown.size() > kMaxToolTipCharacters) {
-        shown = shown.left(kMaxToolTipCharacters / 2) + QChar(0x2026) + shown.right(kMaxToolTipCharacters / 2);
+        shown = shown.left(kMaxToolTipCharacters / 2) + QChar(0x2026)
+                + shown.right(kMaxToolTipCharacters / 2);
     }
     // Rich text wraps at spaces and zero-width spaces: one goes in every `width` characters of
     // a run without spaces, between two characters as the user sees them.
@@ -52,7 +53,9 @@ public:
         initStyleOption(&line, index);
         line.text = QStringLiteral("X");
         const QWidget *list = line.widget;
-        return {1, list->style()->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), list).height()};
+        return {1, list->style()
+                           ->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), list)
+                           .height()};
     }
 
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
@@ -60,7 +63,8 @@ public:
     {
         if (event->type() != QEvent::ToolTip)
             return QStyledItemDelegate::helpEvent(event, view, option, index);
-        QToolTip::showText(event->globalPos(), toolTipFor(index.data().toString()), view, option.rect);
+        QToolTip::showText(event->globalPos(), toolTipFor(index.data().toString()), view,
+                           option.rect);
         return true;
     }
 };

@@ -17,8 +17,9 @@ QtMessageHandler previousHandler = nullptr;
 void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "vspace: the window cannot be opened: no display could be reached.\n"
-                             "(%s)\n",
+        std::fprintf(stderr,
+                     "vspace: the window cannot be opened: no display could be reached.\n"
+                     "(%s)\n",
                      qPrintable(message));
         std::_Exit(1);
     }
@@ -50,7 +51,8 @@ bool onlyHelpOrVersion(int argc, char *argv[])
 void parseCommandLine(const QCoreApplication &app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Teaches the candidate-elimination algorithm of concept learning."));
+    parser.setApplicationDescription(
+            QStringLiteral("Teaches the candidate-elimination algorithm of concept learning."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);

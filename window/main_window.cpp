@@ -76,8 +76,8 @@ MainWindow::MainWindow(const std::string &exportPath, MessageBoxes *boxes, QWidg
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     // Frames draw their title on their top line, as classic frames do, clear of what they hold.
     setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+            "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     buildControls();
     m_controls = std::make_unique<QtControls>(m_widgets, *boxes);
     m_engine = std::make_unique<Engine>(*m_controls, m_exportFile);
@@ -97,7 +97,8 @@ void MainWindow::buildControls()
     for (const ControlSpec &spec : kControlTable) {
         const QString container = QString::fromLatin1(spec.container.data(),
                                                       static_cast<qsizetype>(spec.container.size()));
-        QWidget *widget = createControl(spec, container.isEmpty() ? this : containers.value(container));
+        QWidget *widget = createControl(spec,
+                                        container.isEmpty() ? this : containers.value(container));
         if (spec.kind == ControlKind::Frame)
             containers.insert(widget->objectName(), widget);
         else if (spec.kind != ControlKind::Label)
@@ -130,7 +131,9 @@ QWidget *MainWindow::createControl(const ControlSpec &spec, QWidget *container)
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->installEventFilter(this);
         m_fieldOf.insert(edit, *field);
-        m_widgets.fields[static_cast<std::size_t>(field->row)][static_cast<std::size_t>(field->index - 1)] = edit;
+        m_widgets.fields[static_cast<std::size_t>(field->row)]
+                        [static_cast<std::size_t>(field->index - 1)]
+                = edit;
         widget = edit;
     } else if (const List *list = std::get_if<List>(&spec.role)) {
         auto *view = new ListView(container);
@@ -139,7 +142,8 @@ QWidget *MainWindow::createControl(const ControlSpec &spec, QWidget *container)
         // list that reaches further keeps what it shows in that part.
         view->setGeometry(pixels(spec.geometry));
         if (container != this)
-            view->setVisibleHeight(container->height() - view->y() - kFrameInsetTwips / kTwipsPerPixel);
+            view->setVisibleHeight(container->height() - view->y()
+                                   - kFrameInsetTwips / kTwipsPerPixel);
         widget = view;
     } else {
         auto *button = new QPushButton(caption, container);

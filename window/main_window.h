@@ -23,9 +23,9 @@ class MainWindow : public QWidget
 public:
     // "Gen Text" writes to `exportPath`; message boxes go through `boxes`, real modal ones
     // when it is null.
-    explicit MainWindow(const std::string &exportPath
-                        = HypothesisFile::pathIn(HypothesisFile::desktopFolder()),
-                        MessageBoxes *boxes = nullptr, QWidget *parent = nullptr);
+    explicit MainWindow(
+            const std::string &exportPath = HypothesisFile::pathIn(HypothesisFile::desktopFolder()),
+            MessageBoxes *boxes = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The engine behind the window, for benchmarks that put a state in place by hand.

@@ -27,7 +27,8 @@ void ModalMessageBoxes::information(QWidget *parent, const QString &text, const 
     // The box sizes itself to its text, which may be narrower than a window manager needs to
     // show the title whole beside its buttons.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        grid->addItem(new QSpacerItem(titleWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+        grid->addItem(new QSpacerItem(titleWidth(title), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.exec();

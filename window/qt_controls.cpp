@@ -57,9 +57,15 @@ void QtControls::setSelection(Field field, int start, int length)
         edit->setCursorPosition(start);
 }
 
-void QtControls::setFocus(Field field) { m_widgets.field(field)->setFocus(Qt::OtherFocusReason); }
+void QtControls::setFocus(Field field)
+{
+    m_widgets.field(field)->setFocus(Qt::OtherFocusReason);
+}
 
-void QtControls::clear(List list) { m_widgets.list(list)->clear(); }
+void QtControls::clear(List list)
+{
+    m_widgets.list(list)->clear();
+}
 
 void QtControls::append(List list, const std::string &row)
 {
@@ -67,7 +73,10 @@ void QtControls::append(List list, const std::string &row)
     m_widgets.list(list)->appendRow(fromUtf8(row), list == List::LearningData);
 }
 
-bool QtControls::enabled(Button button) const { return m_widgets.button(button)->isEnabled(); }
+bool QtControls::enabled(Button button) const
+{
+    return m_widgets.button(button)->isEnabled();
+}
 
 void QtControls::setEnabled(Button button, bool enabled)
 {
@@ -84,8 +93,14 @@ void QtControls::messageBox(const std::string &text, const std::string &title)
     m_boxes.information(m_widgets.window, fromUtf8(text), fromUtf8(title));
 }
 
-void QtControls::close() { m_widgets.window->close(); }
+void QtControls::close()
+{
+    m_widgets.window->close();
+}
 
-std::string QtControls::phrase(Text id) const { return translated(id).toStdString(); }
+std::string QtControls::phrase(Text id) const
+{
+    return translated(id).toStdString();
+}
 
 } // namespace vspace

@@ -31,7 +31,10 @@ public:
 
         QLineEdit *field(Field field) const;
         ListView *list(List list) const { return lists[static_cast<std::size_t>(list)]; }
-        QPushButton *button(Button button) const { return buttons[static_cast<std::size_t>(button)]; }
+        QPushButton *button(Button button) const
+        {
+            return buttons[static_cast<std::size_t>(button)];
+        }
     };
 
     QtControls(const Widgets &widgets, MessageBoxes &boxes);

@@ -12,7 +12,10 @@ struct MemoryFile : ExportFile
 {
     std::string bytes;
     std::string path() const override { return "hypothesis.txt"; }
-    std::optional<ExportFailure> replace(std::string_view b) override { return bytes = b, std::nullopt; }
+    std::optional<ExportFailure> replace(std::string_view b) override
+    {
+        return bytes = b, std::nullopt;
+    }
 };
 
 // Plays `bytes` as a replay session, as JSON Lines and as CSV, checking the engine's invariants
