@@ -17,6 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using FileStatus = struct stat;
+
 constexpr auto kFileName = "hypothesis.txt";
 
 ExportFailure systemFailure(int error)
@@ -43,43 +45,74 @@ fs::path landingFile(fs::path path)
     return fs::absolute(path, error).lexically_normal();
 }
 
-// Opens a new file beside `file`, with the mode `open` gives a new file: 0666 less the umask.
-int openTemporary(const fs::path &file, fs::path &temporary)
+} // namespace
+
+int FileCalls::open(const char *path, int flags, mode_t mode)
+{
+    return ::open(path, flags, mode);
+}
+
+ssize_t FileCalls::write(int fd, const void *bytes, size_t size)
+{
+    return ::write(fd, bytes, size);
+}
+
+int FileCalls::fchmod(int fd, mode_t mode)
+{
+    return ::fchmod(fd, mode);
+}
+
+int FileCalls::fsync(int fd)
+{
+    return ::fsync(fd);
+}
+
+int FileCalls::close(int fd)
+{
+    return ::close(fd);
+}
+
+int FileCalls::rename(const char *from, const char *to)
+{
+    return ::rename(from, to);
+}
+
+HypothesisFile::HypothesisFile(std::string path, FileCalls *calls)
+    : m_path(std::move(path))
+    , m_calls(calls)
+{
+    static FileCalls system;
+    if (!m_calls)
+        m_calls = &system;
+}
+
+// Opens a new file beside `file`, with the mode a new file gets: 0666 less the umask.
+int HypothesisFile::openTemporary(const std::string &file, std::string &temporary)
 {
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = file;
-        temporary += "." + std::to_string(random() % 1000000000u);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporary = file + "." + std::to_string(random() % 1000000000u);
+        const int fd = m_calls->open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                     0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
 }
 
-// Writes all of `bytes`; returns 0 or the error.
-int writeAll(int fd, std::string_view bytes, bool &incomplete)
+// Writes all of `bytes`; false when a write fails, or writes nothing and gives no error.
+bool HypothesisFile::writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = m_calls->write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
-        if (written < 0)
-            return errno;
-        if (written == 0) {
-            incomplete = true;
-            return 0;
-        }
+        if (written <= 0)
+            return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return 0;
+    return true;
 }
-
-} // namespace
-
-HypothesisFile::HypothesisFile(std::string path)
-    : m_path(std::move(path))
-{}
 
 std::string HypothesisFile::desktopFolder()
 {
@@ -119,32 +152,40 @@ std::optional<ExportFailure> HypothesisFile::replace(std::string_view bytes)
     fs::create_directories(folder, error);
     if (error || !fs::is_directory(folder, error))
         return ExportFailure{Text::FolderNotCreatedReason, folder.string()};
-    struct stat existing
-    {};
+    FileStatus existing{};
     const bool exists = ::stat(file.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         return ExportFailure{Text::FolderInTheWayReason, {}};
 
-    fs::path temporary;
-    const int fd = openTemporary(file, temporary);
-    if (fd < 0)
-        return systemFailure(errno);
-    bool incomplete = false;
-    int failure = exists && ::fchmod(fd, existing.st_mode & 07777) != 0 ? errno : 0;
-    if (failure == 0)
-        failure = writeAll(fd, bytes, incomplete);
-    if (failure == 0 && !incomplete && ::fsync(fd) != 0)
-        failure = errno;
-    if (::close(fd) != 0 && failure == 0)
-        failure = errno;
-    if (failure == 0 && !incomplete && ::rename(temporary.c_str(), file.c_str()) != 0)
-        failure = errno;
-    if (failure == 0 && !incomplete)
+    // Each step runs while the ones before it succeeded; the first to fail gives the reason,
+    // the system's own where it set one.
+    bool failed = false;
+    int reason = 0;
+    const auto step = [&](const auto &call) {
+        errno = 0;
+        if (!failed && !call()) {
+            failed = true;
+            reason = errno;
+        }
+    };
+    std::string temporary;
+    int fd = -1;
+    step([&] { return (fd = openTemporary(file.string(), temporary)) >= 0; });
+    if (exists)
+        step([&] { return m_calls->fchmod(fd, existing.st_mode & 07777) == 0; });
+    step([&] { return writeAll(fd, bytes); });
+    step([&] { return m_calls->fsync(fd) == 0; });
+    errno = 0;
+    if (fd >= 0 && m_calls->close(fd) != 0 && !failed) {
+        failed = true;
+        reason = errno;
+    }
+    step([&] { return m_calls->rename(temporary.c_str(), file.c_str()) == 0; });
+    if (!failed)
         return std::nullopt;
-    ::unlink(temporary.c_str());
-    if (incomplete)
-        return ExportFailure{Text::IncompleteWriteReason, {}};
-    return systemFailure(failure);
+    if (fd >= 0)
+        ::unlink(temporary.c_str());
+    return reason ? systemFailure(reason) : ExportFailure{Text::IncompleteWriteReason, {}};
 }
 
 } // namespace vspace

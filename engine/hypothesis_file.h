@@ -4,7 +4,23 @@
 
 #include <string>
 
+#include <sys/types.h>
+
 namespace vspace {
+
+// The system calls an export makes; the system's own by default. Tests replace one to make it
+// fail as no file system does on demand.
+class FileCalls
+{
+public:
+    virtual ~FileCalls() = default;
+    virtual int open(const char *path, int flags, mode_t mode);
+    virtual ssize_t write(int fd, const void *bytes, size_t size);
+    virtual int fchmod(int fd, mode_t mode);
+    virtual int fsync(int fd);
+    virtual int close(int fd);
+    virtual int rename(const char *from, const char *to);
+};
 
 // The export file on disk. A new content is written to a temporary file beside the old one,
 // flushed to the disk and renamed over it, so that a failed export leaves the previous file as
@@ -14,7 +30,7 @@ namespace vspace {
 class HypothesisFile : public ExportFile
 {
 public:
-    explicit HypothesisFile(std::string path);
+    explicit HypothesisFile(std::string path, FileCalls *calls = nullptr);
 
     // The user's desktop folder, found as the XDG user directories say: XDG_DESKTOP_DIR in
     // user-dirs.dirs of $XDG_CONFIG_HOME (~/.config when unset), otherwise ~/Desktop.
@@ -26,7 +42,11 @@ public:
     std::optional<ExportFailure> replace(std::string_view bytes) override;
 
 private:
+    int openTemporary(const std::string &file, std::string &temporary);
+    bool writeAll(int fd, std::string_view bytes);
+
     std::string m_path;
+    FileCalls *m_calls;
 };
 
 } // namespace vspace

@@ -63,7 +63,7 @@ TEST_P(Generated, SessionsKeepTheInvariants)
                      label ? "Positive" : "Negative");
             positive = what > 3 && label ? x : positive;
         }
-        ASSERT_EQ(play_replay_input(session), "") << "seed " << seed;
+        ASSERT_EQ(playReplayInput(session), "") << "seed " << seed;
     }
 }
 

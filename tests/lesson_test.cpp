@@ -58,7 +58,20 @@ INSTANTIATE_TEST_SUITE_P(
                         "vspace-replay: line 4: a row of 3 fields, not six values and a label\n"},
                 CsvCase{"bad_label", "a,b,c,d,e,f,+\na,b,c,d,e,g,maybe\n", 2, 1,
                         "vspace-replay: line 2: unknown label \"maybe\"\n"},
-                CsvCase{"bad_first_row", "a,b,+\n", 2, 0, "line 1: a row of 3 fields"},
+                CsvCase{"one_field", "abc\n", 2, 0, ": line 1: a row of 1 field, not six values"},
+                CsvCase{"byte_order_mark_without_header",
+                        "\xEF\xBB\xBFSunny,Warm,Normal,Strong,Warm,Same,Yes\nSunny,Warm,High,"
+                        "Strong,Warm,Same,Yes\n",
+                        0, 2, R"("List2":["Sunny,Warm,?,Strong,Warm,Same"])"},
+                CsvCase{"semicolons_header_label_with_blanks",
+                        "Sky;Air;H;W;Wa;F;Enjoy\na;b;\"c;d\";d;e, f;f; yes \n", 0, 1,
+                        R"("List3":["a,b,c;d,d,e, f,f,+"])"},
+                CsvCase{"tabs", "a\tb,c\tc\td\te\tf\t+\n", 0, 1, R"("List2":["a,b,c,c,d,e,f"])"},
+                CsvCase{"row_index", ",Sky,Air,H,W,Wa,F,Enjoy\n0,a,b,c,d,e,f,+\n", 2, 0,
+                        "vspace-replay: line 1: a row of 8 fields: the first column looks like a "
+                        "row index; remove it\n"},
+                CsvCase{"long_label", "a,b,c,d,e,f,+\na,b,c,d,e,g," + std::string(99, 'x') + "\n",
+                        2, 1, "line 2: unknown label \"" + std::string(64, 'x') + "\"...\n"},
                 CsvCase{"invalid_utf8", "a,b,c,d,e,f,+\na,b\xff,c,d,e,f,+\n", 2, 1,
                         "vspace-replay: line 2: invalid UTF-8 in field 2\n"},
                 CsvCase{"unclosed_quote", "a,b,c,d,e,f,+\n\"a,b,c,d,e,f,+\n", 2, 1,
@@ -107,19 +120,30 @@ TEST(LessonReport, EnjoySport)
                              {"Sunny,Warm,?,?,?,?", "?,Warm,?,?,?,?"},
                              {"Sunny,?,?,Strong,?,?", "Sunny,?,?,?,?,?"},
                              {"?,Warm,?,Strong,?,?", "?,Warm,?,?,?,?"}}));
-    const std::string svg = renderSvg(graph.dot());
-    std::size_t drawn = 0;
-    for (std::size_t at = svg.find("class=\"node\""); at != std::string::npos;
-         at = svg.find("class=\"node\"", at + 1))
-        ++drawn;
     EXPECT_EQ(graph.nodes.size(), 6u);
-    EXPECT_EQ(drawn, graph.nodes.size());
+    const auto count = [](const std::string &text, const std::string &part) {
+        std::size_t found = 0;
+        for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count(renderSvg(graph.dot()), "class=\"node\""), graph.nodes.size());
+    // A diagram for each example, which changed the drawing, none for the predictions.
+    EXPECT_EQ(count(page, "<figure>"), 4u);
+    EXPECT_NE(page.find(
+                      "<p>Unseen instance: <code>Sunny,Warm,Normal,Strong,Cool,Change</code></p>\n"
+                      "<p class=\"message\">Message Result: Your Data is Positive , Result is "
+                      "+</p>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<li class=\"added\">Rainy,Cold,High,Strong,Warm,Change,-</li><li "
+                        "class=\"none\">(3 rows)</li>"),
+              std::string::npos);
     // G rows one above the other, and values DOT and HTML would read as their own.
     const std::string odd = renderSvg(
-            GeneralityGraph({{"a\"b", "c\\N", "<&>", "d", "e", "f"}},
+            GeneralityGraph({{"a\"b", "c\\N", "<&>", "d&amp;", "e", "f"}},
                             {{"a\"b", "?", "?", "?", "?", "?"}, {"?", "?", "?", "?", "?", "?"}}, {})
                     .dot());
-    EXPECT_NE(odd.find("a&quot;b,c\\N,&lt;&amp;&gt;,d,e,f"), std::string::npos) << odd;
+    EXPECT_NE(odd.find("a&quot;b,c\\N,&lt;&amp;&gt;,d&amp;amp;,e,f"), std::string::npos) << odd;
 }
 
 } // namespace

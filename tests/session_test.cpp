@@ -131,6 +131,7 @@ TEST(Replay, StopsAtExitOrAtBadInputNamingItsLine)
     EXPECT_EQ(replay(head + value + "v" + tail),
               std::tuple(2, 0, "vspace-replay: line 1: longer than 1 MiB (1048576 bytes)\n"));
     EXPECT_EQ(std::get<0>(replay("[")), 2); // an input of a single byte is read too
+    EXPECT_EQ(replay("\xEF\xBB\xBF" + first + "\n"), std::tuple(0, 1, "")); // a byte-order mark
     EXPECT_EQ(std::get<std::string>(
                       parseReplayLine(std::string(100000, '[') + std::string(100000, ']'))),
               "not a JSON object");
@@ -146,7 +147,7 @@ TEST(Replay, FuzzInputsPlayWithInvariantsIntact)
         for (const auto &entry :
              std::filesystem::directory_iterator(VSPACE_TEST_DIR + std::string(folder))) {
             std::ifstream in(entry.path(), std::ios::binary);
-            EXPECT_EQ(play_replay_input(std::string(std::istreambuf_iterator<char>(in), {})), "")
+            EXPECT_EQ(playReplayInput(std::string(std::istreambuf_iterator<char>(in), {})), "")
                     << entry.path();
         }
     }

@@ -1,3 +1,4 @@
+#include "list_view.h"
 #include "main_window.h"
 #include "message_boxes.h"
 
@@ -78,12 +79,12 @@ private slots:
     {
         for (int array : {1, 2}) {
             for (int index = 1; index <= 5; ++index) {
-                field(array, index + 1)->setText(index % 2 ? "xyz" : "");
+                field(array, index + 1)->setText(index % 2 ? "x\U0001F44Dz" : ""); // 4 UTF-16 units
                 field(array, index)->setFocus();
                 key(Qt::Key_Return);
                 QCOMPARE(focused() + field(array, index + 1)->selectedText(),
                          QStringLiteral("Text%1_%2").arg(array).arg(index + 1)
-                                 + (index % 2 ? "xyz" : ""));
+                                 + (index % 2 ? "x\U0001F44Dz" : ""));
             }
             key(Qt::Key_Return);
             QCOMPARE(focused(), array == 1 ? "Command1" : "Command3");
@@ -93,7 +94,7 @@ private slots:
                                       "Predicting Unseen Data"});
         button(1)->setFocus();
         key(Qt::Key_Return);
-        QCOMPARE(items(3), QStringList{",xyz,,xyz,,xyz,+"});
+        QCOMPARE(items(3), QStringList{",x\U0001F44Dz,,x\U0001F44Dz,,x\U0001F44Dz,+"});
         QCOMPARE(focused(), "Text1_1");
     }
 
@@ -183,6 +184,13 @@ private slots:
                     || (list3->parentWidget()->rect().contains(inFrame)
                         && bar->value() == bar->maximum()));
         }
+    }
+
+    void rowToolTipEscapedAndBroken()
+    {
+        QCOMPARE(vspace::rowToolTip("<b>&amp;\"x\"", 4),
+                 "<p "
+                 "style=\"white-space:pre-wrap\">&lt;b&gt;&amp;\u200Bamp;\u200B&quot;x&quot;</p>");
     }
 
     void messageBoxWideEnoughForItsTitle()

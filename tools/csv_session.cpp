@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -12,9 +13,13 @@ namespace vspace {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // The button a label presses: Positive, Negative or Predict.
 std::optional<Button> labelled(std::string label)
 {
+    label.erase(0, label.find_first_not_of(" \t"));
+    label.erase(label.find_last_not_of(" \t") + 1);
     std::transform(label.begin(), label.end(), label.begin(),
                    [](unsigned char c) { return std::tolower(c); });
     for (const char *positive : {"+", "positive", "yes", "true"}) {
@@ -28,23 +33,50 @@ std::optional<Button> labelled(std::string label)
     return label == "?" ? std::optional(Button::Predict) : std::nullopt;
 }
 
+bool isIndex(const std::string &field)
+{
+    return field.empty() || std::all_of(field.begin(), field.end(), [](unsigned char c) {
+               return std::isdigit(c);
+           });
+}
+
+// The separator of kCsvSeparators that splits `row`, up to its first line break outside quotes,
+// into exactly seven fields; a comma when none or several do.
+char separatorOf(std::string_view row)
+{
+    std::array<int, kCsvSeparators.size()> fields{1, 1, 1};
+    bool quoted = false;
+    for (const char c : row) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == '\n' || c == '\r'))
+            break;
+        else if (!quoted && kCsvSeparators.find(c) != std::string_view::npos)
+            ++fields[kCsvSeparators.find(c)];
+    }
+    const auto seven = std::count(fields.begin(), fields.end(), 7);
+    return seven == 1 ? kCsvSeparators[static_cast<std::size_t>(
+                   std::find(fields.begin(), fields.end(), 7) - fields.begin())]
+                      : ',';
+}
+
 // The parser's state between its callbacks: the fields of the row being read, where it started,
 // and the first bad input met.
 struct Reader
 {
-    ReplaySession &session;
-    std::ostream &out;
+    const std::function<bool(const ReplayCommand &)> &handOver;
     std::vector<std::string> fields;
     std::string error;
     long line = 1;     // the line being fed to the parser
     long rowStart = 1; // the line the current row started on
     bool rowOpen = false;
     bool firstRow = true;
+    bool stopped = false;
     std::size_t rowBytes = 0;
 
     void rowEnd()
     {
-        if (!error.empty())
+        if (!error.empty() || stopped)
             return;
         // A first row of seven texts whose label is none of the labels is the header.
         const bool header = firstRow && fields.size() == 7 && !labelled(fields[6])
@@ -54,9 +86,8 @@ struct Reader
         if (const std::string *wrong = std::get_if<std::string>(&command)) {
             if (!header)
                 error = "line " + std::to_string(rowStart) + ": " + *wrong;
-        } else if (const std::optional<std::string> report = session.play(
-                           std::get<ReplayCommand>(command))) {
-            out << *report << '\n';
+        } else {
+            stopped = !handOver(std::get<ReplayCommand>(command));
         }
         firstRow = false;
         fields.clear();
@@ -67,15 +98,19 @@ struct Reader
 
 std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields)
 {
-    if (fields.size() != 7)
-        return "a row of " + std::to_string(fields.size()) + " fields, not six values and a label";
-    for (std::size_t i = 0; i < fields.size(); ++i) {
+    const std::size_t width = fields.size();
+    if (width == 8 && isIndex(fields[0]))
+        return std::string("a row of 8 fields: the first column looks like a row index; remove it");
+    if (width != 7)
+        return "a row of " + std::to_string(width) + (width == 1 ? " field" : " fields")
+               + ", not six values and a label";
+    for (std::size_t i = 0; i < width; ++i) {
         if (!validUtf8(fields[i]))
             return "invalid UTF-8 in field " + std::to_string(i + 1);
     }
     const std::optional<Button> button = labelled(fields[6]);
     if (!button)
-        return "unknown label \"" + fields[6] + "\"";
+        return "unknown label " + shownText(fields[6]);
     MemoryControls::Values values;
     std::copy(fields.begin(), fields.begin() + 6, values.begin());
     if (*button == Button::Predict)
@@ -83,51 +118,69 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
     return ReplayCommand{values, std::nullopt, button};
 }
 
-int runCsvSession(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
+std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> separator,
+                                        const std::function<bool(const ReplayCommand &)> &row)
 {
     csv_parser parser{};
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_space_func(&parser, [](unsigned char) { return 0; }); // values keep their blanks
-    Reader reader{session, out, {}, {}};
+    Reader reader{row, {}, {}};
     const auto field = [](void *text, std::size_t length, void *data) {
         static_cast<Reader *>(data)->fields.emplace_back(static_cast<const char *>(text), length);
     };
-    const auto row = [](int, void *data) { static_cast<Reader *>(data)->rowEnd(); };
+    const auto rowEnd = [](int, void *data) { static_cast<Reader *>(data)->rowEnd(); };
 
-    std::string chunk(64 * 1024, '\0');
-    while (reader.error.empty()) {
-        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        const std::size_t read = static_cast<std::size_t>(in.gcount());
-        if (read == 0)
+    constexpr std::streamsize kChunkBytes = 64 * 1024;
+    const auto chunk = std::make_unique_for_overwrite<char[]>(kChunkBytes);
+    for (bool first = true; reader.error.empty() && !reader.stopped; first = false) {
+        in.read(chunk.get(), kChunkBytes);
+        std::string_view read(chunk.get(), static_cast<std::size_t>(in.gcount()));
+        if (read.empty())
             break;
+        if (first && read.starts_with(kByteOrderMark))
+            read.remove_prefix(kByteOrderMark.size());
+        if (first)
+            csv_set_delim(&parser,
+                          static_cast<unsigned char>(separator.value_or(separatorOf(read))));
         // Fed a line at a time, so that every row knows the line it starts on.
-        for (std::size_t start = 0; start < read && reader.error.empty();) {
-            const std::size_t newline = std::min(chunk.find('\n', start), read - 1);
+        while (!read.empty() && reader.error.empty() && !reader.stopped) {
+            const std::size_t length = std::min(read.find('\n'), read.size() - 1) + 1;
             if (!reader.rowOpen) {
                 reader.rowStart = reader.line;
                 reader.rowBytes = 0;
             }
-            reader.rowBytes += newline + 1 - start;
-            if (csv_parse(&parser, chunk.data() + start, newline + 1 - start, field, row, &reader)
-                != newline + 1 - start)
+            reader.rowBytes += length;
+            if (csv_parse(&parser, read.data(), length, field, rowEnd, &reader) != length)
                 reader.error = "line " + std::to_string(reader.line)
                                + ": not CSV: " + csv_strerror(csv_error(&parser));
             else if (reader.rowOpen && reader.rowBytes > kMaxReplayLineBytes)
                 reader.error = "line " + std::to_string(reader.rowStart)
                                + ": a row longer than 1 MiB";
             reader.rowOpen = parser.pstate != 0; // 0: libcsv is between rows
-            reader.line += chunk[newline] == '\n';
-            start = newline + 1;
+            reader.line += read[length - 1] == '\n';
+            read.remove_prefix(length);
         }
     }
-    if (reader.error.empty() && csv_fini(&parser, field, row, &reader) != 0)
+    if (reader.error.empty() && !reader.stopped && csv_fini(&parser, field, rowEnd, &reader) != 0)
         reader.error = "line " + std::to_string(reader.rowStart)
                        + ": not CSV: " + csv_strerror(csv_error(&parser));
     csv_free(&parser);
+    return reader.error.empty() ? std::nullopt : std::optional(reader.error);
+}
+
+int runCsvSession(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session,
+                  std::optional<char> separator)
+{
+    const std::optional<std::string> error
+            = readCsvTable(in, separator, [&](const ReplayCommand &command) {
+                  if (const std::optional<std::string> report = session.play(command))
+                      out << *report << '\n';
+                  return !session.ended();
+              });
     out.flush();
-    if (reader.error.empty())
+    if (!error)
         return 0;
-    err << "vspace-replay: " << reader.error << '\n';
+    err << "vspace-replay: " << *error << '\n';
     return 2;
 }
 

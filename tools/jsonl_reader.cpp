@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -178,7 +179,7 @@ public:
 
     explicit LineReader(std::istream &in)
         : m_buffer(in.rdbuf())
-        , m_chunk(64 * 1024)
+        , m_chunk(std::make_unique_for_overwrite<char[]>(kChunkBytes))
     {}
 
     Result next(std::string &line)
@@ -189,18 +190,17 @@ public:
             if (m_pos == m_end) {
                 m_pos = 0;
                 m_end = m_buffer ? static_cast<std::size_t>(
-                                m_buffer->sgetn(m_chunk.data(),
-                                                static_cast<std::streamsize>(m_chunk.size())))
+                                m_buffer->sgetn(m_chunk.get(), kChunkBytes))
                                  : 0;
                 if (m_end == 0)
                     return readAny ? Result::Line : Result::End;
             }
             readAny = true;
-            const char *begin = m_chunk.data() + m_pos;
-            const char *end = m_chunk.data() + m_end;
+            const char *begin = m_chunk.get() + m_pos;
+            const char *end = m_chunk.get() + m_end;
             const char *newline = std::find(begin, end, '\n');
             line.append(begin, newline);
-            m_pos = static_cast<std::size_t>(newline - m_chunk.data());
+            m_pos = static_cast<std::size_t>(newline - m_chunk.get());
             if (line.size() > kMaxReplayLineBytes)
                 return Result::TooLong;
             if (newline != end) {
@@ -212,7 +212,8 @@ public:
 
 private:
     std::streambuf *m_buffer;
-    std::vector<char> m_chunk;
+    static constexpr std::streamsize kChunkBytes = 64 * 1024;
+    std::unique_ptr<char[]> m_chunk; // not cleared: only what was read is looked at
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
 };
@@ -246,6 +247,8 @@ int runJsonLines(std::istream &in, std::ostream &out, std::ostream &err, ReplayS
                 << kMaxReplayLineBytes << " bytes)\n";
             return 2;
         }
+        if (number == 1 && line.starts_with("\xEF\xBB\xBF"))
+            line.erase(0, 3); // a byte-order mark is not data
         std::variant<ReplayCommand, std::string> parsed = parseReplayLine(line);
         if (const std::string *error = std::get_if<std::string>(&parsed)) {
             out.flush();

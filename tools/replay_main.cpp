@@ -64,7 +64,8 @@ int play(const vspace::ReplayOptions &options)
     std::istream &in = opened.is_open() ? static_cast<std::istream &>(opened) : std::cin;
     std::ostream quiet(nullptr);
     std::ostream &out = options.quiet ? quiet : std::cout;
-    const int status = options.csv ? vspace::runCsvSession(in, out, std::cerr, session)
+    const int status = options.csv ? vspace::runCsvSession(in, out, std::cerr, session,
+                                                           options.separator)
                                    : vspace::runJsonLines(in, out, std::cerr, session);
     if (lesson && lesson->presses() >= 1000)
         showProgress("presses played", lesson->presses(), lesson->presses());

@@ -27,6 +27,14 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
         } else if (name == "--export-dir") {
             if (!(options.exportFolder = value()))
                 return std::string("--export-dir needs a folder");
+        } else if (name == "--separator") {
+            const std::optional<std::string> separator = value();
+            if (separator == "," || separator == ";")
+                options.separator = separator->front();
+            else if (separator == "tab")
+                options.separator = '\t';
+            else
+                return std::string("--separator needs , or ; or tab");
         } else if (name == "--report") {
             if (!(options.report = value()))
                 return std::string("--report needs a file name");

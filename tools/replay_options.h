@@ -8,7 +8,9 @@
 namespace vspace {
 
 inline constexpr std::string_view kReplayUsage
-        = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [--quiet] [FILE]\n"
+        = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [--separator "
+          ",|;|tab]\n"
+          "                     [--quiet] [FILE]\n"
           "       vspace-replay --help | --version\n";
 
 // What the command line of vspace-replay asks for.
@@ -20,7 +22,8 @@ struct ReplayOptions
     std::optional<std::string> report;
     std::optional<std::string> file; // standard input when absent or "-"
     bool csv = false;
-    bool quiet = false; // no report per press on standard output
+    std::optional<char> separator; // of a CSV table; told from its first row when absent
+    bool quiet = false;            // no report per press on standard output
 };
 
 // Reads the arguments after the program's name. Options are taken by their whole name only; a

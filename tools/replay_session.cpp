@@ -32,12 +32,28 @@ std::optional<Button> buttonNamed(std::string_view name)
 
 bool validUtf8(std::string_view text)
 {
-    try {
-        json(std::string(text)).dump();
-        return true;
-    } catch (const json::type_error &) {
-        return false;
+    // Well-formed sequences as the Unicode Standard's table 3-7 lists them: no overlong forms,
+    // no surrogates, nothing past U+10FFFF.
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = byte(i);
+        const std::size_t length = lead < 0x80   ? 1
+                                   : lead < 0xC2 ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF5 ? 4
+                                                 : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        for (std::size_t k = 1; k < length; ++k) {
+            if (byte(i + k) < (k == 1 ? low : 0x80) || byte(i + k) > (k == 1 ? high : 0xBF))
+                return false;
+        }
+        i += length;
     }
+    return true;
 }
 
 std::string shownText(std::string_view text)

@@ -13,9 +13,9 @@ namespace {
 
 constexpr int kMaxToolTipCharacters = 4000;
 
-// The tooltip of a row: the text broken into lines of at most `width` characters where it has no
-// spaces, and shortened in the middle beyond some thousands of characters.
-QString toolTipFor(const QString &text, int width = 60)
+} // namespace
+
+QString rowToolTip(const QString &text, int width)
 {
     QString shown = text;
     if (shown.size() > kMaxToolTipCharacters) {
@@ -38,6 +38,8 @@ QString toolTipFor(const QString &text, int width = 60)
     }
     return QStringLiteral("<p style=\"white-space:pre-wrap\">") + broken + QStringLiteral("</p>");
 }
+
+namespace {
 
 // Rows as wide as the list whatever their text, so that a long one is elided, not scrolled to;
 // its height comes from one line of the font, without laying out a long text. A row's tooltip
@@ -63,7 +65,7 @@ public:
     {
         if (event->type() != QEvent::ToolTip)
             return QStyledItemDelegate::helpEvent(event, view, option, index);
-        QToolTip::showText(event->globalPos(), toolTipFor(index.data().toString()), view,
+        QToolTip::showText(event->globalPos(), rowToolTip(index.data().toString()), view,
                            option.rect);
         return true;
     }

@@ -6,6 +6,11 @@ class QScrollBar;
 
 namespace vspace {
 
+// The tooltip of a row: the whole text, escaped for rich text, broken into lines of at most
+// `width` characters where it has no spaces, and shortened in the middle beyond some thousands
+// of characters.
+QString rowToolTip(const QString &text, int width = 60);
+
 // A list view of the main window. A row too long for the list is elided in the middle, so that
 // the label at the end of a learning-data entry stays in view, and its tooltip holds the whole
 // row, wrapped. There is no sideways scrolling.

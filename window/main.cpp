@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -36,26 +35,34 @@ bool displayAvailable()
 #endif
 }
 
-// --help and --version need no window, and are answered where no display can be reached.
-bool onlyHelpOrVersion(int argc, char *argv[])
+// Checks the command line before a display is looked for, so that a mistake is named even where
+// none can be reached: --help and --version are answered here, an unknown option ends the run with
+// status 1. Qt's own options (-platform, -style...) are known, and left for the application.
+// Returns true when a platform is named on the command line.
+bool checkCommandLine(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"-h", "--help", "--help-all", "-?", "-v", "--version"}) {
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-        }
-    }
-    return false;
-}
-
-void parseCommandLine(const QCoreApplication &app)
-{
+    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
             QStringLiteral("Teaches the candidate-elimination algorithm of concept learning."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.process(app);
+    for (const char *option :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry",
+          "title", "name", "style", "stylesheet"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(option), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char *flag : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qtFlag(QString::fromLatin1(flag));
+        qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtFlag);
+    }
+    parser.process(app); // prints and exits for --help, --version and a mistake
+    return parser.isSet(QStringLiteral("platform"));
 }
 
 } // namespace
@@ -65,11 +72,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("vspace"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VSPACE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vspace.vspace"));
-    if (onlyHelpOrVersion(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        parseCommandLine(app); // prints and exits
-    }
-    if (!displayAvailable()) {
+    if (!checkCommandLine(argc, argv) && !displayAvailable()) {
         std::fputs("vspace: the window cannot be opened: this machine has no display "
                    "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                    "Run it in a desktop session, or play a session without a window with "
@@ -80,7 +83,6 @@ int main(int argc, char *argv[])
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);
-    parseCommandLine(app); // Qt's own options are taken out first; an unknown one ends the run
 
     vspace::MainWindow window;
     window.show();

@@ -21,6 +21,6 @@ struct MemoryFile : ExportFile
 // Plays `bytes` as a replay session, as JSON Lines and as CSV, checking the engine's invariants
 // after every press and that bad input, and only bad input, stops the run with a message naming
 // its line. Returns what went wrong, or an empty text.
-std::string play_replay_input(std::string_view bytes);
+std::string playReplayInput(std::string_view bytes);
 
 } // namespace vspace::testing
