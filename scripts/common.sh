@@ -5,6 +5,9 @@ VSPACE_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev nlohmann-json3-dev li
                        fonts-tlwg-loma-otf)
 VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev clang-format desktop-file-utils appstream
                       lintian chromium imagemagick)
+# The web build: emscripten, libcsv's Debian source (apt-get source needs dpkg-dev), the headers of
+# nlohmann-json; python3 serves the site.
+VSPACE_WEB_PACKAGES=(emscripten dpkg-dev nlohmann-json3-dev python3 cmake make)
 # cpack -G DEB: dependencies from the binaries.
 VSPACE_PACKAGE_PACKAGES=(dpkg-dev file)
 
@@ -32,4 +35,52 @@ vspace_build() {
     shift
     cmake -S . -B "$folder" "$@" >/dev/null
     cmake --build "$folder" -j2
+}
+
+# node and npm for the browser tests: Debian's packages where the machine has neither command (a
+# node from elsewhere that is already there is left as it is).
+vspace_install_node() {
+    command -v node >/dev/null || vspace_install nodejs
+    command -v npm >/dev/null || vspace_install npm
+}
+
+# The browser tests' packages, as package-lock.json has them.
+vspace_browser_packages() {
+    (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
+}
+
+# Unpacks libcsv's Debian source into build-web/libcsv, with the archive's deb-src entries given to
+# apt by options alone: the machine's own lists stay as they are.
+vspace_libcsv_source() {
+    [ -f build-web/libcsv/libcsv.c ] && return 0
+    local work sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    work=$(mktemp -d)
+    mkdir -p "$work/sources" "$work/lists/partial" "$work/source" build-web
+    local sources
+    for sources in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$sources" ] && sed 's/^Types: deb$/Types: deb-src/' "$sources" >"$work/sources/$(basename "$sources")"
+    done
+    [ -f /etc/apt/sources.list ] && sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$work/sources/main.list"
+    local options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$work/sources"
+                   -o "Dir::State::Lists=$work/lists")
+    "${sudo[@]}" apt-get "${options[@]}" update -qq
+    (cd "$work/source" && apt-get "${options[@]}" source -qq libcsv >/dev/null 2>&1)
+    rm -rf build-web/libcsv
+    mv "$work"/source/libcsv-*/ build-web/libcsv
+    "${sudo[@]}" rm -rf "$work"
+}
+
+# Builds the page into build-web/site and vspace-replay for node into build-web.
+vspace_web_build() {
+    vspace_libcsv_source
+    # em++ sees the headers of nlohmann-json alone, not the whole of /usr/include.
+    mkdir -p build-web/include
+    ln -sfn /usr/include/nlohmann build-web/include/nlohmann
+    # Debian's emscripten finds its acorn among Debian's node modules.
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DVSPACE_LIBCSV_SOURCE="$PWD/build-web/libcsv" -DVSPACE_WEB_INCLUDE="$PWD/build-web/include" >/dev/null
+    cmake --build build-web -j2
+    echo "web: build-web/site (the page), build-web/vspace-replay.js (node)"
 }

@@ -131,7 +131,7 @@ std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> se
     const auto rowEnd = [](int, void *data) { static_cast<Reader *>(data)->rowEnd(); };
 
     constexpr std::streamsize kChunkBytes = 64 * 1024;
-    const auto chunk = std::make_unique_for_overwrite<char[]>(kChunkBytes);
+    const std::unique_ptr<char[]> chunk(new char[kChunkBytes]); // not cleared: only what is read is looked at
     for (bool first = true; reader.error.empty() && !reader.stopped; first = false) {
         in.read(chunk.get(), kChunkBytes);
         std::string_view read(chunk.get(), static_cast<std::size_t>(in.gcount()));

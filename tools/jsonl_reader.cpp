@@ -179,7 +179,7 @@ public:
 
     explicit LineReader(std::istream &in)
         : m_buffer(in.rdbuf())
-        , m_chunk(std::make_unique_for_overwrite<char[]>(kChunkBytes))
+        , m_chunk(new char[kChunkBytes])
     {}
 
     Result next(std::string &line)

@@ -1,0 +1,79 @@
+// The page in headless Chromium: time from navigation to usable (engine ready, first field
+// focused), what is loaded before the first interaction (gzip), and the time of two presses: the
+// Negative press that takes G to 30 rows, and a press with 10,000 learning-data rows. Medians.
+// Run (after scripts/web build and npm ci in tests/browser):
+//   node bench/page_bench.mjs [build-web/site] [runs]
+
+import { readFile } from 'node:fs/promises';
+import { gzipSync } from 'node:zlib';
+import { join } from 'node:path';
+import { openSite } from '../tests/browser/site.mjs';
+
+const folder = process.argv[2] ?? 'build-web/site';
+const runs = Number(process.argv[3] ?? 15);
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const site = await openSite(folder);
+const page = await site.browser.newPage();
+await page.setCacheEnabled(false);
+await page.setViewport({ width: 800, height: 600 });
+
+const ready = [];
+let loaded = 0;
+for (let i = 0; i < runs; ++i) {
+    await page.goto(site.url);
+    await page.waitForSelector('html[data-ready]');
+    ready.push(await page.evaluate(() => performance.getEntriesByName('vspace-ready')[0].startTime));
+    const files = await page.evaluate(() => [location.pathname, ...performance.getEntriesByType('resource').map((r) => new URL(r.name).pathname)]);
+    const sizes = await Promise.all(files.map(async (file) =>
+        gzipSync(await readFile(join(folder, file.endsWith('/') ? `${file}index.html` : file))).length));
+    loaded = sizes.reduce((sum, size) => sum + size, 0);
+}
+
+// G at 29 rows over S = A..F (the rows holding two of its values and all but one of those holding
+// four); the negative example z,z,z,z,z,F adds the thirtieth.
+const negative = await page.evaluate((runs) => {
+    const s = ['A', 'B', 'C', 'D', 'E', 'F'];
+    const subset = (mask) => s.map((value, a) => ((mask >> a) & 1 ? value : '?'));
+    const bits = (mask) => [...mask.toString(2)].filter((b) => b === '1').length;
+    const masks = [...Array(64).keys()];
+    const quads = masks.filter((m) => bits(m) === 4);
+    const g = [...masks.filter((m) => bits(m) === 2), ...quads.filter((_, i) => i !== 0 && i !== 5), quads[5]].map(subset);
+    const times = [];
+    for (let i = 0; i < runs; ++i) {
+        document.getElementById('Command6').click();
+        vspacePage.page.setBoundaries(s, g, 10);
+        ['z', 'z', 'z', 'z', 'z', 'F'].forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
+        document.body.offsetHeight;
+        const start = performance.now();
+        document.getElementById('Command2').click();
+        document.body.offsetHeight; // laid out anew
+        times.push(performance.now() - start);
+        if (document.querySelectorAll('#List1 [role=option]').length !== 30)
+            throw new Error('G did not reach 30 rows');
+    }
+    return times;
+}, runs);
+
+const long = await page.evaluate((runs) => {
+    document.getElementById('Command6').click();
+    const press = (values, button) => {
+        values.forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
+        const start = performance.now();
+        document.getElementById(button).click();
+        document.body.offsetHeight;
+        return performance.now() - start;
+    };
+    press(['a', 'b', 'c', 'd', 'e', 'f'], 'Command1');
+    for (let i = 1; i < 10000; ++i)
+        press([`x${i}`, 'b', 'c', 'd', 'e', 'f'], 'Command2');
+    const times = [];
+    for (let i = 0; i < runs; ++i)
+        times.push(press([`y${i}`, 'b', 'c', 'd', 'e', `f${i}`], 'Command2'));
+    return { times, rows: document.querySelectorAll('#List3 [role=option]').length };
+}, runs);
+await site.close();
+
+console.log(`page usable after navigation: median ${median(ready).toFixed(1)} ms (budget 500 ms), ${runs} loads`);
+console.log(`loaded before the first interaction: ${(loaded / 1024).toFixed(1)} KB gzip (budget 250 KB)`);
+console.log(`Negative press taking G to 30 rows: median ${median(negative).toFixed(2)} ms (budget 10 ms)`);
+console.log(`press with ${long.rows} learning-data rows: median ${median(long.times).toFixed(2)} ms (budget 50 ms)`);

@@ -1,0 +1,141 @@
+// The page in headless Chromium, used as a person would: EnjoySport typed by keyboard alone, the
+// lists read through the accessibility tree, the dialogs answered, the download's bytes, Alt+C,
+// Exit, and the layout at the window's width and on a 390 px phone. Screenshots go to SHOTS.
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdtemp, readFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { openSite } from './site.mjs';
+
+const site = process.env.SITE;
+const shots = process.env.SHOTS ?? tmpdir();
+let opened, page;
+
+before(async () => {
+    opened = await openSite(site);
+    page = await opened.browser.newPage();
+    page.on('pageerror', (error) => assert.fail(error.message));
+});
+after(() => opened.close());
+
+async function load(width, height = 800) {
+    await page.setViewport({ width, height });
+    await page.goto(opened.url);
+    await page.waitForSelector('html[data-ready]');
+}
+
+const focused = () => page.evaluate(() => document.activeElement.id);
+const key = (name) => page.keyboard.press(name);
+async function typeValues(values) {
+    for (const value of values) {
+        await page.keyboard.type(value);
+        await key('Enter');
+    }
+}
+// The rows of a list as the accessibility tree names them.
+async function rows(name) {
+    const list = await page.$(`aria/${name}[role="listbox"]`);
+    const tree = await page.accessibility.snapshot({ root: list, interestingOnly: false });
+    return (tree.children ?? []).filter((node) => node.role === 'option').map((node) => node.name);
+}
+// The open dialog as the accessibility tree has it; answered with Enter.
+async function answer() {
+    const dialog = await page.waitForSelector('aria/[role="dialog"]');
+    const tree = await page.accessibility.snapshot({ root: dialog });
+    const text = await dialog.$eval('p', (p) => p.textContent);
+    await key('Enter');
+    await page.waitForFunction(() => !document.querySelector('dialog').open);
+    return `${tree.name}: ${text}`;
+}
+
+test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear and Exit', async () => {
+    await load(800);
+    assert.equal(await focused(), 'Text1_1');
+    assert.deepEqual([await rows('General'), await rows('Specific')], [['?,?,?,?,?,?'], ['0,0,0,0,0,0']]);
+    assert.equal(await page.$eval('#Command2', (b) => b.disabled), true);
+    await typeValues(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']);
+    assert.equal(await focused(), 'Command1');
+    await key('Enter');
+    await typeValues(['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same']);
+    await key('Space');
+    await typeValues(['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change']);
+    await key('Tab');
+    await key('Enter');
+    await typeValues(['Sunny', 'Warm', 'High', 'Strong', 'Cool', 'Change']);
+    await key('Enter');
+    assert.deepEqual(await rows('General'), ['Sunny,?,?,?,?,?', '?,Warm,?,?,?,?']);
+    assert.deepEqual(await rows('Specific'), ['Sunny,Warm,?,Strong,?,?']);
+    assert.deepEqual(await rows('Version Space'), ['Sunny,Warm,?,?,?,?', 'Sunny,?,?,Strong,?,?', '?,Warm,?,Strong,?,?']);
+    assert.equal((await rows('Learning Data')).at(-1), 'Sunny,Warm,High,Strong,Cool,Change,+');
+
+    // Along the tab order to the unseen fields; Enter in the sixth reaches Predict.
+    for (let i = 0; i < 13; ++i)
+        await key('Tab');
+    await typeValues(['Sunny', 'Warm', 'Normal', 'Strong', 'Cool', 'Change']);
+    assert.equal(await focused(), 'Command3');
+    await key('Enter');
+    assert.equal(await answer(), 'Result: Your Data is Positive , Result is +');
+    assert.equal(await focused(), 'Text2_1');
+
+    const downloads = await mkdtemp(join(tmpdir(), 'vspace-download-'));
+    const cdp = await page.createCDPSession();
+    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    for (let i = 0; i < 6; ++i)
+        await key('Tab');
+    assert.equal(await focused(), 'Command4');
+    await key('Enter');
+    assert.equal(await answer(), 'Text File: Your TextFile Generate in Desktop is Hypothesis.txt');
+    const file = join(downloads, 'hypothesis.txt');
+    await page.waitForFunction(() => true, { timeout: 100 }).catch(() => {});
+    for (let i = 0; i < 50 && !(await readFile(file).catch(() => null)); ++i)
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    assert.equal((await readFile(file)).toString('latin1'),
+                 '"Sunny,Warm,?,?,?,?"\r\n"Sunny,?,?,Strong,?,?"\r\n"?,Warm,?,Strong,?,?"\r\n');
+    await page.screenshot({ path: join(shots, 'page-wide.png') });
+
+    await page.keyboard.down('Alt');
+    await key('c');
+    await page.keyboard.up('Alt');
+    assert.deepEqual([await rows('General'), await rows('Specific'), await rows('Learning Data'), await rows('Version Space')],
+                     [['?,?,?,?,?,?'], ['0,0,0,0,0,0'], [], []]);
+    assert.equal(await page.$eval('#Command2', (b) => b.disabled), true);
+    assert.equal(await page.$eval('#Command6', (b) => b.getAttribute('aria-keyshortcuts')), 'Alt+C');
+
+    await page.keyboard.down('Alt');
+    await key('e');
+    await page.keyboard.up('Alt');
+    assert.equal(await page.$eval('#window', (w) => w.hidden), true);
+    assert.equal(await page.$eval('[role=status]', (s) => s.textContent), 'vspace has ended');
+    assert.equal(await focused(), 'start-again');
+    await key('Enter');
+    assert.equal(await focused(), 'Text1_1');
+});
+
+test('a duplicate is refused with a dialog, the focus back on the button pressed', async () => {
+    await load(800);
+    for (let round = 0; round < 2; ++round) {
+        await typeValues(['a', 'b', 'c', 'd', 'e', 'f']);
+        await key('Enter');
+    }
+    assert.equal(await answer(), 'Data not correct: Duplicate Data');
+    assert.equal(await focused(), 'Command1');
+    assert.deepEqual(await rows('Learning Data'), ['a,b,c,d,e,f,+']);
+});
+
+test('on a 390 px phone the controls make one column in tab order, with no sideways scrolling', async () => {
+    await load(390, 844);
+    const layout = await page.evaluate(() => {
+        const controls = [...document.querySelectorAll('#window input, #window button, #window [role=listbox]')];
+        return {
+            width: document.documentElement.scrollWidth,
+            lefts: new Set(controls.map((c) => Math.round(c.getBoundingClientRect().left))).size,
+            ordered: controls.every((c, i) => i === 0 || c.getBoundingClientRect().top > controls[i - 1].getBoundingClientRect().top),
+        };
+    });
+    assert.deepEqual(layout, { width: 390, lefts: 1, ordered: true });
+    await typeValues(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']);
+    await key('Enter');
+    await page.screenshot({ path: join(shots, 'page-narrow.png'), fullPage: true });
+});

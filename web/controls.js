@@ -1,0 +1,236 @@
+// The main window as a page: its controls built from the engine's control table at their stored
+// places (one column on a narrow screen, in tab order), and the view through which the engine
+// reads and changes them.
+
+const px = (twips, perPixel) => `${Math.floor(twips / perPixel)}px`;
+
+// "&Clear": the caption with its access key underlined, and the key.
+function caption(element, text) {
+    const mark = text.search(/&[^&]/);
+    element.textContent = mark < 0 ? text : text.slice(0, mark);
+    if (mark < 0)
+        return null;
+    const key = document.createElement('u');
+    key.textContent = text[mark + 1];
+    element.append(key, text.slice(mark + 2));
+    return text[mark + 1].toLowerCase();
+}
+
+// A list of rows as a listbox: each option named by its whole row, shown shortened in the middle
+// when it is too long, with the end kept in view.
+class ListBox {
+    constructor(element) {
+        this.element = element;
+        this.active = null;
+        this.count = 0;
+        element.addEventListener('keydown', (event) => this.key(event));
+        element.addEventListener('click', (event) => {
+            const option = event.target.closest('[role=option]');
+            if (option)
+                this.activate(option);
+        });
+    }
+
+    clear() {
+        this.element.replaceChildren();
+        this.element.removeAttribute('aria-activedescendant');
+        this.active = null;
+    }
+
+    append(text, scrollTo) {
+        const option = document.createElement('div');
+        option.setAttribute('role', 'option');
+        option.setAttribute('aria-selected', 'false');
+        option.id = `${this.element.id}-${++this.count}`;
+        option.title = text;
+        option.setAttribute('aria-label', text);
+        const characters = Array.from(text);
+        const kept = Math.min(16, Math.floor(characters.length / 2));
+        const head = document.createElement('span');
+        const tail = document.createElement('span');
+        head.className = 'head';
+        tail.className = 'tail';
+        head.textContent = characters.slice(0, characters.length - kept).join('');
+        tail.textContent = characters.slice(characters.length - kept).join('');
+        option.append(head, tail);
+        this.element.append(option);
+        if (scrollTo)
+            this.element.scrollTop = this.element.scrollHeight;
+    }
+
+    activate(option) {
+        this.active?.setAttribute('aria-selected', 'false');
+        this.active = option;
+        option.setAttribute('aria-selected', 'true');
+        this.element.setAttribute('aria-activedescendant', option.id);
+        option.scrollIntoView({ block: 'nearest' });
+    }
+
+    key(event) {
+        const first = this.element.firstElementChild;
+        const last = this.element.lastElementChild;
+        const moves = {
+            ArrowDown: this.active?.nextElementSibling ?? (this.active ? null : first),
+            ArrowUp: this.active?.previousElementSibling ?? (this.active ? null : first),
+            Home: first,
+            End: last,
+        };
+        if (!(event.key in moves))
+            return;
+        event.preventDefault();
+        if (moves[event.key])
+            this.activate(moves[event.key]);
+    }
+}
+
+export class PageWindow {
+    // `module` is the engine's module, `phrase(id)` a text of the catalog in the page's language.
+    constructor(root, module, phrase, dialogs) {
+        this.root = root;
+        this.module = module;
+        this.phrase = phrase;
+        this.dialogs = dialogs;
+        this.fields = [[], []];
+        this.lists = [];
+        this.buttons = [];
+        this.accessKeys = new Map();
+        this.onClose = () => {};
+        this.build(module.controlTable());
+        document.addEventListener('keydown', (event) => this.shortcut(event));
+    }
+
+    build(table) {
+        const perPixel = this.module.twipsPerPixel;
+        const frames = new Map(table.filter((c) => c.kind === 'frame').map((c) => [c.name, c]));
+        const place = (element, control) => {
+            const frame = frames.get(control.container);
+            let height = control.height;
+            // A frame shows what it holds down to the inset its first column has on the left.
+            if (frame && control.kind === 'list')
+                height = Math.min(height, frame.height - control.top - this.module.frameInset);
+            element.style.setProperty('--left', px(control.left + (frame?.left ?? 0), perPixel));
+            element.style.setProperty('--top', px(control.top + (frame?.top ?? 0), perPixel));
+            element.style.setProperty('--width', px(control.width, perPixel));
+            element.style.setProperty('--height', px(height, perPixel));
+        };
+        const decorations = table.filter((c) => c.kind === 'frame' || c.kind === 'label');
+        for (const control of decorations) {
+            const element = document.createElement('div');
+            element.className = control.kind;
+            element.setAttribute('aria-hidden', 'true');
+            const text = document.createElement('span');
+            text.textContent = this.phrase(control.caption);
+            element.append(text);
+            place(element, control);
+            this.root.append(element);
+        }
+        const focusable = table.filter((c) => !decorations.includes(c));
+        for (const control of focusable.sort((a, b) => a.tabIndex - b.tabIndex))
+            this.root.append(...this.create(control, place));
+    }
+
+    // The control's element, after the heading that names it on a narrow screen.
+    create(control, place) {
+        const name = control.accessibleName >= 0
+            ? this.module.format(this.phrase(control.accessibleName), String(control.index ?? ''))
+            : null;
+        let element;
+        if (control.kind === 'field') {
+            element = document.createElement('input');
+            element.type = 'text';
+            element.autocomplete = 'off';
+            element.spellcheck = false;
+            element.addEventListener('keydown', (event) => {
+                if (event.key === 'Enter' && !event.isComposing) {
+                    event.preventDefault();
+                    this.page.keyPress(control.row, control.index, this.module.enterKey);
+                }
+            });
+            this.fields[control.row][control.index - 1] = element;
+        } else if (control.kind === 'list') {
+            element = document.createElement('div');
+            element.setAttribute('role', 'listbox');
+            element.tabIndex = 0;
+            this.lists[control.list] = new ListBox(element);
+        } else {
+            element = document.createElement('button');
+            element.type = 'button';
+            const key = caption(element, this.phrase(control.caption));
+            if (key) {
+                this.accessKeys.set(key, control.button);
+                element.setAttribute('aria-keyshortcuts', `Alt+${key.toUpperCase()}`);
+            }
+            element.addEventListener('click', () => this.press(control.button));
+            this.buttons[control.button] = element;
+        }
+        element.id = control.name;
+        element.className = control.kind;
+        if (name)
+            element.setAttribute('aria-label', name);
+        place(element, control);
+        if (!name)
+            return [element];
+        const heading = document.createElement('div');
+        heading.className = 'narrow';
+        heading.setAttribute('aria-hidden', 'true');
+        heading.textContent = name;
+        return [heading, element];
+    }
+
+    // A new session: empty fields and lists, the engine in its initial state, the first training
+    // field focused.
+    start() {
+        for (const field of this.fields.flat())
+            field.value = '';
+        for (const list of this.lists)
+            list.clear();
+        this.page?.delete();
+        this.page = new this.module.Page(this.view());
+        this.fields[0][0].focus();
+    }
+
+    press(button) {
+        if (this.dialogs.open)
+            return;
+        this.page.press(button);
+        this.dialogs.show();
+    }
+
+    // Alt and a button's access key press it, wherever the focus is.
+    shortcut(event) {
+        const button = this.accessKeys.get(event.key.toLowerCase());
+        if (!event.altKey || event.ctrlKey || event.metaKey || button === undefined || this.root.hidden)
+            return;
+        event.preventDefault();
+        this.buttons[button].click();
+    }
+
+    view() {
+        const field = (row, index) => this.fields[row][index - 1];
+        return {
+            text: (row, index) => field(row, index).value,
+            setText: (row, index, text) => { field(row, index).value = text; },
+            setSelection: (row, index, start, length) =>
+                field(row, index).setSelectionRange(start, start + length),
+            focusField: (row, index) => field(row, index).focus(),
+            clearList: (list) => this.lists[list].clear(),
+            appendRow: (list, row) => this.lists[list].append(row, list === 2),
+            enabled: (button) => !this.buttons[button].disabled,
+            setEnabled: (button, enabled) => { this.buttons[button].disabled = !enabled; },
+            focusButton: (button) => this.buttons[button].focus(),
+            message: (text, title) => this.dialogs.add(text, title),
+            close: () => this.onClose(),
+            phrase: (id) => this.phrase(id),
+            download: (bytes) => download(new Uint8Array(bytes), 'hypothesis.txt'),
+        };
+    }
+}
+
+// Offers `bytes` as a file of that name to save.
+function download(bytes, name) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes], { type: 'text/plain' }));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+}

@@ -1,0 +1,44 @@
+// Message boxes as modal dialogs: named by their title, the text inside, one OK button that Enter
+// presses. Messages shown during a press wait until the press is over; the focus then returns to
+// where the press left it.
+
+export class MessageDialogs {
+    constructor(dialog) {
+        this.dialog = dialog;
+        this.title = dialog.querySelector('h2');
+        this.text = dialog.querySelector('p');
+        this.waiting = [];
+        this.afterwards = null;
+        dialog.addEventListener('close', () => this.next());
+    }
+
+    get open() {
+        return this.dialog.open;
+    }
+
+    // Keeps a message to show once the press is over.
+    add(text, title) {
+        this.waiting.push({ text, title });
+    }
+
+    // Shows the waiting messages one after another; `done` runs when the last is closed.
+    show(done = () => {}) {
+        this.afterwards = { element: document.activeElement, done };
+        if (!this.dialog.open)
+            this.next();
+    }
+
+    next() {
+        const message = this.waiting.shift();
+        if (message) {
+            this.title.textContent = message.title;
+            this.text.textContent = message.text;
+            this.dialog.showModal();
+            return;
+        }
+        const afterwards = this.afterwards;
+        this.afterwards = null;
+        afterwards?.element?.focus?.();
+        afterwards?.done();
+    }
+}
