@@ -1,9 +1,10 @@
 include_guard(GLOBAL)
 include(GoogleTest)
 
-# Labels: unit (the engine, the replay driver, the report: fast, no display), gui (the window on
-# Qt's offscreen platform), e2e (the built programs), package (the Debian package), browser
-# (pages in Chromium). `ctest -L unit` runs the fast set.
+# Labels: unit (the fast set, no display: the engine, the replay driver, the report, and the
+# built programs' quick runs), gui (the window on Qt's offscreen platform), e2e (the built
+# programs), package (the Debian package), web (vspace-replay for node against the native one),
+# browser (pages in Chromium). `ctest -L unit` runs the fast set.
 
 # vspace_add_test(<name> LABELS <labels...> SOURCES <files...> [LIBRARIES <targets...>] [GTEST])
 #

@@ -1,5 +1,7 @@
+#include "control_table.h"
 #include "engine.h"
 #include "fuzz/replay_harness.h"
+#include "memory_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,9 @@ TEST(Tables, BoundsCheckedAndValuesComparedWhole)
     EXPECT_ANY_THROW(table.row(31));
     EXPECT_NO_THROW(table.at(30, 6));
     EXPECT_FALSE(sameValue("Warm", "Wxyz"));
+    EXPECT_ANY_THROW(MemoryControls().text({FieldRow::Training, 7}));
+    EXPECT_EQ(format("%1 or %2: 100%, %3", {"a%2", "b"}), "a%2 or b: 100%, %3");
+    EXPECT_EQ(withoutAccessKey("&Save && &Exit&"), "Save & Exit&");
 }
 
 class Generated : public ::testing::TestWithParam<int>

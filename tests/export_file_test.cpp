@@ -162,7 +162,6 @@ TEST(Export, DesktopFolderFollowsTheUserDirectories)
             << "# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n";
     EXPECT_EQ(vspace::HypothesisFile::desktopFolder(), "/home/ann/Schreibtisch");
     fs::remove_all(config);
-    EXPECT_EQ(vspace::HypothesisFile::pathIn("out/"), "out/hypothesis.txt");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <ranges>
 #include <set>
 #include <sstream>
 
@@ -72,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "row index; remove it\n"},
                 CsvCase{"long_label", "a,b,c,d,e,f,+\na,b,c,d,e,g," + std::string(99, 'x') + "\n",
                         2, 1, "line 2: unknown label \"" + std::string(64, 'x') + "\"...\n"},
+                CsvCase{"row_over_a_mebibyte", "a,b,c,d,e,\"" + std::string(1 << 20, 'v') + "\",+\n",
+                        2, 0, "vspace-replay: line 1: a row longer than 1 MiB\n"},
                 CsvCase{"invalid_utf8", "a,b,c,d,e,f,+\na,b\xff,c,d,e,f,+\n", 2, 1,
                         "vspace-replay: line 2: invalid UTF-8 in field 2\n"},
                 CsvCase{"unclosed_quote", "a,b,c,d,e,f,+\n\"a,b,c,d,e,f,+\n", 2, 1,
@@ -122,12 +125,13 @@ TEST(LessonReport, EnjoySport)
                              {"?,Warm,?,Strong,?,?", "?,Warm,?,?,?,?"}}));
     EXPECT_EQ(graph.nodes.size(), 6u);
     const auto count = [](const std::string &text, const std::string &part) {
-        std::size_t found = 0;
-        for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-            ++found;
-        return found;
+        return std::ranges::distance(std::views::split(text, part)) - 1;
     };
-    EXPECT_EQ(count(renderSvg(graph.dot()), "class=\"node\""), graph.nodes.size());
+    const std::string svg = renderSvg(graph.dot());
+    EXPECT_EQ(count(svg, "class=\"node\""), graph.nodes.size());
+    EXPECT_EQ(count(svg, ">?,Warm,?,Strong,?,?</text>") + count(svg, "#d7f0da")
+                      + count(svg, "#fdf0c4"),
+              4u);
     // A diagram for each example, which changed the drawing, none for the predictions.
     EXPECT_EQ(count(page, "<figure>"), 4u);
     EXPECT_NE(page.find(

@@ -1,5 +1,6 @@
 #include "fuzz/replay_harness.h"
 #include "jsonl_reader.h"
+#include "replay_options.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -137,6 +138,34 @@ TEST(Replay, StopsAtExitOrAtBadInputNamingItsLine)
               "not a JSON object");
     EXPECT_EQ(std::get<std::string>(parseReplayLine("{\"Text1\":[\"\xC3\x28\"]}")),
               "invalid UTF-8 at byte 13");
+}
+
+// The command line: each case the arguments, then what is understood (action, file, folder,
+// report, CSV, separator, quiet) or what is wrong.
+TEST(Replay, OptionsByTheirWholeName)
+{
+    const std::vector<std::pair<std::vector<const char *>, std::string>>
+            cases{{{"--csv", "--quiet", "--separator=tab", "t.csv"}, "play t.csv - - csv 9 quiet"},
+                  {{"--export-dir", "out", "--report=r.html", "-"}, "play - out r.html"},
+                  {{"--export-dirx=out"}, "unknown option --export-dirx=out"},
+                  {{"--reportx", "r.html"}, "unknown option --reportx"},
+                  {{"--report"}, "--report needs a file name"},
+                  {{"--separator", "|"}, "--separator needs , or ; or tab"},
+                  {{"a.jsonl", "b.jsonl"}, "only one FILE can be played"}};
+    for (auto [arguments, understood] : cases) {
+        arguments.insert(arguments.begin(), "vspace-replay");
+        const auto parsed = parseReplayOptions(static_cast<int>(arguments.size()), arguments.data());
+        std::string got = parsed.index() ? std::get<1>(parsed) : "";
+        if (const ReplayOptions *o = std::get_if<ReplayOptions>(&parsed)) {
+            got = std::string(o->action == ReplayOptions::Action::Play ? "play" : "other")
+                  + (o->file ? " " + *o->file : "")
+                  + (o->exportFolder ? " " + *o->exportFolder : "")
+                  + (o->report ? " " + *o->report : "") + (o->csv ? " - - csv" : "")
+                  + (o->separator ? " " + std::to_string(*o->separator) : "")
+                  + (o->quiet ? " quiet" : "");
+        }
+        EXPECT_EQ(got, understood) << arguments[1];
+    }
 }
 
 // Every input of the fuzz corpus and every input the fuzzer once failed on, replayed with the

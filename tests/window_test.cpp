@@ -189,8 +189,8 @@ private slots:
     void rowToolTipEscapedAndBroken()
     {
         QCOMPARE(vspace::rowToolTip("<b>&amp;\"x\"", 4),
-                 "<p "
-                 "style=\"white-space:pre-wrap\">&lt;b&gt;&amp;\u200Bamp;\u200B&quot;x&quot;</p>");
+                 R"(<p style="white-space:pre-wrap">&lt;b&gt;&amp;)"
+                 "\u200Bamp;\u200B&quot;x&quot;</p>");
     }
 
     void messageBoxWideEnoughForItsTitle()

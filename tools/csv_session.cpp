@@ -131,7 +131,8 @@ std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> se
     const auto rowEnd = [](int, void *data) { static_cast<Reader *>(data)->rowEnd(); };
 
     constexpr std::streamsize kChunkBytes = 64 * 1024;
-    const std::unique_ptr<char[]> chunk(new char[kChunkBytes]); // not cleared: only what is read is looked at
+    const std::unique_ptr<char[]> chunk(
+            new char[kChunkBytes]); // not cleared: only what is read is looked at
     for (bool first = true; reader.error.empty() && !reader.stopped; first = false) {
         in.read(chunk.get(), kChunkBytes);
         std::string_view read(chunk.get(), static_cast<std::size_t>(in.gcount()));
@@ -150,12 +151,12 @@ std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> se
                 reader.rowBytes = 0;
             }
             reader.rowBytes += length;
-            if (csv_parse(&parser, read.data(), length, field, rowEnd, &reader) != length)
-                reader.error = "line " + std::to_string(reader.line)
-                               + ": not CSV: " + csv_strerror(csv_error(&parser));
-            else if (reader.rowOpen && reader.rowBytes > kMaxReplayLineBytes)
+            if (reader.rowBytes > kMaxReplayLineBytes + 2) // the line break not counted
                 reader.error = "line " + std::to_string(reader.rowStart)
                                + ": a row longer than 1 MiB";
+            else if (csv_parse(&parser, read.data(), length, field, rowEnd, &reader) != length)
+                reader.error = "line " + std::to_string(reader.line)
+                               + ": not CSV: " + csv_strerror(csv_error(&parser));
             reader.rowOpen = parser.pstate != 0; // 0: libcsv is between rows
             reader.line += read[length - 1] == '\n';
             read.remove_prefix(length);

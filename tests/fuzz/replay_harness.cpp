@@ -86,6 +86,8 @@ std::string check(const ReplaySession &session, Button button, const Snapshot &w
             || c.rows(List::LearningData).back()
                        != rowText(typed) + (button == Button::Positive ? ",+" : ",-"))
             return "the learnt example was not counted and entered, or Negative stayed greyed";
+        if (c.focus() != "Text1_1" || c.selection({FieldRow::Training, 1}).start != 0)
+            return "the first training field did not get the focus, with nothing selected";
         if (button == Button::Positive)
             positives.push_back(typed);
         else if (std::any_of(now.g.begin(), now.g.end(),
