@@ -6,7 +6,7 @@ VSPACE_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev nlohmann-json3-dev li
 VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev clang-format desktop-file-utils appstream
                       lintian chromium imagemagick)
 # The web build: emscripten, libcsv's Debian source (apt-get source needs dpkg-dev), the headers of
-# nlohmann-json; python3 serves the site.
+# nlohmann-json; python3 serves the site; npm brings Graphviz for the page (web/package-lock.json).
 VSPACE_WEB_PACKAGES=(emscripten dpkg-dev nlohmann-json3-dev python3 cmake make)
 # cpack -G DEB: dependencies from the binaries.
 VSPACE_PACKAGE_PACKAGES=(dpkg-dev file)
@@ -74,6 +74,7 @@ vspace_libcsv_source() {
 # Builds the page into build-web/site and vspace-replay for node into build-web.
 vspace_web_build() {
     vspace_libcsv_source
+    (cd web && npm ci --no-audit --no-fund --loglevel=error)
     # em++ sees the headers of nlohmann-json alone, not the whole of /usr/include.
     mkdir -p build-web/include
     ln -sfn /usr/include/nlohmann build-web/include/nlohmann

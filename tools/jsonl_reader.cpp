@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -233,35 +234,40 @@ std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line)
     return std::move(handler.command);
 }
 
-int runJsonLines(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
+std::optional<std::string> readJsonLines(std::istream &in,
+                                         const std::function<bool(const ReplayCommand &)> &line)
 {
     LineReader reader(in);
-    std::string line;
+    std::string text;
     for (long number = 1;; ++number) {
-        const LineReader::Result result = reader.next(line);
+        const LineReader::Result result = reader.next(text);
         if (result == LineReader::Result::End)
-            break;
-        if (result == LineReader::Result::TooLong) {
-            out.flush();
-            err << "vspace-replay: line " << number << ": longer than 1 MiB ("
-                << kMaxReplayLineBytes << " bytes)\n";
-            return 2;
-        }
-        if (number == 1 && line.starts_with("\xEF\xBB\xBF"))
-            line.erase(0, 3); // a byte-order mark is not data
-        std::variant<ReplayCommand, std::string> parsed = parseReplayLine(line);
-        if (const std::string *error = std::get_if<std::string>(&parsed)) {
-            out.flush();
-            err << "vspace-replay: line " << number << ": " << *error << '\n';
-            return 2;
-        }
-        if (const std::optional<std::string> report = session.play(std::get<ReplayCommand>(parsed)))
-            out << *report << '\n';
-        if (session.ended())
-            break;
+            return std::nullopt;
+        if (result == LineReader::Result::TooLong)
+            return "line " + std::to_string(number) + ": longer than 1 MiB ("
+                   + std::to_string(kMaxReplayLineBytes) + " bytes)";
+        if (number == 1 && text.starts_with("\xEF\xBB\xBF"))
+            text.erase(0, 3); // a byte-order mark is not data
+        const std::variant<ReplayCommand, std::string> parsed = parseReplayLine(text);
+        if (const std::string *error = std::get_if<std::string>(&parsed))
+            return "line " + std::to_string(number) + ": " + *error;
+        if (!line(std::get<ReplayCommand>(parsed)))
+            return std::nullopt;
     }
+}
+
+int runJsonLines(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
+{
+    const std::optional<std::string> error = readJsonLines(in, [&](const ReplayCommand &command) {
+        if (const std::optional<std::string> report = session.play(command))
+            out << *report << '\n';
+        return !session.ended();
+    });
     out.flush();
-    return 0;
+    if (!error)
+        return 0;
+    err << "vspace-replay: " << *error << '\n';
+    return 2;
 }
 
 } // namespace vspace

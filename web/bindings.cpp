@@ -2,12 +2,17 @@
 // object (the view) that has one method for each thing the engine does with a control.
 
 #include "control_table.h"
+#include "csv_session.h"
 #include "engine.h"
 #include "export_file.h"
+#include "generality_graph.h"
+#include "jsonl_reader.h"
 #include "text_catalog.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+
+#include <sstream>
 
 namespace vspace {
 
@@ -106,6 +111,22 @@ public:
     {
         m_engine.keyPress({static_cast<FieldRow>(row), index}, key);
     }
+    // S, G and the version space in Graphviz's DOT language, as the lesson report draws them.
+    std::string versionSpaceDot() const
+    {
+        const EngineState &state = m_engine.state();
+        const auto rows = [](const HypothesisTable &table, int count) {
+            std::vector<Row> rows;
+            for (int r = 1; r <= count; ++r)
+                rows.push_back(table.row(r));
+            return rows;
+        };
+        return GeneralityGraph(rows(state.specific, state.specificCount),
+                               rows(state.general, state.generalCount),
+                               rows(state.versionSpace, state.versionSpaceCount))
+                .dot();
+    }
+
     // Puts S (six values) and the rows of G in place by hand, as after `examples` examples, for
     // benchmarks that need a state some thousands of presses away.
     void setBoundaries(val specific, val general, int examples)
@@ -134,6 +155,41 @@ private:
 val text(std::string_view view)
 {
     return val(std::string(view));
+}
+
+val values(const MemoryControls::Values &values)
+{
+    val array = val::array();
+    for (const std::string &value : values)
+        array.call<void>("push", value);
+    return array;
+}
+
+// A session file read whole, as vspace-replay reads it: a CSV table or JSON Lines, up to its
+// first Exit. Returns {commands: [{training, unseen, press}...]} or {error: "line N: ..."}.
+val readSession(const std::string &text, bool csv)
+{
+    std::istringstream in(text);
+    val commands = val::array();
+    const auto add = [&](const ReplayCommand &command) {
+        val item = val::object();
+        if (command.training)
+            item.set("training", values(*command.training));
+        if (command.unseen)
+            item.set("unseen", values(*command.unseen));
+        if (command.press)
+            item.set("press", static_cast<int>(*command.press));
+        commands.call<void>("push", item);
+        return command.press != Button::Exit;
+    };
+    const std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add)
+                                                 : readJsonLines(in, add);
+    val session = val::object();
+    if (error)
+        session.set("error", *error);
+    else
+        session.set("commands", commands);
+    return session;
 }
 
 // The control table, as the page builds its controls from it: an object for each control.
@@ -194,7 +250,9 @@ EMSCRIPTEN_BINDINGS(vspace)
             .constructor<val>()
             .function("press", &Page::press)
             .function("keyPress", &Page::keyPress)
-            .function("setBoundaries", &Page::setBoundaries);
+            .function("setBoundaries", &Page::setBoundaries)
+            .function("versionSpaceDot", &Page::versionSpaceDot);
+    emscripten::function("readSession", &readSession);
     emscripten::function("controlTable", &controlTable);
     emscripten::function("catalog", &catalog);
     emscripten::function("format", &formatText);

@@ -95,6 +95,9 @@ export class PageWindow {
         this.buttons = [];
         this.accessKeys = new Map();
         this.onClose = () => {};
+        this.onPressed = () => {};
+        // While set, messages go here instead of to dialogs, and nothing is downloaded.
+        this.quietMessages = null;
         this.build(module.controlTable());
         document.addEventListener('keydown', (event) => this.shortcut(event));
     }
@@ -189,11 +192,23 @@ export class PageWindow {
         this.fields[0][0].focus();
     }
 
-    press(button) {
+    press(button, quietly = false) {
         if (this.dialogs.open)
             return;
         this.page.press(button);
+        if (!quietly)
+            this.pressed();
+    }
+
+    // After a press, or a run of them: the dialogs it showed, and whatever follows the window.
+    pressed() {
         this.dialogs.show();
+        this.onPressed();
+    }
+
+    // Types six values into a row of fields, as a session file gives them.
+    type(row, values) {
+        values.forEach((value, a) => { this.fields[row][a].value = value; });
     }
 
     // Alt and a button's access key press it, wherever the focus is.
@@ -218,10 +233,10 @@ export class PageWindow {
             enabled: (button) => !this.buttons[button].disabled,
             setEnabled: (button, enabled) => { this.buttons[button].disabled = !enabled; },
             focusButton: (button) => this.buttons[button].focus(),
-            message: (text, title) => this.dialogs.add(text, title),
+            message: (text, title) => (this.quietMessages ?? ((t, h) => this.dialogs.add(t, h)))(text, title),
             close: () => this.onClose(),
             phrase: (id) => this.phrase(id),
-            download: (bytes) => download(new Uint8Array(bytes), 'hypothesis.txt'),
+            download: (bytes) => this.quietMessages || download(new Uint8Array(bytes), 'hypothesis.txt'),
         };
     }
 }

@@ -1,10 +1,13 @@
 // The page in headless Chromium, used as a person would: EnjoySport typed by keyboard alone, the
 // lists read through the accessibility tree, the dialogs answered, the download's bytes, Alt+C,
-// Exit, and the layout at the window's width and on a 390 px phone. Screenshots go to SHOTS.
+// Exit, and the layout at the window's width and on a 390 px phone; the diagram, session files
+// played in against vspace-replay (REPLAY), the manifest and a reload offline. Screenshots go to
+// SHOTS.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtemp, readFile } from 'node:fs/promises';
+import { spawnSync } from 'node:child_process';
+import { mkdtemp, readFile, readdir } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { openSite } from './site.mjs';
@@ -138,4 +141,75 @@ test('on a 390 px phone the controls make one column in tab order, with no sidew
     await typeValues(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']);
     await key('Enter');
     await page.screenshot({ path: join(shots, 'page-narrow.png'), fullPage: true });
+});
+
+// The diagram: S, the three version-space rows and the two G rows of EnjoySport.
+const nodes = () => page.$$eval('#diagram svg .node', (found) => found.length);
+
+// Each example and test table, opened through the file chooser and played to the end, leaves the
+// lists and messages vspace-replay leaves; a bad file is refused, naming its line, and nothing
+// changes. EnjoySport, press by press, shows its dialogs and redraws the diagram.
+test('session files play as vspace-replay plays them', async () => {
+    await load(1280);
+    await page.click('#diagram-button');
+    const open = async (file) => {
+        const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
+        await chooser.accept([file]);
+        await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name),
+                                   {}, file.split('/').at(-1));
+    };
+    const root = join(import.meta.dirname, '..', '..');
+    const files = [...(await readdir(join(root, 'examples'))).map((f) => join(root, 'examples', f)),
+                   ...(await readdir(join(root, 'tests/fuzz/corpus'))).map((f) => join(root, 'tests/fuzz/corpus', f))];
+    for (const file of files) {
+        await open(file);
+        await page.click('#play-to-end');
+        const replay = spawnSync(process.env.REPLAY, [...(file.endsWith('.csv') ? ['--csv'] : []), '--export-dir',
+                                                       tmpdir(), file], { encoding: 'utf8' });
+        if (replay.status === 2) {
+            assert.equal(await page.$eval('#session-status', (s) => s.textContent),
+                         `${file.split('/').at(-1)} was not opened: ${replay.stderr.replace('vspace-replay: ', '').trim()}`);
+            continue;
+        }
+        const reports = replay.stdout.trim().split('\n').map(JSON.parse);
+        const lists = await Promise.all(['List1', 'List2', 'List3', 'List4'].map((list) =>
+            page.$$eval(`#${list} [role=option]`, (options) => options.map((o) => o.getAttribute('aria-label')))));
+        const last = reports.at(-1);
+        assert.deepEqual(lists, [last.List1, last.List2, last.List3, last.List4], file);
+        assert.deepEqual(await page.$$eval('#messages li', (items) => items.map((item) => item.textContent)),
+                         reports.flatMap((report) => report.messages.map((m) => `${m.title}: ${m.text}`)), file);
+    }
+    await open(join(root, 'examples', 'enjoysport.csv'));
+    for (let press = 0; press < 4; ++press)
+        await page.click('#next-press');
+    assert.equal(await nodes(), 6);
+    await page.click('#next-press');
+    assert.equal(await answer(), 'Result: Your Data is Positive , Result is +');
+    await (await page.$('#diagram')).screenshot({ path: join(shots, 'page-diagram.png') });
+    await open(join(root, 'tests', 'browser', 'package.json'));
+    assert.match(await page.$eval('#session-status', (s) => s.textContent),
+                 /^package.json was not opened: line 1: not JSON: /);
+    assert.equal((await rows('Learning Data')).length, 4);
+});
+
+test('installable, and working offline after one visit, diagram included', async () => {
+    await load(1280);
+    const manifest = await page.evaluate(async () => (await fetch(document.querySelector('link[rel=manifest]').href)).json());
+    assert.deepEqual([manifest.name, manifest.display, manifest.icons.map((icon) => icon.sizes).slice(0, 2)],
+                     ['vspace', 'standalone', ['192x192', '512x512']]);
+    await page.waitForFunction(() => navigator.serviceWorker.controller, { timeout: 20000 });
+    const cdp = await page.createCDPSession();
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    await page.setOfflineMode(true);
+    await page.reload();
+    await page.waitForSelector('html[data-ready]');
+    await typeValues(['a', 'b', 'c', 'd', 'e', 'f']);
+    await key('Enter');
+    await typeValues(['x', 'b', 'c', 'd', 'e', 'f']);
+    await key('Tab');
+    await key('Enter');
+    await page.click('#diagram-button');
+    await page.waitForSelector('#diagram svg');
+    assert.equal(await nodes(), 7);
+    await page.setOfflineMode(false);
 });

@@ -1,0 +1,92 @@
+// Session files played into the page: a CSV table or JSON Lines, read whole on opening by the
+// same reader as vspace-replay; "Next press" plays the next press as if typed, "Play to end" the
+// rest, its messages collected into a list.
+
+export class SessionPlayer {
+    constructor(vspace, module, elements) {
+        this.vspace = vspace;
+        this.module = module;
+        this.elements = elements;
+        this.commands = [];
+        const { open, chooser, next, toEnd } = elements;
+        open.addEventListener('click', () => chooser.click());
+        chooser.addEventListener('change', () => chooser.files[0] && this.open(chooser.files[0]));
+        next.addEventListener('click', () => this.next());
+        toEnd.addEventListener('click', () => this.playToEnd());
+        document.addEventListener('dragover', (event) => event.preventDefault());
+        document.addEventListener('drop', (event) => {
+            event.preventDefault();
+            if (event.dataTransfer.files[0])
+                this.open(event.dataTransfer.files[0]);
+        });
+    }
+
+    // Told apart by the file's name, otherwise by its first character.
+    async open(file) {
+        const text = await file.text();
+        const csv = /\.(csv|tsv)$/i.test(file.name)
+            || (!/\.(jsonl|json)$/i.test(file.name) && !text.replace(/^\uFEFF/, '').trimStart().startsWith('{'));
+        const session = this.module.readSession(text, csv);
+        this.elements.chooser.value = '';
+        if (session.error) {
+            this.say(this.vspace.pageText('refused', file.name, session.error));
+            return;
+        }
+        this.commands = session.commands;
+        this.elements.messages.replaceChildren();
+        this.elements.messages.hidden = true;
+        this.vspace.start();
+        this.say(this.vspace.pageText('opened', file.name, String(this.presses())));
+        this.update();
+    }
+
+    presses() {
+        return this.commands.filter((command) => command.press !== undefined).length;
+    }
+
+    // Types the values up to the next press, then presses it; false when nothing is left.
+    step(quietly) {
+        while (this.commands.length) {
+            const command = this.commands.shift();
+            if (command.training)
+                this.vspace.type(0, command.training);
+            if (command.unseen)
+                this.vspace.type(1, command.unseen);
+            if (command.press !== undefined) {
+                this.vspace.press(command.press, quietly);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    next() {
+        this.step(false);
+        this.update();
+    }
+
+    playToEnd() {
+        const messages = this.elements.messages;
+        this.vspace.quietMessages = (text, title) => {
+            const item = document.createElement('li');
+            item.textContent = `${title}: ${text}`;
+            messages.append(item);
+        };
+        while (this.step(true));
+        this.vspace.quietMessages = null;
+        messages.hidden = messages.childElementCount === 0;
+        this.vspace.pressed();
+        this.update();
+    }
+
+    update() {
+        const left = this.presses();
+        this.elements.next.disabled = this.elements.toEnd.disabled = left === 0;
+        if (left === 0 && this.commands.length === 0)
+            this.elements.next.blur();
+    }
+
+    say(text) {
+        this.elements.status.textContent = text;
+    }
+}
