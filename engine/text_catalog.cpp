@@ -69,6 +69,25 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {Text::IncompleteWriteReason,
          VSPACE_TRANSLATE_NOOP("Export failure", "the file could not be written completely")},
         {Text::SystemReason, VSPACE_TRANSLATE_NOOP("Export failure", "%1")},
+        {Text::OkButton, VSPACE_TRANSLATE_NOOP("Message", "OK")},
+        {Text::DiagramButton, VSPACE_TRANSLATE_NOOP("Page", "Diagram")},
+        {Text::DiagramRegion, VSPACE_TRANSLATE_NOOP("Page", "Version space diagram")},
+        {Text::OpenSessionButton, VSPACE_TRANSLATE_NOOP("Page", "Open session")},
+        {Text::NextPressButton, VSPACE_TRANSLATE_NOOP("Page", "Next press")},
+        {Text::PlayToEndButton, VSPACE_TRANSLATE_NOOP("Page", "Play to end")},
+        {Text::MessagesList, VSPACE_TRANSLATE_NOOP("Page", "Messages")},
+        {Text::EndedText, VSPACE_TRANSLATE_NOOP("Page", "vspace has ended")},
+        {Text::StartAgainButton, VSPACE_TRANSLATE_NOOP("Page", "Start again")},
+        {Text::SessionOpened, VSPACE_TRANSLATE_NOOP("Page", "Opened %1: %2 presses to play.")},
+        {Text::SessionRefused, VSPACE_TRANSLATE_NOOP("Page", "%1 was not opened: %2")},
+        {Text::GenericName, VSPACE_TRANSLATE_NOOP("Desktop", "Concept Learning Tutor")},
+        {Text::Comment,
+         VSPACE_TRANSLATE_NOOP(
+                 "Desktop",
+                 "Watch candidate elimination narrow the version space, example by example")},
+        {Text::Summary,
+         VSPACE_TRANSLATE_NOOP("Desktop",
+                               "Learn concepts by candidate elimination, one example at a time")},
 }};
 
 constexpr bool inOrder()

@@ -55,9 +55,26 @@ enum class Text {
     FolderInTheWayReason,
     IncompleteWriteReason,
     SystemReason,
+    // The button that closes a message box.
+    OkButton,
+    // The page's own controls and texts.
+    DiagramButton,
+    DiagramRegion,
+    OpenSessionButton,
+    NextPressButton,
+    PlayToEndButton,
+    MessagesList,
+    EndedText,
+    StartAgainButton,
+    SessionOpened,  // %1: the file's name; %2: how many presses it holds
+    SessionRefused, // %1: the file's name; %2: what is wrong, naming the line
+    // What the program is, in the menus, the software centres and the page's manifest.
+    GenericName,
+    Comment,
+    Summary,
 };
 
-inline constexpr int kTextCount = static_cast<int>(Text::SystemReason) + 1;
+inline constexpr int kTextCount = static_cast<int>(Text::Summary) + 1;
 
 struct CatalogEntry
 {

@@ -1,6 +1,6 @@
 # Shared by the run and test commands: installs what is missing from Debian's archive.
 
-VSPACE_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev nlohmann-json3-dev libcsv-dev libgraphviz-dev libgtest-dev
+VSPACE_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev qt6-tools-dev qt6-l10n-tools nlohmann-json3-dev libcsv-dev libgraphviz-dev libgtest-dev
                        libbenchmark-dev fontconfig fonts-dejavu-core fonts-liberation2
                        fonts-tlwg-loma-otf)
 VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev clang-format desktop-file-utils appstream

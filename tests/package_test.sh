@@ -6,7 +6,8 @@ cd "$1" && cpack -G DEB >/dev/null 2>&1 && deb=$(ls "$PWD"/vspace_*.deb)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in bin/vspace bin/vspace-replay share/applications/org.vspace.vspace.desktop share/metainfo/org.vspace.vspace.metainfo.xml \
     share/icons/hicolor/{scalable/apps/org.vspace.vspace.svg,48x48/apps/org.vspace.vspace.png,256x256/apps/org.vspace.vspace.png} \
-    share/man/man1/{vspace,vspace-replay}.1.gz share/doc/vspace/examples/enjoysport.jsonl; do
+    share/man/man1/{vspace,vspace-replay}.1.gz share/doc/vspace/examples/enjoysport.jsonl \
+    share/vspace/translations/vspace_{de,es,th}.qm; do
     grep -qx "./usr/$file" <<<"$files" || { echo "FAIL: $file is not in $deb"; exit 1; }
 done
 lintian "$deb" 2>&1 | { grep -v "root privileges" || true; } | tee lintian.log

@@ -1,3 +1,4 @@
+#include "language.h"
 #include "list_view.h"
 #include "main_window.h"
 #include "message_boxes.h"
@@ -8,10 +9,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 class WindowTest : public QObject, public vspace::MessageBoxes
 {
@@ -71,6 +74,11 @@ private slots:
             names += m_form->findChild<QWidget *>(name)->accessibleName();
         QCOMPARE(names, (QStringList{"Training value 3", "Unseen value 6", "General", "Specific",
                                      "Learning Data", "Version Space", "Clear", "Learning Data"}));
+        // In English every caption fits the stored layout, in the stored font.
+        for (QWidget *control :
+             m_form->findChildren<QWidget *>(QRegularExpression("^(Command|Label)")))
+            QVERIFY2(control->font().pointSizeF() == 8.25 && control->toolTip().isEmpty(),
+                     qPrintable(control->objectName()));
     }
 
     // Enter moves to the next field with its text selected, from the sixth field to the button
@@ -184,6 +192,83 @@ private slots:
                     || (list3->parentWidget()->rect().contains(inFrame)
                         && bar->value() == bar->maximum()));
         }
+    }
+
+    void languageFromTheEnvironment_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("languages");
+        QTest::newRow("LANG") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"de_DE", "de"};
+        QTest::newRow("C ignores LANGUAGE")
+                << QStringList{"LANG=C.UTF-8", "LANGUAGE=de"} << QStringList{};
+        QTest::newRow("POSIX") << QStringList{"LC_ALL=POSIX", "LANG=de_DE"} << QStringList{};
+        QTest::newRow("LC_ALL first") << QStringList{"LC_ALL=es_ES", "LC_MESSAGES=th", "LANG=de"}
+                                      << QStringList{"es_ES", "es"};
+        QTest::newRow("LC_MESSAGES next")
+                << QStringList{"LC_MESSAGES=th_TH@x", "LANG=de"} << QStringList{"th_TH", "th"};
+        QTest::newRow("LANGUAGE orders") << QStringList{"LANG=th_TH.UTF-8", "LANGUAGE=fr::de_AT:th"}
+                                         << QStringList{"fr", "de_AT", "de", "th"};
+    }
+
+    void languageFromTheEnvironment()
+    {
+        QFETCH(QStringList, environment);
+        QStringList got;
+        for (const std::string &language : vspace::preferredLanguages([&](const char *name) {
+                 return environment.filter(QString(name) + '=')
+                         .value(0)
+                         .section('=', 1)
+                         .toStdString();
+             }))
+            got += QString::fromStdString(language);
+        QTEST(got, "languages");
+    }
+
+    // Each language loads and translates every text of the catalog, with nothing unfinished or
+    // obsolete left in its source; the desktop entry and the metainfo carry the same translations.
+    void translationsCoverEveryText_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"de", "es", "th"})
+            QTest::newRow(language) << language;
+    }
+
+    void translationsCoverEveryText()
+    {
+        QFETCH(QString, language);
+        QCOMPARE(vspace::installTranslation({"en_GB", language.toStdString()},
+                                            {VSPACE_TRANSLATIONS_DIR}),
+                 QString());
+        QCOMPARE(vspace::installTranslation({language.toStdString() + "_XX"},
+                                            {VSPACE_TRANSLATIONS_DIR}),
+                 language);
+        const auto read = [](const QString &path) {
+            QFile file(QStringLiteral(VSPACE_SOURCE_DIR "/") + path);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QString source = read("translations/vspace_" + language + ".ts");
+        QVERIFY(!source.isEmpty()
+                && !source.contains(QRegularExpression("unfinished|obsolete|vanished")));
+        QSet<QString> texts;
+        for (int id = 0; id < vspace::kTextCount; ++id) {
+            const auto &entry = vspace::catalogEntry(static_cast<vspace::Text>(id));
+            texts += QString(entry.context) + entry.english;
+            QVERIFY2(vspace::translated(static_cast<vspace::Text>(id)) != entry.english
+                             || QString(entry.english)
+                                        .contains(QRegularExpression("^(OK|General|%1)$")),
+                     entry.english);
+        }
+        QCOMPARE(source.count("<message>"), texts.size());
+        QVERIFY(read("desktop/org.vspace.vspace.desktop")
+                        .contains(
+                                QStringLiteral("Comment[%1]=%2\n")
+                                        .arg(language, vspace::translated(vspace::Text::Comment))));
+        QVERIFY(read("desktop/org.vspace.vspace.metainfo.xml")
+                        .contains(
+                                QStringLiteral("<summary xml:lang=\"%1\">%2<")
+                                        .arg(language, vspace::translated(vspace::Text::Summary))));
+        for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>())
+            QCoreApplication::removeTranslator(translator), delete translator;
     }
 
     void rowToolTipEscapedAndBroken()

@@ -130,6 +130,22 @@ export class PageWindow {
         const focusable = table.filter((c) => !decorations.includes(c));
         for (const control of focusable.sort((a, b) => a.tabIndex - b.tabIndex))
             this.root.append(...this.create(control, place));
+        document.fonts.ready.then(() => this.fitCaptions());
+    }
+
+    // A caption too wide for its control, as a translation may make it: the control keeps its
+    // stored size and its text shrinks, down to 8 px; what still does not fit ends in "…", the
+    // whole caption in the tooltip.
+    fitCaptions() {
+        for (const caption of this.root.querySelectorAll('.window > button, .window > .label > span')) {
+            const box = caption.closest('button, .label');
+            for (let size = 11; box.scrollWidth > box.clientWidth && size > 8; size -= 0.5)
+                caption.style.fontSize = `${size - 0.5}px`;
+            if (box.scrollWidth > box.clientWidth) {
+                caption.classList.add('elided');
+                box.title = caption.textContent;
+            }
+        }
     }
 
     // The control's element, after the heading that names it on a narrow screen.

@@ -7,22 +7,54 @@ import { PageWindow } from './controls.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
 import { SessionPlayer } from './session.js';
+import { languages } from './languages.js';
 
-// The page's own texts, beside the engine's catalog.
-const pageTexts = {
-    opened: 'Opened %1: %2 presses to play.',
-    refused: '%1 was not opened: %2',
-};
+// The page speaks the first of the browser's languages it has a translation for; English when
+// English comes first or none is found.
+function chooseLanguage() {
+    for (const tag of navigator.languages ?? [navigator.language]) {
+        const primary = tag.toLowerCase().split('-')[0];
+        if (primary === 'en' || languages.includes(primary))
+            return primary;
+    }
+    return 'en';
+}
 
-const module = await createVspace();
+// The translation of every text, from the same Qt Linguist file the window's comes from.
+async function loadTranslation(language) {
+    const translation = new Map();
+    if (language === 'en')
+        return translation;
+    const source = await (await fetch(`translations/vspace_${language}.ts`)).text();
+    const xml = new DOMParser().parseFromString(source, 'application/xml');
+    for (const context of xml.querySelectorAll('context')) {
+        const name = context.querySelector('name').textContent;
+        for (const message of context.querySelectorAll('message'))
+            translation.set(`${name}|${message.querySelector('source').textContent}`, message.querySelector('translation').textContent);
+    }
+    return translation;
+}
+
+const language = chooseLanguage();
+const [module, translation] = await Promise.all([createVspace(), loadTranslation(language)]);
+document.documentElement.lang = language;
 const catalog = module.catalog();
-const phrase = (id) => catalog[id].english;
+const translate = (context, english) => translation.get(`${context}|${english}`) || english;
+const phrase = (id) => translate(catalog[id].context, catalog[id].english);
+const fill = (text, ...values) => text.replace(/%([1-9])/g, (placeholder, n) => values[n - 1] ?? placeholder);
 const element = (id) => document.getElementById(id);
+for (const item of document.querySelectorAll('[data-context]')) {
+    if (item.hasAttribute('aria-label'))
+        item.setAttribute('aria-label', translate(item.dataset.context, item.getAttribute('aria-label')));
+    else
+        item.textContent = translate(item.dataset.context, item.textContent);
+}
 
 const root = element('window');
 const ended = element('ended');
 const vspace = new PageWindow(root, module, phrase, new MessageDialogs(element('message')));
-vspace.pageText = (key, ...values) => values.reduce((text, value, i) => text.replace(`%${i + 1}`, value), pageTexts[key]);
+const pageTexts = { opened: 'Opened %1: %2 presses to play.', refused: '%1 was not opened: %2' };
+vspace.pageText = (key, ...values) => fill(translate('Page', pageTexts[key]), ...values);
 
 // A tab cannot close itself: Exit ends the session and offers a new one.
 vspace.onClose = () => {

@@ -1,5 +1,6 @@
 // vspace: the candidate-elimination teaching window.
 
+#include "language.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -83,6 +84,14 @@ int main(int argc, char *argv[])
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);
+    // The language the environment asks for; the translations lie beside the program's data,
+    // or in the build tree beside the program.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    vspace::installTranslation(vspace::preferredLanguages([](const char *name) {
+                                   return qEnvironmentVariable(name).toStdString();
+                               }),
+                               {programFolder + QStringLiteral("/../" VSPACE_TRANSLATIONS),
+                                programFolder + QStringLiteral("/../translations")});
 
     vspace::MainWindow window;
     window.show();

@@ -51,6 +51,29 @@ QString accessibleNameOf(const ControlSpec &spec)
     return translated(*spec.caption).remove(QLatin1Char('&'));
 }
 
+// A caption too wide for its control, as a translation may make it: the control keeps its stored
+// size, and its font shrinks, down to 6.5 points; what still does not fit is elided in the middle,
+// the whole caption in the tooltip.
+void fitCaption(QWidget *widget, const QString &caption)
+{
+    const int margin = qobject_cast<QPushButton *>(widget) ? 8 : 0;
+    const int room = widget->width() - margin;
+    QString plain = caption;
+    plain.remove(QLatin1Char('&'));
+    QFont font = widget->font();
+    while (QFontMetrics(font).horizontalAdvance(plain) > room && font.pointSizeF() > 6.5)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    widget->setFont(font);
+    if (QFontMetrics(font).horizontalAdvance(plain) <= room)
+        return;
+    const QString elided = QFontMetrics(font).elidedText(plain, Qt::ElideMiddle, room);
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        button->setText(elided);
+    else if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setText(elided);
+    widget->setToolTip(plain);
+}
+
 // The character code of a key press, as an entry field's key-press event passes it; 0 when the
 // key types no character.
 int characterCode(const QKeyEvent &event)
@@ -157,6 +180,8 @@ QWidget *MainWindow::createControl(const ControlSpec &spec, QWidget *container)
     widget->setAccessibleName(accessibleNameOf(spec));
     widget->setFont(controlFont());
     widget->setGeometry(pixels(spec.geometry));
+    if (spec.kind == ControlKind::Button || spec.kind == ControlKind::Label)
+        fitCaption(widget, caption);
     return widget;
 }
 

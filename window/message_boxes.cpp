@@ -1,9 +1,12 @@
 #include "message_boxes.h"
 
+#include "qt_controls.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vspace {
 
@@ -24,6 +27,9 @@ void ModalMessageBoxes::information(QWidget *parent, const QString &text, const 
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
+    // A translation names the button in the user's language; English keeps Qt's own.
+    if (const QString ok = translated(Text::OkButton); ok != QLatin1String("OK"))
+        box.button(QMessageBox::Ok)->setText(ok);
     // The box sizes itself to its text, which may be narrower than a window manager needs to
     // show the title whole beside its buttons.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {

@@ -31,6 +31,7 @@ async function load(width, height = 800) {
 
 const focused = () => page.evaluate(() => document.activeElement.id);
 const key = (name) => page.keyboard.press(name);
+const alt = async (letter) => { await page.keyboard.down('Alt'); await key(letter); await page.keyboard.up('Alt'); };
 async function typeValues(values) {
     for (const value of values) {
         await page.keyboard.type(value);
@@ -98,17 +99,13 @@ test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear and Ex
                  '"Sunny,Warm,?,?,?,?"\r\n"Sunny,?,?,Strong,?,?"\r\n"?,Warm,?,Strong,?,?"\r\n');
     await page.screenshot({ path: join(shots, 'page-wide.png') });
 
-    await page.keyboard.down('Alt');
-    await key('c');
-    await page.keyboard.up('Alt');
+    await alt('c');
     assert.deepEqual([await rows('General'), await rows('Specific'), await rows('Learning Data'), await rows('Version Space')],
                      [['?,?,?,?,?,?'], ['0,0,0,0,0,0'], [], []]);
     assert.equal(await page.$eval('#Command2', (b) => b.disabled), true);
     assert.equal(await page.$eval('#Command6', (b) => b.getAttribute('aria-keyshortcuts')), 'Alt+C');
 
-    await page.keyboard.down('Alt');
-    await key('e');
-    await page.keyboard.up('Alt');
+    await alt('e');
     assert.equal(await page.$eval('#window', (w) => w.hidden), true);
     assert.equal(await page.$eval('[role=status]', (s) => s.textContent), 'vspace has ended');
     assert.equal(await focused(), 'start-again');
@@ -212,4 +209,20 @@ test('installable, and working offline after one visit, diagram included', async
     await page.waitForSelector('#diagram svg');
     assert.equal(await nodes(), 7);
     await page.setOfflineMode(false);
+});
+
+// The page speaks the browser's language: names and the translation's own access keys; English
+// where the browser asks for none the page has.
+test('the page in German, Spanish and Thai', async () => {
+    for (const [languages, lang, clear, shortcut] of [[['de-AT', 'en'], 'de', 'Leeren', 'l'], [['es'], 'es', 'Limpiar', 'l'],
+                                                        [['th-TH'], 'th', 'ล้าง (C)', 'c'], [['fr', 'en'], 'en', 'Clear', 'c']]) {
+        page = await opened.browser.newPage();
+        await page.evaluateOnNewDocument((list) => Object.defineProperty(navigator, 'languages', { get: () => list }), languages);
+        await load(800);
+        assert.deepEqual([await page.$eval('html', (html) => html.lang), await page.$eval('#Command6', (b) => b.textContent)], [lang, clear]);
+        await typeValues(['a', 'b', 'c', 'd', 'e', 'f']);
+        await key('Enter');
+        await alt(shortcut);
+        assert.deepEqual(await rows(await page.$eval('#List3', (list) => list.getAttribute('aria-label'))), []);
+    }
 });
