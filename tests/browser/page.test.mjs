@@ -10,6 +10,7 @@ import { spawnSync } from 'node:child_process';
 import { mkdtemp, readFile, readdir } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { openSite } from './site.mjs';
 
 const site = process.env.SITE;
@@ -155,7 +156,7 @@ test('session files play as vspace-replay plays them', async () => {
         await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name),
                                    {}, file.split('/').at(-1));
     };
-    const root = join(import.meta.dirname, '..', '..');
+    const root = fileURLToPath(new URL('../..', import.meta.url));
     const files = [...(await readdir(join(root, 'examples'))).map((f) => join(root, 'examples', f)),
                    ...(await readdir(join(root, 'tests/fuzz/corpus'))).map((f) => join(root, 'tests/fuzz/corpus', f))];
     for (const file of files) {
