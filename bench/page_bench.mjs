@@ -2,7 +2,7 @@
 // focused), what is loaded before the first interaction (gzip), and the time of two presses: the
 // Negative press that takes G to 30 rows, and a press with 10,000 learning-data rows; and with the
 // diagram open, the time from that Negative press to the drawing redrawn. Medians.
-// Run (after scripts/web build and npm ci in tests/browser):
+// Run (after scripts/web build and npm ci):
 //   node bench/page_bench.mjs [build-web/site] [runs]
 
 import { readFile } from 'node:fs/promises';

@@ -44,9 +44,9 @@ vspace_install_node() {
     command -v npm >/dev/null || vspace_install npm
 }
 
-# The browser tests' packages, as package-lock.json has them.
+# The browser tests' packages (puppeteer-core), as package-lock.json has them.
 vspace_browser_packages() {
-    (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
+    npm ci --no-audit --no-fund --loglevel=error
 }
 
 # Unpacks libcsv's Debian source into build-web/libcsv, with the archive's deb-src entries given to

@@ -2,6 +2,7 @@
 #include "engine.h"
 #include "fuzz/replay_harness.h"
 #include "memory_controls.h"
+#include "replay_session.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,10 @@ TEST(Tables, BoundsCheckedAndValuesComparedWhole)
     EXPECT_ANY_THROW(MemoryControls().text({FieldRow::Training, 7}));
     EXPECT_EQ(format("%1 or %2: 100%, %3", {"a%2", "b"}), "a%2 or b: 100%, %3");
     EXPECT_EQ(withoutAccessKey("&Save && &Exit&"), "Save & Exit&");
+    for (const char *overlongSurrogateOrBeyond :
+         {"\xE0\x9F\xBF", "\xED\xA0\x80", "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80"})
+        EXPECT_FALSE(validUtf8(overlongSurrogateOrBeyond)) << overlongSurrogateOrBeyond;
+    EXPECT_TRUE(validUtf8("\xE0\xA0\x80\xED\x9F\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
 }
 
 class Generated : public ::testing::TestWithParam<int>

@@ -79,6 +79,14 @@ private slots:
              m_form->findChildren<QWidget *>(QRegularExpression("^(Command|Label)")))
             QVERIFY2(control->font().pointSizeF() == 8.25 && control->toolTip().isEmpty(),
                      qPrintable(control->objectName()));
+        // Tab goes through the controls in the stored tab order, passing over a greyed Negative.
+        QStringList order;
+        for (int i = 0; i < 24; ++i, key(Qt::Key_Tab))
+            order += focused();
+        QCOMPARE(order.join(' '), "Text1_1 Text1_2 Text1_3 Text1_4 Text1_5 Text1_6 Command1 List1 "
+                                  "List2 List3 List4 Command3 "
+                                  "Text2_1 Text2_2 Text2_3 Text2_4 Text2_5 Text2_6 Command4 "
+                                  "Command5 Command6 Text1_1 Text1_2 Text1_3");
     }
 
     // Enter moves to the next field with its text selected, from the sixth field to the button
@@ -273,6 +281,8 @@ private slots:
 
     void rowToolTipEscapedAndBroken()
     {
+        QVERIFY(vspace::rowToolTip(QString(2500, 'a') + QString(2500, 'b'), 9999)
+                        .contains(QString(2000, 'a') + QChar(0x2026) + QString(2000, 'b') + "</p>"));
         QCOMPARE(vspace::rowToolTip("<b>&amp;\"x\"", 4),
                  R"(<p style="white-space:pre-wrap">&lt;b&gt;&amp;)"
                  "\u200Bamp;\u200B&quot;x&quot;</p>");

@@ -4,5 +4,5 @@
 set -euo pipefail
 here=$(dirname "$0")
 [ -f "$1/site/vspace.wasm" ] || { echo "skipped: needs the web build (scripts/web build)"; exit 0; }
-[ -d "$here/node_modules/puppeteer-core" ] || { echo "skipped: needs npm ci in tests/browser"; exit 0; }
+[ -d "$here/../../node_modules/puppeteer-core" ] || { echo "skipped: needs npm ci (puppeteer-core)"; exit 0; }
 SITE=$1/site SHOTS=$2 REPLAY=$3 exec node --test "$here"/*.test.mjs
