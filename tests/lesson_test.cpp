@@ -110,14 +110,14 @@ TEST(LessonReport, EnjoySport)
     ASSERT_EQ(runCsvSession(in, out, err, session), 0) << err.str();
     const std::string page = report.html("EnjoySport");
     // After the negative example: S kept, G's new rows added and the all-"?" row struck through.
-    const std::size_t third = page.find("<h2>Press 3:");
+    const std::size_t third = page.find("<h2>Press 3:"), fourth = page.find("<h2>Press 4:");
     EXPECT_LT(page.find("<tr><th>S (Specific)</th><td><ul "
                         "class=\"rows\"><li>Sunny,Warm,?,Strong,Warm,Same</li></ul></td></tr>\n"
                         "<tr><th>G (General)</th><td><ul class=\"rows\"><li "
                         "class=\"added\">Sunny,?,?,?,?,?</li>",
                         third),
-              page.find("<h2>Press 4:"));
-    EXPECT_LT(page.find("<li class=\"removed\">?,?,?,?,?,?</li>", third), page.find("<h2>Press 4:"));
+              fourth);
+    EXPECT_LT(page.find("<li class=\"removed\">?,?,?,?,?,?</li>", third), fourth);
     const EngineState &state = session.engine().state();
     const GeneralityGraph graph({state.specific.row(1)},
                                 {state.general.row(1), state.general.row(2)},
