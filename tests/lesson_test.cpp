@@ -87,15 +87,15 @@ TEST(LessonReport, LeavesOutTheFirstDrawingsOfALongSession)
     MemoryFile file;
     ReplaySession session(file);
     LessonReport report(session);
-    for (int i = 0; i < 60; ++i) // each press changes the drawing
-        session.play(std::get<ReplayCommand>(
-                parseReplayLine(R"({"Text1":["a","b","c","d","e","f"],"press":"Positive"})"))),
-                session.play({std::nullopt, std::nullopt, Button::Clear});
+    constexpr std::array kPresses{Button::Positive, Button::Negative, Button::Clear};
+    for (int i = 0; i < 101; ++i) // P N C P N C ... P C: each changes the drawing
+        session.play({MemoryControls::Values{"a", "b", "c", "d", "e", i % 3 == 1 ? "g" : "f"},
+                      std::nullopt, i == 100 ? Button::Clear : kPresses[i % 3]});
     const std::string page = report.html("long");
     EXPECT_EQ(std::ranges::distance(std::views::split(page, std::string("<figure>"))) - 1, 100);
-    EXPECT_NE(page.find("only the last 100 of the 120 drawings are drawn; the 20 before them are "
-                        "left out."),
-              std::string::npos);
+    EXPECT_NE(page.find("only the last 100 of the 101 drawings are drawn;"), std::string::npos);
+    EXPECT_TRUE(
+            page.ends_with("<li class=\"none\">(empty)</li></ul>\n</section>\n</body>\n</html>\n"));
 }
 
 // The EnjoySport table played with a report: the page holds S and G after each example, and the

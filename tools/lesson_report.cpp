@@ -158,8 +158,8 @@ std::string LessonReport::html(const std::string &title,
                 "is drawn after each press that changed it.</p>\n";
     if (firstDrawn > 0) {
         page += "<p class=\"none\">For length, only the last " + std::to_string(kMaxDiagrams)
-                + " of the " + std::to_string(m_drawings.size()) + " drawings are drawn; the "
-                + std::to_string(firstDrawn) + " before them are left out.</p>\n";
+                + " of the " + std::to_string(m_drawings.size())
+                + " drawings are drawn; the earlier ones are left out.</p>\n";
     }
     auto drawing = m_drawings.begin() + static_cast<std::ptrdiff_t>(firstDrawn);
     for (std::size_t press = 0; press < m_sections.size(); ++press) {
