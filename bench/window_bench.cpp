@@ -39,19 +39,19 @@ QWidget *bareWindow()
     auto *window = new QWidget;
     window->setFixedSize(712, 509);
     QHash<QString, QWidget *> containers;
-    for (const ControlSpec &spec : kControlTable) {
-        const QString name = QString::fromLatin1(spec.objectName.data(),
-                                                 static_cast<qsizetype>(spec.objectName.size()));
-        QWidget *parent = spec.container.empty()
+    for (const ControlEntry &entry : kControlTable) {
+        const QString name = QString::fromLatin1(entry.objectName.data(),
+                                                 static_cast<qsizetype>(entry.objectName.size()));
+        QWidget *parent = entry.container.empty()
                                   ? window
                                   : containers.value(
-                                          QString::fromLatin1(spec.container.data(),
+                                          QString::fromLatin1(entry.container.data(),
                                                               static_cast<qsizetype>(
-                                                                      spec.container.size())));
-        const QString caption = spec.caption ? QString::fromUtf8(english(*spec.caption).data())
-                                             : QString();
+                                                                      entry.container.size())));
+        const QString caption = entry.caption ? QString::fromUtf8(english(*entry.caption).data())
+                                              : QString();
         QWidget *widget = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
         case ControlKind::Frame:
             widget = new QGroupBox(caption, parent);
             containers.insert(name, widget);
@@ -69,7 +69,7 @@ QWidget *bareWindow()
             widget = new QPushButton(caption, parent);
             break;
         }
-        const Twips &at = spec.geometry;
+        const Twips &at = entry.geometry;
         widget->setGeometry(at.left / kTwipsPerPixel, at.top / kTwipsPerPixel,
                             at.width / kTwipsPerPixel, at.height / kTwipsPerPixel);
     }

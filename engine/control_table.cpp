@@ -10,7 +10,7 @@ using K = ControlKind;
 using R = FieldRow;
 using T = Text;
 
-constexpr ControlSpec field(R row, int index, const char *name, Twips at, int tab)
+constexpr ControlEntry field(R row, int index, const char *name, Twips at, int tab)
 {
     return {K::EntryField,
             Field{row, index},
@@ -23,31 +23,33 @@ constexpr ControlSpec field(R row, int index, const char *name, Twips at, int ta
             row == R::Training ? "Text1" : "Text2"};
 }
 
-constexpr ControlSpec button(Button role, const char *name, const char *container, Text caption,
-                             Twips at, int tab)
+constexpr ControlEntry button(Button role, const char *name, const char *container, Text caption,
+                              Twips at, int tab)
 {
     return {K::Button, role, name, container, caption, std::nullopt, at, tab, name};
 }
 
-constexpr ControlSpec list(List role, const char *name, const char *container, Text accessibleName,
-                           Twips at, int tab)
+constexpr ControlEntry list(List role, const char *name, const char *container, Text accessibleName,
+                            Twips at, int tab)
 {
     return {K::List, role, name, container, std::nullopt, accessibleName, at, tab, name};
 }
 
-constexpr ControlSpec frame(const char *name, const char *container, Text caption, Twips at, int tab)
+constexpr ControlEntry frame(const char *name, const char *container, Text caption, Twips at,
+                             int tab)
 {
     return {K::Frame, std::monostate{}, name, container, caption, std::nullopt, at, tab, ""};
 }
 
-constexpr ControlSpec label(const char *name, const char *container, Text caption, Twips at, int tab)
+constexpr ControlEntry label(const char *name, const char *container, Text caption, Twips at,
+                             int tab)
 {
     return {K::Label, std::monostate{}, name, container, caption, std::nullopt, at, tab, ""};
 }
 
 } // namespace
 
-const std::array<ControlSpec, kControlCount> kControlTable{{
+const std::array<ControlEntry, kControlCount> kControlTable{{
         button(Button::Clear, "Command6", "", T::ClearCaption, {6600, 6960, 1575, 495}, 27),
         button(Button::Exit, "Command5", "", T::ExitCaption, {8280, 6960, 1575, 495}, 26),
         button(Button::GenText, "Command4", "", T::GenTextCaption, {4920, 6960, 1455, 495}, 25),
@@ -83,29 +85,29 @@ const std::array<ControlSpec, kControlCount> kControlTable{{
 namespace {
 
 template<typename Role, typename Same>
-const ControlSpec &find(Role role, Same same)
+const ControlEntry &find(Role role, Same same)
 {
-    for (const ControlSpec &spec : kControlTable) {
-        if (const Role *candidate = std::get_if<Role>(&spec.role);
+    for (const ControlEntry &entry : kControlTable) {
+        if (const Role *candidate = std::get_if<Role>(&entry.role);
             candidate && same(*candidate, role))
-            return spec;
+            return entry;
     }
     throw std::out_of_range("no such control");
 }
 
 } // namespace
 
-const ControlSpec &control(Field field)
+const ControlEntry &control(Field field)
 {
     return find(field, [](Field a, Field b) { return a.row == b.row && a.index == b.index; });
 }
 
-const ControlSpec &control(List list)
+const ControlEntry &control(List list)
 {
     return find(list, [](List a, List b) { return a == b; });
 }
 
-const ControlSpec &control(Button button)
+const ControlEntry &control(Button button)
 {
     return find(button, [](Button a, Button b) { return a == b; });
 }

@@ -21,7 +21,7 @@ struct Twips
 
 // One control of the main window, with everything a front end needs to build it, name it for
 // tools and assistive technology, and tell the engine what it is.
-struct ControlSpec
+struct ControlEntry
 {
     ControlKind kind;
     // What the control is to the engine: a field, a list, a button, or nothing (frames, labels).
@@ -49,11 +49,11 @@ inline constexpr int kFrameInsetTwips = 120;
 inline constexpr std::string_view kWindowTitle = "Form1";
 
 // Every control of the main window in the stored order, containers before their contents.
-extern const std::array<ControlSpec, kControlCount> kControlTable;
+extern const std::array<ControlEntry, kControlCount> kControlTable;
 
-const ControlSpec &control(Field field);
-const ControlSpec &control(List list);
-const ControlSpec &control(Button button);
+const ControlEntry &control(Field field);
+const ControlEntry &control(List list);
+const ControlEntry &control(Button button);
 
 // The caption without its access-key mark: "Clear" for "&Clear".
 std::string withoutAccessKey(std::string_view caption);

@@ -196,26 +196,26 @@ val readSession(const std::string &text, bool csv)
 val controlTable()
 {
     val controls = val::array();
-    for (const ControlSpec &spec : kControlTable) {
+    for (const ControlEntry &entry : kControlTable) {
         val control = val::object();
         const char *kinds[] = {"frame", "label", "field", "list", "button"};
-        control.set("kind", kinds[static_cast<int>(spec.kind)]);
-        control.set("name", text(spec.objectName));
-        control.set("container", text(spec.container));
-        control.set("caption", spec.caption ? static_cast<int>(*spec.caption) : -1);
+        control.set("kind", kinds[static_cast<int>(entry.kind)]);
+        control.set("name", text(entry.objectName));
+        control.set("container", text(entry.container));
+        control.set("caption", entry.caption ? static_cast<int>(*entry.caption) : -1);
         control.set("accessibleName",
-                    spec.accessibleName ? static_cast<int>(*spec.accessibleName) : -1);
-        control.set("left", spec.geometry.left);
-        control.set("top", spec.geometry.top);
-        control.set("width", spec.geometry.width);
-        control.set("height", spec.geometry.height);
-        control.set("tabIndex", spec.tabIndex);
-        if (const Field *field = std::get_if<Field>(&spec.role)) {
+                    entry.accessibleName ? static_cast<int>(*entry.accessibleName) : -1);
+        control.set("left", entry.geometry.left);
+        control.set("top", entry.geometry.top);
+        control.set("width", entry.geometry.width);
+        control.set("height", entry.geometry.height);
+        control.set("tabIndex", entry.tabIndex);
+        if (const Field *field = std::get_if<Field>(&entry.role)) {
             control.set("row", static_cast<int>(field->row));
             control.set("index", field->index);
-        } else if (const List *list = std::get_if<List>(&spec.role)) {
+        } else if (const List *list = std::get_if<List>(&entry.role)) {
             control.set("list", static_cast<int>(*list));
-        } else if (const Button *button = std::get_if<Button>(&spec.role)) {
+        } else if (const Button *button = std::get_if<Button>(&entry.role)) {
             control.set("button", static_cast<int>(*button));
         }
         controls.call<void>("push", control);

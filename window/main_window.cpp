@@ -42,13 +42,13 @@ QRect pixels(const Twips &twips)
                  twips.width / kTwipsPerPixel, twips.height / kTwipsPerPixel);
 }
 
-QString accessibleNameOf(const ControlSpec &spec)
+QString accessibleNameOf(const ControlEntry &entry)
 {
-    if (const Field *field = std::get_if<Field>(&spec.role))
-        return translated(*spec.accessibleName).arg(field->index);
-    if (spec.accessibleName)
-        return translated(*spec.accessibleName);
-    return translated(*spec.caption).remove(QLatin1Char('&'));
+    if (const Field *field = std::get_if<Field>(&entry.role))
+        return translated(*entry.accessibleName).arg(field->index);
+    if (entry.accessibleName)
+        return translated(*entry.accessibleName);
+    return translated(*entry.caption).remove(QLatin1Char('&'));
 }
 
 // A caption too wide for its control, as a translation may make it: the control keeps its stored
@@ -117,15 +117,16 @@ void MainWindow::buildControls()
     m_widgets.window = this;
     QHash<QString, QWidget *> containers;
     std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (const ControlSpec &spec : kControlTable) {
-        const QString container = QString::fromLatin1(spec.container.data(),
-                                                      static_cast<qsizetype>(spec.container.size()));
-        QWidget *widget = createControl(spec,
+    for (const ControlEntry &entry : kControlTable) {
+        const QString container = QString::fromLatin1(entry.container.data(),
+                                                      static_cast<qsizetype>(
+                                                              entry.container.size()));
+        QWidget *widget = createControl(entry,
                                         container.isEmpty() ? this : containers.value(container));
-        if (spec.kind == ControlKind::Frame)
+        if (entry.kind == ControlKind::Frame)
             containers.insert(widget->objectName(), widget);
-        else if (spec.kind != ControlKind::Label)
-            tabOrder.emplace_back(spec.tabIndex, widget);
+        else if (entry.kind != ControlKind::Label)
+            tabOrder.emplace_back(entry.tabIndex, widget);
     }
 
     // Labels are drawn behind the lists they head; "Gen Text" in front of the frame it lies on.
@@ -139,17 +140,17 @@ void MainWindow::buildControls()
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }
 
-QWidget *MainWindow::createControl(const ControlSpec &spec, QWidget *container)
+QWidget *MainWindow::createControl(const ControlEntry &entry, QWidget *container)
 {
-    const QString caption = spec.caption ? translated(*spec.caption) : QString();
+    const QString caption = entry.caption ? translated(*entry.caption) : QString();
     QWidget *widget = nullptr;
-    if (spec.kind == ControlKind::Frame) {
+    if (entry.kind == ControlKind::Frame) {
         widget = new QGroupBox(caption, container);
-    } else if (spec.kind == ControlKind::Label) {
+    } else if (entry.kind == ControlKind::Label) {
         auto *label = new QLabel(caption, container);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = label;
-    } else if (const Field *field = std::get_if<Field>(&spec.role)) {
+    } else if (const Field *field = std::get_if<Field>(&entry.role)) {
         auto *edit = new QLineEdit(container);
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->installEventFilter(this);
@@ -158,12 +159,12 @@ QWidget *MainWindow::createControl(const ControlSpec &spec, QWidget *container)
                         [static_cast<std::size_t>(field->index - 1)]
                 = edit;
         widget = edit;
-    } else if (const List *list = std::get_if<List>(&spec.role)) {
+    } else if (const List *list = std::get_if<List>(&entry.role)) {
         auto *view = new ListView(container);
         m_widgets.lists[static_cast<std::size_t>(*list)] = view;
         // A frame shows its contents down to the inset its first column has on the left; a
         // list that reaches further keeps what it shows in that part.
-        view->setGeometry(pixels(spec.geometry));
+        view->setGeometry(pixels(entry.geometry));
         if (container != this)
             view->setVisibleHeight(container->height() - view->y()
                                    - kFrameInsetTwips / kTwipsPerPixel);
@@ -172,15 +173,15 @@ QWidget *MainWindow::createControl(const ControlSpec &spec, QWidget *container)
         auto *button = new QPushButton(caption, container);
         // Enter on a focused button presses it; no button is the window's default.
         button->setAutoDefault(true);
-        m_widgets.buttons[static_cast<std::size_t>(std::get<Button>(spec.role))] = button;
+        m_widgets.buttons[static_cast<std::size_t>(std::get<Button>(entry.role))] = button;
         widget = button;
     }
-    widget->setObjectName(QString::fromLatin1(spec.objectName.data(),
-                                              static_cast<qsizetype>(spec.objectName.size())));
-    widget->setAccessibleName(accessibleNameOf(spec));
+    widget->setObjectName(QString::fromLatin1(entry.objectName.data(),
+                                              static_cast<qsizetype>(entry.objectName.size())));
+    widget->setAccessibleName(accessibleNameOf(entry));
     widget->setFont(controlFont());
-    widget->setGeometry(pixels(spec.geometry));
-    if (spec.kind == ControlKind::Button || spec.kind == ControlKind::Label)
+    widget->setGeometry(pixels(entry.geometry));
+    if (entry.kind == ControlKind::Button || entry.kind == ControlKind::Label)
         fitCaption(widget, caption);
     return widget;
 }

@@ -11,7 +11,7 @@
 
 namespace vspace {
 
-struct ControlSpec;
+struct ControlEntry;
 class MessageBoxes;
 
 // The main window: the controls of the control table at their stored places, every button press
@@ -37,7 +37,7 @@ protected:
 
 private:
     void buildControls();
-    QWidget *createControl(const ControlSpec &spec, QWidget *container);
+    QWidget *createControl(const ControlEntry &entry, QWidget *container);
 
     std::unique_ptr<MessageBoxes> m_ownBoxes;
     QtControls::Widgets m_widgets;
