@@ -64,7 +64,7 @@ char separatorOf(std::string_view row)
 // and the first bad input met.
 struct Reader
 {
-    const std::function<bool(const ReplayCommand &)> &handOver;
+    const CommandHandler &handOver;
     std::vector<std::string> fields;
     std::string error;
     long line = 1;     // the line being fed to the parser
@@ -119,7 +119,7 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
 }
 
 std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> separator,
-                                        const std::function<bool(const ReplayCommand &)> &row)
+                                        const CommandHandler &row)
 {
     csv_parser parser{};
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
@@ -172,17 +172,9 @@ std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> se
 int runCsvSession(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session,
                   std::optional<char> separator)
 {
-    const std::optional<std::string> error
-            = readCsvTable(in, separator, [&](const ReplayCommand &command) {
-                  if (const std::optional<std::string> report = session.play(command))
-                      out << *report << '\n';
-                  return !session.ended();
-              });
-    out.flush();
-    if (!error)
-        return 0;
-    err << "vspace-replay: " << *error << '\n';
-    return 2;
+    return playSession([&](const CommandHandler
+                                   &handle) { return readCsvTable(in, separator, handle); },
+                       out, err, session);
 }
 
 } // namespace vspace

@@ -30,7 +30,7 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
 // label, text that is not CSV) as a message naming the line the row starts on; the rows before it
 // have been handed over.
 std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> separator,
-                                        const std::function<bool(const ReplayCommand &)> &row);
+                                        const CommandHandler &row);
 
 // Plays a CSV table through `session`, writing one object per press to `out`, as runJsonLines
 // does; bad input stops the run with a message on `err`. Returns the exit status: 0, or 2 after

@@ -234,8 +234,7 @@ std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line)
     return std::move(handler.command);
 }
 
-std::optional<std::string> readJsonLines(std::istream &in,
-                                         const std::function<bool(const ReplayCommand &)> &line)
+std::optional<std::string> readJsonLines(std::istream &in, const CommandHandler &line)
 {
     LineReader reader(in);
     std::string text;
@@ -258,16 +257,8 @@ std::optional<std::string> readJsonLines(std::istream &in,
 
 int runJsonLines(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
 {
-    const std::optional<std::string> error = readJsonLines(in, [&](const ReplayCommand &command) {
-        if (const std::optional<std::string> report = session.play(command))
-            out << *report << '\n';
-        return !session.ended();
-    });
-    out.flush();
-    if (!error)
-        return 0;
-    err << "vspace-replay: " << *error << '\n';
-    return 2;
+    return playSession([&](const CommandHandler &handle) { return readJsonLines(in, handle); }, out,
+                       err, session);
 }
 
 } // namespace vspace

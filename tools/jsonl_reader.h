@@ -20,8 +20,7 @@ std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line);
 // Reads a JSON Lines session (a leading byte-order mark skipped) and hands each line's command to
 // `line` as soon as it is read, until `line` returns false. Returns nothing, or the first bad
 // input as a message naming its line; the lines before it have been handed over.
-std::optional<std::string> readJsonLines(std::istream &in,
-                                         const std::function<bool(const ReplayCommand &)> &line);
+std::optional<std::string> readJsonLines(std::istream &in, const CommandHandler &line);
 
 // Plays a whole JSON Lines session from `in` through `session`, writing one object per press to
 // `out`. Bad input stops the run with a message on `err` naming the line; what was written before

@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <ostream>
+
 namespace vspace {
 
 namespace {
@@ -130,6 +132,21 @@ const std::string &ReplaySession::listJson(List list)
         text.json += json(rows[text.count]).dump();
     }
     return text.json;
+}
+
+int playSession(const SessionReader &read, std::ostream &out, std::ostream &err,
+                ReplaySession &session)
+{
+    const std::optional<std::string> error = read([&](const ReplayCommand &command) {
+        if (const std::optional<std::string> report = session.play(command))
+            out << *report << '\n';
+        return !session.ended();
+    });
+    out.flush();
+    if (!error)
+        return 0;
+    err << "vspace-replay: " << *error << '\n';
+    return 2;
 }
 
 } // namespace vspace

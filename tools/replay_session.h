@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,5 +81,16 @@ private:
     MemoryControls m_controls;
     Engine m_engine;
 };
+
+// A reader of a session: hands each command it reads to the handler, until the handler returns
+// false; returns nothing, or the first bad input as a message naming its line.
+using CommandHandler = std::function<bool(const ReplayCommand &)>;
+using SessionReader = std::function<std::optional<std::string>(const CommandHandler &)>;
+
+// Plays what `read` reads through `session`, writing one object per press to `out`, until Exit.
+// Bad input stops the run with a message on `err`; what was written before it stands. Returns
+// the exit status: 0, or 2 after bad input.
+int playSession(const SessionReader &read, std::ostream &out, std::ostream &err,
+                ReplaySession &session);
 
 } // namespace vspace
