@@ -262,7 +262,7 @@ void Engine::train(bool positive)
         clearTraining();
         return;
     }
-    if (const std::optional<Text> limit = limitReached(positive)) {
+    if (const std::optional<Text> limit = limitReached(positive, x)) {
         // Refused whole: nothing changes, and the fields keep what was typed.
         showMessage(*limit, Text::CannotLearnTitle);
         return;
@@ -280,13 +280,12 @@ void Engine::train(bool positive)
     clearTraining();
 }
 
-std::optional<Text> Engine::limitReached(bool positive)
+std::optional<Text> Engine::limitReached(bool positive, const Row &x)
 {
     if (m_state.exampleCount >= kMaxExampleCount)
         return Text::ExampleLimitPrompt;
 
     // S as this example would leave it.
-    const Row x = instance(FieldRow::Training);
     Row s = m_state.specific.row(m_state.specificCount);
     std::array<const Row *, kTableRows> general{};
     int count = 0;

@@ -64,7 +64,7 @@ private:
     void train(bool positive);
     void predict();
     void exportVersionSpace();
-    std::optional<Text> limitReached(bool positive);
+    std::optional<Text> limitReached(bool positive, const Row &x);
 
     // The steps of a training press, in the order it takes them.
     void recordExample(const Row &x);

@@ -237,11 +237,6 @@ val catalog()
     return texts;
 }
 
-std::string formatText(const std::string &pattern, const std::string &argument)
-{
-    return format(pattern, {argument});
-}
-
 } // namespace
 
 EMSCRIPTEN_BINDINGS(vspace)
@@ -255,7 +250,6 @@ EMSCRIPTEN_BINDINGS(vspace)
     emscripten::function("readSession", &readSession);
     emscripten::function("controlTable", &controlTable);
     emscripten::function("catalog", &catalog);
-    emscripten::function("format", &formatText);
     emscripten::constant("enterKey", kEnterKey);
     emscripten::constant("twipsPerPixel", kTwipsPerPixel);
     emscripten::constant("clientWidth", kClientWidthTwips);

@@ -4,6 +4,9 @@
 
 const px = (twips, perPixel) => `${Math.floor(twips / perPixel)}px`;
 
+// A catalog text with %1 to %9 replaced by `values`, in one pass.
+export const fill = (text, ...values) => text.replace(/%([1-9])/g, (placeholder, n) => values[n - 1] ?? placeholder);
+
 // "&Clear": the caption with its access key underlined, and the key.
 function caption(element, text) {
     const mark = text.search(/&[^&]/);
@@ -151,7 +154,7 @@ export class PageWindow {
     // The control's element, after the heading that names it on a narrow screen.
     create(control, place) {
         const name = control.accessibleName >= 0
-            ? this.module.format(this.phrase(control.accessibleName), String(control.index ?? ''))
+            ? fill(this.phrase(control.accessibleName), String(control.index ?? ''))
             : null;
         let element;
         if (control.kind === 'field') {
@@ -205,7 +208,9 @@ export class PageWindow {
             list.clear();
         this.page?.delete();
         this.page = new this.module.Page(this.view());
+        this.root.hidden = false;
         this.fields[0][0].focus();
+        this.onPressed();
     }
 
     press(button, quietly = false) {

@@ -3,7 +3,7 @@
 // kept for working offline.
 
 import createVspace from './vspace.js';
-import { PageWindow } from './controls.js';
+import { PageWindow, fill } from './controls.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
 import { SessionPlayer } from './session.js';
@@ -41,7 +41,6 @@ document.documentElement.lang = language;
 const catalog = module.catalog();
 const translate = (context, english) => translation.get(`${context}|${english}`) || english;
 const phrase = (id) => translate(catalog[id].context, catalog[id].english);
-const fill = (text, ...values) => text.replace(/%([1-9])/g, (placeholder, n) => values[n - 1] ?? placeholder);
 const element = (id) => document.getElementById(id);
 for (const item of document.querySelectorAll('[data-context]')) {
     if (item.hasAttribute('aria-label'))
@@ -54,7 +53,7 @@ const root = element('window');
 const ended = element('ended');
 const vspace = new PageWindow(root, module, phrase, new MessageDialogs(element('message')));
 const pageTexts = { opened: 'Opened %1: %2 presses to play.', refused: '%1 was not opened: %2' };
-vspace.pageText = (key, ...values) => fill(translate('Page', pageTexts[key]), ...values);
+const pageText = (key, ...values) => fill(translate('Page', pageTexts[key]), ...values);
 
 // A tab cannot close itself: Exit ends the session and offers a new one.
 vspace.onClose = () => {
@@ -62,17 +61,15 @@ vspace.onClose = () => {
     ended.hidden = false;
     ended.querySelector('button').focus();
 };
-vspace.start = ((start) => function () {
+const startAgain = () => {
     ended.hidden = true;
-    root.hidden = false;
-    start.call(this);
-    this.onPressed();
-})(vspace.start);
-element('start-again').addEventListener('click', () => vspace.start());
+    vspace.start();
+};
+element('start-again').addEventListener('click', startAgain);
 
 const diagram = new DiagramPanel(element('diagram-button'), element('diagram'), () => vspace.page.versionSpaceDot());
 vspace.onPressed = () => diagram.draw();
-new SessionPlayer(vspace, module, {
+new SessionPlayer(vspace, module, startAgain, pageText, {
     open: element('open-session'), chooser: element('session-file'), next: element('next-press'),
     toEnd: element('play-to-end'), messages: element('messages'), status: element('session-status'),
 });

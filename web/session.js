@@ -3,9 +3,12 @@
 // rest, its messages collected into a list.
 
 export class SessionPlayer {
-    constructor(vspace, module, elements) {
+    // `start()` begins a fresh session, `text(key, ...values)` gives the page's own texts.
+    constructor(vspace, module, start, text, elements) {
         this.vspace = vspace;
         this.module = module;
+        this.start = start;
+        this.text = text;
         this.elements = elements;
         this.commands = [];
         const { open, chooser, next, toEnd } = elements;
@@ -29,14 +32,14 @@ export class SessionPlayer {
         const session = this.module.readSession(text, csv);
         this.elements.chooser.value = '';
         if (session.error) {
-            this.say(this.vspace.pageText('refused', file.name, session.error));
+            this.say(this.text('refused', file.name, session.error));
             return;
         }
         this.commands = session.commands;
         this.elements.messages.replaceChildren();
         this.elements.messages.hidden = true;
-        this.vspace.start();
-        this.say(this.vspace.pageText('opened', file.name, String(this.presses())));
+        this.start();
+        this.say(this.text('opened', file.name, String(this.presses())));
         this.update();
     }
 
