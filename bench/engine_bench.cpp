@@ -134,7 +134,7 @@ void BM_ReplaySession(benchmark::State &state)
     const std::string session = teachingSession(presses);
     NoFile file;
     for (auto _ : state) {
-        std::istringstream in(session);
+        TextInput in(session);
         std::ostringstream out;
         std::ostringstream err;
         ReplaySession session(file);
@@ -157,7 +157,7 @@ void BM_LessonReport(benchmark::State &state)
     NoFile file;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        std::istringstream in(session);
+        TextInput in(session);
         std::ostringstream out;
         std::ostringstream err;
         ReplaySession replay(file);
@@ -176,24 +176,31 @@ long replayPeakKib(long lines)
 {
     const pid_t child = fork();
     if (child == 0) {
-        struct Lines : std::streambuf
+        struct Lines : SessionInput
         {
             long left;
             std::string line;
+            std::size_t taken = 0;
             explicit Lines(long n)
                 : left(n)
             {}
-            int underflow() override
+            long read(char *buffer, std::size_t size) override
             {
-                if (left-- <= 0)
-                    return traits_type::eof();
-                line = left ? R"({"Text2":["a","b","c","d","e",")" + std::to_string(left) + "\"]}\n"
-                            : "{\"press\":\"Predict\"}\n";
-                setg(line.data(), line.data(), line.data() + line.size());
-                return traits_type::to_int_type(line[0]);
+                if (taken == line.size()) {
+                    if (left-- <= 0)
+                        return 0;
+                    line = left ? R"({"Text2":["a","b","c","d","e",")" + std::to_string(left)
+                                           + "\"]}\n"
+                                : "{\"press\":\"Predict\"}\n";
+                    taken = 0;
+                }
+                const std::size_t n = std::min(size, line.size() - taken);
+                line.copy(buffer, n, taken);
+                taken += n;
+                return static_cast<long>(n);
             }
-        } source(lines);
-        std::istream in(&source);
+            std::string name() const override { return "lines"; }
+        } in(lines);
         std::ostringstream out, err;
         NoFile file;
         ReplaySession session(file);

@@ -1,7 +1,9 @@
-// The lesson report of long teaching tables: time, peak memory and page size of
-// `vspace-replay --quiet --csv --report`, medians of a few runs, on tables of six attributes with
-// twenty values each, labelled by a hidden conjunctive concept, the first row positive.
-// Run: build/bench/report_bench [runs]     Print a table: build/bench/report_bench --table ROWS
+// The lesson report of long sessions: time, peak memory and page size of
+// `vspace-replay --quiet --report`, medians of a few runs, on tables of six attributes with twenty
+// values each, labelled by a hidden conjunctive concept, the first row positive; and on a session
+// of huge rows: an example of six values of 174,000 bytes (a row of 1 MiB), a negative example,
+// then many predictions of instances of 6 KB, whose lists the report must not write again each
+// time. Run: build/bench/report_bench [runs]     Print a table: build/bench/report_bench --table ROWS
 
 #include <algorithm>
 #include <chrono>
@@ -43,6 +45,21 @@ void writeTable(std::FILE *out, long rows, unsigned seed)
     }
 }
 
+// JSON Lines: the huge example, a negative one, then `predictions` presses of Predict.
+void writeHugeRows(std::FILE *out, long predictions)
+{
+    std::fprintf(out, "{\"Text1\":[");
+    for (char c = 'a'; c <= 'f'; ++c)
+        std::fprintf(out, "%s\"%s\"", c == 'a' ? "" : ",", std::string(174000, c).c_str());
+    std::fprintf(out, "],\"press\":\"Positive\"}\n");
+    std::fprintf(out, "{\"Text1\":[\"u\",\"v\",\"w\",\"x\",\"y\",\"z\"],\"press\":\"Negative\"}\n");
+    for (long i = 0; i < predictions; ++i)
+        std::fprintf(
+                out,
+                "{\"Text2\":[\"p%ld\",\"q\",\"r\",\"s\",\"t\",\"%s\"],\"press\":\"Predict\"}\n", i,
+                std::string(6000, 'x').c_str());
+}
+
 struct Run
 {
     double seconds;
@@ -50,13 +67,14 @@ struct Run
     double pageMb;
 };
 
-Run replay(const std::string &program, const std::string &table, const std::string &page)
+Run replay(const std::string &program, const std::string &session, const std::string &page)
 {
     const auto start = std::chrono::steady_clock::now();
+    const bool csv = session.ends_with(".csv");
     const pid_t child = fork();
     if (child == 0) {
-        execl(program.c_str(), program.c_str(), "--quiet", "--csv", "--report", page.c_str(),
-              table.c_str(), static_cast<char *>(nullptr));
+        execl(program.c_str(), program.c_str(), "--quiet", "--report", page.c_str(),
+              csv ? "--csv" : "--", session.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
     int status = 0;
@@ -89,21 +107,33 @@ int main(int argc, char **argv)
     const std::string program = VSPACE_REPLAY;
     const auto folder = std::filesystem::temp_directory_path() / "vspace-report-bench";
     std::filesystem::create_directories(folder);
-    for (const auto &[rows, budget] :
-         {std::pair(10000L, "10 s, 300 MB, page 50 MB"), std::pair(32800L, "120 s, 1000 MB")}) {
-        const std::string table = (folder / "table.csv").string();
-        std::FILE *out = std::fopen(table.c_str(), "w");
-        writeTable(out, rows, 1);
+    struct Session
+    {
+        const char *name;
+        long rows;
+        const char *budget;
+    };
+    for (const auto &[name, rows, budget] :
+         {Session{"table.csv", 10000, "10 s, 300 MB, page 50 MB"},
+          Session{"table.csv", 32800, "120 s, 1000 MB"}, Session{"huge.jsonl", 100, "300 MB"},
+          Session{"huge.jsonl", 1000, "300 MB"}}) {
+        const std::string session = (folder / name).string();
+        std::FILE *out = std::fopen(session.c_str(), "w");
+        if (session.ends_with(".csv"))
+            writeTable(out, rows, 1);
+        else
+            writeHugeRows(out, rows);
         std::fclose(out);
         std::vector<double> seconds, peak, page;
         for (int i = 0; i < runs; ++i) {
-            const Run run = replay(program, table, (folder / "report.html").string());
+            const Run run = replay(program, session, (folder / "report.html").string());
             seconds.push_back(run.seconds);
             peak.push_back(run.peakMb);
             page.push_back(run.pageMb);
         }
-        std::printf("%ld rows, median of %d: %.2f s, peak %.0f MB, page %.1f MB (budget %s)\n",
-                    rows, runs, median(seconds), median(peak), median(page), budget);
+        std::printf("%s of %ld %s, median of %d: %.2f s, peak %.0f MB, page %.1f MB (budget %s)\n",
+                    name, rows, session.ends_with(".csv") ? "rows" : "predictions", runs,
+                    median(seconds), median(peak), median(page), budget);
     }
     std::filesystem::remove_all(folder);
     return 0;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <random>
 #include <system_error>
+#include <variant>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,23 +27,63 @@ ExportFailure systemFailure(int error)
     return {Text::SystemReason, std::generic_category().message(error)};
 }
 
-std::string home()
+// An environment variable that names an absolute path, or nothing.
+std::optional<std::string> absoluteVariable(const char *name)
 {
-    const char *home = std::getenv("HOME");
-    return home && *home ? home : "/";
+    const char *value = std::getenv(name);
+    if (!value || *value != '/')
+        return std::nullopt;
+    return value;
 }
 
-// The file a write to `path` lands in: `path` itself, or the file its symbolic links lead to.
-fs::path landingFile(fs::path path)
+// The folder that holds `path`: "." for a bare file name.
+fs::path folderOf(const fs::path &path)
 {
-    std::error_code error;
-    for (int hops = 0; hops < 40 && fs::is_symlink(path, error); ++hops) {
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+// Whether the symbolic link `link` may choose the file an export replaces: a link of the user's
+// own, or one in a folder where only its owner may have put it (not sticky and writable by all,
+// as /tmp is).
+bool trustedLink(const fs::path &link, const FileStatus &status)
+{
+    FileStatus folder{};
+    if (::stat(folderOf(link).c_str(), &folder) != 0)
+        return false;
+    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return status.st_uid == ::geteuid() || !shared;
+}
+
+// The file an export of `path` replaces, or why none may be: `path` itself when it is a regular
+// file or does not exist yet; the end of its chain of symbolic links when every link in it may
+// choose it and it is a regular file.
+std::variant<fs::path, ExportFailure> landingFile(fs::path path)
+{
+    fs::path link; // the last link followed
+    for (int hops = 0; hops < 40; ++hops) {
+        FileStatus status{};
+        if (::lstat(path.c_str(), &status) != 0) {
+            if (errno == ENOENT && hops == 0)
+                return path;
+            return errno == ENOENT ? ExportFailure{Text::DanglingLinkReason, link.string()}
+                                   : systemFailure(errno);
+        }
+        if (S_ISREG(status.st_mode))
+            return path;
+        if (S_ISDIR(status.st_mode) && hops == 0)
+            return ExportFailure{Text::FolderInTheWayReason, {}};
+        if (!S_ISLNK(status.st_mode))
+            return ExportFailure{Text::NotARegularFileReason, path.string()};
+        if (!trustedLink(path, status))
+            return ExportFailure{Text::ForeignLinkReason, path.string()};
+        std::error_code error;
         const fs::path target = fs::read_symlink(path, error);
         if (error)
-            break;
-        path = target.is_absolute() ? target : path.parent_path() / target;
+            return systemFailure(error.value());
+        link = path;
+        path = target.is_absolute() ? target : folderOf(path) / target;
     }
-    return fs::absolute(path, error).lexically_normal();
+    return systemFailure(ELOOP);
 }
 
 } // namespace
@@ -116,9 +157,11 @@ bool HypothesisFile::writeAll(int fd, std::string_view bytes)
 
 std::string HypothesisFile::desktopFolder()
 {
-    const char *config = std::getenv("XDG_CONFIG_HOME");
-    std::ifstream dirs(fs::path(config && *config ? config : home() + "/.config")
-                       / "user-dirs.dirs");
+    const std::optional<std::string> home = absoluteVariable("HOME");
+    const std::optional<std::string> config = absoluteVariable("XDG_CONFIG_HOME");
+    std::ifstream dirs;
+    if (config || home)
+        dirs.open(fs::path(config ? *config : *home + "/.config") / "user-dirs.dirs");
     constexpr std::string_view kKey = "XDG_DESKTOP_DIR=";
     for (std::string line; std::getline(dirs, line);) {
         if (!line.starts_with(kKey))
@@ -126,36 +169,46 @@ std::string HypothesisFile::desktopFolder()
         std::string value = line.substr(kKey.size());
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
-        if (value.starts_with("$HOME"))
-            value.replace(0, 5, home());
-        if (!value.empty())
+        if (value.starts_with("$HOME/") && home)
+            value.replace(0, 5, *home);
+        if (value.starts_with('/'))
             return value;
     }
-    return (fs::path(home()) / "Desktop").string();
+    return home ? (fs::path(*home) / "Desktop").string() : std::string();
 }
 
 std::string HypothesisFile::pathIn(const std::string &folder)
 {
-    std::string cleaned = fs::path(folder.empty() ? "." : folder).lexically_normal().string();
+    if (folder.empty())
+        return {};
+    std::string cleaned = fs::path(folder).lexically_normal().string();
     while (cleaned.size() > 1 && cleaned.back() == '/')
         cleaned.pop_back();
     return cleaned == "." ? kFileName : cleaned + (cleaned == "/" ? "" : "/") + kFileName;
 }
 
+std::string HypothesisFile::path() const
+{
+    return m_path.empty() ? std::string(kFileName) : m_path;
+}
+
 std::optional<ExportFailure> HypothesisFile::replace(std::string_view bytes)
 {
+    if (m_path.empty())
+        return ExportFailure{Text::NoDesktopReason, {}};
     std::error_code error;
-    const fs::path file = landingFile(m_path);
-    const fs::path folder = file.parent_path();
+    const fs::path folder = folderOf(m_path);
     if (fs::exists(folder, error) && !fs::is_directory(folder, error))
         return ExportFailure{Text::NotAFolderReason, folder.string()};
     fs::create_directories(folder, error);
     if (error || !fs::is_directory(folder, error))
         return ExportFailure{Text::FolderNotCreatedReason, folder.string()};
+    const std::variant<fs::path, ExportFailure> landing = landingFile(m_path);
+    if (const ExportFailure *refused = std::get_if<ExportFailure>(&landing))
+        return *refused;
+    const fs::path &file = std::get<fs::path>(landing);
     FileStatus existing{};
     const bool exists = ::stat(file.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode))
-        return ExportFailure{Text::FolderInTheWayReason, {}};
 
     // Each step runs while the ones before it succeeded; the first to fail gives the reason,
     // the system's own where it set one.
@@ -171,8 +224,9 @@ std::optional<ExportFailure> HypothesisFile::replace(std::string_view bytes)
     std::string temporary;
     int fd = -1;
     step([&] { return (fd = openTemporary(file.string(), temporary)) >= 0; });
+    // The permissions of the file it replaces, but never set-user-ID, set-group-ID or sticky.
     if (exists)
-        step([&] { return m_calls->fchmod(fd, existing.st_mode & 07777) == 0; });
+        step([&] { return m_calls->fchmod(fd, existing.st_mode & 0777) == 0; });
     step([&] { return writeAll(fd, bytes); });
     step([&] { return m_calls->fsync(fd) == 0; });
     errno = 0;

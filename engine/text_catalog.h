@@ -49,11 +49,15 @@ enum class Text {
     ExportedPrompt,
     // %1: the file's path; %2: one of the reasons below.
     ExportFailedPrompt,
-    // Why an export failed. %1: a folder's path, or the system's own description.
+    // Why an export failed. %1: a folder's or a file's path, or the system's own description.
     NotAFolderReason,
     FolderNotCreatedReason,
     FolderInTheWayReason,
     IncompleteWriteReason,
+    NotARegularFileReason,
+    DanglingLinkReason,
+    ForeignLinkReason,
+    NoDesktopReason,
     SystemReason,
     // The button that closes a message box.
     OkButton,

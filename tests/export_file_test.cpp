@@ -19,10 +19,12 @@ std::string readOrWrite(const fs::path &path, const std::string *bytes = nullptr
 {
     if (bytes)
         return std::ofstream(path, std::ios::binary) << *bytes ? "written" : "(none)";
+    if (!fs::is_regular_file(path))
+        return "(none)";
     std::ifstream in(path, std::ios::binary);
     std::ostringstream all;
     all << in.rdbuf();
-    return fs::is_regular_file(path) ? all.str() : "(none)";
+    return all.str();
 }
 
 // How the folder is set up (or which system call fails, setting `error`, 0 for none, as no file
@@ -92,11 +94,20 @@ TEST_P(Export, ReplacesTheFileOrSaysWhyAndKeepsThePreviousOne)
         fs::remove_all(desktop), readOrWrite(desktop, &previous);
     if (setup == "file is a folder")
         fs::remove(path), fs::create_directories(path);
-    if (setup == "kept mode and link") {
+    const bool link = setup.find("link") != std::string::npos;
+    if (link) {
         fs::rename(path, m_dir / "target.txt");
         fs::permissions(m_dir / "target.txt", fs::perms(0640));
-        fs::create_symlink("../target.txt", path);
+        fs::create_symlink(setup == "dangling link" ? "../gone/target.txt" : "../target.txt", path);
     }
+    if (setup.ends_with("link in a shared folder"))
+        fs::permissions(desktop, fs::perms(01777));
+    if (setup.starts_with("another user's") && ::lchown(path.c_str(), 65534, 65534))
+        GTEST_SKIP() << "a link of another user needs root";
+    if (setup == "set-user-ID file")
+        fs::permissions(path, fs::perms(04755));
+    if (setup == "FIFO")
+        fs::remove(path), ::mkfifo(path.c_str(), 0644);
     vspace::MemoryControls controls;
     FaultyCalls calls(GetParam());
     vspace::HypothesisFile file(path.string(), &calls);
@@ -114,25 +125,37 @@ TEST_P(Export, ReplacesTheFileOrSaysWhyAndKeepsThePreviousOne)
     if (reason.empty()) {
         EXPECT_EQ(text, "Your TextFile Generate in Desktop is Hypothesis.txt");
         EXPECT_EQ(readOrWrite(path), "\"vvv,b,?,?,?,?\"\r\n\"?,b,c,?,?,?\"\r\n");
-        EXPECT_EQ(fs::status(path).permissions(), fs::perms(setup.empty() ? 0644 : 0640));
-        EXPECT_EQ(fs::is_symlink(path), !setup.empty());
+        EXPECT_EQ(fs::status(path).permissions(), fs::perms(setup.empty()             ? 0644
+                                                            : setup.ends_with("file") ? 0755
+                                                                                      : 0640));
+        EXPECT_EQ(fs::is_symlink(path), link);
     } else {
         EXPECT_TRUE(
                 text.starts_with("The hypothesis file " + path.string() + " could not be written: ")
                 && text.ends_with(reason))
                 << text;
-        EXPECT_EQ(readOrWrite(setup == "desktop is a file" ? desktop : path),
-                  setup == "file is a folder" ? "(none)" : previous);
+        EXPECT_EQ(readOrWrite(setup == "desktop is a file" ? desktop
+                              : link                       ? m_dir / "target.txt"
+                                                           : path),
+                  setup == "file is a folder" || setup == "FIFO" ? "(none)" : previous);
+        EXPECT_FALSE(fs::exists(m_dir / "gone"));
     }
     std::size_t files = 0;
     for (const auto &entry : fs::directory_iterator(fs::is_directory(desktop) ? desktop : m_dir))
         files += entry.is_regular_file() || entry.is_symlink();
-    EXPECT_EQ(files, setup == "file is a folder" ? 0u : 1u);
+    EXPECT_EQ(files, setup == "file is a folder" || setup == "FIFO" ? 0u : 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
         Cases, Export,
-        ::testing::Values(Case{"", 0, ""}, Case{"kept mode and link", 0, ""},
+        ::testing::Values(Case{"", 0, ""}, Case{"own link in a shared folder", 0, ""},
+                          Case{"another user's link", 0, ""}, Case{"set-user-ID file", 0, ""},
+                          Case{"another user's link in a shared folder", 0,
+                               "/Desktop/hypothesis.txt is another user's link in a folder shared "
+                               "by all users"},
+                          Case{"dangling link", 0,
+                               "/Desktop/hypothesis.txt is a link to a file that does not exist"},
+                          Case{"FIFO", 0, "/Desktop/hypothesis.txt is not a regular file"},
                           Case{"desktop is a file", 0, "/Desktop is not a folder"},
                           Case{"file is a folder", 0, "a folder of that name is in the way"},
                           Case{"open", EACCES, "Permission denied"},
@@ -145,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                           Case{"rename", 0, "the file could not be written completely"}),
         [](const auto &info) {
             std::string name = info.param.setup + "_" + std::to_string(info.param.error);
-            std::replace(name.begin(), name.end(), ' ', '_');
+            std::replace_if(
+                    name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
             return name;
         });
 
@@ -162,6 +186,14 @@ TEST(Export, DesktopFolderFollowsTheUserDirectories)
             << "# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n";
     EXPECT_EQ(vspace::HypothesisFile::desktopFolder(), "/home/ann/Schreibtisch");
     fs::remove_all(config);
+    // Without an absolute HOME there is no desktop folder, and an export says so.
+    ::setenv("HOME", "home/ann", 1);
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(vspace::HypothesisFile::desktopFolder(), "");
+    ::unsetenv("HOME");
+    EXPECT_EQ(vspace::HypothesisFile::desktopFolder(), "");
+    const auto failure = vspace::HypothesisFile(vspace::HypothesisFile::pathIn("")).replace("x");
+    EXPECT_TRUE(failure && failure->reason == vspace::Text::NoDesktopReason);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <ranges>
 #include <set>
@@ -30,7 +31,7 @@ TEST_P(CsvSessions, PlayRowByRowOrStopNamingTheLine)
 {
     MemoryFile file;
     ReplaySession session(file);
-    std::istringstream in(GetParam().csv);
+    TextInput in(GetParam().csv);
     std::ostringstream out, err;
     EXPECT_EQ(runCsvSession(in, out, err, session), GetParam().status) << err.str();
     EXPECT_EQ(std::ranges::count(out.str(), '\n'), GetParam().reports);
@@ -78,8 +79,45 @@ INSTANTIATE_TEST_SUITE_P(
                 CsvCase{"invalid_utf8", "a,b,c,d,e,f,+\na,b\xff,c,d,e,f,+\n", 2, 1,
                         "vspace-replay: line 2: invalid UTF-8 in field 2\n"},
                 CsvCase{"unclosed_quote", "a,b,c,d,e,f,+\n\"a,b,c,d,e,f,+\n", 2, 1,
-                        "vspace-replay: line 2: not CSV"}),
+                        "vspace-replay: line 2: not CSV"},
+                CsvCase{"lines_ending_in_cr_lf_or_cr", "a,b,c,d,e,f,+\r\nx,b,c,d,e,f,-\ra,b,\r\n",
+                        2, 2, "vspace-replay: line 3: a row of 3 fields"},
+                CsvCase{"separator_told_from_a_first_row_over_64_kib",
+                        "a;b;c;d;e;" + std::string(70000, 'v') + ";+\na;b;c;d;e;f;-\n", 0, 2,
+                        R"("List2":["a,b,c,d,e,)"}),
         [](const auto &info) { return std::string(info.param.name); });
+
+// A value too wide for Graphviz is shortened in its box and whole in its tooltip, with nothing on
+// standard error; U+FFFE and U+FFFF, which XML does not allow, are drawn as U+FFFD.
+TEST(LessonReport, DrawsValuesGraphvizAndXmlCannotTakeAsTheyAre)
+{
+    const std::string wide = std::string(50000, 'w') + std::string(50000, 'x');
+    const GeneralityGraph graph({{wide, "\xEF\xBF\xBE", "\xEF\xBF\xBF", "d", "e", "f"}},
+                                {{"?", "?", "?", "?", "?", "?"}}, {});
+    ::testing::internal::CaptureStderr();
+    const std::string svg = renderSvg(graph.dot());
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    const std::string shown = std::string(30, 'x') + ",\uFFFD,\uFFFD,d,e,f";
+    EXPECT_NE(svg.find(">" + std::string(40, 'w') + "\u2026" + shown + "</text>"),
+              std::string::npos);
+    EXPECT_NE(svg.find("xlink:title=\"" + wide + shown.substr(30) + "\""), std::string::npos);
+    EXPECT_EQ(svg.find("\xEF\xBF\xBE"), std::string::npos);
+    EXPECT_LT(std::stoi(svg.substr(svg.find("width=\"") + 7)), 1000) << svg.substr(0, 200);
+}
+
+// A page is written whole or not at all: a failure part-way leaves the old page as it was.
+TEST(LessonReport, PageWrittenWholeOrNotAtAll)
+{
+    const std::string folder = ::testing::TempDir() + "/vspace-page", path = folder + "/r.html";
+    std::filesystem::create_directories(folder);
+    EXPECT_EQ(writeWhole(path, [](const TextSink &sink) { return sink("old"), 0; }), std::nullopt);
+    EXPECT_EQ(writeWhole(path, [](const TextSink &sink) { return sink("new"), ENOSPC; }),
+              "No space left on device");
+    std::ifstream page(path);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(page), {}), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    std::filesystem::remove_all(folder);
+}
 
 // A long session: only the last 100 drawings drawn, and the page says so.
 TEST(LessonReport, LeavesOutTheFirstDrawingsOfALongSession)
@@ -105,14 +143,13 @@ TEST(LessonReport, EnjoySport)
     MemoryFile file;
     ReplaySession session(file);
     LessonReport report(session);
-    std::ifstream in(VSPACE_SOURCE_DIR "/examples/enjoysport.csv", std::ios::binary);
+    auto opened = FileInput::open(VSPACE_SOURCE_DIR "/examples/enjoysport.csv");
     std::ostringstream out, err;
-    ASSERT_EQ(runCsvSession(in, out, err, session), 0) << err.str();
+    ASSERT_EQ(runCsvSession(*std::get<0>(opened), out, err, session), 0) << err.str();
     const std::string page = report.html("EnjoySport");
     // After the negative example: S kept, G's new rows added and the all-"?" row struck through.
     const std::size_t third = page.find("<h2>Press 3:"), fourth = page.find("<h2>Press 4:");
-    EXPECT_LT(page.find("<tr><th>S (Specific)</th><td><ul "
-                        "class=\"rows\"><li>Sunny,Warm,?,Strong,Warm,Same</li></ul></td></tr>\n"
+    EXPECT_LT(page.find("<tr><th>S (Specific)</th><td><p class=\"none\">(unchanged)</p></td></tr>\n"
                         "<tr><th>G (General)</th><td><ul class=\"rows\"><li "
                         "class=\"added\">Sunny,?,?,?,?,?</li>",
                         third),
@@ -151,7 +188,8 @@ TEST(LessonReport, EnjoySport)
                       "<p class=\"message\">Message Result: Your Data is Positive , Result is "
                       "+</p>"),
               std::string::npos);
-    EXPECT_NE(page.find("<th>Version space</th><td><ul class=\"rows\"><li class=\"none\">(empty)"),
+    EXPECT_NE(page.find("<p>At the start, S is <code>0,0,0,0,0,0</code>, G is "
+                        "<code>?,?,?,?,?,?</code> and the version space is empty.</p>"),
               std::string::npos);
     EXPECT_NE(page.find("<li class=\"added\">Rainy,Cold,High,Strong,Warm,Change,-</li><li "
                         "class=\"none\">(3 rows)</li>"),

@@ -1,3 +1,4 @@
+#include "csv_session.h"
 #include "fuzz/replay_harness.h"
 #include "jsonl_reader.h"
 #include "replay_options.h"
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <ranges>
 #include <sstream>
 
 namespace vspace::testing {
@@ -112,7 +114,7 @@ std::tuple<int, long, std::string> replay(const std::string &input)
 {
     MemoryFile file;
     ReplaySession session(file);
-    std::istringstream in(input);
+    TextInput in(input);
     std::ostringstream out, err;
     const int status = runJsonLines(in, out, err, session);
     return {status, std::ranges::count(out.str(), '\n'), err.str()};
@@ -140,6 +142,40 @@ TEST(Replay, StopsAtExitOrAtBadInputNamingItsLine)
               "invalid UTF-8 at byte 13");
 }
 
+// A session whose file cannot be read past its first `good` bytes: the system says EIO.
+struct FailingInput : TextInput
+{
+    FailingInput(std::string_view text, std::size_t good)
+        : TextInput(text.substr(0, good), "table.csv")
+    {}
+    long read(char *buffer, std::size_t size) override
+    {
+        const long read = TextInput::read(buffer, size);
+        return read ? read : -1;
+    }
+    int error() const override { return EIO; }
+};
+
+// A read that fails part-way is not the end of the file: what was read is played, then the run
+// stops, naming the file, the line and the system's reason, even inside a row.
+TEST(Replay, AFailedReadEndsTheRunNamingFileLineAndReason)
+{
+    for (const std::string line : {R"({"Text1":["a","b","c","d","e","f"],"press":"Positive"})"
+                                   "\n",
+                                   "a,b,c,d,e,f,+\r\n"}) {
+        const bool csv = line.starts_with('a');
+        MemoryFile file;
+        ReplaySession session(file);
+        const std::string text = line + line + line;
+        FailingInput in(text, 2 * line.size() + 4);
+        std::ostringstream out, err;
+        EXPECT_EQ(csv ? runCsvSession(in, out, err, session) : runJsonLines(in, out, err, session),
+                  2);
+        EXPECT_EQ(std::ranges::count(out.str(), '\n'), 2);
+        EXPECT_EQ(err.str(), "vspace-replay: line 3: cannot read table.csv: Input/output error\n");
+    }
+}
+
 // The command line: each case the arguments, then what is understood (action, file, folder,
 // report, CSV, separator, quiet) or what is wrong.
 TEST(Replay, OptionsByTheirWholeName)
@@ -150,8 +186,15 @@ TEST(Replay, OptionsByTheirWholeName)
                   {{"--export-dirx=out"}, "unknown option --export-dirx=out"},
                   {{"--reportx", "r.html"}, "unknown option --reportx"},
                   {{"--report"}, "--report needs a file name"},
-                  {{"--separator", "|"}, "--separator needs , or ; or tab"},
-                  {{"a.jsonl", "b.jsonl"}, "only one FILE can be played"}};
+                  {{"--separator", "|", "--csv"}, "--separator needs , or ; or tab"},
+                  {{"a.jsonl", "b.jsonl"}, "only one FILE can be played"},
+                  {{"--export-dir", ""}, "--export-dir is empty: it needs a folder"},
+                  {{"--report="}, "--report is empty: it needs a file name"},
+                  {{"--csv", "--quiet", "--csv"}, "--csv is given twice"},
+                  {{"-h", "--help"}, "--help is given twice"},
+                  {{"--separator=;"}, "--separator is for CSV tables: it needs --csv"},
+                  {{"--quiet", "--", "-x.jsonl"}, "play -x.jsonl quiet"},
+                  {{"--", "--csv", "b"}, "only one FILE can be played"}};
     for (auto [arguments, understood] : cases) {
         arguments.insert(arguments.begin(), "vspace-replay");
         const auto parsed = parseReplayOptions(static_cast<int>(arguments.size()), arguments.data());

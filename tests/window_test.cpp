@@ -114,6 +114,28 @@ private slots:
         QCOMPARE(focused(), "Text1_1");
     }
 
+    // A training press empties the training fields alone and focuses the first; Predict keeps the
+    // unseen fields and focuses their first; Clear empties all twelve and keeps the focus.
+    void fieldsAndFocusAfterEachPress()
+    {
+        const auto texts = [this](int array) {
+            QString all;
+            for (int i = 1; i <= 6; ++i)
+                all += field(array, i)->text() + '|';
+            return all;
+        };
+        for (int i = 1; i <= 6; ++i)
+            field(1, i)->setText(QString::number(i)), field(2, i)->setText(QString::number(i));
+        for (const auto &[press, training, unseen, focus] :
+             {std::tuple(1, "||||||", "1|2|3|4|5|6|", "Text1_1"),
+              std::tuple(3, "||||||", "1|2|3|4|5|6|", "Text2_1"),
+              std::tuple(6, "||||||", "||||||", "Command6")}) {
+            button(press)->setFocus();
+            key(Qt::Key_Space);
+            QCOMPARE(texts(1) + texts(2) + focused(), training + QString(unseen) + focus);
+        }
+    }
+
     void awkwardValuesKeptByteForByte_data()
     {
         QTest::addColumn<QString>("value");

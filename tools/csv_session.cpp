@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <istream>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -40,17 +39,33 @@ bool isIndex(const std::string &field)
            });
 }
 
-// The separator of kCsvSeparators that splits `row`, up to its first line break outside quotes,
-// into exactly seven fields; a comma when none or several do.
-char separatorOf(std::string_view row)
+// Where the first row of `text` ends: the index of its first line break outside quotes, or npos.
+std::size_t firstRowEnd(std::string_view text)
+{
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && (text[i] == '\n' || text[i] == '\r'))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+bool firstRowEnds(std::string_view text)
+{
+    return firstRowEnd(text) != std::string_view::npos;
+}
+
+// The separator of kCsvSeparators that splits the first row of `text` into exactly seven fields;
+// a comma when none or several do.
+char separatorOf(std::string_view text)
 {
     std::array<int, kCsvSeparators.size()> fields{1, 1, 1};
     bool quoted = false;
-    for (const char c : row) {
+    for (const char c : text.substr(0, firstRowEnd(text))) {
         if (c == '"')
             quoted = !quoted;
-        else if (!quoted && (c == '\n' || c == '\r'))
-            break;
         else if (!quoted && kCsvSeparators.find(c) != std::string_view::npos)
             ++fields[kCsvSeparators.find(c)];
     }
@@ -87,6 +102,7 @@ struct Reader
             if (!header)
                 error = "line " + std::to_string(rowStart) + ": " + *wrong;
         } else {
+            std::get<ReplayCommand>(command).line = rowStart;
             stopped = !handOver(std::get<ReplayCommand>(command));
         }
         firstRow = false;
@@ -118,7 +134,7 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
     return ReplayCommand{values, std::nullopt, button};
 }
 
-std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> separator,
+std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
                                         const CommandHandler &row)
 {
     csv_parser parser{};
@@ -130,22 +146,12 @@ std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> se
     };
     const auto rowEnd = [](int, void *data) { static_cast<Reader *>(data)->rowEnd(); };
 
-    constexpr std::streamsize kChunkBytes = 64 * 1024;
-    const std::unique_ptr<char[]> chunk(
-            new char[kChunkBytes]); // not cleared: only what is read is looked at
-    for (bool first = true; reader.error.empty() && !reader.stopped; first = false) {
-        in.read(chunk.get(), kChunkBytes);
-        std::string_view read(chunk.get(), static_cast<std::size_t>(in.gcount()));
-        if (read.empty())
-            break;
-        if (first && read.starts_with(kByteOrderMark))
-            read.remove_prefix(kByteOrderMark.size());
-        if (first)
-            csv_set_delim(&parser,
-                          static_cast<unsigned char>(separator.value_or(separatorOf(read))));
-        // Fed a line at a time, so that every row knows the line it starts on.
-        while (!read.empty() && reader.error.empty() && !reader.stopped) {
-            const std::size_t length = std::min(read.find('\n'), read.size() - 1) + 1;
+    // Fed a line at a time, so that every row knows the line it starts on; a line ends at LF, CR
+    // or CR LF.
+    bool afterReturn = false;
+    const auto feed = [&](std::string_view text) {
+        while (!text.empty() && reader.error.empty() && !reader.stopped) {
+            const std::size_t length = std::min(text.find_first_of("\r\n"), text.size() - 1) + 1;
             if (!reader.rowOpen) {
                 reader.rowStart = reader.line;
                 reader.rowBytes = 0;
@@ -154,13 +160,47 @@ std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> se
             if (reader.rowBytes > kMaxReplayLineBytes + 2) // the line break not counted
                 reader.error = "line " + std::to_string(reader.rowStart)
                                + ": a row longer than 1 MiB";
-            else if (csv_parse(&parser, read.data(), length, field, rowEnd, &reader) != length)
+            else if (csv_parse(&parser, text.data(), length, field, rowEnd, &reader) != length)
                 reader.error = "line " + std::to_string(reader.line)
                                + ": not CSV: " + csv_strerror(csv_error(&parser));
             reader.rowOpen = parser.pstate != 0; // 0: libcsv is between rows
-            reader.line += read[length - 1] == '\n';
-            read.remove_prefix(length);
+            const char last = text[length - 1];
+            reader.line += last == '\r' || (last == '\n' && !(afterReturn && length == 1));
+            afterReturn = last == '\r';
+            text.remove_prefix(length);
         }
+    };
+
+    // The separator is told from the whole first row, so that row is held until it is complete.
+    std::string firstRow;
+    bool told = false;
+    const auto tell = [&] {
+        std::string_view head = firstRow;
+        if (head.starts_with(kByteOrderMark))
+            head.remove_prefix(kByteOrderMark.size());
+        csv_set_delim(&parser, static_cast<unsigned char>(separator.value_or(separatorOf(head))));
+        told = true;
+        feed(head);
+        firstRow = std::string();
+    };
+    constexpr std::size_t kChunkBytes = 64 * 1024;
+    const std::unique_ptr<char[]> chunk(new char[kChunkBytes]); // only what is read is looked at
+    while (reader.error.empty() && !reader.stopped) {
+        const long read = in.read(chunk.get(), kChunkBytes);
+        if (read < 0) {
+            reader.error = "line " + std::to_string(reader.line) + ": " + in.readFailure();
+            break;
+        }
+        const std::string_view text(chunk.get(), static_cast<std::size_t>(read));
+        if (told) {
+            feed(text);
+        } else {
+            firstRow += text;
+            if (text.empty() || firstRowEnds(firstRow) || firstRow.size() > kMaxReplayLineBytes + 5)
+                tell();
+        }
+        if (text.empty())
+            break;
     }
     if (reader.error.empty() && !reader.stopped && csv_fini(&parser, field, rowEnd, &reader) != 0)
         reader.error = "line " + std::to_string(reader.rowStart)
@@ -169,7 +209,7 @@ std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> se
     return reader.error.empty() ? std::nullopt : std::optional(reader.error);
 }
 
-int runCsvSession(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session,
+int runCsvSession(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session,
                   std::optional<char> separator)
 {
     return playSession([&](const CommandHandler

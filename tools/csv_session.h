@@ -1,6 +1,7 @@
 #pragma once
 
 #include "replay_session.h"
+#include "session_input.h"
 
 #include <functional>
 #include <iosfwd>
@@ -23,19 +24,19 @@ inline constexpr std::string_view kCsvSeparators = ",;\t";
 std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields);
 
 // Reads a CSV table (RFC 4180: quoted fields may hold commas, quotation marks and line breaks;
-// CRLF or LF; a leading byte-order mark is skipped; a first row whose label is none of the above
-// is a header) and hands each row's command to `row` as soon as it is read. Values are taken
-// exactly as they stand. `separator` is one of kCsvSeparators, or nothing to tell it from the
-// first row. Returns nothing, or the first bad input (a row of the wrong width, an unknown
-// label, text that is not CSV) as a message naming the line the row starts on; the rows before it
-// have been handed over.
-std::optional<std::string> readCsvTable(std::istream &in, std::optional<char> separator,
+// lines end at LF, CR or CR LF; a leading byte-order mark is skipped; a first row whose label is
+// none of the above is a header) and hands each row's command to `row` as soon as it is read.
+// Values are taken exactly as they stand. `separator` is one of kCsvSeparators, or nothing to
+// tell it from the whole first row. Returns nothing, or the first bad input (a row of the wrong
+// width, an unknown label, text that is not CSV) or failed read as a message naming the line the
+// row starts on; the rows before it have been handed over.
+std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
                                         const CommandHandler &row);
 
 // Plays a CSV table through `session`, writing one object per press to `out`, as runJsonLines
-// does; bad input stops the run with a message on `err`. Returns the exit status: 0, or 2 after
-// bad input.
-int runCsvSession(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session,
+// does; bad input stops the run with a message on `err`. Returns the exit status, as playSession
+// does.
+int runCsvSession(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session,
                   std::optional<char> separator = std::nullopt);
 
 } // namespace vspace

@@ -8,19 +8,59 @@ namespace vspace {
 namespace {
 
 // A DOT string literal that Graphviz draws as `text`: quotation marks and backslashes escaped,
-// "&" written as an entity (Graphviz reads entities inside labels), control characters as spaces.
-std::string dotString(const std::string &text)
+// "&" written as an entity (Graphviz reads entities inside labels), control characters as spaces,
+// and U+FFFE and U+FFFF, which XML does not allow, as U+FFFD.
+std::string dotString(std::string_view text)
 {
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (c == '"' || c == '\\')
             quoted += '\\';
-        if (c == '&')
+        if (c == '&') {
             quoted += "&amp;";
-        else
+        } else if (text.substr(i, 2) == "\xEF\xBF" && i + 2 < text.size()
+                   && (text[i + 2] == '\xBE' || text[i + 2] == '\xBF')) {
+            quoted += "\xEF\xBF\xBD";
+            i += 2;
+        } else {
             quoted += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+        }
     }
     return quoted + '"';
+}
+
+// The first `count` characters of a UTF-8 text, or its last ones, in bytes.
+std::size_t headBytes(std::string_view text, std::size_t count)
+{
+    std::size_t i = 0;
+    for (std::size_t characters = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == count)
+            break;
+    }
+    return i;
+}
+
+std::size_t characterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// A node's label and tooltip: the row's text; a text too wide to draw shortened in the middle,
+// whole in the tooltip.
+std::string labelAttributes(const std::string &text)
+{
+    const std::size_t length = characterCount(text);
+    if (length <= GeneralityGraph::kMaxLabelCharacters)
+        return "label=" + dotString(text);
+    const std::size_t kept = (GeneralityGraph::kMaxLabelCharacters - 1) / 2;
+    const std::string_view whole = text;
+    return "label="
+           + dotString(std::string(whole.substr(0, headBytes(whole, kept))) + "\u2026"
+                       + std::string(whole.substr(headBytes(whole, length - kept))))
+           + ", tooltip=" + dotString(text);
 }
 
 } // namespace
@@ -71,7 +111,7 @@ std::string GeneralityGraph::dot() const
     std::map<long, std::string> ranks;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const std::string id = "h" + std::to_string(i);
-        dot += "  " + id + " [label=" + dotString(rowText(nodes[i]));
+        dot += "  " + id + " [" + labelAttributes(rowText(nodes[i]));
         dot += inS[i] ? ", fillcolor=\"#d7f0da\"" : inG[i] ? ", fillcolor=\"#fdf0c4\"" : "";
         dot += "];\n";
         ranks[std::count(nodes[i].begin(), nodes[i].end(), kAnyValue)] += " " + id + ";";

@@ -19,6 +19,10 @@ struct GeneralityGraph
 
     GeneralityGraph(const std::vector<Row> &s, const std::vector<Row> &g,
                     const std::vector<Row> &space);
+    // A row whose text is longer than this many characters is shortened in the middle in its box,
+    // so that Graphviz can draw it; the box's tooltip holds it whole.
+    static constexpr std::size_t kMaxLabelCharacters = 81;
+
     // The graph in Graphviz's DOT language: S at the bottom, G at the top. Every value reads in
     // the drawing exactly as it reads in the lists.
     std::string dot() const;

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <istream>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -110,15 +109,21 @@ public:
     bool parse_error(std::size_t position, const std::string &, const json::exception &ex) override
     {
         const std::string what = ex.what();
+        const std::string at = " at byte " + std::to_string(position);
         if (what.find("ill-formed UTF-8") != std::string::npos)
-            return fail("invalid UTF-8 at byte " + std::to_string(position));
-        // Keep the parser's own description, without its prefix and the bytes it last read.
+            return fail("invalid UTF-8" + at);
+        if (ex.id == 406) // out_of_range.406: a number beyond what a double holds
+            return fail("not JSON: a number too large to read" + at);
+        // The parser's own description of the syntax error, without its prefixes and the bytes
+        // it last read: "syntax error while parsing value - invalid literal".
         std::string detail = what;
-        if (const std::size_t colon = detail.find(": "); colon != std::string::npos)
-            detail.erase(0, colon + 2);
+        for (const std::string_view prefix : {std::string_view("] "), std::string_view(": ")}) {
+            if (const std::size_t cut = detail.find(prefix); cut != std::string::npos)
+                detail.erase(0, cut + prefix.size());
+        }
         if (const std::size_t lastRead = detail.find("; last read"); lastRead != std::string::npos)
             detail.erase(lastRead);
-        return fail("not JSON: " + detail + " at byte " + std::to_string(position));
+        return fail("not JSON: " + detail + at);
     }
 
 private:
@@ -176,10 +181,10 @@ bool isBlank(std::string_view line)
 class LineReader
 {
 public:
-    enum class Result { Line, TooLong, End };
+    enum class Result { Line, TooLong, End, Failed };
 
-    explicit LineReader(std::istream &in)
-        : m_buffer(in.rdbuf())
+    explicit LineReader(SessionInput &in)
+        : m_in(in)
         , m_chunk(new char[kChunkBytes])
     {}
 
@@ -190,9 +195,10 @@ public:
         for (;;) {
             if (m_pos == m_end) {
                 m_pos = 0;
-                m_end = m_buffer ? static_cast<std::size_t>(
-                                m_buffer->sgetn(m_chunk.get(), kChunkBytes))
-                                 : 0;
+                const long read = m_in.read(m_chunk.get(), kChunkBytes);
+                if (read < 0)
+                    return Result::Failed;
+                m_end = static_cast<std::size_t>(read);
                 if (m_end == 0)
                     return readAny ? Result::Line : Result::End;
             }
@@ -212,8 +218,8 @@ public:
     }
 
 private:
-    std::streambuf *m_buffer;
-    static constexpr std::streamsize kChunkBytes = 64 * 1024;
+    SessionInput &m_in;
+    static constexpr std::size_t kChunkBytes = 64 * 1024;
     std::unique_ptr<char[]> m_chunk; // not cleared: only what was read is looked at
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
@@ -234,7 +240,7 @@ std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line)
     return std::move(handler.command);
 }
 
-std::optional<std::string> readJsonLines(std::istream &in, const CommandHandler &line)
+std::optional<std::string> readJsonLines(SessionInput &in, const CommandHandler &line)
 {
     LineReader reader(in);
     std::string text;
@@ -242,20 +248,23 @@ std::optional<std::string> readJsonLines(std::istream &in, const CommandHandler 
         const LineReader::Result result = reader.next(text);
         if (result == LineReader::Result::End)
             return std::nullopt;
+        if (result == LineReader::Result::Failed)
+            return "line " + std::to_string(number) + ": " + in.readFailure();
         if (result == LineReader::Result::TooLong)
             return "line " + std::to_string(number) + ": longer than 1 MiB ("
                    + std::to_string(kMaxReplayLineBytes) + " bytes)";
         if (number == 1 && text.starts_with("\xEF\xBB\xBF"))
             text.erase(0, 3); // a byte-order mark is not data
-        const std::variant<ReplayCommand, std::string> parsed = parseReplayLine(text);
+        std::variant<ReplayCommand, std::string> parsed = parseReplayLine(text);
         if (const std::string *error = std::get_if<std::string>(&parsed))
             return "line " + std::to_string(number) + ": " + *error;
+        std::get<ReplayCommand>(parsed).line = number;
         if (!line(std::get<ReplayCommand>(parsed)))
             return std::nullopt;
     }
 }
 
-int runJsonLines(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session)
+int runJsonLines(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session)
 {
     return playSession([&](const CommandHandler &handle) { return readJsonLines(in, handle); }, out,
                        err, session);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "replay_session.h"
+#include "session_input.h"
 
 #include <functional>
 #include <iosfwd>
@@ -19,12 +20,12 @@ std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line);
 
 // Reads a JSON Lines session (a leading byte-order mark skipped) and hands each line's command to
 // `line` as soon as it is read, until `line` returns false. Returns nothing, or the first bad
-// input as a message naming its line; the lines before it have been handed over.
-std::optional<std::string> readJsonLines(std::istream &in, const CommandHandler &line);
+// input or failed read as a message naming its line; the lines before it have been handed over.
+std::optional<std::string> readJsonLines(SessionInput &in, const CommandHandler &line);
 
 // Plays a whole JSON Lines session from `in` through `session`, writing one object per press to
 // `out`. Bad input stops the run with a message on `err` naming the line; what was written before
-// it stands. Returns the exit status: 0, or 2 after bad input.
-int runJsonLines(std::istream &in, std::ostream &out, std::ostream &err, ReplaySession &session);
+// it stands. Returns the exit status, as playSession does.
+int runJsonLines(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session);
 
 } // namespace vspace

@@ -45,9 +45,13 @@ bool contains(const std::vector<Row> &rows, const Row &row)
     return std::any_of(rows.begin(), rows.end(), [&](const Row &r) { return sameRow(r, row); });
 }
 
-// One list of rows after a press, marking those it added and, struck through, those it removed.
+// One list of rows after a press, marking those it added and, struck through, those it removed;
+// a list the press left as it was is said to be unchanged.
 std::string rowsCell(const std::vector<Row> &before, const std::vector<Row> &after)
 {
+    if (before.size() == after.size()
+        && std::equal(before.begin(), before.end(), after.begin(), sameRow))
+        return "<p class=\"none\">(unchanged)</p>";
     std::string cell = "<ul class=\"rows\">";
     for (const Row &row : after)
         cell += (contains(before, row) ? "<li>" : "<li class=\"added\">")
@@ -67,6 +71,7 @@ section { break-inside: avoid; margin-bottom: 2em; }
 table { border-collapse: collapse; margin: .5em 0; } th, td { text-align: left; vertical-align: top; padding: .2em .8em .2em 0; }
 th { font-weight: normal; color: #555; white-space: nowrap; }
 ul.rows { list-style: none; margin: 0; padding: 0; font-family: "Liberation Mono", "DejaVu Sans Mono", monospace; }
+ul.rows li, code { white-space: pre-wrap; overflow-wrap: anywhere; } td > p { margin: 0; }
 .added { color: #0a6b22; font-weight: bold; } .added::before { content: "+ "; }
 .removed { color: #a3201a; text-decoration: line-through; } .removed::before { content: "\2212 "; }
 .message { border-left: 3px solid #3b6fb6; padding-left: .6em; }
@@ -78,10 +83,14 @@ figcaption { color: #555; font-size: .9em; }
 
 } // namespace
 
-LessonReport::LessonReport(ReplaySession &session, std::function<void(std::size_t)> progress)
+LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
+                           std::function<void(std::size_t)> progress)
     : m_session(session)
     , m_progress(std::move(progress))
-    , m_before(boundaries())
+    , m_start(boundaries())
+    , m_before(m_start)
+    , m_sections(folder)
+    , m_learningData(folder)
 {
     session.setPressObserver([this](ReplaySession::Moment moment, Button button) {
         const Engine &engine = m_session.engine();
@@ -91,6 +100,11 @@ LessonReport::LessonReport(ReplaySession &session, std::function<void(std::size_
         const bool unseen = button == Button::Predict;
         m_typed = m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training);
     });
+}
+
+int LessonReport::error() const
+{
+    return m_sections.error() ? m_sections.error() : m_learningData.error();
 }
 
 LessonReport::Boundaries LessonReport::boundaries() const
@@ -106,7 +120,7 @@ void LessonReport::pressed(Button button)
     const Boundaries after = boundaries();
     const int examples = m_session.engine().state().exampleCount;
     const bool training = button == Button::Positive || button == Button::Negative;
-    std::string section = "<section>\n<h2>Press " + std::to_string(m_sections.size() + 1) + ": "
+    std::string section = "<section>\n<h2>Press " + std::to_string(++m_presses) + ": "
                           + escapedHtml(buttonName(button)) + "</h2>\n";
     if (training || button == Button::Predict) {
         section += std::string("<p>") + (training ? "Training instance: " : "Unseen instance: ")
@@ -120,67 +134,94 @@ void LessonReport::pressed(Button button)
                + "</td></tr>\n<tr><th>Version space</th><td>"
                + rowsCell(m_before.space, after.space)
                + "</td></tr>\n<tr><th>Learning data</th><td><ul class=\"rows\">";
-    if (button == Button::Clear)
+    if (button == Button::Clear) {
         m_learningData.clear();
-    if (examples > m_examplesBefore) {
-        m_learningData.push_back(rowText(m_typed) + (button == Button::Positive ? ",+" : ",-"));
-        section += "<li class=\"added\">" + escapedHtml(m_learningData.back()) + "</li>";
+        m_learningDataCount = 0;
     }
-    section += "<li class=\"none\">(" + std::to_string(m_learningData.size())
-               + (m_learningData.size() == 1 ? " row" : " rows")
+    if (examples > m_examplesBefore) {
+        const std::string entry = "<li>"
+                                  + escapedHtml(rowText(m_typed)
+                                                + (button == Button::Positive ? ",+" : ",-"))
+                                  + "</li>";
+        m_learningData.write(entry);
+        ++m_learningDataCount;
+        section += "<li class=\"added\">" + entry.substr(4);
+    }
+    section += "<li class=\"none\">(" + std::to_string(m_learningDataCount)
+               + (m_learningDataCount == 1 ? " row" : " rows")
                + ")</li></ul></td></tr>\n</table>\n";
     if (after != m_before && after.g.empty()) {
         section += "<p class=\"none\">G is empty: no hypothesis is consistent with the learning "
                    "data.</p>\n";
-    } else if (after != m_before) {
-        m_drawings.push_back(
-                {m_sections.size(), GeneralityGraph(after.s, after.g, after.space).dot()});
+        m_sections.write(section);
+    } else {
+        m_sections.write(section);
+        if (after != m_before) {
+            ++m_drawingCount;
+            if (m_drawings.size() == kMaxDiagrams)
+                m_drawings.pop_front();
+            m_drawings.push_back(
+                    {m_sections.size(), GeneralityGraph(after.s, after.g, after.space).dot()});
+        }
     }
-    m_sections.push_back(std::move(section));
+    m_sections.write("</section>\n");
     m_before = after;
     if (m_progress)
-        m_progress(m_sections.size());
+        m_progress(m_presses);
 }
 
-std::string LessonReport::html(const std::string &title,
-                               const std::function<void(std::size_t, std::size_t)> &progress) const
+int LessonReport::write(const std::string &title, const TextSink &sink,
+                        const std::function<void(std::size_t, std::size_t)> &progress)
 {
-    const std::size_t firstDrawn = m_drawings.size() - std::min(m_drawings.size(), kMaxDiagrams);
-    std::string page
+    const auto rows = [](const std::vector<Row> &rows) {
+        std::string text;
+        for (const Row &row : rows)
+            text += (text.empty() ? "<code>" : ", <code>") + escapedHtml(rowText(row)) + "</code>";
+        return text.empty() ? std::string("empty") : text;
+    };
+    std::string head
             = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
               + escapedHtml(title) + "</title>\n<style>" + kStyle
               + "</style>\n</head>\n<body>\n<h1>" + escapedHtml(title) + "</h1>\n<p>"
-              + std::to_string(m_sections.size())
+              + std::to_string(m_presses)
               + " presses. After each: S, the specific boundary; G, the general boundary; "
                 "the version space between them; the example added to the learning data, "
                 "which is listed whole at the end. <span class=\"added\">Added</span> and "
                 "<span class=\"removed\">removed</span> rows are marked. The version space "
-                "is drawn after each press that changed it.</p>\n";
-    if (firstDrawn > 0) {
-        page += "<p class=\"none\">For length, only the last " + std::to_string(kMaxDiagrams)
-                + " of the " + std::to_string(m_drawings.size())
+                "is drawn after each press that changed it.</p>\n<p>At the start, S is "
+              + rows(m_start.s) + ", G is " + rows(m_start.g) + " and the version space is "
+              + rows(m_start.space) + ".</p>\n";
+    if (m_drawingCount > m_drawings.size()) {
+        head += "<p class=\"none\">For length, only the last " + std::to_string(kMaxDiagrams)
+                + " of the " + std::to_string(m_drawingCount)
                 + " drawings are drawn; the earlier ones are left out.</p>\n";
     }
-    auto drawing = m_drawings.begin() + static_cast<std::ptrdiff_t>(firstDrawn);
-    for (std::size_t press = 0; press < m_sections.size(); ++press) {
-        page += m_sections[press];
-        if (drawing != m_drawings.end() && drawing->press == press) {
-            page += "<figure>\n" + renderSvg(drawing->dot)
-                    + "<figcaption>Each hypothesis of S (green), G (yellow) and the version space, "
-                      "joined to those directly more general than it.</figcaption>\n</figure>\n";
-            if (progress)
-                progress(static_cast<std::size_t>(drawing - m_drawings.begin()) - firstDrawn + 1,
-                         m_drawings.size() - firstDrawn);
-            ++drawing;
-        }
-        page += "</section>\n";
+    sink(head);
+    std::uint64_t written = 0;
+    for (std::size_t drawn = 0; drawn < m_drawings.size(); ++drawn) {
+        const Drawing &drawing = m_drawings[drawn];
+        m_sections.copy(written, drawing.offset, sink);
+        written = drawing.offset;
+        sink("<figure>\n" + renderSvg(drawing.dot)
+             + "<figcaption>Each hypothesis of S (green), G (yellow) and the version space, "
+               "joined to those directly more general than it.</figcaption>\n</figure>\n");
+        if (progress)
+            progress(drawn + 1, m_drawings.size());
     }
-    page += "<section>\n<h2>The learning data at the end</h2>\n<ul class=\"rows\">";
-    for (const std::string &entry : m_learningData)
-        page += "<li>" + escapedHtml(entry) + "</li>";
-    if (m_learningData.empty())
-        page += "<li class=\"none\">(empty)</li>";
-    return page + "</ul>\n</section>\n</body>\n</html>\n";
+    m_sections.copy(written, m_sections.size(), sink);
+    sink("<section>\n<h2>The learning data at the end</h2>\n<ul class=\"rows\">");
+    m_learningData.copy(0, m_learningData.size(), sink);
+    if (m_learningDataCount == 0)
+        sink("<li class=\"none\">(empty)</li>");
+    sink("</ul>\n</section>\n</body>\n</html>\n");
+    return error();
+}
+
+std::string LessonReport::html(const std::string &title)
+{
+    std::string page;
+    write(title, [&](std::string_view part) { page += part; });
+    return page;
 }
 
 } // namespace vspace

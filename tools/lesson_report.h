@@ -2,8 +2,10 @@
 
 #include "generality_graph.h"
 #include "replay_session.h"
+#include "spool.h"
 
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,24 +18,32 @@ std::string renderSvg(const std::string &dot);
 
 // A lesson handout: a session told press by press as one self-contained HTML page, with what was
 // typed and pressed, the messages, S, G and the version space after each press with what the
-// press added and removed, the example it added to the learning data, and the version space drawn
-// whenever the drawing changed; the whole learning data once, at the end. It costs time and
-// memory in proportion to the presses: a press's part of the page is written when it is made.
+// press added and removed (a list the press left as it was is said to be unchanged), the example
+// it added to the learning data, and the version space drawn whenever the drawing changed; the
+// whole learning data once, at the end. Its memory holds the lists of one press and the last
+// drawings: the page's parts wait in nameless files until it is written.
 class LessonReport
 {
 public:
     // Only the last this many drawings are drawn; the page says how many it leaves out.
     static constexpr std::size_t kMaxDiagrams = 100;
 
-    // Records the presses of `session` from now on; `progress`, if given, is told the number of
-    // presses recorded after each.
-    explicit LessonReport(ReplaySession &session, std::function<void(std::size_t)> progress = {});
+    // Records the presses of `session` from now on, its parts kept in `folder` (the system's
+    // folder for temporary files when empty); `progress`, if given, is told the number of presses
+    // recorded after each.
+    explicit LessonReport(ReplaySession &session, const std::string &folder = {},
+                          std::function<void(std::size_t)> progress = {});
 
-    std::size_t presses() const { return m_sections.size(); }
+    // The system's error number when the parts could not be kept; 0 while they can.
+    int error() const;
+    std::size_t presses() const { return m_presses; }
 
-    // The page. `progress` is told how many diagrams of how many are drawn so far.
-    std::string html(const std::string &title,
-                     const std::function<void(std::size_t, std::size_t)> &progress = {}) const;
+    // Hands the page to `sink`, a part at a time; `progress` is told how many diagrams of how
+    // many are drawn so far. Returns error().
+    int write(const std::string &title, const TextSink &sink,
+              const std::function<void(std::size_t, std::size_t)> &progress = {});
+    // The page as one text.
+    std::string html(const std::string &title);
 
 private:
     struct Boundaries
@@ -43,7 +53,7 @@ private:
     };
     struct Drawing
     {
-        std::size_t press;
+        std::uint64_t offset; // where in the presses' text its figure goes
         std::string dot;
     };
 
@@ -54,10 +64,13 @@ private:
     std::function<void(std::size_t)> m_progress;
     Row m_typed;
     int m_examplesBefore = 0;
-    Boundaries m_before;
-    std::vector<std::string> m_sections; // a press each, without its diagram
-    std::vector<Drawing> m_drawings;
-    std::vector<std::string> m_learningData; // since the last Clear
+    Boundaries m_start, m_before;
+    std::size_t m_presses = 0;
+    Spool m_sections; // the presses, a section each, without their drawings
+    std::size_t m_drawingCount = 0;
+    std::deque<Drawing> m_drawings; // the last kMaxDiagrams
+    Spool m_learningData;           // since the last Clear, as list items
+    std::size_t m_learningDataCount = 0;
 };
 
 } // namespace vspace

@@ -5,11 +5,14 @@
 #include "jsonl_reader.h"
 #include "lesson_report.h"
 #include "replay_options.h"
+#include "session_input.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <system_error>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,51 +29,87 @@ void showProgress(std::string_view what, std::size_t done, std::size_t total)
         std::cerr << '\n';
 }
 
-int writeReport(const vspace::LessonReport &lesson, const vspace::ReplayOptions &options)
+// Why the report cannot go to `report` before anything is played, or nothing: a folder in its
+// place, or the session's own input, which writing it would replace.
+std::optional<std::string> reportRefused(const std::string &report, const vspace::FileInput &input)
 {
-    const bool named = options.file && *options.file != "-";
-    const std::string title = "vspace lesson: "
-                              + (named ? std::filesystem::path(*options.file).filename().string()
-                                       : std::string("standard input"));
-    std::ofstream page(*options.report, std::ios::binary | std::ios::trunc);
-    page << lesson.html(title, [](std::size_t done, std::size_t total) {
-        showProgress("diagrams drawn", done, total);
-    });
-    if (!page.flush()) {
-        std::cerr << "vspace-replay: the report " << *options.report << " could not be written\n";
-        return 1;
-    }
-    return 0;
+    struct stat target
+    {
+    }, read{};
+    if (::stat(report.c_str(), &target) != 0)
+        return std::nullopt;
+    if (S_ISDIR(target.st_mode))
+        return std::generic_category().message(EISDIR);
+    if (::fstat(input.descriptor(), &read) == 0 && read.st_dev == target.st_dev
+        && read.st_ino == target.st_ino)
+        return "it is the session being played (" + input.name() + ")";
+    return std::nullopt;
+}
+
+std::string reportFailure(const std::string &report, const std::string &reason)
+{
+    return "vspace-replay: the report " + report + " cannot be written: " + reason + '\n';
 }
 
 int play(const vspace::ReplayOptions &options)
 {
+    auto opened = vspace::FileInput::open(options.file.value_or("-"));
+    if (const std::string *failure = std::get_if<std::string>(&opened)) {
+        std::cerr << "vspace-replay: " << *failure << '\n';
+        return 2;
+    }
+    vspace::FileInput &input = *std::get<std::unique_ptr<vspace::FileInput>>(opened);
+    const std::optional<std::string> refused = options.report
+                                                       ? reportRefused(*options.report, input)
+                                                       : std::nullopt;
+    if (refused) {
+        std::cerr << reportFailure(*options.report, *refused);
+        return 2;
+    }
+    if (const std::optional<std::string> failure = input.readAhead()) {
+        std::cerr << "vspace-replay: " << *failure << '\n';
+        return 2;
+    }
     vspace::HypothesisFile exportFile(vspace::HypothesisFile::pathIn(
             options.exportFolder.value_or(vspace::HypothesisFile::desktopFolder())));
     vspace::ReplaySession session(exportFile);
     std::optional<vspace::LessonReport> lesson;
     if (options.report) {
-        lesson.emplace(session, [](std::size_t presses) {
-            if (presses % 1000 == 0)
-                showProgress("presses played", presses, 0);
-        });
+        const std::filesystem::path folder = std::filesystem::path(*options.report).parent_path();
+        lesson.emplace(session, folder.empty() ? std::string(".") : folder.string(),
+                       [](std::size_t presses) {
+                           if (presses % 1000 == 0)
+                               showProgress("presses played", presses, 0);
+                       });
+        if (lesson->error()) {
+            std::cerr << reportFailure(*options.report,
+                                       std::generic_category().message(lesson->error()));
+            return 1;
+        }
     }
-    std::ifstream opened;
-    if (options.file && *options.file != "-"
-        && !(opened.open(*options.file, std::ios::binary), opened)) {
-        std::cerr << "vspace-replay: cannot open " << *options.file << '\n';
-        return 2;
-    }
-    std::istream &in = opened.is_open() ? static_cast<std::istream &>(opened) : std::cin;
     std::ostream quiet(nullptr);
     std::ostream &out = options.quiet ? quiet : std::cout;
-    const int status = options.csv ? vspace::runCsvSession(in, out, std::cerr, session,
-                                                           options.separator)
-                                   : vspace::runJsonLines(in, out, std::cerr, session);
-    if (lesson && lesson->presses() >= 1000)
+    int status = options.csv
+                         ? vspace::runCsvSession(input, out, std::cerr, session, options.separator)
+                         : vspace::runJsonLines(input, out, std::cerr, session);
+    if (!lesson)
+        return status;
+    if (lesson->presses() >= 1000)
         showProgress("presses played", lesson->presses(), lesson->presses());
-    if (lesson && writeReport(*lesson, options) != 0)
-        return status == 0 ? 1 : status;
+    const std::string title = "vspace lesson: "
+                              + (input.name() == "standard input"
+                                         ? input.name()
+                                         : std::filesystem::path(input.name()).filename().string());
+    const std::optional<std::string> failure
+            = vspace::writeWhole(*options.report, [&](const vspace::TextSink &sink) {
+                  return lesson->write(title, sink, [](std::size_t done, std::size_t total) {
+                      showProgress("diagrams drawn", done, total);
+                  });
+              });
+    if (failure) {
+        std::cerr << reportFailure(*options.report, *failure);
+        status = std::max(status, 1);
+    }
     return status;
 }
 

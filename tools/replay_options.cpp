@@ -1,21 +1,49 @@
 #include "replay_options.h"
 
+#include <set>
+
 namespace vspace {
 
 std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char *const argv[])
 {
     ReplayOptions options;
+    std::set<std::string_view> given;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        const bool isOption = !optionsEnded && arg.size() > 1 && arg.starts_with('-');
+        if (!isOption) {
+            if (options.file)
+                return std::string("only one FILE can be played");
+            options.file = std::string(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
         const std::string_view name = arg.substr(0, arg.find('='));
+        const bool takesValue = name == "--export-dir" || name == "--separator"
+                                || name == "--report";
+        const bool flag = arg == "--help" || arg == "-h" || arg == "--version" || arg == "--csv"
+                          || arg == "--quiet";
+        if (!takesValue && !flag)
+            return "unknown option " + std::string(arg);
+        if (!given.insert(name == "-h" ? "--help" : name).second)
+            return std::string(name) + " is given twice";
         // The value of an option given as "--name VALUE" or "--name=VALUE".
-        const auto value = [&]() -> std::optional<std::string> {
+        std::optional<std::string> value;
+        if (takesValue) {
             if (name.size() < arg.size())
-                return std::string(arg.substr(name.size() + 1));
-            if (i + 1 < argc)
-                return std::string(argv[++i]);
-            return std::nullopt;
-        };
+                value = std::string(arg.substr(name.size() + 1));
+            else if (i + 1 < argc)
+                value = std::string(argv[++i]);
+            if (value && value->empty())
+                return std::string(name) + " is empty: it needs "
+                       + (name == "--export-dir" ? "a folder"
+                          : name == "--report"   ? "a file name"
+                                                 : ", or ; or tab");
+        }
         if (arg == "--help" || arg == "-h") {
             options.action = ReplayOptions::Action::Help;
         } else if (arg == "--version") {
@@ -25,27 +53,21 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
         } else if (arg == "--quiet") {
             options.quiet = true;
         } else if (name == "--export-dir") {
-            if (!(options.exportFolder = value()))
+            if (!(options.exportFolder = value))
                 return std::string("--export-dir needs a folder");
         } else if (name == "--separator") {
-            const std::optional<std::string> separator = value();
-            if (separator == "," || separator == ";")
-                options.separator = separator->front();
-            else if (separator == "tab")
+            if (value == "," || value == ";")
+                options.separator = value->front();
+            else if (value == "tab")
                 options.separator = '\t';
             else
                 return std::string("--separator needs , or ; or tab");
-        } else if (name == "--report") {
-            if (!(options.report = value()))
-                return std::string("--report needs a file name");
-        } else if (arg.size() > 1 && arg.starts_with('-')) {
-            return "unknown option " + std::string(arg);
-        } else if (options.file) {
-            return std::string("only one FILE can be played");
-        } else {
-            options.file = std::string(arg);
+        } else if (!(options.report = value)) {
+            return std::string("--report needs a file name");
         }
     }
+    if (options.separator && !options.csv)
+        return std::string("--separator is for CSV tables: it needs --csv");
     return options;
 }
 

@@ -10,7 +10,7 @@ namespace vspace {
 inline constexpr std::string_view kReplayUsage
         = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [--separator "
           ",|;|tab]\n"
-          "                     [--quiet] [FILE]\n"
+          "                     [--quiet] [--] [FILE]\n"
           "       vspace-replay --help | --version\n";
 
 // What the command line of vspace-replay asks for.
@@ -26,9 +26,10 @@ struct ReplayOptions
     bool quiet = false;            // no report per press on standard output
 };
 
-// Reads the arguments after the program's name. Options are taken by their whole name only; a
-// value follows its option as the next argument or after "=". On a mistake returns what is
-// wrong, naming the option.
+// Reads the arguments after the program's name. Options are taken by their whole name only, each
+// at most once; a value follows its option as the next argument or after "=", and is never empty.
+// "--" ends the options: what follows is the file. On a mistake returns what is wrong, naming the
+// option.
 std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char *const argv[]);
 
 } // namespace vspace

@@ -70,7 +70,8 @@ std::string shownText(std::string_view text)
 }
 
 ReplaySession::ReplaySession(ExportFile &exportFile)
-    : m_engine(m_controls, exportFile)
+    : m_export(exportFile)
+    , m_engine(m_controls, m_export)
 {}
 
 std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
@@ -88,7 +89,10 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
     if (!ignored) {
         if (m_observer)
             m_observer(Moment::BeforePress, button);
+        m_export.failed = false;
         m_engine.press(button);
+        if (m_export.failed && !m_controls.messages().empty())
+            m_exportFailure = m_controls.messages().back().text;
         if (m_observer)
             m_observer(Moment::AfterPress, button);
     }
@@ -137,14 +141,22 @@ const std::string &ReplaySession::listJson(List list)
 int playSession(const SessionReader &read, std::ostream &out, std::ostream &err,
                 ReplaySession &session)
 {
+    bool exportFailed = false;
     const std::optional<std::string> error = read([&](const ReplayCommand &command) {
         if (const std::optional<std::string> report = session.play(command))
             out << *report << '\n';
+        if (const std::optional<std::string> failure = session.takeExportFailure()) {
+            out.flush();
+            err << "vspace-replay: "
+                << (command.line ? "line " + std::to_string(command.line) + ": " : "")
+                << "Gen Text failed: " << *failure << '\n';
+            exportFailed = true;
+        }
         return !session.ended();
     });
     out.flush();
     if (!error)
-        return 0;
+        return exportFailed ? 1 : 0;
     err << "vspace-replay: " << *error << '\n';
     return 2;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine.h"
+#include "export_file.h"
 #include "memory_controls.h"
 
 #include <array>
@@ -10,10 +11,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vspace {
-
-class ExportFile;
 
 // Input lines and CSV rows longer than this many bytes (the newline not counted) are refused.
 inline constexpr std::size_t kMaxReplayLineBytes = 1024 * 1024;
@@ -24,6 +24,7 @@ struct ReplayCommand
     std::optional<MemoryControls::Values> training;
     std::optional<MemoryControls::Values> unseen;
     std::optional<Button> press;
+    long line = 0; // where it starts in the session's file; 0 when not read from one
 };
 
 // The name a session file gives a button: its caption without the access-key mark
@@ -53,6 +54,8 @@ public:
 
     // True once "Exit" has been pressed.
     bool ended() const { return m_controls.closed(); }
+    // The message of the last Gen Text that failed, once; nothing when none failed since.
+    std::optional<std::string> takeExportFailure() { return std::exchange(m_exportFailure, {}); }
 
     // Called just before and just after every press that is not ignored, while the messages
     // the press showed are still in controls().messages(). For checks from outside.
@@ -74,10 +77,32 @@ private:
         std::string json;
     };
 
+    // The export file, with a note of whether the last export failed.
+    class WatchedExport : public ExportFile
+    {
+    public:
+        explicit WatchedExport(ExportFile &file)
+            : m_file(file)
+        {}
+        std::string path() const override { return m_file.path(); }
+        std::optional<ExportFailure> replace(std::string_view bytes) override
+        {
+            std::optional<ExportFailure> failure = m_file.replace(bytes);
+            failed = failure.has_value();
+            return failure;
+        }
+        bool failed = false;
+
+    private:
+        ExportFile &m_file;
+    };
+
     const std::string &listJson(List list);
 
     PressObserver m_observer;
     std::array<ListText, kListCount> m_listTexts;
+    std::optional<std::string> m_exportFailure;
+    WatchedExport m_export;
     MemoryControls m_controls;
     Engine m_engine;
 };
@@ -88,8 +113,10 @@ using CommandHandler = std::function<bool(const ReplayCommand &)>;
 using SessionReader = std::function<std::optional<std::string>(const CommandHandler &)>;
 
 // Plays what `read` reads through `session`, writing one object per press to `out`, until Exit.
-// Bad input stops the run with a message on `err`; what was written before it stands. Returns
-// the exit status: 0, or 2 after bad input.
+// Bad input or a failed read stops the run with a message on `err`; what was written before it
+// stands. A Gen Text that fails is told on `err` too, with its line, and the session plays on.
+// Returns the exit status: 2 after bad input or a failed read, otherwise 1 when a Gen Text
+// failed, otherwise 0.
 int playSession(const SessionReader &read, std::ostream &out, std::ostream &err,
                 ReplaySession &session);
 

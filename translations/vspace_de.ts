@@ -65,6 +65,22 @@
         <source>%1</source>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist</source>
+        <translation>%1 ist ein Verweis auf eine Datei, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>%1 is another user&apos;s link in a folder shared by all users</source>
+        <translation>%1 ist der Verweis eines anderen Benutzers in einem Ordner, den alle Benutzer teilen</translation>
+    </message>
+    <message>
+        <source>the desktop folder is unknown: HOME is not an absolute path</source>
+        <translation>der Schreibtischordner ist unbekannt: HOME ist kein absoluter Pfad</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

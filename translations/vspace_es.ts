@@ -65,6 +65,22 @@
         <source>%1</source>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist</source>
+        <translation>%1 es un enlace a un archivo que no existe</translation>
+    </message>
+    <message>
+        <source>%1 is another user&apos;s link in a folder shared by all users</source>
+        <translation>%1 es un enlace de otro usuario en una carpeta compartida por todos los usuarios</translation>
+    </message>
+    <message>
+        <source>the desktop folder is unknown: HOME is not an absolute path</source>
+        <translation>no se conoce la carpeta del escritorio: HOME no es una ruta absoluta</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -65,6 +65,22 @@
         <source>%1</source>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ไม่ใช่ไฟล์ปกติ</translation>
+    </message>
+    <message>
+        <source>%1 is a link to a file that does not exist</source>
+        <translation>%1 เป็นลิงก์ไปยังไฟล์ที่ไม่มีอยู่</translation>
+    </message>
+    <message>
+        <source>%1 is another user&apos;s link in a folder shared by all users</source>
+        <translation>%1 เป็นลิงก์ของผู้ใช้อื่นในโฟลเดอร์ที่ผู้ใช้ทุกคนใช้ร่วมกัน</translation>
+    </message>
+    <message>
+        <source>the desktop folder is unknown: HOME is not an absolute path</source>
+        <translation>ไม่ทราบโฟลเดอร์เดสก์ท็อป: HOME ไม่ใช่พาธแบบสัมบูรณ์</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

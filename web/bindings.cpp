@@ -7,12 +7,11 @@
 #include "export_file.h"
 #include "generality_graph.h"
 #include "jsonl_reader.h"
+#include "session_input.h"
 #include "text_catalog.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
-
-#include <sstream>
 
 namespace vspace {
 
@@ -169,7 +168,7 @@ val values(const MemoryControls::Values &values)
 // first Exit. Returns {commands: [{training, unseen, press}...]} or {error: "line N: ..."}.
 val readSession(const std::string &text, bool csv)
 {
-    std::istringstream in(text);
+    TextInput in(text);
     val commands = val::array();
     const auto add = [&](const ReplayCommand &command) {
         val item = val::object();

@@ -118,7 +118,7 @@ std::string playReplayInput(std::string_view bytes)
 {
     // The same bytes as JSON Lines and as a CSV table.
     for (const bool csv : {false, true}) {
-        std::istringstream in{std::string(bytes)};
+        TextInput in(bytes);
         std::ostringstream out, err;
         MemoryFile file;
         ReplaySession session(file);

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# vspace-replay as scripts run it: the exit status, what standard error says and how many reports
+# standard output holds, for files it cannot read, failed exports and reports that cannot be
+# written. Usage: replay_cli_test.sh <vspace-replay> <examples folder>
+set -uo pipefail
+replay=$1 examples=$2 work=$(mktemp -d) failed=0
+trap 'rm -rf "$work"' EXIT
+printf '%s\n' '{"Text1":["a","b","c","d","e","f"],"press":"Positive"}' '{"press":"Gen Text"}' \
+    '{"Text2":["a","b","c","d","e","f"],"press":"Predict"}' >"$work/session.jsonl"
+cp "$examples/enjoysport.csv" "$work/table.csv"
+# expect STATUS "STDERR" REPORTS ARGUMENTS...
+expect() {
+    local status=$1 err=$2 reports=$3
+    shift 3
+    "$replay" "$@" >"$work/out" 2>"$work/err"
+    local got=$? lines
+    lines=$(wc -l <"$work/out")
+    if [ "$got" != "$status" ] || [ "$(cat "$work/err")" != "$err" ] || [ "$lines" != "$reports" ]; then
+        echo "FAIL: vspace-replay $* gave status $got, $lines reports and: $(cat "$work/err")"
+        failed=1
+    fi
+}
+expect 2 "vspace-replay: cannot read /tmp: Is a directory" 0 /tmp
+expect 2 "vspace-replay: cannot read /tmp: Is a directory" 0 --csv --report "$work/r.html" /tmp
+expect 2 "vspace-replay: cannot read /proc/self/mem: Input/output error" 0 /proc/self/mem
+expect 2 "vspace-replay: cannot open $work/none.csv: No such file or directory" 0 "$work/none.csv"
+expect 1 "vspace-replay: line 2: Gen Text failed: The hypothesis file /dev/null/hypothesis.txt could not be written: /dev/null is not a folder" \
+    3 --export-dir /dev/null "$work/session.jsonl"
+expect 2 "vspace-replay: the report $work/table.csv cannot be written: it is the session being played ($work/table.csv)" \
+    0 --csv --report "$work/table.csv" "$work/table.csv"
+cmp -s "$work/table.csv" "$examples/enjoysport.csv" || { echo "FAIL: the input was replaced"; failed=1; }
+expect 2 "vspace-replay: the report $work cannot be written: Is a directory" 0 --csv --report "$work" "$work/table.csv"
+expect 1 "vspace-replay: the report $work/none/r.html cannot be written: No such file or directory" \
+    0 --csv --report "$work/none/r.html" "$work/table.csv"
+[ ! -e "$work/r.html" ] && [ "$(ls -A "$work" | wc -l)" = 4 ] || { echo "FAIL: files left: $(ls -A "$work")"; failed=1; }
+exit $failed
