@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine.h"
 #include "export_file.h"
+#include "form.h"
 #include "memory_controls.h"
 
 #include <string>
@@ -19,13 +19,13 @@ public:
     std::optional<ExportFailure> replace(std::string_view) override { return std::nullopt; }
 };
 
-// An engine over in-memory controls, as the window starts it, with short hands for typing and
+// A form over in-memory controls, as the window starts it, with short hands for typing and
 // pressing.
 struct TestSession
 {
     MemoryControls controls;
     NoFile file;
-    Engine engine{controls, file};
+    Form form{controls, file};
 
     void type(const Values &values, FieldRow row = FieldRow::Training)
     {
@@ -35,18 +35,16 @@ struct TestSession
     void press(Button button, const Values &values)
     {
         type(values, button == Button::Predict ? FieldRow::Unseen : FieldRow::Training);
-        engine.press(button);
+        form.press(button);
     }
     // Puts S and the G rows in place by hand, as after `examples` examples.
     void setBoundaries(const Row &s, const std::vector<Row> &g, int examples)
     {
-        EngineState state = engine.state();
-        state.specific.row(1) = s;
-        state.generalCount = static_cast<std::int16_t>(g.size());
-        for (std::size_t i = 0; i < g.size(); ++i)
-            state.general.row(static_cast<int>(i) + 1) = g[i];
+        LearningState state = form.state();
+        state.specific = s;
+        state.general = Rows(g);
         state.exampleCount = static_cast<std::int16_t>(examples);
-        engine.setState(state);
+        form.setState(state);
     }
 };
 

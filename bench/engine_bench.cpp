@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <optional>
+#include <random>
 #include <sstream>
 
 #include <sys/resource.h>
@@ -43,7 +44,7 @@ void BM_TrainingStepWorstCase(benchmark::State &state)
         }
         s->press(Button::Positive, {"A", "B", "C", "D", "E", std::to_string(n++)});
     }
-    if (s->engine.state().generalCount != 30 || s->engine.state().versionSpaceCount != 26)
+    if (s->form.state().general.size() != 30 || s->form.state().versionSpace.size() != 26)
         state.SkipWithError("the state left the worst case");
 }
 BENCHMARK(BM_TrainingStepWorstCase);
@@ -60,9 +61,9 @@ void BM_NegativeStepToThirtyRows(benchmark::State &state)
         s->setBoundaries(specific, g, 10);
         s->type({"z", "z", "z", "z", "z", "F"});
         state.ResumeTiming();
-        s->engine.press(Button::Negative);
+        s->form.press(Button::Negative);
     }
-    if (s->engine.state().generalCount != 30)
+    if (s->form.state().general.size() != 30)
         state.SkipWithError("G did not reach 30 rows");
 }
 BENCHMARK(BM_NegativeStepToThirtyRows);
@@ -80,7 +81,7 @@ void BM_TrainingStepEnjoySport(benchmark::State &state)
         s.press(Button::Positive, examples[1]);
         s.press(Button::Negative, examples[2]);
         s.press(Button::Positive, examples[3]);
-        s.engine.press(Button::Clear);
+        s.form.press(Button::Clear);
     }
     state.SetItemsProcessed(state.iterations() * 4);
     state.counters["us_per_step"] = benchmark::Counter(static_cast<double>(state.iterations()) * 4
@@ -223,6 +224,76 @@ void BM_ReplayMemory(benchmark::State &state)
     state.counters["peak_kib_800k_lines"] = static_cast<double>(large);
 }
 BENCHMARK(BM_ReplayMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Peak memory (KiB) of a process that learns `examples` examples of a hidden conjunctive concept
+// (six attributes of twenty values, the first example positive) with the learner alone, keeping
+// every state it passes through, as undo keeps them, or only the last.
+long keptStatesPeakKib(int examples, bool keepEvery)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        std::mt19937 random(7);
+        const int hidden[6] = {3, -1, 11, -1, -1, 5}; // -1: "?"
+        std::vector<LearningState> kept(1);
+        kept.reserve(keepEvery ? static_cast<std::size_t>(examples) + 1 : 1);
+        while (kept.back().examples.size() < static_cast<std::size_t>(examples)) {
+            Row x;
+            bool positive = true;
+            for (std::size_t a = 0; a < 6; ++a) {
+                int value = static_cast<int>(random() % 20);
+                if (hidden[a] >= 0 && (kept.back().examples.empty() || random() % 3 == 0))
+                    value = hidden[a];
+                positive = positive && (hidden[a] < 0 || value == hidden[a]);
+                x[a] = "a" + std::to_string(a + 1) + "v" + std::to_string(value);
+            }
+            std::variant<Step, Refusal> step = train(kept.back(), x, positive);
+            if (Step *taken = std::get_if<Step>(&step)) {
+                if (keepEvery)
+                    kept.push_back(std::move(taken->state));
+                else
+                    kept.back() = std::move(taken->state);
+            }
+        }
+        _exit(0);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+}
+
+// Every state of a session of 32,766 examples kept to return to: the memory they take, against
+// the same session keeping only its last state. Budget: 100 MB in all.
+void BM_KeptStatesMemory(benchmark::State &state)
+{
+    long every = 0, last = 0;
+    for (auto _ : state) {
+        every = keptStatesPeakKib(kMaxExamples, true);
+        last = keptStatesPeakKib(kMaxExamples, false);
+    }
+    if (every < 0 || last < 0)
+        state.SkipWithError("the session could not be learnt");
+    state.counters["peak_MB_every_state_kept"] = static_cast<double>(every) / 1024;
+    state.counters["peak_MB_last_state_only"] = static_cast<double>(last) / 1024;
+}
+BENCHMARK(BM_KeptStatesMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A training step of the learner alone, from the worst state for it: G at 30 rows, the version
+// space at 26, both unchanged by the positive example.
+void BM_LearnerStepWorstCase(benchmark::State &state)
+{
+    TestSession s;
+    setWorstCase(s);
+    const LearningState worst = s.form.state();
+    long n = 0;
+    for (auto _ : state) {
+        std::variant<Step, Refusal> step = train(worst,
+                                                 {"A", "B", "C", "D", "E", std::to_string(n++)},
+                                                 true);
+        benchmark::DoNotOptimize(step);
+    }
+}
+BENCHMARK(BM_LearnerStepWorstCase);
 
 } // namespace
 } // namespace vspace::testing

@@ -105,17 +105,14 @@ double median(std::vector<double> values)
 // G at 29 rows; the negative example z,z,z,z,z,F adds the thirtieth.
 void setTwentyNineRows(MainWindow &window)
 {
-    Engine &engine = window.engine();
-    engine.press(Button::Clear);
-    EngineState state = engine.state();
+    Form &form = window.form();
+    form.press(Button::Clear);
+    LearningState state = form.state();
     const Row s{"A", "B", "C", "D", "E", "F"};
-    const std::vector<Row> g = vspace::testing::twentyNineRows(s);
-    state.specific.row(1) = s;
-    state.generalCount = static_cast<std::int16_t>(g.size());
+    state.specific = s;
+    state.general = Rows(vspace::testing::twentyNineRows(s));
     state.exampleCount = 10;
-    for (std::size_t i = 0; i < g.size(); ++i)
-        state.general.row(static_cast<int>(i) + 1) = g[i];
-    engine.setState(state);
+    form.setState(state);
     const char *values[6] = {"z", "z", "z", "z", "z", "F"};
     for (int i = 1; i <= 6; ++i)
         window.findChild<QLineEdit *>(QStringLiteral("Text1_%1").arg(i))
@@ -140,7 +137,7 @@ int negativePress(int argc, char **argv)
         negative->click();
         form.repaint(); // the lists drawn anew
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        if (form.engine().state().generalCount != 30)
+        if (form.form().state().general.size() != 30)
             return 1;
     }
     std::printf(

@@ -1,5 +1,5 @@
 #include "control_table.h"
-#include "engine.h"
+#include "form.h"
 #include "fuzz/replay_harness.h"
 #include "memory_controls.h"
 #include "replay_session.h"
@@ -11,22 +11,59 @@
 namespace vspace::testing {
 namespace {
 
-TEST(Tables, BoundsCheckedAndValuesComparedWhole)
+// States kept to return to share their examples: each sees its own, and learning from a state
+// returned to starts a log of its own, leaving the others as they were.
+TEST(Values, ExamplesOfStatesKeptToReturnTo)
 {
-    HypothesisTable table;
-    EXPECT_ANY_THROW(table.at(31, 1));
-    EXPECT_ANY_THROW(table.at(1, 7));
-    EXPECT_ANY_THROW(table.row(0));
-    EXPECT_ANY_THROW(table.row(31));
-    EXPECT_NO_THROW(table.at(30, 6));
+    const Row x{"a", "b", "c", "d", "e", "f"}, y{"y", "b", "c", "d", "e", "f"},
+            z{"z", "b", "c", "d", "e", "f"};
+    const ExampleLog one = ExampleLog().with({x, true});
+    const ExampleLog two = one.with({y, false}), other = one.with({z, false});
+    EXPECT_EQ(std::tuple(one.size(), one.find(x), one.find(y)), std::tuple(1u, 1u, 0u));
+    EXPECT_EQ(std::tuple(two.size(), two.find(y), two.find(z), two.at(2).positive),
+              std::tuple(2u, 2u, 0u, false));
+    EXPECT_EQ(std::tuple(other.find(y), other.find(z), other.at(2).values), std::tuple(0u, 2u, z));
+    EXPECT_EQ(two.with({z, true}).find(z), 3u);
     EXPECT_FALSE(sameValue("Warm", "Wxyz"));
     EXPECT_ANY_THROW(MemoryControls().text({FieldRow::Training, 7}));
     EXPECT_EQ(format("%1 or %2: 100%, %3", {"a%2", "b"}), "a%2 or b: 100%, %3");
-    EXPECT_EQ(withoutAccessKey("&Save && &Exit&"), "Save & Exit&");
+    const auto key = [](std::string_view caption) {
+        const AccessKey parsed = accessKey(caption);
+        return parsed.before + "|" + parsed.key + "|" + parsed.after;
+    };
+    EXPECT_EQ(key("&Save && &Exit&"), "|S|ave & Exit&");
+    EXPECT_EQ(key("ล้าง (&C)") + key("A&\u0E01b") + key("Gen Text"),
+              "ล้าง (|C|)A|\u0E01|bGen Text||");
     for (const char *overlongSurrogateOrBeyond :
          {"\xE0\x9F\xBF", "\xED\xA0\x80", "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80"})
         EXPECT_FALSE(validUtf8(overlongSurrogateOrBeyond)) << overlongSurrogateOrBeyond;
     EXPECT_TRUE(validUtf8("\xE0\xA0\x80\xED\x9F\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
+}
+
+// A state put in place by hand is shown whole; Enter selects the next field's whole text, counted
+// in UTF-16 code units, and from a sixth field moves to the button that uses the instance.
+TEST(Form, ShowsAStatePutInPlaceAndMovesOnWithEnter)
+{
+    MemoryControls controls;
+    MemoryFile file;
+    Form form(controls, file);
+    LearningState state;
+    state.exampleCount = 2;
+    state.versionSpace = Rows({{"a", "?", "?", "?", "?", "?"}, {"?", "b", "?", "?", "?", "?"}});
+    form.setState(state);
+    EXPECT_EQ(controls.rows(List::VersionSpace),
+              (std::vector<std::string>{"a,?,?,?,?,?", "?,b,?,?,?,?"}));
+    EXPECT_TRUE(controls.enabled(Button::Negative));
+    controls.setText({FieldRow::Unseen, 3}, "x\U0001F44D\u00E9z");
+    form.keyPress({FieldRow::Unseen, 2}, kEnterKey);
+    EXPECT_EQ(std::pair(controls.focus(), controls.selection({FieldRow::Unseen, 3})),
+              std::pair(std::string("Text2_3"), MemoryControls::Selection{0, 5}));
+    form.keyPress({FieldRow::Unseen, 3}, 'a');
+    EXPECT_EQ(controls.focus(), "Text2_3");
+    for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen}) {
+        form.keyPress({row, 6}, kEnterKey);
+        EXPECT_EQ(controls.focus(), row == FieldRow::Training ? "Command1" : "Command3");
+    }
 }
 
 class Generated : public ::testing::TestWithParam<int>

@@ -1,4 +1,4 @@
-#include "engine.h"
+#include "form.h"
 #include "hypothesis_file.h"
 #include "memory_controls.h"
 
@@ -111,14 +111,13 @@ TEST_P(Export, ReplacesTheFileOrSaysWhyAndKeepsThePreviousOne)
     vspace::MemoryControls controls;
     FaultyCalls calls(GetParam());
     vspace::HypothesisFile file(path.string(), &calls);
-    vspace::Engine engine(controls, file);
-    vspace::EngineState state = engine.state();
-    state.versionSpace.row(1) = {"vvv", "b", "?", "?", "?", "?"};
-    state.versionSpace.row(2) = {"?", "b", "c", "?", "?", "?"};
-    state.versionSpaceCount = 2;
-    engine.setState(state);
+    vspace::Form form(controls, file);
+    vspace::LearningState state = form.state();
+    state.versionSpace = vspace::Rows(
+            {{"vvv", "b", "?", "?", "?", "?"}, {"?", "b", "c", "?", "?", "?"}});
+    form.setState(state);
     const ::mode_t mask = ::umask(022);
-    engine.press(vspace::Button::GenText);
+    form.press(vspace::Button::GenText);
     ::umask(mask);
     const auto &[title, text] = controls.messages().at(0);
     EXPECT_EQ(title, "Text File");
@@ -193,7 +192,7 @@ TEST(Export, DesktopFolderFollowsTheUserDirectories)
     ::unsetenv("HOME");
     EXPECT_EQ(vspace::HypothesisFile::desktopFolder(), "");
     const auto failure = vspace::HypothesisFile(vspace::HypothesisFile::pathIn("")).replace("x");
-    EXPECT_TRUE(failure && failure->reason == vspace::Text::NoDesktopReason);
+    EXPECT_TRUE(failure && failure->reason == vspace::ExportFailure::Reason::NoDesktop);
 }
 
 } // namespace

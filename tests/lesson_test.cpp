@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <ranges>
@@ -105,6 +106,32 @@ TEST(LessonReport, DrawsValuesGraphvizAndXmlCannotTakeAsTheyAre)
     EXPECT_LT(std::stoi(svg.substr(svg.find("width=\"") + 7)), 1000) << svg.substr(0, 200);
 }
 
+// The y coordinate at which the SVG draws `label`.
+double drawnAt(const std::string &svg, const std::string &label)
+{
+    const std::size_t at = svg.find(">" + label + "</text>");
+    return at == std::string::npos
+                   ? std::nan("")
+                   : std::stod(svg.substr(svg.find(" y=\"", svg.rfind("<text", at)) + 4));
+}
+
+// Boxes ranked by generality, each row once, whichever lists hold it: S at the bottom, G at the
+// top, rows of equal generality on one line even where no edge puts them there; a row exactly as
+// long as a box may hold is drawn whole.
+TEST(LessonReport, DiagramRanksRowsByGenerality)
+{
+    const std::string whole = std::string(GeneralityGraph::kMaxLabelCharacters - 10, 'v');
+    const Row s{"a", "b", "c", "d", "e", whole}, v1{"a", "b", "c", "d", "e", "?"},
+            v2{"a", "b", "c", "d", "?", "?"}, g1{"a", "?", "?", "?", "?", "?"},
+            g2{"?", "?", "?", "?", "?", whole};
+    const GeneralityGraph graph({s}, {g1, g2, v2}, {v1, v2, g1});
+    EXPECT_EQ(graph.nodes.size(), 5u);
+    const std::string svg = renderSvg(graph.dot());
+    EXPECT_GT(drawnAt(svg, rowText(s)), drawnAt(svg, rowText(v1)));
+    EXPECT_GT(drawnAt(svg, rowText(v2)), drawnAt(svg, rowText(g1)));
+    EXPECT_EQ(drawnAt(svg, rowText(g1)), drawnAt(svg, rowText(g2)));
+}
+
 // A page is written whole or not at all: a failure part-way leaves the old page as it was.
 TEST(LessonReport, PageWrittenWholeOrNotAtAll)
 {
@@ -155,11 +182,9 @@ TEST(LessonReport, EnjoySport)
                         third),
               fourth);
     EXPECT_LT(page.find("<li class=\"removed\">?,?,?,?,?,?</li>", third), fourth);
-    const EngineState &state = session.engine().state();
-    const GeneralityGraph graph({state.specific.row(1)},
-                                {state.general.row(1), state.general.row(2)},
-                                {state.versionSpace.row(1), state.versionSpace.row(2),
-                                 state.versionSpace.row(3)});
+    const LearningState &state = session.form().state();
+    ASSERT_EQ(state.general.size() * 10 + state.versionSpace.size(), 23u);
+    const GeneralityGraph graph({state.specific}, state.general.all(), state.versionSpace.all());
     std::set<std::pair<std::string, std::string>> edges;
     for (const auto &[lower, upper] : graph.edges)
         edges.emplace(rowText(graph.nodes[static_cast<std::size_t>(lower)]),

@@ -40,15 +40,16 @@ std::string play(const std::string &script)
         std::string op, input = "{", value;
         words >> op;
         if (op == "set") {
-            EngineState state = session.engine().state();
+            LearningState state = session.form().state();
             words >> state.exampleCount;
-            for (state.generalCount = -1; words >> value; ++state.generalCount) {
-                Row &row = state.generalCount < 0 ? state.specific.row(1)
-                                                  : state.general.row(state.generalCount + 1);
+            std::vector<Row> rows;
+            for (Row row; words >> value; rows.push_back(row)) {
                 for (std::size_t a = 0, start = 0; a < 6; start = value.find(',', start) + 1)
                     row[a++] = value.substr(start, value.find(',', start) - start);
             }
-            session.engine().setState(state);
+            state.specific = rows.at(0);
+            state.general = Rows(std::vector<Row>(rows.begin() + 1, rows.end()));
+            session.form().setState(state);
         } else if (op == "raw") {
             input = line.substr(4, arrow - 4);
         } else if (presses.contains(op)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hypothesis.h"
+#include "rows.h"
 
 #include <string>
 #include <utility>

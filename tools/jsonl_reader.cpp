@@ -1,6 +1,6 @@
 #include "jsonl_reader.h"
 
-#include "control_table.h"
+#include "session_format.h"
 
 #include <nlohmann/json.hpp>
 
@@ -37,7 +37,7 @@ public:
         case Where::Value:
             if (m_key != Key::Press)
                 return notSixStrings();
-            if (const std::optional<Button> button = buttonNamed(value)) {
+            if (const std::optional<Button> button = pressNamed(value)) {
                 command.press = button;
                 m_where = Where::Object;
                 return true;
@@ -64,11 +64,11 @@ public:
 
     bool key(string_t &name) override
     {
-        if (name == replayKey(FieldRow::Training))
+        if (name == fieldKey(FieldRow::Training))
             m_key = Key::Training;
-        else if (name == replayKey(FieldRow::Unseen))
+        else if (name == fieldKey(FieldRow::Unseen))
             m_key = Key::Unseen;
-        else if (name == "press")
+        else if (name == kPressKey)
             m_key = Key::Press;
         else
             return fail("unknown key " + shownText(name));
@@ -145,7 +145,7 @@ private:
     bool notSixStrings()
     {
         const FieldRow row = m_key == Key::Training ? FieldRow::Training : FieldRow::Unseen;
-        return fail("\"" + std::string(replayKey(row)) + "\" is not an array of six strings");
+        return fail("\"" + std::string(fieldKey(row)) + "\" is not an array of six strings");
     }
 
     bool scalar()

@@ -1,5 +1,7 @@
 #include "lesson_report.h"
 
+#include "session_format.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -30,14 +32,6 @@ std::string escapedHtml(std::string_view text)
         }
     }
     return escaped;
-}
-
-std::vector<Row> tableRows(const HypothesisTable &table, int count)
-{
-    std::vector<Row> rows;
-    for (int r = 1; r <= count; ++r)
-        rows.push_back(table.row(r));
-    return rows;
 }
 
 bool contains(const std::vector<Row> &rows, const Row &row)
@@ -93,10 +87,10 @@ LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
     , m_learningData(folder)
 {
     session.setPressObserver([this](ReplaySession::Moment moment, Button button) {
-        const Engine &engine = m_session.engine();
+        const Form &form = m_session.form();
         if (moment == ReplaySession::Moment::AfterPress)
             return pressed(button);
-        m_examplesBefore = engine.state().exampleCount;
+        m_examplesBefore = form.state().exampleCount;
         const bool unseen = button == Button::Predict;
         m_typed = m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training);
     });
@@ -109,19 +103,17 @@ int LessonReport::error() const
 
 LessonReport::Boundaries LessonReport::boundaries() const
 {
-    const EngineState &state = m_session.engine().state();
-    return {tableRows(state.specific, state.specificCount),
-            tableRows(state.general, state.generalCount),
-            tableRows(state.versionSpace, state.versionSpaceCount)};
+    const LearningState &state = m_session.form().state();
+    return {{state.specific}, state.general.all(), state.versionSpace.all()};
 }
 
 void LessonReport::pressed(Button button)
 {
     const Boundaries after = boundaries();
-    const int examples = m_session.engine().state().exampleCount;
+    const int examples = m_session.form().state().exampleCount;
     const bool training = button == Button::Positive || button == Button::Negative;
     std::string section = "<section>\n<h2>Press " + std::to_string(++m_presses) + ": "
-                          + escapedHtml(buttonName(button)) + "</h2>\n";
+                          + escapedHtml(pressName(button)) + "</h2>\n";
     if (training || button == Button::Predict) {
         section += std::string("<p>") + (training ? "Training instance: " : "Unseen instance: ")
                    + "<code>" + escapedHtml(rowText(m_typed)) + "</code></p>\n";
@@ -140,8 +132,8 @@ void LessonReport::pressed(Button button)
     }
     if (examples > m_examplesBefore) {
         const std::string entry = "<li>"
-                                  + escapedHtml(rowText(m_typed)
-                                                + (button == Button::Positive ? ",+" : ",-"))
+                                  + escapedHtml(
+                                          learningDataEntry(m_typed, button == Button::Positive))
                                   + "</li>";
         m_learningData.write(entry);
         ++m_learningDataCount;

@@ -1,6 +1,6 @@
 #include "replay_session.h"
 
-#include "control_table.h"
+#include "session_format.h"
 
 #include <nlohmann/json.hpp>
 
@@ -12,22 +12,18 @@ namespace {
 
 using json = nlohmann::json;
 
-constexpr std::array<Button, kButtonCount> kButtons{Button::Positive, Button::Negative,
-                                                    Button::Predict,  Button::GenText,
-                                                    Button::Exit,     Button::Clear};
-
 } // namespace
 
-std::string buttonName(Button button)
+std::string_view pressName(Button button)
 {
-    return withoutAccessKey(english(*control(button).caption));
+    return kPressNames[static_cast<std::size_t>(button)].name;
 }
 
-std::optional<Button> buttonNamed(std::string_view name)
+std::optional<Button> pressNamed(std::string_view name)
 {
-    for (const Button button : kButtons) {
-        if (name == buttonName(button) || name == control(button).replayKey)
-            return button;
+    for (const PressName &press : kPressNames) {
+        if (name == press.name || name == press.key)
+            return press.button;
     }
     return std::nullopt;
 }
@@ -71,7 +67,7 @@ std::string shownText(std::string_view text)
 
 ReplaySession::ReplaySession(ExportFile &exportFile)
     : m_export(exportFile)
-    , m_engine(m_controls, m_export)
+    , m_form(m_controls, m_export)
 {}
 
 std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
@@ -85,17 +81,14 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         return std::nullopt;
 
     const Button button = *command.press;
-    const bool ignored = !m_controls.enabled(button);
-    if (!ignored) {
-        if (m_observer)
-            m_observer(Moment::BeforePress, button);
-        m_export.failed = false;
-        m_engine.press(button);
-        if (m_export.failed && !m_controls.messages().empty())
-            m_exportFailure = m_controls.messages().back().text;
-        if (m_observer)
-            m_observer(Moment::AfterPress, button);
-    }
+    if (m_observer)
+        m_observer(Moment::BeforePress, button);
+    m_export.failed = false;
+    const bool ignored = !m_form.press(button);
+    if (m_export.failed && !m_controls.messages().empty())
+        m_exportFailure = m_controls.messages().back().text;
+    if (!ignored && m_observer)
+        m_observer(Moment::AfterPress, button);
 
     // The report is put together key by key; every text in it is escaped by the JSON library.
     std::string messages = "[";
@@ -105,18 +98,16 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         messages += nlohmann::ordered_json{{"title", message.title}, {"text", message.text}}.dump();
     }
     messages += ']';
-    std::string out = "{\"press\":" + json(buttonName(button)).dump() + ",\"messages\":" + messages;
-    for (const List list : {List::General, List::Specific, List::LearningData, List::VersionSpace}) {
-        out += ",\"" + std::string(control(list).replayKey) + "\":";
-        out += listJson(list);
-        out += ']';
-    }
+    const auto key = [](std::string_view name) { return ",\"" + std::string(name) + "\":"; };
+    std::string out = "{\"" + std::string(kPressKey) + "\":" + json(pressName(button)).dump()
+                      + key(kMessagesKey) + messages;
+    for (const List list : {List::General, List::Specific, List::LearningData, List::VersionSpace})
+        out += key(listKey(list)) + listJson(list) + ']';
     for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen})
-        out += ",\"" + std::string(replayKey(row)) + "\":" + json(m_controls.values(row)).dump();
-    out += m_controls.enabled(Button::Negative) ? ",\"negative_enabled\":true"
-                                                : ",\"negative_enabled\":false";
+        out += key(fieldKey(row)) + json(m_controls.values(row)).dump();
+    out += key(kNegativeEnabledKey) + (m_controls.enabled(Button::Negative) ? "true" : "false");
     if (ignored)
-        out += ",\"ignored\":true";
+        out += key(kIgnoredKey) + "true";
     out += '}';
     return out;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine.h"
 #include "export_file.h"
+#include "form.h"
 #include "memory_controls.h"
 
 #include <array>
@@ -27,13 +27,6 @@ struct ReplayCommand
     long line = 0; // where it starts in the session's file; 0 when not read from one
 };
 
-// The name a session file gives a button: its caption without the access-key mark
-// ("Positive", "Gen Text", "Clear").
-std::string buttonName(Button button);
-// The button that `name` stands for: its name as above, or its control's replay key
-// ("Command1" to "Command6").
-std::optional<Button> buttonNamed(std::string_view name);
-
 // True when `text` is valid UTF-8, as every text a report holds must be.
 bool validUtf8(std::string_view text);
 
@@ -41,7 +34,7 @@ bool validUtf8(std::string_view text);
 // in two, as a JSON string, followed by "..." when it was cut.
 std::string shownText(std::string_view text);
 
-// The engine over in-memory controls, started as the window starts it, played one command
+// The form over in-memory controls, started as the window starts it, played one command
 // at a time.
 class ReplaySession
 {
@@ -57,14 +50,14 @@ public:
     // The message of the last Gen Text that failed, once; nothing when none failed since.
     std::optional<std::string> takeExportFailure() { return std::exchange(m_exportFailure, {}); }
 
-    // Called just before and just after every press that is not ignored, while the messages
-    // the press showed are still in controls().messages(). For checks from outside.
+    // Called just before every press, and just after every press that was not ignored, while
+    // the messages the press showed are still in controls().messages(). For checks from outside.
     enum class Moment { BeforePress, AfterPress };
     using PressObserver = std::function<void(Moment, Button)>;
     void setPressObserver(PressObserver observer) { m_observer = std::move(observer); }
 
-    const Engine &engine() const { return m_engine; }
-    Engine &engine() { return m_engine; }
+    const Form &form() const { return m_form; }
+    Form &form() { return m_form; }
     const MemoryControls &controls() const { return m_controls; }
     MemoryControls &controls() { return m_controls; }
 
@@ -104,7 +97,7 @@ private:
     std::optional<std::string> m_exportFailure;
     WatchedExport m_export;
     MemoryControls m_controls;
-    Engine m_engine;
+    Form m_form;
 };
 
 // A reader of a session: hands each command it reads to the handler, until the handler returns

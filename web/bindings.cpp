@@ -1,259 +1,413 @@
-// The engine for the page: its controls are the page's own elements, reached through a JavaScript
-// object (the view) that has one method for each thing the engine does with a control.
+// The engine for the page, with embind: the page calls it once for each thing its user does (a
+// press of a button, a key in a field) and gets back one update, a JSON text of everything the
+// press changed; page.js applies it. Enums cross by name. web/vspace.d.ts describes it all.
 
 #include "control_table.h"
 #include "csv_session.h"
-#include "engine.h"
 #include "export_file.h"
+#include "form.h"
 #include "generality_graph.h"
 #include "jsonl_reader.h"
+#include "session_format.h"
 #include "session_input.h"
 #include "text_catalog.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <nlohmann/json.hpp>
 
 namespace vspace {
 
 namespace {
 
 using emscripten::val;
+using json = nlohmann::ordered_json;
 
-// The view's methods take a field as its row (0 training, 1 unseen) and number, a list or a
-// button as its number in the engine's order.
-class PageControls : public Controls
+constexpr std::array<const char *, kListCount> kListNames{"General", "Specific", "LearningData",
+                                                          "VersionSpace"};
+constexpr std::array<const char *, kButtonCount> kButtonNames{"Positive", "Negative", "Predict",
+                                                              "GenText",  "Exit",     "Clear"};
+constexpr std::array<const char *, 2> kRowNames{"Training", "Unseen"};
+
+json fieldJson(Field field)
+{
+    return {{"row", kRowNames[static_cast<std::size_t>(field.row)]}, {"index", field.index}};
+}
+
+json rowsJson(const Rows &rows)
+{
+    json all = json::array();
+    for (const Row &row : rows)
+        all.push_back(row);
+    return all;
+}
+
+// What a press taught, refused or voted, as the update's "outcome".
+json outcomeJson(const PressOutcome &outcome)
+{
+    if (const StepRecord *step = std::get_if<StepRecord>(&outcome)) {
+        json dropped = json::array(), made = json::array();
+        for (const DroppedRow &row : step->dropped)
+            dropped.push_back({{"position", row.position}, {"row", row.row}});
+        for (const MadeRow &row : step->made)
+            made.push_back({{"row", row.row},
+                            {"attribute", row.attribute},
+                            {"value", row.value},
+                            {"tailFrom", row.tailFrom}});
+        return {{"kind", "step"},
+                {"instance", step->instance},
+                {"positive", step->positive},
+                {"exampleNumber", step->exampleNumber},
+                {"dropReason", step->dropReason == DropReason::RejectsPositive ? "RejectsPositive"
+                                                                               : "AcceptsNegative"},
+                {"dropped", dropped},
+                {"made", made},
+                {"specific",
+                 {{"from", step->specific.from},
+                  {"to", step->specific.to},
+                  {"replaced", step->specific.replaced},
+                  {"generalised", step->specific.generalised}}},
+                {"versionSpaceBefore", rowsJson(step->versionSpaceBefore)},
+                {"versionSpaceAfter", rowsJson(step->versionSpaceAfter)}};
+    }
+    if (const Refusal *refused = std::get_if<Refusal>(&outcome)) {
+        constexpr std::array kinds{"Duplicate", "ExampleLimit", "GeneralLimit", "VersionSpaceLimit"};
+        return {{"kind", "refusal"},
+                {"refusal", kinds[static_cast<std::size_t>(refused->kind)]},
+                {"repeats", refused->repeats},
+                {"rowsNeeded", refused->rowsNeeded}};
+    }
+    if (const Prediction *vote = std::get_if<Prediction>(&outcome)) {
+        constexpr std::array answers{"Positive", "Negative", "Undecided", "NothingLearnt",
+                                     "NoConsistent"};
+        return {{"kind", "prediction"},
+                {"answer", answers[static_cast<std::size_t>(vote->answer)]},
+                {"accepting", vote->accepting},
+                {"voting", vote->voting}};
+    }
+    return nullptr;
+}
+
+// The page's controls as the form sees them: the fields as the page had them when the action
+// came in, the buttons' states kept here, and everything the form does to them recorded, to be
+// handed back as one update.
+class PageControls : public Controls, public ExportFile
 {
 public:
-    explicit PageControls(val view)
-        : m_view(std::move(view))
-    {}
-
-    std::string text(Field field) const override
+    explicit PageControls(std::vector<std::string> texts)
+        : m_texts(std::move(texts))
     {
-        return m_view.call<std::string>("text", static_cast<int>(field.row), field.index);
+        m_enabled.fill(true);
     }
+
+    void takeFields(const val &fields)
+    {
+        for (std::size_t i = 0; i < 2 * kFieldCount; ++i)
+            m_fields[i / kFieldCount][i % kFieldCount] = fields[i].as<std::string>();
+    }
+
+    // Everything recorded since the last update, and a fresh record.
+    std::string update(const PressOutcome &outcome)
+    {
+        json lists = json::array();
+        for (std::size_t l = 0; l < kListCount; ++l) {
+            if (m_lists[l].touched)
+                lists.push_back({{"list", kListNames[l]},
+                                 {"clear", m_lists[l].cleared},
+                                 {"rows", m_lists[l].rows}});
+        }
+        json update{{"lists", lists}, {"fields", m_changedFields}};
+        if (m_selection)
+            update["selection"] = {{"field", fieldJson(m_selection->field)},
+                                   {"start", m_selection->start},
+                                   {"length", m_selection->length}};
+        if (const Field *field = std::get_if<Field>(&m_focus))
+            update["focus"] = {{"field", fieldJson(*field)}};
+        else if (const Button *button = std::get_if<Button>(&m_focus))
+            update["focus"] = {{"button", kButtonNames[static_cast<std::size_t>(*button)]}};
+        update["enabled"] = m_changedButtons;
+        update["messages"] = m_messages;
+        update["closed"] = m_closed;
+        if (m_download)
+            update["download"] = *m_download;
+        update["outcome"] = outcomeJson(outcome);
+        m_lists = {};
+        m_changedFields = json::array();
+        m_selection.reset();
+        m_focus = std::monostate{};
+        m_changedButtons = json::object();
+        m_messages = json::array();
+        m_closed = false;
+        m_download.reset();
+        return update.dump(-1, ' ', false, json::error_handler_t::replace);
+    }
+
+    std::string text(Field field) const override { return slot(field); }
     void setText(Field field, const std::string &text) override
     {
-        m_view.call<void>("setText", static_cast<int>(field.row), field.index, text);
+        slot(field) = text;
+        m_changedFields.push_back({{"field", fieldJson(field)}, {"text", text}});
+        if (m_selection && m_selection->field.row == field.row
+            && m_selection->field.index == field.index)
+            m_selection.reset(); // a new text has nothing selected
     }
     void setSelection(Field field, int start, int length) override
     {
-        m_view.call<void>("setSelection", static_cast<int>(field.row), field.index, start, length);
+        m_selection = Selection{field, start, length};
     }
-    void setFocus(Field field) override
+    void setFocus(Field field) override { m_focus = field; }
+    void clear(List list) override
     {
-        m_view.call<void>("focusField", static_cast<int>(field.row), field.index);
+        ListChange &change = m_lists[static_cast<std::size_t>(list)];
+        change = {true, true, {}};
     }
-    void clear(List list) override { m_view.call<void>("clearList", static_cast<int>(list)); }
     void append(List list, const std::string &row) override
     {
-        m_view.call<void>("appendRow", static_cast<int>(list), row);
+        ListChange &change = m_lists[static_cast<std::size_t>(list)];
+        change.touched = true;
+        change.rows.push_back(row);
     }
     bool enabled(Button button) const override
     {
-        return m_view.call<bool>("enabled", static_cast<int>(button));
+        return m_enabled[static_cast<std::size_t>(button)];
     }
     void setEnabled(Button button, bool enabled) override
     {
-        m_view.call<void>("setEnabled", static_cast<int>(button), enabled);
+        m_enabled[static_cast<std::size_t>(button)] = enabled;
+        m_changedButtons[kButtonNames[static_cast<std::size_t>(button)]] = enabled;
     }
-    void setFocus(Button button) override
-    {
-        m_view.call<void>("focusButton", static_cast<int>(button));
-    }
+    void setFocus(Button button) override { m_focus = button; }
     void messageBox(const std::string &text, const std::string &title) override
     {
-        m_view.call<void>("message", text, title);
+        m_messages.push_back({{"title", title}, {"text", text}});
     }
-    void close() override { m_view.call<void>("close"); }
-    std::string phrase(Text id) const override
-    {
-        return m_view.call<std::string>("phrase", static_cast<int>(id));
-    }
+    void close() override { m_closed = true; }
+    std::string phrase(Text id) const override { return m_texts.at(static_cast<std::size_t>(id)); }
 
-private:
-    val m_view;
-};
-
-// "Gen Text" hands the file's bytes to the view, which offers them as a download.
-class PageExport : public ExportFile
-{
-public:
-    explicit PageExport(val view)
-        : m_view(std::move(view))
-    {}
-
+    // "Gen Text" offers the file's bytes as a download.
     std::string path() const override { return "hypothesis.txt"; }
     std::optional<ExportFailure> replace(std::string_view bytes) override
     {
-        const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
-        m_view.call<void>("download", val(emscripten::typed_memory_view(bytes.size(), data)));
+        m_download = std::string(bytes);
         return std::nullopt;
     }
 
 private:
-    val m_view;
+    struct ListChange
+    {
+        bool touched = false, cleared = false;
+        std::vector<std::string> rows;
+    };
+    struct Selection
+    {
+        Field field;
+        int start, length;
+    };
+
+    std::string &slot(Field field) const
+    {
+        return m_fields.at(static_cast<std::size_t>(field.row))
+                .at(static_cast<std::size_t>(field.index - 1));
+    }
+
+    std::vector<std::string> m_texts;
+    mutable std::array<std::array<std::string, kFieldCount>, 2> m_fields;
+    std::array<bool, kButtonCount> m_enabled{};
+    std::array<ListChange, kListCount> m_lists;
+    json m_changedFields = json::array();
+    std::optional<Selection> m_selection;
+    std::variant<std::monostate, Field, Button> m_focus;
+    json m_changedButtons = json::object();
+    json m_messages = json::array();
+    bool m_closed = false;
+    std::optional<std::string> m_download;
 };
 
-// One session of the page: the engine over the view's controls, in its initial state.
+// One session of the page: the form over the page's controls, in its initial state.
 class Page
 {
 public:
-    explicit Page(val view)
-        : m_controls(view)
-        , m_export(view)
-        , m_engine(m_controls, m_export)
+    // `texts`: every text of the catalog, in the order of its number, in the page's language.
+    explicit Page(val texts)
+        : m_controls(emscripten::vecFromJSArray<std::string>(texts))
+        , m_form(m_controls, m_controls)
     {}
 
-    bool press(int button) { return m_engine.press(static_cast<Button>(button)); }
-    void keyPress(int row, int index, int key)
+    // The update that draws the form as it starts.
+    std::string start() { return m_controls.update(m_form.lastOutcome()); }
+    // Presses `button` with the twelve field texts as the page has them, training then unseen.
+    std::string press(Button button, val fields)
     {
-        m_engine.keyPress({static_cast<FieldRow>(row), index}, key);
+        m_controls.takeFields(fields);
+        m_form.press(button);
+        return m_controls.update(m_form.lastOutcome());
+    }
+    // A key typed into a field, as its character code, with the field texts as in press().
+    std::string keyPress(FieldRow row, int index, int key, val fields)
+    {
+        m_controls.takeFields(fields);
+        m_form.keyPress({row, index}, key);
+        return m_controls.update(std::monostate{});
     }
     // S, G and the version space in Graphviz's DOT language, as the lesson report draws them.
     std::string versionSpaceDot() const
     {
-        const EngineState &state = m_engine.state();
-        const auto rows = [](const HypothesisTable &table, int count) {
-            std::vector<Row> rows;
-            for (int r = 1; r <= count; ++r)
-                rows.push_back(table.row(r));
-            return rows;
-        };
-        return GeneralityGraph(rows(state.specific, state.specificCount),
-                               rows(state.general, state.generalCount),
-                               rows(state.versionSpace, state.versionSpaceCount))
-                .dot();
+        const LearningState &state = m_form.state();
+        return GeneralityGraph({state.specific}, state.general.all(), state.versionSpace.all()).dot();
     }
-
-    // Puts S (six values) and the rows of G in place by hand, as after `examples` examples, for
-    // benchmarks that need a state some thousands of presses away.
-    void setBoundaries(val specific, val general, int examples)
+#ifdef VSPACE_PAGE_BENCH
+    // For benchmarks only: puts S (six values) and the rows of G in place by hand, as after
+    // `examples` examples.
+    std::string setBoundaries(val specific, val general, int examples)
     {
-        EngineState state = m_engine.state();
         const auto row = [](val values) {
             Row row;
             for (int a = 0; a < kAttributeCount; ++a)
                 row[static_cast<std::size_t>(a)] = values[a].as<std::string>();
             return row;
         };
-        state.specific.row(1) = row(specific);
-        state.generalCount = static_cast<std::int16_t>(general["length"].as<int>());
-        for (int r = 1; r <= state.generalCount; ++r)
-            state.general.row(r) = row(general[r - 1]);
+        LearningState state = m_form.state();
+        state.specific = row(specific);
+        std::vector<Row> rows;
+        for (int r = 0; r < general["length"].as<int>(); ++r)
+            rows.push_back(row(general[r]));
+        state.general = Rows(std::move(rows));
         state.exampleCount = static_cast<std::int16_t>(examples);
-        m_engine.setState(state);
+        m_form.setState(state);
+        return m_controls.update(std::monostate{});
     }
+#endif
 
 private:
     PageControls m_controls;
-    PageExport m_export;
-    Engine m_engine;
+    Form m_form;
 };
 
-val text(std::string_view view)
+// A session file's bytes, read as vspace-replay reads them: a CSV table or JSON Lines, up to its
+// first Exit. Nothing is decoded before the reader has checked it. Returns
+// {commands: [{training, unseen, press}...]} or {error: "line N: ..."}.
+val readSession(val bytes, bool csv)
 {
-    return val(std::string(view));
-}
-
-val values(const MemoryControls::Values &values)
-{
-    val array = val::array();
-    for (const std::string &value : values)
-        array.call<void>("push", value);
-    return array;
-}
-
-// A session file read whole, as vspace-replay reads it: a CSV table or JSON Lines, up to its
-// first Exit. Returns {commands: [{training, unseen, press}...]} or {error: "line N: ..."}.
-val readSession(const std::string &text, bool csv)
-{
+    std::string text(bytes["length"].as<std::size_t>(), '\0');
+    val(emscripten::typed_memory_view(text.size(), reinterpret_cast<unsigned char *>(text.data())))
+            .call<void>("set", bytes);
     TextInput in(text);
-    val commands = val::array();
+    json commands = json::array();
     const auto add = [&](const ReplayCommand &command) {
-        val item = val::object();
+        json item = json::object();
         if (command.training)
-            item.set("training", values(*command.training));
+            item["training"] = *command.training;
         if (command.unseen)
-            item.set("unseen", values(*command.unseen));
+            item["unseen"] = *command.unseen;
         if (command.press)
-            item.set("press", static_cast<int>(*command.press));
-        commands.call<void>("push", item);
+            item["press"] = kButtonNames[static_cast<std::size_t>(*command.press)];
+        commands.push_back(std::move(item));
         return command.press != Button::Exit;
     };
     const std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add)
                                                  : readJsonLines(in, add);
-    val session = val::object();
-    if (error)
-        session.set("error", *error);
-    else
-        session.set("commands", commands);
-    return session;
+    const json session = error ? json{{"error", *error}} : json{{"commands", commands}};
+    return val::global("JSON").call<val>("parse", session.dump());
 }
 
-// The control table, as the page builds its controls from it: an object for each control.
+// The control table, as the page builds its controls from it: an object for each control, its
+// caption and accessible name as catalog numbers, a list's visible height worked out.
 val controlTable()
 {
-    val controls = val::array();
+    json controls = json::array();
     for (const ControlEntry &entry : kControlTable) {
-        val control = val::object();
-        const char *kinds[] = {"frame", "label", "field", "list", "button"};
-        control.set("kind", kinds[static_cast<int>(entry.kind)]);
-        control.set("name", text(entry.objectName));
-        control.set("container", text(entry.container));
-        control.set("caption", entry.caption ? static_cast<int>(*entry.caption) : -1);
-        control.set("accessibleName",
-                    entry.accessibleName ? static_cast<int>(*entry.accessibleName) : -1);
-        control.set("left", entry.geometry.left);
-        control.set("top", entry.geometry.top);
-        control.set("width", entry.geometry.width);
-        control.set("height", entry.geometry.height);
-        control.set("tabIndex", entry.tabIndex);
+        constexpr std::array kinds{"frame", "label", "field", "list", "button"};
+        json control{{"kind", kinds[static_cast<std::size_t>(entry.kind)]},
+                     {"name", entry.objectName},
+                     {"container", entry.container},
+                     {"caption", entry.caption ? static_cast<int>(*entry.caption) : -1},
+                     {"accessibleName",
+                      entry.accessibleName ? static_cast<int>(*entry.accessibleName) : -1},
+                     {"left", entry.geometry.left},
+                     {"top", entry.geometry.top},
+                     {"width", entry.geometry.width},
+                     {"height", entry.geometry.height},
+                     {"tabIndex", entry.tabIndex}};
         if (const Field *field = std::get_if<Field>(&entry.role)) {
-            control.set("row", static_cast<int>(field->row));
-            control.set("index", field->index);
+            control["row"] = kRowNames[static_cast<std::size_t>(field->row)];
+            control["index"] = field->index;
         } else if (const List *list = std::get_if<List>(&entry.role)) {
-            control.set("list", static_cast<int>(*list));
+            control["list"] = kListNames[static_cast<std::size_t>(*list)];
+            control["visibleHeight"] = visibleHeightTwips(entry);
         } else if (const Button *button = std::get_if<Button>(&entry.role)) {
-            control.set("button", static_cast<int>(*button));
+            control["button"] = kButtonNames[static_cast<std::size_t>(*button)];
         }
-        controls.call<void>("push", control);
+        controls.push_back(std::move(control));
     }
-    return controls;
+    return val::global("JSON").call<val>("parse", controls.dump());
 }
 
 // The text catalog: for each text, in the order of its number, its context and English text.
 val catalog()
 {
-    val texts = val::array();
+    json texts = json::array();
     for (int id = 0; id < kTextCount; ++id) {
         const CatalogEntry &entry = catalogEntry(static_cast<Text>(id));
-        val item = val::object();
-        item.set("context", std::string(entry.context));
-        item.set("english", std::string(entry.english));
-        texts.call<void>("push", item);
+        texts.push_back({{"context", entry.context}, {"english", entry.english}});
     }
-    return texts;
+    return val::global("JSON").call<val>("parse", texts.dump());
+}
+
+// A caption's access key, as the window reads it: {before, key, after}.
+val captionKey(const std::string &caption)
+{
+    const AccessKey parsed = accessKey(caption);
+    val key = val::object();
+    key.set("before", parsed.before);
+    key.set("key", parsed.key);
+    key.set("after", parsed.after);
+    return key;
+}
+
+// A text of the catalog with %1 to %9 filled in from `values`, as every front end fills them.
+std::string fill(const std::string &pattern, val values)
+{
+    const std::vector<std::string> all = emscripten::vecFromJSArray<std::string>(values);
+    const std::vector<std::string_view> views(all.begin(), all.end());
+    return format(pattern, views);
 }
 
 } // namespace
 
 EMSCRIPTEN_BINDINGS(vspace)
 {
+    emscripten::enum_<Button>("Button")
+            .value("Positive", Button::Positive)
+            .value("Negative", Button::Negative)
+            .value("Predict", Button::Predict)
+            .value("GenText", Button::GenText)
+            .value("Exit", Button::Exit)
+            .value("Clear", Button::Clear);
+    emscripten::enum_<FieldRow>("FieldRow")
+            .value("Training", FieldRow::Training)
+            .value("Unseen", FieldRow::Unseen);
     emscripten::class_<Page>("Page")
             .constructor<val>()
+            .function("start", &Page::start)
             .function("press", &Page::press)
             .function("keyPress", &Page::keyPress)
+#ifdef VSPACE_PAGE_BENCH
             .function("setBoundaries", &Page::setBoundaries)
+#endif
             .function("versionSpaceDot", &Page::versionSpaceDot);
     emscripten::function("readSession", &readSession);
     emscripten::function("controlTable", &controlTable);
     emscripten::function("catalog", &catalog);
+    emscripten::function("accessKey", &captionKey);
+    emscripten::function("format", &fill);
     emscripten::constant("enterKey", kEnterKey);
     emscripten::constant("twipsPerPixel", kTwipsPerPixel);
     emscripten::constant("clientWidth", kClientWidthTwips);
     emscripten::constant("clientHeight", kClientHeightTwips);
-    emscripten::constant("frameInset", kFrameInsetTwips);
+    emscripten::constant("windowTitle", std::string(kWindowTitle));
+#ifdef VSPACE_PAGE_BENCH
+    emscripten::constant("benchmark", true);
+#endif
 }
 
 } // namespace vspace

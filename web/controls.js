@@ -4,19 +4,15 @@
 
 const px = (twips, perPixel) => `${Math.floor(twips / perPixel)}px`;
 
-// A catalog text with %1 to %9 replaced by `values`, in one pass.
-export const fill = (text, ...values) => text.replace(/%([1-9])/g, (placeholder, n) => values[n - 1] ?? placeholder);
-
-// "&Clear": the caption with its access key underlined, and the key.
-function caption(element, text) {
-    const mark = text.search(/&[^&]/);
-    element.textContent = mark < 0 ? text : text.slice(0, mark);
-    if (mark < 0)
+// "&Clear": the caption with its access key underlined, as the engine reads it; the key.
+function caption(element, parsed) {
+    element.textContent = parsed.before;
+    if (!parsed.key)
         return null;
     const key = document.createElement('u');
-    key.textContent = text[mark + 1];
-    element.append(key, text.slice(mark + 2));
-    return text[mark + 1].toLowerCase();
+    key.textContent = parsed.key;
+    element.append(key, parsed.after);
+    return parsed.key.toLowerCase();
 }
 
 // A list of rows as a listbox: each option named by its whole row, shown shortened in the middle
@@ -87,15 +83,15 @@ class ListBox {
 }
 
 export class PageWindow {
-    // `module` is the engine's module, `phrase(id)` a text of the catalog in the page's language.
-    constructor(root, module, phrase, dialogs) {
+    // `module` is the engine's module, `texts` every text of its catalog in the page's language.
+    constructor(root, module, texts, dialogs) {
         this.root = root;
         this.module = module;
-        this.phrase = phrase;
+        this.texts = texts;
         this.dialogs = dialogs;
-        this.fields = [[], []];
-        this.lists = [];
-        this.buttons = [];
+        this.fields = { Training: [], Unseen: [] };
+        this.lists = {};
+        this.buttons = {};
         this.accessKeys = new Map();
         this.onClose = () => {};
         this.onPressed = () => {};
@@ -110,14 +106,10 @@ export class PageWindow {
         const frames = new Map(table.filter((c) => c.kind === 'frame').map((c) => [c.name, c]));
         const place = (element, control) => {
             const frame = frames.get(control.container);
-            let height = control.height;
-            // A frame shows what it holds down to the inset its first column has on the left.
-            if (frame && control.kind === 'list')
-                height = Math.min(height, frame.height - control.top - this.module.frameInset);
             element.style.setProperty('--left', px(control.left + (frame?.left ?? 0), perPixel));
             element.style.setProperty('--top', px(control.top + (frame?.top ?? 0), perPixel));
             element.style.setProperty('--width', px(control.width, perPixel));
-            element.style.setProperty('--height', px(height, perPixel));
+            element.style.setProperty('--height', px(control.visibleHeight ?? control.height, perPixel));
         };
         const decorations = table.filter((c) => c.kind === 'frame' || c.kind === 'label');
         for (const control of decorations) {
@@ -125,7 +117,7 @@ export class PageWindow {
             element.className = control.kind;
             element.setAttribute('aria-hidden', 'true');
             const text = document.createElement('span');
-            text.textContent = this.phrase(control.caption);
+            text.textContent = this.texts[control.caption];
             element.append(text);
             place(element, control);
             this.root.append(element);
@@ -154,7 +146,7 @@ export class PageWindow {
     // The control's element, after the heading that names it on a narrow screen.
     create(control, place) {
         const name = control.accessibleName >= 0
-            ? fill(this.phrase(control.accessibleName), String(control.index ?? ''))
+            ? this.module.format(this.texts[control.accessibleName], [String(control.index ?? '')])
             : null;
         let element;
         if (control.kind === 'field') {
@@ -165,7 +157,8 @@ export class PageWindow {
             element.addEventListener('keydown', (event) => {
                 if (event.key === 'Enter' && !event.isComposing) {
                     event.preventDefault();
-                    this.page.keyPress(control.row, control.index, this.module.enterKey);
+                    this.apply(this.page.keyPress(this.module.FieldRow[control.row], control.index,
+                                                  this.module.enterKey, this.fieldTexts()));
                 }
             });
             this.fields[control.row][control.index - 1] = element;
@@ -177,7 +170,7 @@ export class PageWindow {
         } else {
             element = document.createElement('button');
             element.type = 'button';
-            const key = caption(element, this.phrase(control.caption));
+            const key = caption(element, this.module.accessKey(this.texts[control.caption]));
             if (key) {
                 this.accessKeys.set(key, control.button);
                 element.setAttribute('aria-keyshortcuts', `Alt+${key.toUpperCase()}`);
@@ -202,21 +195,24 @@ export class PageWindow {
     // A new session: empty fields and lists, the engine in its initial state, the first training
     // field focused.
     start() {
-        for (const field of this.fields.flat())
+        for (const field of [...this.fields.Training, ...this.fields.Unseen])
             field.value = '';
-        for (const list of this.lists)
+        for (const list of Object.values(this.lists))
             list.clear();
         this.page?.delete();
-        this.page = new this.module.Page(this.view());
+        this.page = new this.module.Page(this.texts);
+        this.apply(this.page.start());
         this.root.hidden = false;
-        this.fields[0][0].focus();
+        this.fields.Training[0].focus();
         this.onPressed();
     }
 
+    // Presses the button of that name, with the fields as they stand; `quietly` keeps its
+    // messages and its download back, for the caller to collect.
     press(button, quietly = false) {
         if (this.dialogs.open)
             return;
-        this.page.press(button);
+        this.apply(this.page.press(this.module.Button[button], this.fieldTexts()), quietly);
         if (!quietly)
             this.pressed();
     }
@@ -227,9 +223,42 @@ export class PageWindow {
         this.onPressed();
     }
 
+    fieldTexts() {
+        return [...this.fields.Training, ...this.fields.Unseen].map((field) => field.value);
+    }
+
     // Types six values into a row of fields, as a session file gives them.
     type(row, values) {
         values.forEach((value, a) => { this.fields[row][a].value = value; });
+    }
+
+    // Shows an update of the engine: everything one press or key changed, in one pass.
+    apply(json, quietly = false) {
+        const update = JSON.parse(json);
+        for (const { list, clear, rows } of update.lists) {
+            if (clear)
+                this.lists[list].clear();
+            for (const row of rows)
+                this.lists[list].append(row, list === 'LearningData');
+        }
+        const field = ({ row, index }) => this.fields[row][index - 1];
+        for (const { field: at, text } of update.fields)
+            field(at).value = text;
+        for (const [button, enabled] of Object.entries(update.enabled))
+            this.buttons[button].disabled = !enabled;
+        if (update.selection) {
+            const { field: at, start, length } = update.selection;
+            field(at).setSelectionRange(start, start + length);
+        }
+        if (update.focus)
+            (update.focus.field ? field(update.focus.field) : this.buttons[update.focus.button]).focus();
+        for (const { title, text } of update.messages)
+            (this.quietMessages ?? ((t, h) => this.dialogs.add(t, h)))(text, title);
+        if (update.download !== undefined && !quietly)
+            download(new TextEncoder().encode(update.download), 'hypothesis.txt');
+        if (update.closed)
+            this.onClose();
+        return update;
     }
 
     // Alt and a button's access key press it, wherever the focus is.
@@ -239,26 +268,6 @@ export class PageWindow {
             return;
         event.preventDefault();
         this.buttons[button].click();
-    }
-
-    view() {
-        const field = (row, index) => this.fields[row][index - 1];
-        return {
-            text: (row, index) => field(row, index).value,
-            setText: (row, index, text) => { field(row, index).value = text; },
-            setSelection: (row, index, start, length) =>
-                field(row, index).setSelectionRange(start, start + length),
-            focusField: (row, index) => field(row, index).focus(),
-            clearList: (list) => this.lists[list].clear(),
-            appendRow: (list, row) => this.lists[list].append(row, list === 2),
-            enabled: (button) => !this.buttons[button].disabled,
-            setEnabled: (button, enabled) => { this.buttons[button].disabled = !enabled; },
-            focusButton: (button) => this.buttons[button].focus(),
-            message: (text, title) => (this.quietMessages ?? ((t, h) => this.dialogs.add(t, h)))(text, title),
-            close: () => this.onClose(),
-            phrase: (id) => this.phrase(id),
-            download: (bytes) => this.quietMessages || download(new Uint8Array(bytes), 'hypothesis.txt'),
-        };
     }
 }
 

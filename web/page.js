@@ -3,7 +3,7 @@
 // kept for working offline.
 
 import createVspace from './vspace.js';
-import { PageWindow, fill } from './controls.js';
+import { PageWindow } from './controls.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
 import { SessionPlayer } from './session.js';
@@ -38,10 +38,10 @@ async function loadTranslation(language) {
 const language = chooseLanguage();
 const [module, translation] = await Promise.all([createVspace(), loadTranslation(language)]);
 document.documentElement.lang = language;
-const catalog = module.catalog();
 const translate = (context, english) => translation.get(`${context}|${english}`) || english;
-const phrase = (id) => translate(catalog[id].context, catalog[id].english);
+const texts = module.catalog().map(({ context, english }) => translate(context, english));
 const element = (id) => document.getElementById(id);
+element('window-title').textContent = module.windowTitle;
 for (const item of document.querySelectorAll('[data-context]')) {
     if (item.hasAttribute('aria-label'))
         item.setAttribute('aria-label', translate(item.dataset.context, item.getAttribute('aria-label')));
@@ -51,9 +51,9 @@ for (const item of document.querySelectorAll('[data-context]')) {
 
 const root = element('window');
 const ended = element('ended');
-const vspace = new PageWindow(root, module, phrase, new MessageDialogs(element('message')));
+const vspace = new PageWindow(root, module, texts, new MessageDialogs(element('message')));
 const pageTexts = { opened: 'Opened %1: %2 presses to play.', refused: '%1 was not opened: %2' };
-const pageText = (key, ...values) => fill(translate('Page', pageTexts[key]), ...values);
+const pageText = (key, ...values) => module.format(translate('Page', pageTexts[key]), values);
 
 // A tab cannot close itself: Exit ends the session and offers a new one.
 vspace.onClose = () => {
@@ -75,8 +75,10 @@ new SessionPlayer(vspace, module, startAgain, pageText, {
 });
 
 vspace.start();
-// Ready: the engine loaded and the first field focused. Tests and benchmarks reach the window here.
-globalThis.vspacePage = vspace;
+// A build for benchmarks hands them the window; the page itself offers nothing of the kind.
+if (module.benchmark)
+    globalThis.vspacePage = vspace;
+// Ready: the engine loaded and the first field focused.
 document.documentElement.dataset.ready = 'true';
 performance.mark('vspace-ready');
 

@@ -52,9 +52,9 @@ export class SessionPlayer {
         while (this.commands.length) {
             const command = this.commands.shift();
             if (command.training)
-                this.vspace.type(0, command.training);
+                this.vspace.type('Training', command.training);
             if (command.unseen)
-                this.vspace.type(1, command.unseen);
+                this.vspace.type('Unseen', command.unseen);
             if (command.press !== undefined) {
                 this.vspace.press(command.press, quietly);
                 return true;

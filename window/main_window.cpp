@@ -42,24 +42,41 @@ QRect pixels(const Twips &twips)
                  twips.width / kTwipsPerPixel, twips.height / kTwipsPerPixel);
 }
 
+// A caption read for its access key, its text and the caption as Qt marks it: the key after a
+// single "&", every other "&" doubled.
+struct Caption
+{
+    QString text, marked;
+};
+
+Caption caption(Text id)
+{
+    const AccessKey parsed = accessKey(translated(id).toStdString());
+    const auto escaped = [](const std::string &part) {
+        return QString::fromStdString(part).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    };
+    return {QString::fromStdString(parsed.text()),
+            escaped(parsed.before) + (parsed.key.empty() ? QString() : QStringLiteral("&"))
+                    + escaped(parsed.key) + escaped(parsed.after)};
+}
+
 QString accessibleNameOf(const ControlEntry &entry)
 {
     if (const Field *field = std::get_if<Field>(&entry.role))
-        return translated(*entry.accessibleName).arg(field->index);
+        return QString::fromStdString(format(translated(*entry.accessibleName).toStdString(),
+                                             {std::to_string(field->index)}));
     if (entry.accessibleName)
         return translated(*entry.accessibleName);
-    return translated(*entry.caption).remove(QLatin1Char('&'));
+    return caption(*entry.caption).text;
 }
 
 // A caption too wide for its control, as a translation may make it: the control keeps its stored
 // size, and its font shrinks, down to 6.5 points; what still does not fit is elided in the middle,
 // the whole caption in the tooltip.
-void fitCaption(QWidget *widget, const QString &caption)
+void fitCaption(QWidget *widget, const QString &plain)
 {
     const int margin = qobject_cast<QPushButton *>(widget) ? 8 : 0;
     const int room = widget->width() - margin;
-    QString plain = caption;
-    plain.remove(QLatin1Char('&'));
     QFont font = widget->font();
     while (QFontMetrics(font).horizontalAdvance(plain) > room && font.pointSizeF() > 6.5)
         font.setPointSizeF(font.pointSizeF() - 0.25);
@@ -103,10 +120,10 @@ MainWindow::MainWindow(const std::string &exportPath, MessageBoxes *boxes, QWidg
             "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     buildControls();
     m_controls = std::make_unique<QtControls>(m_widgets, *boxes);
-    m_engine = std::make_unique<Engine>(*m_controls, m_exportFile);
+    m_form = std::make_unique<Form>(*m_controls, m_exportFile);
     for (std::size_t b = 0; b < m_widgets.buttons.size(); ++b) {
         connect(m_widgets.buttons[b], &QPushButton::clicked, this,
-                [this, b] { m_engine->press(static_cast<Button>(b)); });
+                [this, b] { m_form->press(static_cast<Button>(b)); });
     }
 }
 
@@ -142,12 +159,12 @@ void MainWindow::buildControls()
 
 QWidget *MainWindow::createControl(const ControlEntry &entry, QWidget *container)
 {
-    const QString caption = entry.caption ? translated(*entry.caption) : QString();
+    const Caption shown = entry.caption ? caption(*entry.caption) : Caption();
     QWidget *widget = nullptr;
     if (entry.kind == ControlKind::Frame) {
-        widget = new QGroupBox(caption, container);
+        widget = new QGroupBox(shown.marked, container);
     } else if (entry.kind == ControlKind::Label) {
-        auto *label = new QLabel(caption, container);
+        auto *label = new QLabel(shown.marked, container);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = label;
     } else if (const Field *field = std::get_if<Field>(&entry.role)) {
@@ -162,15 +179,11 @@ QWidget *MainWindow::createControl(const ControlEntry &entry, QWidget *container
     } else if (const List *list = std::get_if<List>(&entry.role)) {
         auto *view = new ListView(container);
         m_widgets.lists[static_cast<std::size_t>(*list)] = view;
-        // A frame shows its contents down to the inset its first column has on the left; a
-        // list that reaches further keeps what it shows in that part.
         view->setGeometry(pixels(entry.geometry));
-        if (container != this)
-            view->setVisibleHeight(container->height() - view->y()
-                                   - kFrameInsetTwips / kTwipsPerPixel);
+        view->setVisibleHeight(visibleHeightTwips(entry) / kTwipsPerPixel);
         widget = view;
     } else {
-        auto *button = new QPushButton(caption, container);
+        auto *button = new QPushButton(shown.marked, container);
         // Enter on a focused button presses it; no button is the window's default.
         button->setAutoDefault(true);
         m_widgets.buttons[static_cast<std::size_t>(std::get<Button>(entry.role))] = button;
@@ -182,7 +195,7 @@ QWidget *MainWindow::createControl(const ControlEntry &entry, QWidget *container
     widget->setFont(controlFont());
     widget->setGeometry(pixels(entry.geometry));
     if (entry.kind == ControlKind::Button || entry.kind == ControlKind::Label)
-        fitCaption(widget, caption);
+        fitCaption(widget, shown.text);
     return widget;
 }
 
@@ -191,7 +204,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto field = m_fieldOf.constFind(watched);
         if (field != m_fieldOf.constEnd())
-            m_engine->keyPress(*field, characterCode(*static_cast<QKeyEvent *>(event)));
+            m_form->keyPress(*field, characterCode(*static_cast<QKeyEvent *>(event)));
     }
     return QWidget::eventFilter(watched, event);
 }

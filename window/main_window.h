@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine.h"
+#include "form.h"
 #include "hypothesis_file.h"
 #include "qt_controls.h"
 
@@ -15,7 +15,7 @@ struct ControlEntry;
 class MessageBoxes;
 
 // The main window: the controls of the control table at their stored places, every button press
-// and every key typed into an entry field handed to the engine.
+// and every key typed into an entry field handed to the form.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -28,8 +28,8 @@ public:
             MessageBoxes *boxes = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The engine behind the window, for benchmarks that put a state in place by hand.
-    Engine &engine() { return *m_engine; }
+    // The form behind the window, for benchmarks that put a state in place by hand.
+    Form &form() { return *m_form; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,7 +44,7 @@ private:
     QHash<QObject *, Field> m_fieldOf;
     std::unique_ptr<QtControls> m_controls;
     HypothesisFile m_exportFile;
-    std::unique_ptr<Engine> m_engine;
+    std::unique_ptr<Form> m_form;
     bool m_shown = false;
 };
 

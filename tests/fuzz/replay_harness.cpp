@@ -19,26 +19,17 @@ struct Snapshot
     Row s;
     std::size_t learnt;
     int examples;
-    bool negativeEnabled, isPositive;
+    bool negativeEnabled;
     bool operator==(const Snapshot &) const = default;
 };
 
 Snapshot snapshot(const ReplaySession &session)
 {
-    const EngineState &st = session.engine().state();
+    const LearningState &st = session.form().state();
     const MemoryControls &c = session.controls();
-    Snapshot now{{},
-                 {},
-                 st.specific.row(1),
-                 c.rows(List::LearningData).size(),
-                 st.exampleCount,
-                 c.enabled(Button::Negative),
-                 st.isPositive};
-    for (int r = 1; r <= std::min<int>(st.generalCount, kTableRows); ++r)
-        now.g.push_back(st.general.row(r));
-    for (int r = 1; r <= std::min<int>(st.versionSpaceCount, kTableRows); ++r)
-        now.space.push_back(st.versionSpace.row(r));
-    return now;
+    return {st.general.all(), st.versionSpace.all(),
+            st.specific,      c.rows(List::LearningData).size(),
+            st.exampleCount,  c.enabled(Button::Negative)};
 }
 
 // The rows as a list shows them, "(a row twice)" for a row that repeats another.
@@ -64,11 +55,11 @@ bool allAccept(const std::vector<Row> &rows, const Row &x)
 std::string check(const ReplaySession &session, Button button, const Snapshot &was,
                   const Row &typed, std::vector<Row> &positives)
 {
-    const EngineState &st = session.engine().state();
+    const LearningState &st = session.form().state();
     const MemoryControls &c = session.controls();
     const Snapshot now = snapshot(session);
-    if (st.generalCount < 0 || st.generalCount > kTableRows || st.versionSpaceCount < 0
-        || st.versionSpaceCount > kTableRows || st.specificCount != 1 || st.exampleCount < 1)
+    if (st.general.size() > kTableRows || st.versionSpace.size() > kTableRows || st.exampleCount < 1
+        || st.examples.size() != static_cast<std::size_t>(st.exampleCount - 1))
         return "a counter is out of range";
     if (c.rows(List::General) != shown(now.g) || c.rows(List::VersionSpace) != shown(now.space)
         || c.rows(List::Specific) != std::vector{rowText(now.s)}
@@ -86,7 +77,8 @@ std::string check(const ReplaySession &session, Button button, const Snapshot &w
             || c.rows(List::LearningData).back()
                        != rowText(typed) + (button == Button::Positive ? ",+" : ",-"))
             return "the learnt example was not counted and entered, or Negative stayed greyed";
-        if (c.focus() != "Text1_1" || c.selection({FieldRow::Training, 1}).start != 0)
+        if (c.focus() != "Text1_1"
+            || c.selection({FieldRow::Training, 1}) != MemoryControls::Selection{})
             return "the first training field did not get the focus, with nothing selected";
         if (button == Button::Positive)
             positives.push_back(typed);

@@ -1,5 +1,6 @@
 #include "control_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vspace {
@@ -19,32 +20,31 @@ constexpr ControlEntry field(R row, int index, const char *name, Twips at, int t
             std::nullopt,
             row == R::Training ? T::TrainingValueName : T::UnseenValueName,
             at,
-            tab,
-            row == R::Training ? "Text1" : "Text2"};
+            tab};
 }
 
 constexpr ControlEntry button(Button role, const char *name, const char *container, Text caption,
                               Twips at, int tab)
 {
-    return {K::Button, role, name, container, caption, std::nullopt, at, tab, name};
+    return {K::Button, role, name, container, caption, std::nullopt, at, tab};
 }
 
 constexpr ControlEntry list(List role, const char *name, const char *container, Text accessibleName,
                             Twips at, int tab)
 {
-    return {K::List, role, name, container, std::nullopt, accessibleName, at, tab, name};
+    return {K::List, role, name, container, std::nullopt, accessibleName, at, tab};
 }
 
 constexpr ControlEntry frame(const char *name, const char *container, Text caption, Twips at,
                              int tab)
 {
-    return {K::Frame, std::monostate{}, name, container, caption, std::nullopt, at, tab, ""};
+    return {K::Frame, std::monostate{}, name, container, caption, std::nullopt, at, tab};
 }
 
 constexpr ControlEntry label(const char *name, const char *container, Text caption, Twips at,
                              int tab)
 {
-    return {K::Label, std::monostate{}, name, container, caption, std::nullopt, at, tab, ""};
+    return {K::Label, std::monostate{}, name, container, caption, std::nullopt, at, tab};
 }
 
 } // namespace
@@ -112,20 +112,39 @@ const ControlEntry &control(Button button)
     return find(button, [](Button a, Button b) { return a == b; });
 }
 
-std::string withoutAccessKey(std::string_view caption)
+AccessKey accessKey(std::string_view caption)
 {
-    std::string text;
+    AccessKey parsed;
+    std::string *part = &parsed.before;
     for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size())
-            ++i; // "&&" is a literal "&"
-        text += caption[i];
+        const bool mark = caption[i] == '&' && i + 1 < caption.size();
+        if (mark && caption[i + 1] != '&' && parsed.key.empty()) {
+            // The key is the whole character after the mark, however many bytes it takes.
+            std::size_t end = i + 2;
+            while (end < caption.size() && (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80)
+                ++end;
+            parsed.key = caption.substr(i + 1, end - i - 1);
+            part = &parsed.after;
+            i = end - 1;
+            continue;
+        }
+        if (mark)
+            ++i; // "&&" is a literal "&", and so is the mark of a second key
+        *part += caption[i];
     }
-    return text;
+    return parsed;
 }
 
-std::string_view replayKey(FieldRow row)
+int visibleHeightTwips(const ControlEntry &list)
 {
-    return control(Field{row, 1}).replayKey;
+    if (list.container.empty())
+        return list.geometry.height;
+    for (const ControlEntry &frame : kControlTable) {
+        if (frame.objectName == list.container)
+            return std::min(list.geometry.height,
+                            frame.geometry.height - list.geometry.top - kFrameInsetTwips);
+    }
+    throw std::out_of_range("no such frame");
 }
 
 } // namespace vspace

@@ -34,9 +34,6 @@ struct ControlEntry
     std::optional<Text> accessibleName;
     Twips geometry;
     int tabIndex;
-    // The key of its value in a replay session: "Text1" for the six training fields, "List4",
-    // "Command3"; empty for frames and labels.
-    std::string_view replayKey;
 };
 
 inline constexpr int kControlCount = 28;
@@ -55,10 +52,20 @@ const ControlEntry &control(Field field);
 const ControlEntry &control(List list);
 const ControlEntry &control(Button button);
 
-// The caption without its access-key mark: "Clear" for "&Clear".
-std::string withoutAccessKey(std::string_view caption);
+// A caption read for its access key: "&Clear" is the text "Clear" with the key "C"; "&&" stands
+// for a literal "&", and a caption without a mark has no key. The window and the page both read
+// their captions with it.
+struct AccessKey
+{
+    std::string before; // the text before the key
+    std::string key;    // the key's character, empty when the caption has none
+    std::string after;  // the text after it
+    std::string text() const { return before + key + after; }
+};
+AccessKey accessKey(std::string_view caption);
 
-// The replay session's key for a row of fields: "Text1" or "Text2".
-std::string_view replayKey(FieldRow row);
+// How many twips of a list inside a frame show: down to the inset its frame's first column has
+// on the left, however far the list itself reaches. A list outside a frame shows whole.
+int visibleHeightTwips(const ControlEntry &list);
 
 } // namespace vspace

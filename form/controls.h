@@ -3,6 +3,7 @@
 #include "text_catalog.h"
 
 #include <string>
+#include <string_view>
 
 namespace vspace {
 
@@ -28,6 +29,10 @@ inline constexpr int kButtonCount = 6;
 
 // The character code of the Enter key, the only key the entry fields act on.
 inline constexpr int kEnterKey = 13;
+
+// The length of a UTF-8 text in UTF-16 code units, the unit in which entry fields count
+// characters for their selection.
+int utf16Length(std::string_view utf8);
 
 // Everything the engine does with the window's controls. The window implements it with real
 // widgets, MemoryControls in memory for the tests and the replay driver. Texts are UTF-8.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -94,7 +95,13 @@ const CatalogEntry &catalogEntry(Text id);
 std::string_view english(Text id);
 
 // `pattern` with %1 to %9 replaced by the arguments, in one pass: an argument that holds "%2"
-// is not replaced again. A placeholder without an argument stays as it is.
-std::string format(std::string_view pattern, std::initializer_list<std::string_view> arguments);
+// is not replaced again. A placeholder without an argument stays as it is. Every front end fills
+// its texts with it.
+std::string format(std::string_view pattern, std::span<const std::string_view> arguments);
+inline std::string format(std::string_view pattern,
+                          std::initializer_list<std::string_view> arguments)
+{
+    return format(pattern, std::span(arguments.begin(), arguments.size()));
+}
 
 } // namespace vspace

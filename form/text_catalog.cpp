@@ -1,7 +1,6 @@
 #include "text_catalog.h"
 
 #include <array>
-#include <vector>
 
 namespace vspace {
 
@@ -122,9 +121,8 @@ std::string_view english(Text id)
     return catalogEntry(id).english;
 }
 
-std::string format(std::string_view pattern, std::initializer_list<std::string_view> arguments)
+std::string format(std::string_view pattern, std::span<const std::string_view> args)
 {
-    const std::vector<std::string_view> args(arguments);
     std::string text;
     text.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {

@@ -24,7 +24,7 @@ constexpr auto kFileName = "hypothesis.txt";
 
 ExportFailure systemFailure(int error)
 {
-    return {Text::SystemReason, std::generic_category().message(error)};
+    return {ExportFailure::Reason::System, std::generic_category().message(error)};
 }
 
 // An environment variable that names an absolute path, or nothing.
@@ -65,17 +65,18 @@ std::variant<fs::path, ExportFailure> landingFile(fs::path path)
         if (::lstat(path.c_str(), &status) != 0) {
             if (errno == ENOENT && hops == 0)
                 return path;
-            return errno == ENOENT ? ExportFailure{Text::DanglingLinkReason, link.string()}
-                                   : systemFailure(errno);
+            return errno == ENOENT
+                           ? ExportFailure{ExportFailure::Reason::DanglingLink, link.string()}
+                           : systemFailure(errno);
         }
         if (S_ISREG(status.st_mode))
             return path;
         if (S_ISDIR(status.st_mode) && hops == 0)
-            return ExportFailure{Text::FolderInTheWayReason, {}};
+            return ExportFailure{ExportFailure::Reason::FolderInTheWay, {}};
         if (!S_ISLNK(status.st_mode))
-            return ExportFailure{Text::NotARegularFileReason, path.string()};
+            return ExportFailure{ExportFailure::Reason::NotARegularFile, path.string()};
         if (!trustedLink(path, status))
-            return ExportFailure{Text::ForeignLinkReason, path.string()};
+            return ExportFailure{ExportFailure::Reason::ForeignLink, path.string()};
         std::error_code error;
         const fs::path target = fs::read_symlink(path, error);
         if (error)
@@ -195,14 +196,14 @@ std::string HypothesisFile::path() const
 std::optional<ExportFailure> HypothesisFile::replace(std::string_view bytes)
 {
     if (m_path.empty())
-        return ExportFailure{Text::NoDesktopReason, {}};
+        return ExportFailure{ExportFailure::Reason::NoDesktop, {}};
     std::error_code error;
     const fs::path folder = folderOf(m_path);
     if (fs::exists(folder, error) && !fs::is_directory(folder, error))
-        return ExportFailure{Text::NotAFolderReason, folder.string()};
+        return ExportFailure{ExportFailure::Reason::NotAFolder, folder.string()};
     fs::create_directories(folder, error);
     if (error || !fs::is_directory(folder, error))
-        return ExportFailure{Text::FolderNotCreatedReason, folder.string()};
+        return ExportFailure{ExportFailure::Reason::FolderNotCreated, folder.string()};
     const std::variant<fs::path, ExportFailure> landing = landingFile(m_path);
     if (const ExportFailure *refused = std::get_if<ExportFailure>(&landing))
         return *refused;
@@ -239,7 +240,8 @@ std::optional<ExportFailure> HypothesisFile::replace(std::string_view bytes)
         return std::nullopt;
     if (fd >= 0)
         ::unlink(temporary.c_str());
-    return reason ? systemFailure(reason) : ExportFailure{Text::IncompleteWriteReason, {}};
+    return reason ? systemFailure(reason)
+                  : ExportFailure{ExportFailure::Reason::IncompleteWrite, {}};
 }
 
 } // namespace vspace

@@ -1,0 +1,85 @@
+#include "rows.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace vspace {
+
+std::string rowText(const Row &row)
+{
+    std::size_t size = kAttributeCount - 1;
+    for (const std::string &value : row)
+        size += value.size();
+    std::string text;
+    text.reserve(size);
+    for (int a = 0; a < kAttributeCount; ++a) {
+        if (a > 0)
+            text += ',';
+        text += row[a];
+    }
+    return text;
+}
+
+std::string learningDataEntry(const Row &row, bool positive)
+{
+    return rowText(row) + (positive ? ",+" : ",-");
+}
+
+Row mostGeneralRow()
+{
+    Row row;
+    row.fill(std::string(kAnyValue));
+    return row;
+}
+
+Row mostSpecificRow()
+{
+    Row row;
+    row.fill(std::string(kNoValue));
+    return row;
+}
+
+bool isMostGeneral(const Row &row)
+{
+    return std::all_of(row.begin(), row.end(), [](const std::string &v) { return v == kAnyValue; });
+}
+
+bool accepts(const Row &hypothesis, const Row &instance)
+{
+    for (int a = 0; a < kAttributeCount; ++a) {
+        if (hypothesis[a] != kAnyValue && !sameValue(hypothesis[a], instance[a]))
+            return false;
+    }
+    return true;
+}
+
+std::size_t RowHash::operator()(const Row &row) const noexcept
+{
+    std::size_t seed = 0;
+    for (const std::string &value : row)
+        seed ^= std::hash<std::string>{}(value) + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
+    return seed;
+}
+
+Rows::Rows(std::vector<Row> rows)
+    : m_rows(std::make_shared<const std::vector<Row>>(std::move(rows)))
+{}
+
+const std::vector<Row> &Rows::all() const
+{
+    static const std::vector<Row> none;
+    return m_rows ? *m_rows : none;
+}
+
+bool Rows::contains(const Row &row) const
+{
+    return std::any_of(begin(), end(), [&](const Row &r) { return sameRow(r, row); });
+}
+
+bool Rows::operator==(const Rows &other) const
+{
+    return m_rows == other.m_rows
+           || std::equal(begin(), end(), other.begin(), other.end(), sameRow);
+}
+
+} // namespace vspace
