@@ -2,6 +2,14 @@
 // same reader as vspace-replay; "Next press" plays the next press as if typed, "Play to end" the
 // rest, its messages collected into a list.
 
+// The first byte after a UTF-8 byte-order mark and ASCII white space.
+function firstCharacter(bytes) {
+    let i = bytes[0] === 0xef && bytes[1] === 0xbb && bytes[2] === 0xbf ? 3 : 0;
+    while ([0x09, 0x0a, 0x0c, 0x0d, 0x20].includes(bytes[i]))
+        ++i;
+    return bytes[i];
+}
+
 export class SessionPlayer {
     // `start()` begins a fresh session, `text(key, ...values)` gives the page's own texts.
     constructor(vspace, module, start, text, elements) {
@@ -24,12 +32,13 @@ export class SessionPlayer {
         });
     }
 
-    // Told apart by the file's name, otherwise by its first character.
+    // Its bytes as they stand, undecoded, as vspace-replay reads them; told apart by the file's
+    // name, otherwise by its first character.
     async open(file) {
-        const text = await file.text();
+        const bytes = new Uint8Array(await file.arrayBuffer());
         const csv = /\.(csv|tsv)$/i.test(file.name)
-            || (!/\.(jsonl|json)$/i.test(file.name) && !text.replace(/^\uFEFF/, '').trimStart().startsWith('{'));
-        const session = this.module.readSession(text, csv);
+            || (!/\.(jsonl|json)$/i.test(file.name) && firstCharacter(bytes) !== 0x7b);
+        const session = this.module.readSession(bytes, csv);
         this.elements.chooser.value = '';
         if (session.error) {
             this.say(this.text('refused', file.name, session.error));

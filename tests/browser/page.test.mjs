@@ -7,7 +7,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { mkdtemp, readFile, readdir } from 'node:fs/promises';
+import { mkdtemp, readFile, readdir, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -148,6 +148,13 @@ test('session files play as vspace-replay plays them', async () => {
     const root = fileURLToPath(new URL('../..', import.meta.url));
     const files = [...(await readdir(join(root, 'examples'))).map((f) => join(root, 'examples', f)),
                    ...(await readdir(join(root, 'tests/fuzz/corpus'))).map((f) => join(root, 'tests/fuzz/corpus', f))];
+    // Windows-1252 bytes, refused whole; JSON Lines told by its first byte after a byte-order mark.
+    const made = await mkdtemp(join(tmpdir(), 'vspace-files-'));
+    for (const [name, bytes] of [['cafe.csv', 'Caf\xe9,b,c,d,e,f,+\n'], ['cafe.jsonl', '{"Text1":["a","Caf\xe9","c","d","e","f"]}'],
+                                 ['bom', '\xef\xbb\xbf \n{"Text1":["a","b","c","d","e","f"],"press":"Positive"}\n{"x"']]) {
+        await writeFile(join(made, name), Buffer.from(bytes, 'latin1'));
+        files.push(join(made, name));
+    }
     for (const file of files) {
         await open(file);
         await page.click('#play-to-end');
