@@ -82,6 +82,7 @@ if (module.benchmark)
 document.documentElement.dataset.ready = 'true';
 performance.mark('vspace-ready');
 
-// Then the whole site is kept, in the background, for the next visit without a network.
+// Then the whole site is kept, in the background, for the next visit without a network. The
+// browser looks for a changed service worker past its HTTP cache.
 if ('serviceWorker' in navigator)
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+    navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' }).catch(() => {});

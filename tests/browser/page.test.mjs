@@ -7,7 +7,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { mkdtemp, readFile, readdir, writeFile } from 'node:fs/promises';
+import { appendFile, cp, mkdtemp, readFile, readdir, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -206,6 +206,29 @@ test('installable, and working offline after one visit, diagram included', async
     await page.waitForSelector('#diagram svg');
     assert.equal(await nodes(), 7);
     await page.setOfflineMode(false);
+});
+
+// A site rebuilt while its files sit in the browser's HTTP cache: the first load after its new
+// service worker is active uses the new files.
+test('a changed site is in use once its new service worker is active', async (t) => {
+    const copy = await mkdtemp(join(tmpdir(), 'vspace-site-'));
+    await cp(site, copy, { recursive: true });
+    const served = await openSite(copy, { 'cache-control': 'max-age=3600' });
+    t.after(() => served.close());
+    const tab = await served.browser.newPage();
+    const reload = async () => { await tab.reload(); await tab.waitForSelector('html[data-ready]'); };
+    await tab.goto(served.url);
+    await tab.waitForFunction(() => navigator.serviceWorker.controller, { timeout: 20000 });
+    await appendFile(join(copy, 'style.css'), ':root { --site: changed; }\n');
+    const root = fileURLToPath(new URL('../..', import.meta.url));
+    spawnSync('cmake', [`-DSITE=${copy}`, `-DTEMPLATE=${root}/web/sw.js.in`, '-P', `${root}/web/service_worker.cmake`]);
+    const version = (await readFile(join(copy, 'sw.js'), 'utf8')).match(/'(vspace-\w+)'/)[1];
+    await reload();
+    await tab.waitForFunction((v) => caches.keys().then((keys) => keys.join() === v), { timeout: 20000 }, version);
+    await reload();
+    assert.deepEqual(await tab.evaluate(async () => [getComputedStyle(document.documentElement).getPropertyValue('--site').trim(),
+                                                     (await (await fetch('style.css')).text()).includes('--site: changed')]),
+                     ['changed', true]);
 });
 
 // The page speaks the browser's language: names and the translation's own access keys; English

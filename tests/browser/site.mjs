@@ -1,4 +1,5 @@
-// Serves a built site on a loopback port and opens Debian's Chromium, headless, on it.
+// Serves a built site on a loopback port, with `headers` besides its type, and opens Debian's
+// Chromium, headless, on it.
 
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
@@ -9,12 +10,12 @@ const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/cs
                 '.svg': 'image/svg+xml', '.png': 'image/png', '.json': 'application/json',
                 '.webmanifest': 'application/manifest+json' };
 
-export async function openSite(folder) {
+export async function openSite(folder, headers = {}) {
     const server = createServer(async (request, response) => {
         const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
         try {
             const body = await readFile(join(folder, path.endsWith('/') ? `${path}index.html` : path));
-            response.writeHead(200, { 'content-type': types[extname(path) || '.html'] ?? 'application/octet-stream' });
+            response.writeHead(200, { ...headers, 'content-type': types[extname(path) || '.html'] ?? 'application/octet-stream' });
             response.end(body);
         } catch {
             response.writeHead(404).end();
