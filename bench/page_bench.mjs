@@ -2,6 +2,8 @@
 // focused), what is loaded before the first interaction (gzip), and the time of two presses: the
 // Negative press that takes G to 30 rows, and a press with 10,000 learning-data rows; and with the
 // diagram open, the time from that Negative press to the drawing redrawn. Medians.
+// The benchmarks put a state in place by hand, through the entry points of the engine built for
+// them (build-web/bench-module), served in place of the page's own.
 // Run (after scripts/web build and npm ci):
 //   node bench/page_bench.mjs [build-web/site] [runs]
 
@@ -13,7 +15,7 @@ import { openSite } from '../tests/browser/site.mjs';
 const folder = process.argv[2] ?? 'build-web/site';
 const runs = Number(process.argv[3] ?? 15);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const site = await openSite(folder);
+const site = await openSite([join(folder, '../bench-module'), folder]);
 const page = await site.browser.newPage();
 await page.setCacheEnabled(false);
 await page.setViewport({ width: 800, height: 600 });
@@ -42,7 +44,7 @@ const negative = await page.evaluate((runs) => {
     const times = [];
     for (let i = 0; i < runs; ++i) {
         document.getElementById('Command6').click();
-        vspacePage.page.setBoundaries(s, g, 10);
+        vspacePage.apply(vspacePage.page.setBoundaries(s, g, 10));
         ['z', 'z', 'z', 'z', 'z', 'F'].forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
         document.body.offsetHeight;
         const start = performance.now();
@@ -67,7 +69,7 @@ const redraw = await page.evaluate(async (runs) => {
     const times = [];
     for (let i = 0; i < runs; ++i) {
         document.getElementById('Command6').click();
-        vspacePage.page.setBoundaries(s, g, 10);
+        vspacePage.apply(vspacePage.page.setBoundaries(s, g, 10));
         ['z', 'z', 'z', 'z', 'z', 'F'].forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
         const drawn = new Promise((resolve) => new MutationObserver((_, observer) => { observer.disconnect(); resolve(); })
             .observe(drawing, { childList: true }));

@@ -11,8 +11,9 @@ namespace {
 // (S holds a value there other than "?" and other than x's). Intended, and not the textbook's
 // minimal specialisation: the new row holds "?" before that attribute, S's value at it, and after
 // it the values of the row before it in G: the row made just before, or G's last row, or all "?"
-// when G is empty (session general_boundary_example_b, tail_from_the_only_row). A row that ends
-// all "?" is withdrawn, and one that repeats a row of G or a row made before is not made again.
+// when G is empty (ProgramsLearner.DepartsFromTheTextbookOnPurpose/tails_from_the_row_before). A
+// row that ends all "?" is withdrawn, and one that repeats a row of G or a row made before is not
+// made again.
 std::vector<MadeRow> specialisations(const Rows &general, const Row &s, const Row &x)
 {
     std::vector<MadeRow> made;
@@ -41,9 +42,9 @@ std::vector<MadeRow> specialisations(const Rows &general, const Row &s, const Ro
 // The version space of G and S. Intended, and not the textbook's every hypothesis between S and
 // G: the distinct rows one step from each G row towards S, that is, for every attribute at which
 // a G row differs from S, that row with S's value there; none while G's first row is all "?"
-// (sessions enjoysport_three, version_space_and_prediction). A G row equal to S stands for
-// itself only when no other row is made (general_boundary_equal_to_specific). Returns the rows,
-// or nothing when more than 30 would be needed, with `needed` saying how many.
+// (ProgramsLearner.DepartsFromTheTextbookOnPurpose/one_step_towards_s, none_while_g_is_all_any).
+// A G row equal to S stands for itself only when no other row is made (g_equal_to_s). Returns
+// the rows, or nothing when more than 30 would be needed, with `needed` saying how many.
 std::optional<std::vector<Row>> versionSpace(const Rows &general, const Row &s, std::size_t &needed)
 {
     std::vector<Row> rows;
@@ -99,7 +100,9 @@ std::variant<Step, Refusal> train(const LearningState &state, const Row &x, bool
         record.made = specialisations(state.general, state.specific, x);
 
     // G keeps the rows consistent with the example: for a positive one those that accept it,
-    // for a negative one those that reject it; then come the new rows.
+    // for a negative one those that reject it; then come the new rows. Intended, and not the
+    // textbook's: no row is dropped for being less general than another
+    // (ProgramsLearner.DepartsFromTheTextbookOnPurpose/keeps_a_less_general_row).
     std::vector<Row> general;
     for (std::size_t r = 0; r < state.general.size(); ++r) {
         if (accepts(state.general[r], x) == positive)
@@ -109,7 +112,7 @@ std::variant<Step, Refusal> train(const LearningState &state, const Row &x, bool
     }
     for (const MadeRow &made : record.made)
         general.push_back(made.row);
-    if (general.size() > static_cast<std::size_t>(kTableRows))
+    if (!positive && general.size() > static_cast<std::size_t>(kTableRows))
         return Refusal{Refusal::Kind::GeneralLimit, 0, general.size()};
 
     // A positive example generalises S just enough to accept it; the first one replaces it.
@@ -149,7 +152,8 @@ std::variant<Step, Refusal> train(const LearningState &state, const Row &x, bool
 
 // Intended, and not the textbook's vote over every hypothesis between S and G: the rows of the
 // version space list vote, and there is nothing to vote with while that list is empty, even when
-// G holds rows (session enjoysport: an instance that a G row accepts can be negative).
+// G holds rows; an instance that a G row accepts can be negative
+// (ProgramsLearner.PredictsByTheVersionSpacesVote).
 Prediction predict(const LearningState &state, const Row &x)
 {
     if (state.versionSpace.empty()) {

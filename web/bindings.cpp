@@ -29,63 +29,119 @@ constexpr std::array<const char *, kButtonCount> kButtonNames{"Positive", "Negat
                                                               "GenText",  "Exit",     "Clear"};
 constexpr std::array<const char *, 2> kRowNames{"Training", "Unseen"};
 
-json fieldJson(Field field)
+// The pieces of a JSON text, written straight into it: the page's updates are many and small, and
+// a document tree for each costs more than the press itself.
+void quote(std::string &out, std::string_view text)
 {
-    return {{"row", kRowNames[static_cast<std::size_t>(field.row)]}, {"index", field.index}};
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[(c >> 4) & 0xF];
+            out += hex[c & 0xF];
+        } else {
+            out += c; // the page reads the text as UTF-8, any ill-formed byte as U+FFFD
+        }
+    }
+    out += '"';
 }
 
-json rowsJson(const Rows &rows)
+std::string jsonString(std::string_view text)
 {
-    json all = json::array();
-    for (const Row &row : rows)
-        all.push_back(row);
-    return all;
+    std::string out;
+    quote(out, text);
+    return out;
+}
+
+void rowJson(std::string &out, const Row &row)
+{
+    char separator = '[';
+    for (const std::string &value : row) {
+        out += separator;
+        quote(out, value);
+        separator = ',';
+    }
+    out += ']';
+}
+
+void rowsJson(std::string &out, const Rows &rows)
+{
+    out += '[';
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r)
+            out += ',';
+        rowJson(out, rows[r]);
+    }
+    out += ']';
+}
+
+std::string fieldJson(Field field)
+{
+    return "{\"row\":\"" + std::string(kRowNames[static_cast<std::size_t>(field.row)])
+           + "\",\"index\":" + std::to_string(field.index) + '}';
 }
 
 // What a press taught, refused or voted, as the update's "outcome".
-json outcomeJson(const PressOutcome &outcome)
+std::string outcomeJson(const PressOutcome &outcome)
 {
+    std::string out;
     if (const StepRecord *step = std::get_if<StepRecord>(&outcome)) {
-        json dropped = json::array(), made = json::array();
-        for (const DroppedRow &row : step->dropped)
-            dropped.push_back({{"position", row.position}, {"row", row.row}});
-        for (const MadeRow &row : step->made)
-            made.push_back({{"row", row.row},
-                            {"attribute", row.attribute},
-                            {"value", row.value},
-                            {"tailFrom", row.tailFrom}});
-        return {{"kind", "step"},
-                {"instance", step->instance},
-                {"positive", step->positive},
-                {"exampleNumber", step->exampleNumber},
-                {"dropReason", step->dropReason == DropReason::RejectsPositive ? "RejectsPositive"
-                                                                               : "AcceptsNegative"},
-                {"dropped", dropped},
-                {"made", made},
-                {"specific",
-                 {{"from", step->specific.from},
-                  {"to", step->specific.to},
-                  {"replaced", step->specific.replaced},
-                  {"generalised", step->specific.generalised}}},
-                {"versionSpaceBefore", rowsJson(step->versionSpaceBefore)},
-                {"versionSpaceAfter", rowsJson(step->versionSpaceAfter)}};
+        out = "{\"kind\":\"step\",\"instance\":";
+        rowJson(out, step->instance);
+        out += std::string(",\"positive\":") + (step->positive ? "true" : "false")
+               + ",\"exampleNumber\":" + std::to_string(step->exampleNumber) + ",\"dropReason\":"
+               + (step->dropReason == DropReason::RejectsPositive ? "\"RejectsPositive\""
+                                                                  : "\"AcceptsNegative\"")
+               + ",\"dropped\":[";
+        for (std::size_t i = 0; i < step->dropped.size(); ++i) {
+            out += (i ? ",{\"position\":" : "{\"position\":")
+                   + std::to_string(step->dropped[i].position) + ",\"row\":";
+            rowJson(out, step->dropped[i].row);
+            out += '}';
+        }
+        out += "],\"made\":[";
+        for (std::size_t i = 0; i < step->made.size(); ++i) {
+            const MadeRow &made = step->made[i];
+            out += i ? ",{\"row\":" : "{\"row\":";
+            rowJson(out, made.row);
+            out += ",\"attribute\":" + std::to_string(made.attribute)
+                   + ",\"value\":" + jsonString(made.value)
+                   + ",\"tailFrom\":" + std::to_string(made.tailFrom) + '}';
+        }
+        out += "],\"specific\":{\"from\":";
+        rowJson(out, step->specific.from);
+        out += ",\"to\":";
+        rowJson(out, step->specific.to);
+        out += std::string(",\"replaced\":") + (step->specific.replaced ? "true" : "false")
+               + ",\"generalised\":[";
+        for (std::size_t i = 0; i < step->specific.generalised.size(); ++i)
+            out += (i ? "," : "") + std::to_string(step->specific.generalised[i]);
+        out += "]},\"versionSpaceBefore\":";
+        rowsJson(out, step->versionSpaceBefore);
+        out += ",\"versionSpaceAfter\":";
+        rowsJson(out, step->versionSpaceAfter);
+        return out + '}';
     }
     if (const Refusal *refused = std::get_if<Refusal>(&outcome)) {
         constexpr std::array kinds{"Duplicate", "ExampleLimit", "GeneralLimit", "VersionSpaceLimit"};
-        return {{"kind", "refusal"},
-                {"refusal", kinds[static_cast<std::size_t>(refused->kind)]},
-                {"repeats", refused->repeats},
-                {"rowsNeeded", refused->rowsNeeded}};
+        return std::string("{\"kind\":\"refusal\",\"refusal\":\"")
+               + kinds[static_cast<std::size_t>(refused->kind)]
+               + "\",\"repeats\":" + std::to_string(refused->repeats)
+               + ",\"rowsNeeded\":" + std::to_string(refused->rowsNeeded) + '}';
     }
     if (const Prediction *vote = std::get_if<Prediction>(&outcome)) {
         constexpr std::array answers{"Positive", "Negative", "Undecided", "NothingLearnt",
                                      "NoConsistent"};
-        return {{"kind", "prediction"},
-                {"answer", answers[static_cast<std::size_t>(vote->answer)]},
-                {"accepting", vote->accepting},
-                {"voting", vote->voting}};
+        return std::string("{\"kind\":\"prediction\",\"answer\":\"")
+               + answers[static_cast<std::size_t>(vote->answer)]
+               + "\",\"accepting\":" + std::to_string(vote->accepting)
+               + ",\"voting\":" + std::to_string(vote->voting) + '}';
     }
-    return nullptr;
+    return "null";
 }
 
 // The page's controls as the form sees them: the fields as the page had them when the action
@@ -109,44 +165,55 @@ public:
     // Everything recorded since the last update, and a fresh record.
     std::string update(const PressOutcome &outcome)
     {
-        json lists = json::array();
+        std::string out = "{\"lists\":[";
+        bool first = true;
         for (std::size_t l = 0; l < kListCount; ++l) {
-            if (m_lists[l].touched)
-                lists.push_back({{"list", kListNames[l]},
-                                 {"clear", m_lists[l].cleared},
-                                 {"rows", m_lists[l].rows}});
+            if (!m_lists[l].touched)
+                continue;
+            out += first ? "{\"list\":\"" : ",{\"list\":\"";
+            out += kListNames[l];
+            out += m_lists[l].cleared ? "\",\"clear\":true,\"rows\":["
+                                      : "\",\"clear\":false,\"rows\":[";
+            for (std::size_t r = 0; r < m_lists[l].rows.size(); ++r) {
+                if (r)
+                    out += ',';
+                quote(out, m_lists[l].rows[r]);
+            }
+            out += "]}";
+            first = false;
         }
-        json update{{"lists", lists}, {"fields", m_changedFields}};
+        out += "],\"fields\":[" + m_changedFields + "]";
         if (m_selection)
-            update["selection"] = {{"field", fieldJson(m_selection->field)},
-                                   {"start", m_selection->start},
-                                   {"length", m_selection->length}};
+            out += ",\"selection\":{\"field\":" + fieldJson(m_selection->field)
+                   + ",\"start\":" + std::to_string(m_selection->start)
+                   + ",\"length\":" + std::to_string(m_selection->length) + '}';
         if (const Field *field = std::get_if<Field>(&m_focus))
-            update["focus"] = {{"field", fieldJson(*field)}};
+            out += ",\"focus\":{\"field\":" + fieldJson(*field) + '}';
         else if (const Button *button = std::get_if<Button>(&m_focus))
-            update["focus"] = {{"button", kButtonNames[static_cast<std::size_t>(*button)]}};
-        update["enabled"] = m_changedButtons;
-        update["messages"] = m_messages;
-        update["closed"] = m_closed;
+            out += std::string(",\"focus\":{\"button\":\"")
+                   + kButtonNames[static_cast<std::size_t>(*button)] + "\"}";
+        out += ",\"enabled\":{" + m_changedButtons + "},\"messages\":[" + m_messages
+               + "],\"closed\":" + (m_closed ? "true" : "false");
         if (m_download)
-            update["download"] = *m_download;
-        update["outcome"] = outcomeJson(outcome);
+            out += ",\"download\":" + jsonString(*m_download);
+        out += ",\"outcome\":" + outcomeJson(outcome) + '}';
         m_lists = {};
-        m_changedFields = json::array();
+        m_changedFields.clear();
         m_selection.reset();
         m_focus = std::monostate{};
-        m_changedButtons = json::object();
-        m_messages = json::array();
+        m_changedButtons.clear();
+        m_messages.clear();
         m_closed = false;
         m_download.reset();
-        return update.dump(-1, ' ', false, json::error_handler_t::replace);
+        return out;
     }
 
     std::string text(Field field) const override { return slot(field); }
     void setText(Field field, const std::string &text) override
     {
         slot(field) = text;
-        m_changedFields.push_back({{"field", fieldJson(field)}, {"text", text}});
+        m_changedFields += (m_changedFields.empty() ? "{\"field\":" : ",{\"field\":")
+                           + fieldJson(field) + ",\"text\":" + jsonString(text) + '}';
         if (m_selection && m_selection->field.row == field.row
             && m_selection->field.index == field.index)
             m_selection.reset(); // a new text has nothing selected
@@ -174,12 +241,15 @@ public:
     void setEnabled(Button button, bool enabled) override
     {
         m_enabled[static_cast<std::size_t>(button)] = enabled;
-        m_changedButtons[kButtonNames[static_cast<std::size_t>(button)]] = enabled;
+        m_changedButtons += (m_changedButtons.empty() ? "\"" : ",\"")
+                            + std::string(kButtonNames[static_cast<std::size_t>(button)])
+                            + (enabled ? "\":true" : "\":false");
     }
     void setFocus(Button button) override { m_focus = button; }
     void messageBox(const std::string &text, const std::string &title) override
     {
-        m_messages.push_back({{"title", title}, {"text", text}});
+        m_messages += (m_messages.empty() ? "{\"title\":" : ",{\"title\":") + jsonString(title)
+                      + ",\"text\":" + jsonString(text) + '}';
     }
     void close() override { m_closed = true; }
     std::string phrase(Text id) const override { return m_texts.at(static_cast<std::size_t>(id)); }
@@ -214,11 +284,11 @@ private:
     mutable std::array<std::array<std::string, kFieldCount>, 2> m_fields;
     std::array<bool, kButtonCount> m_enabled{};
     std::array<ListChange, kListCount> m_lists;
-    json m_changedFields = json::array();
+    std::string m_changedFields; // the parts of JSON arrays and objects, without their brackets
     std::optional<Selection> m_selection;
     std::variant<std::monostate, Field, Button> m_focus;
-    json m_changedButtons = json::object();
-    json m_messages = json::array();
+    std::string m_changedButtons;
+    std::string m_messages;
     bool m_closed = false;
     std::optional<std::string> m_download;
 };

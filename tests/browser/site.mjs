@@ -1,5 +1,5 @@
 // Serves a built site on a loopback port, with `headers` besides its type, and opens Debian's
-// Chromium, headless, on it.
+// Chromium, headless, on it. `folder` may be a list: a file is served from the first that has it.
 
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
@@ -14,7 +14,11 @@ export async function openSite(folder, headers = {}) {
     const server = createServer(async (request, response) => {
         const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
         try {
-            const body = await readFile(join(folder, path.endsWith('/') ? `${path}index.html` : path));
+            let body = null;
+            for (const each of [folder].flat())
+                body ??= await readFile(join(each, path.endsWith('/') ? `${path}index.html` : path)).catch(() => null);
+            if (!body)
+                throw new Error('not found');
             response.writeHead(200, { ...headers, 'content-type': types[extname(path) || '.html'] ?? 'application/octet-stream' });
             response.end(body);
         } catch {
