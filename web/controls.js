@@ -15,8 +15,33 @@ function caption(element, parsed) {
     return parsed.key.toLowerCase();
 }
 
+// The characters kept in view at the end of a long row: a learning-data row's label and what
+// comes before it.
+const keptAtEnd = 16;
+
+// Characters that read right to left (Hebrew, Arabic, Syriac, Thaana, N'Ko and their neighbours,
+// presentation forms, the right-to-left scripts beyond the first plane, the right-to-left mark) or
+// change the direction of what follows them (embeddings, overrides and isolates).
+const rightToLeft = /[\u0590-\u08ff\u200f\u202a-\u202e\u2066-\u2069\ufb1d-\ufdff\ufe70-\ufefe\u{10800}-\u{10fff}\u{1e800}-\u{1efff}]/u;
+
+// A part of a row as a span: each comma-separated value in an element that isolates its own
+// direction, so that a right-to-left value reads right to left, the commas between them outside.
+function rowPart(className, text) {
+    const part = document.createElement('span');
+    part.className = className;
+    text.split(',').forEach((value, i) => {
+        if (i > 0)
+            part.append(',');
+        if (value)
+            part.append(Object.assign(document.createElement('bdi'), { textContent: value }));
+    });
+    return part;
+}
+
 // A list of rows as a listbox: each option named by its whole row, shown shortened in the middle
-// when it is too long, with the end kept in view.
+// when it is too long, with the end kept in view. The cut between the part that is shortened and
+// the end never falls inside a right-to-left value, whose halves would read out of order: it moves
+// to the value's start when the end stays short, and to its end otherwise.
 class ListBox {
     constructor(element) {
         this.element = element;
@@ -44,14 +69,14 @@ class ListBox {
         option.title = text;
         option.setAttribute('aria-label', text);
         const characters = Array.from(text);
-        const kept = Math.min(16, Math.floor(characters.length / 2));
-        const head = document.createElement('span');
-        const tail = document.createElement('span');
-        head.className = 'head';
-        tail.className = 'tail';
-        head.textContent = characters.slice(0, characters.length - kept).join('');
-        tail.textContent = characters.slice(characters.length - kept).join('');
-        option.append(head, tail);
+        let cut = characters.length - Math.min(keptAtEnd, Math.floor(characters.length / 2));
+        const start = characters.lastIndexOf(',', cut - 1) + 1;
+        const next = characters.indexOf(',', cut);
+        const end = next < 0 ? characters.length : next;
+        if (start < cut && cut < end && rightToLeft.test(characters.slice(start, end).join('')))
+            cut = characters.length - start <= 2 * keptAtEnd ? start : end;
+        option.append(rowPart('head', characters.slice(0, cut).join('')),
+                      rowPart('tail', characters.slice(cut).join('')));
         this.element.append(option);
         if (scrollTo)
             this.element.scrollTop = this.element.scrollHeight;

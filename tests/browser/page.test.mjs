@@ -1,28 +1,29 @@
 // The page in headless Chromium, used as a person would: EnjoySport typed by keyboard alone, the
 // lists read through the accessibility tree, the dialogs answered, the download's bytes, Alt+C,
-// Exit, and the layout at the window's width and on a 390 px phone; the diagram, session files
-// played in against vspace-replay (REPLAY), the manifest and a reload offline. Screenshots go to
-// SHOTS.
+// Exit, and the layout at the window's width and on a 390 px phone; right-to-left values in the
+// lists; the diagram, session files played in against vspace-replay (REPLAY), the manifest, a
+// reload offline and a rebuilt site, from a copy of SITE served cacheable. Screenshots go to SHOTS.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { appendFile, cp, mkdtemp, readFile, readdir, writeFile } from 'node:fs/promises';
+import { appendFile, cp, mkdtemp, readFile, readdir, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { openSite } from './site.mjs';
 
-const site = process.env.SITE;
 const shots = process.env.SHOTS ?? tmpdir();
-let opened, page;
+const root = fileURLToPath(new URL('../..', import.meta.url));
+let site, opened, page;
 
 before(async () => {
-    opened = await openSite(site);
+    await cp(process.env.SITE, site = await mkdtemp(join(tmpdir(), 'vspace-site-')), { recursive: true });
+    opened = await openSite(site, { 'cache-control': 'max-age=3600' });
     page = await opened.browser.newPage();
     page.on('pageerror', (error) => assert.fail(error.message));
 });
-after(() => opened.close());
+after(() => opened.close().then(() => rm(site, { recursive: true })));
 
 async function load(width, height = 800) {
     await page.setViewport({ width, height });
@@ -55,7 +56,7 @@ async function answer() {
     return `${tree.name}: ${text}`;
 }
 
-test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear and Exit', async () => {
+test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear, Exit; right-to-left values', async () => {
     await load(800);
     assert.equal(await focused(), 'Text1_1');
     assert.deepEqual([await rows('General'), await rows('Specific')], [['?,?,?,?,?,?'], ['0,0,0,0,0,0']]);
@@ -93,7 +94,6 @@ test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear and Ex
     await key('Enter');
     assert.equal(await answer(), 'Text File: Your TextFile Generate in Desktop is Hypothesis.txt');
     const file = join(downloads, 'hypothesis.txt');
-    await page.waitForFunction(() => true, { timeout: 100 }).catch(() => {});
     for (let i = 0; i < 50 && !(await readFile(file).catch(() => null)); ++i)
         await new Promise((resolve) => setTimeout(resolve, 100));
     assert.equal((await readFile(file)).toString('latin1'),
@@ -112,6 +112,17 @@ test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear and Ex
     assert.equal(await focused(), 'start-again');
     await key('Enter');
     assert.equal(await focused(), 'Text1_1');
+
+    // Right-to-left values: each drawn right to left, whole in one isolated element, the label in view.
+    const values = ['مرحبا', 'שלום עולם', 'אבגדהוזחטיכלמנסעפצקרשת'.repeat(2)];
+    await typeValues(values.flatMap((value) => ['a', 'b', 'c', 'd', 'e', value, '']));
+    assert.deepEqual(await page.$$eval('#List3 [role=option]', (options) => options.map((option) => {
+        const value = option.ariaLabel.split(',')[5], label = document.createTreeWalker(option, NodeFilter.SHOW_TEXT).lastChild();
+        const whole = [...option.querySelectorAll('*')].find((e) => getComputedStyle(e).unicodeBidi === 'isolate' && e.textContent === value);
+        const box = (node, at, r = new Range()) => { r.setStart(node, at); r.setEnd(node, at + 1); return r.getBoundingClientRect(); };
+        return [value, whole && box(whole.firstChild, 0).left > box(whole.firstChild, value.length - 1).left,
+                box(label, label.length - 1).right <= option.getBoundingClientRect().right];
+    })), values.map((value) => [value, true, true]));
 });
 
 test('on a 390 px phone the controls make one column in tab order, with no sideways scrolling', async () => {
@@ -145,16 +156,8 @@ test('session files play as vspace-replay plays them', async () => {
         await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name),
                                    {}, file.split('/').at(-1));
     };
-    const root = fileURLToPath(new URL('../..', import.meta.url));
     const files = [...(await readdir(join(root, 'examples'))).map((f) => join(root, 'examples', f)),
                    ...(await readdir(join(root, 'tests/fuzz/corpus'))).map((f) => join(root, 'tests/fuzz/corpus', f))];
-    // Windows-1252 bytes, refused whole; JSON Lines told by its first byte after a byte-order mark.
-    const made = await mkdtemp(join(tmpdir(), 'vspace-files-'));
-    for (const [name, bytes] of [['cafe.csv', 'Caf\xe9,b,c,d,e,f,+\n'], ['cafe.jsonl', '{"Text1":["a","Caf\xe9","c","d","e","f"]}'],
-                                 ['bom', '\xef\xbb\xbf \n{"Text1":["a","b","c","d","e","f"],"press":"Positive"}\n{"x"']]) {
-        await writeFile(join(made, name), Buffer.from(bytes, 'latin1'));
-        files.push(join(made, name));
-    }
     for (const file of files) {
         await open(file);
         await page.click('#play-to-end');
@@ -186,7 +189,7 @@ test('session files play as vspace-replay plays them', async () => {
     assert.equal((await rows('Learning Data')).length, 4);
 });
 
-test('installable, and working offline after one visit, diagram included', async () => {
+test('installable, working offline after one visit, diagram included; rebuilt, in use once its worker is active', async () => {
     await load(1280);
     const manifest = await page.evaluate(async () => (await fetch(document.querySelector('link[rel=manifest]').href)).json());
     assert.deepEqual([manifest.name, manifest.display, manifest.icons.map((icon) => icon.sizes).slice(0, 2)],
@@ -206,29 +209,13 @@ test('installable, and working offline after one visit, diagram included', async
     await page.waitForSelector('#diagram svg');
     assert.equal(await nodes(), 7);
     await page.setOfflineMode(false);
-});
-
-// A site rebuilt while its files sit in the browser's HTTP cache: the first load after its new
-// service worker is active uses the new files.
-test('a changed site is in use once its new service worker is active', async (t) => {
-    const copy = await mkdtemp(join(tmpdir(), 'vspace-site-'));
-    await cp(site, copy, { recursive: true });
-    const served = await openSite(copy, { 'cache-control': 'max-age=3600' });
-    t.after(() => served.close());
-    const tab = await served.browser.newPage();
-    const reload = async () => { await tab.reload(); await tab.waitForSelector('html[data-ready]'); };
-    await tab.goto(served.url);
-    await tab.waitForFunction(() => navigator.serviceWorker.controller, { timeout: 20000 });
-    await appendFile(join(copy, 'style.css'), ':root { --site: changed; }\n');
-    const root = fileURLToPath(new URL('../..', import.meta.url));
-    spawnSync('cmake', [`-DSITE=${copy}`, `-DTEMPLATE=${root}/web/sw.js.in`, '-P', `${root}/web/service_worker.cmake`]);
-    const version = (await readFile(join(copy, 'sw.js'), 'utf8')).match(/'(vspace-\w+)'/)[1];
-    await reload();
-    await tab.waitForFunction((v) => caches.keys().then((keys) => keys.join() === v), { timeout: 20000 }, version);
-    await reload();
-    assert.deepEqual(await tab.evaluate(async () => [getComputedStyle(document.documentElement).getPropertyValue('--site').trim(),
-                                                     (await (await fetch('style.css')).text()).includes('--site: changed')]),
-                     ['changed', true]);
+    await appendFile(join(site, 'style.css'), ':root { --site: rebuilt; }\n');
+    spawnSync('cmake', [`-DSITE=${site}`, `-DTEMPLATE=${root}/web/sw.js.in`, '-P', `${root}/web/service_worker.cmake`]);
+    const version = (await readFile(join(site, 'sw.js'), 'utf8')).match(/'(vspace-\w+)'/)[1];
+    await load(1280);
+    await page.waitForFunction((v) => caches.keys().then((keys) => keys.join() === v), { timeout: 20000 }, version);
+    await load(1280);
+    assert.equal(await page.evaluate(() => getComputedStyle(document.body).getPropertyValue('--site').trim()), 'rebuilt');
 });
 
 // The page speaks the browser's language: names and the translation's own access keys; English

@@ -1,5 +1,5 @@
-// Serves a built site on a loopback port, with `headers` besides its type, and opens Debian's
-// Chromium, headless, on it. `folder` may be a list: a file is served from the first that has it.
+// Serves a built site on a loopback port (with `headers`) and opens Debian's Chromium, headless, on
+// it. `folder` may be a list: a file is served from the first that has it.
 
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
