@@ -47,9 +47,9 @@ public:
     virtual void setSelection(Field field, int start, int length) = 0;
     virtual void setFocus(Field field) = 0;
 
-    // Lists; rows stay in the order appended.
+    // Lists; rows stay in the order appended. A row is handed over, to be kept without a copy.
     virtual void clear(List list) = 0;
-    virtual void append(List list, const std::string &row) = 0;
+    virtual void append(List list, std::string row) = 0;
 
     // Buttons.
     virtual bool enabled(Button button) const = 0;

@@ -158,7 +158,7 @@ void Form::train(bool positive)
     show({.drawGeneral = true,
           .drawSpecific = positive,
           .drawVersionSpace = true,
-          .newExample = Example{std::get<StepRecord>(m_outcome).instance, positive},
+          .newExample = true,
           .selectAndFocus = Field{FieldRow::Training, 1},
           .negativeEnabled = positive ? std::optional(true) : std::nullopt,
           .clearTraining = true});
@@ -218,11 +218,14 @@ void Form::show(const Shown &shown)
     };
     if (shown.drawGeneral)
         draw(List::General, m_state.general);
-    if (shown.drawSpecific)
-        draw(List::Specific, Rows(std::vector<Row>{m_state.specific}));
-    if (shown.newExample)
-        m_controls.append(List::LearningData,
-                          learningDataEntry(shown.newExample->values, shown.newExample->positive));
+    if (shown.drawSpecific) {
+        m_controls.clear(List::Specific);
+        m_controls.append(List::Specific, rowText(m_state.specific));
+    }
+    if (shown.newExample) {
+        const Example example = m_state.examples.at(m_state.examples.size());
+        m_controls.append(List::LearningData, learningDataEntry(example.values, example.positive));
+    }
     if (shown.drawVersionSpace)
         draw(List::VersionSpace, m_state.versionSpace);
     if (shown.selectAndFocus) {

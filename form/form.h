@@ -48,7 +48,7 @@ private:
         bool clearAllFields = false;
         bool clearLearningData = false;
         bool drawGeneral = false, drawSpecific = false, drawVersionSpace = false;
-        std::optional<Example> newExample{};
+        bool newExample = false; // the example the state learnt last
         std::optional<Field> selectAndFocus{};
         std::optional<Field> focusField{};
         std::optional<bool> negativeEnabled{};

@@ -21,8 +21,9 @@ std::string MemoryControls::text(Field field) const
 
 void MemoryControls::setText(Field field, const std::string &text)
 {
-    m_fields[static_cast<std::size_t>(field.row)][slot(field)] = text;
-    m_selections[static_cast<std::size_t>(field.row)][slot(field)] = {};
+    const std::size_t index = slot(field);
+    m_fields[static_cast<std::size_t>(field.row)][index] = text;
+    m_selections[static_cast<std::size_t>(field.row)][index] = {};
 }
 
 void MemoryControls::setSelection(Field field, int start, int length)
@@ -46,9 +47,9 @@ void MemoryControls::clear(List list)
     ++m_clears[static_cast<std::size_t>(list)];
 }
 
-void MemoryControls::append(List list, const std::string &row)
+void MemoryControls::append(List list, std::string row)
 {
-    m_lists[static_cast<std::size_t>(list)].push_back(row);
+    m_lists[static_cast<std::size_t>(list)].push_back(std::move(row));
 }
 
 const std::vector<std::string> &MemoryControls::rows(List list) const

@@ -3,16 +3,15 @@
 #include "rows.h"
 
 #include <cstddef>
-#include <deque>
-#include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace vspace {
 
 // A labelled example: an instance and whether it is positive.
 struct Example
 {
-    Row values;
+    const Row &values;
     bool positive;
 };
 
@@ -25,21 +24,27 @@ class ExampleLog
 public:
     std::size_t size() const { return m_count; }
     bool empty() const { return m_count == 0; }
-    // Example `number`, 1 to size().
-    const Example &at(std::size_t number) const { return m_shared->examples[number - 1]; }
+    // Example `number`, 1 to size(); its values stay where they are for as long as the log.
+    Example at(std::size_t number) const;
     // The number of the example learnt with these values, or 0 when none was.
     std::size_t find(const Row &values) const;
-    // This log with `example` added at its end.
-    ExampleLog with(Example example) const;
+    // This log with the example `values`, `positive` or not, added at its end.
+    ExampleLog with(const Row &values, bool positive) const;
 
 private:
-    struct Shared
+    struct Learnt
     {
-        std::deque<Example> examples; // grows at its end: references stay valid
-        std::unordered_map<Row, std::size_t, RowHash> numbers; // each values once: no duplicates
+        std::size_t number;
+        bool positive;
+    };
+    using Entries = std::unordered_map<Row, Learnt, RowHash>; // each values once: no duplicates
+    struct Log
+    {
+        Entries entries;
+        std::vector<const Entries::value_type *> order; // the entries in the order learnt
     };
 
-    std::shared_ptr<Shared> m_shared;
+    vspace::Shared<Log> m_shared;
     std::size_t m_count = 0;
 };
 

@@ -1,7 +1,6 @@
 #include "learner.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace vspace {
 
@@ -17,6 +16,10 @@ namespace {
 std::vector<MadeRow> specialisations(const Rows &general, const Row &s, const Row &x)
 {
     std::vector<MadeRow> made;
+    made.reserve(static_cast<std::size_t>(
+            std::count_if(s.begin(), s.end(), [&, a = 0](const std::string &sa) mutable {
+                return sa != x[static_cast<std::size_t>(a++)] && sa != kAnyValue;
+            })));
     for (int a = 1; a <= kAttributeCount; ++a) {
         const std::string &sa = s[static_cast<std::size_t>(a - 1)];
         if (sa == x[static_cast<std::size_t>(a - 1)] || sa == kAnyValue)
@@ -39,18 +42,30 @@ std::vector<MadeRow> specialisations(const Rows &general, const Row &s, const Ro
     return made;
 }
 
+// One row of the version space, not yet made: G row `g` with S's value at attribute index `a`,
+// or `g` itself (a = -1).
+struct Candidate
+{
+    const Row *g;
+    int a;
+    const std::string &value(std::size_t b, const Row &s) const
+    {
+        return static_cast<int>(b) == a ? s[b] : (*g)[b];
+    }
+};
+
 // The version space of G and S. Intended, and not the textbook's every hypothesis between S and
 // G: the distinct rows one step from each G row towards S, that is, for every attribute at which
 // a G row differs from S, that row with S's value there; none while G's first row is all "?"
 // (ProgramsLearner.DepartsFromTheTextbookOnPurpose/one_step_towards_s, none_while_g_is_all_any).
-// A G row equal to S stands for itself only when no other row is made (g_equal_to_s). Returns
-// the rows, or nothing when more than 30 would be needed, with `needed` saying how many.
-std::optional<std::vector<Row>> versionSpace(const Rows &general, const Row &s, std::size_t &needed)
+// A G row equal to S stands for itself only when no other row is made (g_equal_to_s). Writes
+// the rows, as candidates, into `rows` (whose room is kept from one step to the next) and returns
+// how many there are; more than 30 is a version space too large to learn.
+std::size_t versionSpace(const std::vector<Row> &general, const Row &s, std::vector<Candidate> &rows)
 {
-    std::vector<Row> rows;
-    needed = 0;
+    rows.clear();
     if (general.empty() || isMostGeneral(general[0]))
-        return rows;
+        return 0;
     const Row *equalToS = nullptr;
     for (const Row &g : general) {
         bool differs = false;
@@ -58,39 +73,68 @@ std::optional<std::vector<Row>> versionSpace(const Rows &general, const Row &s, 
             if (sameValue(g[a], s[a]))
                 continue;
             differs = true;
-            Row candidate = g;
-            candidate[a] = s[a];
-            if (std::none_of(rows.begin(), rows.end(),
-                             [&](const Row &r) { return sameRow(r, candidate); }))
-                rows.push_back(std::move(candidate));
+            const Candidate candidate{&g, static_cast<int>(a)};
+            const auto same = [&](const Candidate &other) {
+                for (std::size_t b = 0; b < kAttributeCount; ++b) {
+                    if (!sameValue(other.value(b, s), candidate.value(b, s)))
+                        return false;
+                }
+                return true;
+            };
+            if (std::none_of(rows.begin(), rows.end(), same))
+                rows.push_back(candidate);
         }
         if (!differs)
             equalToS = &g;
     }
     if (rows.empty() && equalToS)
-        rows.push_back(*equalToS);
-    needed = rows.size();
-    if (rows.size() > static_cast<std::size_t>(kTableRows))
-        return std::nullopt;
-    return rows;
+        rows.push_back({equalToS, -1});
+    return rows.size();
+}
+
+// The candidates as rows: those of `kept` when they are the same rows, so that a version space a
+// step left as it was is shared, not kept twice.
+Rows made(const std::vector<Candidate> &candidates, const Row &s, const Rows &kept)
+{
+    const auto same = [&](const Candidate &candidate, const Row &row) {
+        for (std::size_t b = 0; b < kAttributeCount; ++b) {
+            if (!sameValue(candidate.value(b, s), row[b]))
+                return false;
+        }
+        return true;
+    };
+    if (std::equal(candidates.begin(), candidates.end(), kept.begin(), kept.end(), same))
+        return kept;
+    std::vector<Row> rows;
+    rows.reserve(candidates.size());
+    for (const Candidate &candidate : candidates) {
+        rows.push_back(*candidate.g);
+        if (candidate.a >= 0)
+            rows.back()[static_cast<std::size_t>(candidate.a)]
+                    = s[static_cast<std::size_t>(candidate.a)];
+    }
+    return Rows(std::move(rows));
 }
 
 } // namespace
 
 LearningState::LearningState()
-    : general(std::vector<Row>{mostGeneralRow()})
-{}
-
-std::variant<Step, Refusal> train(const LearningState &state, const Row &x, bool positive)
+    : specific(mostSpecificRow())
 {
+    static const Rows initial(std::vector<Row>{mostGeneralRow()}); // shared by every start
+    general = initial;
+}
+
+std::variant<Step, Refusal> train(const LearningState &state, Row instance, bool positive)
+{
+    const Row &x = instance;
     if (const std::size_t repeats = state.examples.find(x))
         return Refusal{Refusal::Kind::Duplicate, repeats, 0};
     if (state.exampleCount > kMaxExamples)
         return Refusal{Refusal::Kind::ExampleLimit, 0, 0};
 
-    Step step{state, {}};
-    StepRecord &record = step.record;
-    record.instance = x;
+    std::variant<Step, Refusal> result(std::in_place_type<Step>); // made in place, not moved
+    StepRecord &record = std::get<Step>(result).record;
     record.positive = positive;
     record.dropReason = positive ? DropReason::RejectsPositive : DropReason::AcceptsNegative;
     record.generalBefore = state.general;
@@ -103,15 +147,23 @@ std::variant<Step, Refusal> train(const LearningState &state, const Row &x, bool
     // for a negative one those that reject it; then come the new rows. Intended, and not the
     // textbook's: no row is dropped for being less general than another
     // (ProgramsLearner.DepartsFromTheTextbookOnPurpose/keeps_a_less_general_row).
-    std::vector<Row> general;
     for (std::size_t r = 0; r < state.general.size(); ++r) {
-        if (accepts(state.general[r], x) == positive)
-            general.push_back(state.general[r]);
-        else
+        if (accepts(state.general[r], x) != positive)
             record.dropped.push_back({static_cast<int>(r + 1), state.general[r]});
     }
+    const bool unchanged = record.dropped.empty() && record.made.empty();
+    std::vector<Row> changed;
+    if (!unchanged)
+        changed.reserve(state.general.size() - record.dropped.size() + record.made.size());
+    for (std::size_t r = 0, d = 0; !unchanged && r < state.general.size(); ++r) {
+        if (d < record.dropped.size() && record.dropped[d].position == static_cast<int>(r + 1))
+            ++d;
+        else
+            changed.push_back(state.general[r]);
+    }
     for (const MadeRow &made : record.made)
-        general.push_back(made.row);
+        changed.push_back(made.row);
+    const std::vector<Row> &general = unchanged ? state.general.all() : changed;
     if (!positive && general.size() > static_cast<std::size_t>(kTableRows))
         return Refusal{Refusal::Kind::GeneralLimit, 0, general.size()};
 
@@ -130,24 +182,21 @@ std::variant<Step, Refusal> train(const LearningState &state, const Row &x, bool
         }
     }
 
-    std::size_t needed = 0;
-    std::optional<std::vector<Row>> space = versionSpace(Rows(general), move.to, needed);
-    if (!space)
-        return Refusal{Refusal::Kind::VersionSpaceLimit, 0, needed};
+    thread_local std::vector<Candidate> space;
+    if (const std::size_t rows = versionSpace(general, move.to, space); rows > kTableRows)
+        return Refusal{Refusal::Kind::VersionSpaceLimit, 0, rows};
 
-    LearningState &next = step.state;
-    next.general = record.dropped.empty() && record.made.empty() ? state.general
-                                                                 : Rows(std::move(general));
+    LearningState &next = std::get<Step>(result).state;
+    next.general = unchanged ? state.general : Rows(std::move(changed));
+    next.versionSpace = made(space, move.to, state.versionSpace);
     next.specific = move.to;
-    next.versionSpace = Rows(std::move(*space));
-    if (next.versionSpace == state.versionSpace)
-        next.versionSpace = state.versionSpace; // shared, not kept twice
-    ++next.exampleCount;
-    next.examples = state.examples.with({x, positive});
+    next.exampleCount = static_cast<std::int16_t>(state.exampleCount + 1);
+    next.examples = state.examples.with(x, positive);
+    record.instance = std::move(instance);
     record.exampleNumber = next.examples.size();
     record.generalAfter = next.general;
     record.versionSpaceAfter = next.versionSpace;
-    return step;
+    return result;
 }
 
 // Intended, and not the textbook's vote over every hypothesis between S and G: the rows of the

@@ -24,12 +24,13 @@ inline constexpr int kMaxExamples = 32766;
 // examples and every table are shared with the copy.
 struct LearningState
 {
-    Rows general;                     // G
-    Row specific = mostSpecificRow(); // S, a single row: all "0" until learnt
-    Rows versionSpace;                // empty while there is none
-    std::int16_t exampleCount = 1;    // 1 at the start, raised by every example
-    ExampleLog examples;              // what the learning data lists
+    Rows general;                  // G
+    Row specific;                  // S, a single row: all "0" until learnt
+    Rows versionSpace;             // empty while there is none
+    std::int16_t exampleCount = 1; // 1 at the start, raised by every example
+    ExampleLog examples;           // what the learning data lists
 
+    // The initial state: G the all-"?" row, S the all-"0" row, nothing learnt.
     LearningState();
 };
 
@@ -98,7 +99,7 @@ struct Step
 // Learns `instance` as a positive or negative example of the concept; or refuses it, as a
 // duplicate of an example learnt, as the 32,767th example, or because G or the version space
 // would need more than 30 rows.
-std::variant<Step, Refusal> train(const LearningState &state, const Row &instance, bool positive);
+std::variant<Step, Refusal> train(const LearningState &state, Row instance, bool positive);
 
 // The version space's vote on an unseen instance: positive or negative when every row of it
 // agrees, undecided otherwise; nothing to vote with before a version space exists, or when no

@@ -5,24 +5,34 @@
 
 namespace vspace {
 
-std::string rowText(const Row &row)
+namespace {
+
+// The row's text followed by `suffix`, made in one allocation.
+std::string joined(const Row &row, std::string_view suffix)
 {
-    std::size_t size = kAttributeCount - 1;
+    std::size_t size = kAttributeCount - 1 + suffix.size();
     for (const std::string &value : row)
         size += value.size();
-    std::string text;
-    text.reserve(size);
-    for (int a = 0; a < kAttributeCount; ++a) {
-        if (a > 0)
-            text += ',';
-        text += row[a];
+    std::string text(size, ',');
+    char *at = text.data();
+    for (const std::string &value : row) {
+        value.copy(at, value.size());
+        at += value.size() + 1; // past the comma already there
     }
+    suffix.copy(at - 1, suffix.size());
     return text;
+}
+
+} // namespace
+
+std::string rowText(const Row &row)
+{
+    return joined(row, {});
 }
 
 std::string learningDataEntry(const Row &row, bool positive)
 {
-    return rowText(row) + (positive ? ",+" : ",-");
+    return joined(row, positive ? ",+" : ",-");
 }
 
 Row mostGeneralRow()
@@ -61,8 +71,14 @@ std::size_t RowHash::operator()(const Row &row) const noexcept
     return seed;
 }
 
-Rows::Rows(std::vector<Row> rows)
-    : m_rows(std::make_shared<const std::vector<Row>>(std::move(rows)))
+Rows::Rows(std::vector<Row> &&rows)
+{
+    rows.shrink_to_fit(); // kept for as long as a state that holds it: no room to spare
+    m_rows = Shared<const std::vector<Row>>::make(std::move(rows));
+}
+
+Rows::Rows(const std::vector<Row> &rows)
+    : m_rows(Shared<const std::vector<Row>>::make(rows))
 {}
 
 const std::vector<Row> &Rows::all() const

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "shared.h"
+
 #include <array>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,7 +65,8 @@ class Rows
 {
 public:
     Rows() = default;
-    explicit Rows(std::vector<Row> rows);
+    explicit Rows(std::vector<Row> &&rows);
+    explicit Rows(const std::vector<Row> &rows); // copies just the rows, with no room to spare
 
     const std::vector<Row> &all() const;
     std::size_t size() const { return m_rows ? m_rows->size() : 0; }
@@ -78,7 +80,7 @@ public:
     bool operator==(const Rows &other) const;
 
 private:
-    std::shared_ptr<const std::vector<Row>> m_rows;
+    Shared<const std::vector<Row>> m_rows;
 };
 
 } // namespace vspace

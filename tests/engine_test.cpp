@@ -17,13 +17,13 @@ TEST(Values, ExamplesOfStatesKeptToReturnTo)
 {
     const Row x{"a", "b", "c", "d", "e", "f"}, y{"y", "b", "c", "d", "e", "f"},
             z{"z", "b", "c", "d", "e", "f"};
-    const ExampleLog one = ExampleLog().with({x, true});
-    const ExampleLog two = one.with({y, false}), other = one.with({z, false});
+    const ExampleLog one = ExampleLog().with(x, true);
+    const ExampleLog two = one.with(y, false), other = one.with(z, false);
     EXPECT_EQ(std::tuple(one.size(), one.find(x), one.find(y)), std::tuple(1u, 1u, 0u));
     EXPECT_EQ(std::tuple(two.size(), two.find(y), two.find(z), two.at(2).positive),
               std::tuple(2u, 2u, 0u, false));
     EXPECT_EQ(std::tuple(other.find(y), other.find(z), other.at(2).values), std::tuple(0u, 2u, z));
-    EXPECT_EQ(two.with({z, true}).find(z), 3u);
+    EXPECT_EQ(two.with(z, true).find(z), 3u);
     EXPECT_FALSE(sameValue("Warm", "Wxyz"));
     EXPECT_ANY_THROW(MemoryControls().text({FieldRow::Training, 7}));
     EXPECT_EQ(format("%1 or %2: 100%, %3", {"a%2", "b"}), "a%2 or b: 100%, %3");

@@ -228,11 +228,11 @@ public:
         ListChange &change = m_lists[static_cast<std::size_t>(list)];
         change = {true, true, {}};
     }
-    void append(List list, const std::string &row) override
+    void append(List list, std::string row) override
     {
         ListChange &change = m_lists[static_cast<std::size_t>(list)];
         change.touched = true;
-        change.rows.push_back(row);
+        change.rows.push_back(std::move(row));
     }
     bool enabled(Button button) const override
     {

@@ -24,11 +24,16 @@ const keptAtEnd = 16;
 // change the direction of what follows them (embeddings, overrides and isolates).
 const rightToLeft = /[\u0590-\u08ff\u200f\u202a-\u202e\u2066-\u2069\ufb1d-\ufdff\ufe70-\ufefe\u{10800}-\u{10fff}\u{1e800}-\u{1efff}]/u;
 
-// A part of a row as a span: each comma-separated value in an element that isolates its own
-// direction, so that a right-to-left value reads right to left, the commas between them outside.
-function rowPart(className, text) {
+// A part of a row as a span. In a row with right-to-left text each comma-separated value is in an
+// element that isolates its own direction, the commas between them outside, so that each value
+// reads in its own direction; any other row reads the same as plain text, which costs less.
+function rowPart(className, text, isolated) {
     const part = document.createElement('span');
     part.className = className;
+    if (!isolated) {
+        part.textContent = text;
+        return part;
+    }
     text.split(',').forEach((value, i) => {
         if (i > 0)
             part.append(',');
@@ -75,8 +80,9 @@ class ListBox {
         const end = next < 0 ? characters.length : next;
         if (start < cut && cut < end && rightToLeft.test(characters.slice(start, end).join('')))
             cut = characters.length - start <= 2 * keptAtEnd ? start : end;
-        option.append(rowPart('head', characters.slice(0, cut).join('')),
-                      rowPart('tail', characters.slice(cut).join('')));
+        const isolated = rightToLeft.test(text);
+        option.append(rowPart('head', characters.slice(0, cut).join(''), isolated),
+                      rowPart('tail', characters.slice(cut).join(''), isolated));
         this.element.append(option);
         if (scrollTo)
             this.element.scrollTop = this.element.scrollHeight;

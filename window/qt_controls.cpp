@@ -67,7 +67,7 @@ void QtControls::clear(List list)
     m_widgets.list(list)->clear();
 }
 
-void QtControls::append(List list, const std::string &row)
+void QtControls::append(List list, std::string row)
 {
     // The newest learning-data entry is scrolled into view.
     m_widgets.list(list)->appendRow(fromUtf8(row), list == List::LearningData);

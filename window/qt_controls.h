@@ -45,7 +45,7 @@ public:
     void setFocus(Field field) override;
 
     void clear(List list) override;
-    void append(List list, const std::string &row) override;
+    void append(List list, std::string row) override;
 
     bool enabled(Button button) const override;
     void setEnabled(Button button, bool enabled) override;
