@@ -49,7 +49,7 @@ constexpr ControlEntry label(const char *name, const char *container, Text capti
 
 } // namespace
 
-const std::array<ControlEntry, kControlCount> kControlTable{{
+constexpr std::array<ControlEntry, kControlCount> kControlTable{{
         button(Button::Clear, "Command6", "", T::ClearCaption, {6600, 6960, 1575, 495}, 27),
         button(Button::Exit, "Command5", "", T::ExitCaption, {8280, 6960, 1575, 495}, 26),
         button(Button::GenText, "Command4", "", T::GenTextCaption, {4920, 6960, 1455, 495}, 25),
@@ -83,6 +83,20 @@ const std::array<ControlEntry, kControlCount> kControlTable{{
 }};
 
 namespace {
+
+// Each tab index once, from 0 on: the tab order is a sequence of the controls.
+constexpr bool tabIndicesInSequence()
+{
+    std::array<bool, kControlCount> taken{};
+    for (const ControlEntry &entry : kControlTable) {
+        if (entry.tabIndex < 0 || entry.tabIndex >= kControlCount
+            || taken[static_cast<std::size_t>(entry.tabIndex)])
+            return false;
+        taken[static_cast<std::size_t>(entry.tabIndex)] = true;
+    }
+    return true;
+}
+static_assert(tabIndicesInSequence(), "the tab indices are 0 to 27, each once");
 
 template<typename Role, typename Same>
 const ControlEntry &find(Role role, Same same)

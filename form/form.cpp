@@ -88,7 +88,7 @@ bool Form::press(Button button)
 {
     if (!m_controls.enabled(button))
         return false;
-    m_outcome = std::monostate{};
+    m_outcomes = {};
     switch (button) {
     case Button::Positive:
         train(true);
@@ -122,6 +122,12 @@ void Form::keyPress(Field field, int key)
         m_controls.setFocus(field.row == FieldRow::Training ? Button::Positive : Button::Predict);
 }
 
+void Form::showLearner(Learner learner)
+{
+    m_shown = learner;
+    show({.drawGeneral = true, .drawSpecific = true, .drawVersionSpace = true});
+}
+
 void Form::setState(const LearningState &state)
 {
     m_state = state;
@@ -141,10 +147,10 @@ Row Form::instance(FieldRow row) const
 
 void Form::train(bool positive)
 {
-    std::variant<Step, Refusal> step = vspace::train(m_state, instance(FieldRow::Training),
-                                                     positive);
+    Row x = instance(FieldRow::Training);
+    std::variant<Step, Refusal> step = vspace::train(m_state, x, positive);
     if (const Refusal *refused = std::get_if<Refusal>(&step)) {
-        m_outcome = *refused;
+        m_outcomes = {*refused, *refused};
         // A duplicate empties the fields; a limit keeps what was typed, and nothing changes.
         const bool duplicate = refused->kind == Refusal::Kind::Duplicate;
         show({.message = refusalPrompt(refused->kind),
@@ -154,9 +160,15 @@ void Form::train(bool positive)
     }
     Step &taken = std::get<Step>(step);
     m_state = std::move(taken.state);
-    m_outcome = std::move(taken.record);
+    m_outcomes[0] = std::move(taken.record);
+    // The textbook learner refuses only duplicates, which the program's learner refused first.
+    std::variant<TextbookStep, Refusal> textbook = trainTextbook(m_textbook, std::move(x), positive);
+    if (TextbookStep *learnt = std::get_if<TextbookStep>(&textbook)) {
+        m_textbook = std::move(learnt->state);
+        m_outcomes[1] = std::move(learnt->record);
+    }
     show({.drawGeneral = true,
-          .drawSpecific = positive,
+          .drawSpecific = positive || m_shown == Learner::Textbook,
           .drawVersionSpace = true,
           .newExample = true,
           .selectAndFocus = Field{FieldRow::Training, 1},
@@ -166,8 +178,9 @@ void Form::train(bool positive)
 
 void Form::predict()
 {
-    const Prediction vote = vspace::predict(m_state, instance(FieldRow::Unseen));
-    m_outcome = vote;
+    const Row x = instance(FieldRow::Unseen);
+    m_outcomes = {vspace::predict(m_state, x), predictTextbook(m_textbook, x)};
+    const Prediction &vote = std::get<Prediction>(lastOutcome());
     const bool answered = vote.answer != Prediction::Answer::NothingLearnt
                           && vote.answer != Prediction::Answer::NoConsistent;
     show({.message = predictionPrompt(vote.answer),
@@ -177,8 +190,8 @@ void Form::predict()
 
 void Form::exportVersionSpace()
 {
-    const std::optional<ExportFailure> failure = m_exportFile.replace(
-            hypothesisFileBytes(m_state.versionSpace));
+    const std::optional<ExportFailure> failure = m_exportFile.replace(hypothesisFileBytes(
+            m_shown == Learner::Program ? m_state.versionSpace : m_textbook.versionSpace));
     if (!failure)
         return show({.message = Text::ExportedPrompt, .title = Text::TextFileTitle});
     const std::string reason = format(m_controls.phrase(failureReason(failure->reason)),
@@ -191,6 +204,7 @@ void Form::exportVersionSpace()
 void Form::clear()
 {
     m_state = LearningState();
+    m_textbook = TextbookState();
     show({.clearAllFields = true,
           .clearLearningData = true,
           .drawGeneral = true,
@@ -216,18 +230,21 @@ void Form::show(const Shown &shown)
         for (const Row &row : rows)
             m_controls.append(list, rowText(row));
     };
+    const bool program = m_shown == Learner::Program;
     if (shown.drawGeneral)
-        draw(List::General, m_state.general);
-    if (shown.drawSpecific) {
+        draw(List::General, program ? m_state.general : m_textbook.general);
+    if (shown.drawSpecific && program) {
         m_controls.clear(List::Specific);
         m_controls.append(List::Specific, rowText(m_state.specific));
+    } else if (shown.drawSpecific) {
+        draw(List::Specific, m_textbook.specificRows());
     }
     if (shown.newExample) {
         const Example example = m_state.examples.at(m_state.examples.size());
         m_controls.append(List::LearningData, learningDataEntry(example.values, example.positive));
     }
     if (shown.drawVersionSpace)
-        draw(List::VersionSpace, m_state.versionSpace);
+        draw(List::VersionSpace, program ? m_state.versionSpace : m_textbook.versionSpace);
     if (shown.selectAndFocus) {
         const Field field = *shown.selectAndFocus;
         m_controls.setSelection(field, 0, utf16Length(m_controls.text(field)));

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "learner.h"
+#include "textbook.h"
 
 #include <optional>
 #include <variant>
@@ -14,10 +15,15 @@ class ExportFile;
 // the window does (a step explained, a vote counted).
 using PressOutcome = std::variant<std::monostate, StepRecord, Refusal, Prediction>;
 
-// The main form: the controls of the window, and behind them the program's learner. A press of a
-// button or a key in an entry field is worked out in three moves: the form reads the fields, asks
-// the learner, then shows the outcome in one place (show): the lists drawn from the state, the
-// message, the focus, the selection and the Negative button. Every front end sends presses here.
+// The two learners behind the form: the program's, which the window shows, and the textbook's.
+enum class Learner { Program, Textbook };
+
+// The main form: the controls of the window, and behind them the program's learner and, beside
+// it, the textbook learner; both learn every example, and an example the program's learner refuses
+// is refused for both. A press of a button or a key in an entry field is worked out in three
+// moves: the form reads the fields, asks the learners, then shows the outcome in one place (show):
+// the lists drawn from the learner shown, the message, the focus, the selection and the Negative
+// button. Every front end sends presses here.
 class Form
 {
 public:
@@ -33,7 +39,17 @@ public:
     void keyPress(Field field, int key);
 
     const LearningState &state() const { return m_state; }
-    const PressOutcome &lastOutcome() const { return m_outcome; }
+    const TextbookState &textbook() const { return m_textbook; }
+    // What the last press did for a learner; for the learner shown when none is named.
+    const PressOutcome &lastOutcome() const { return lastOutcome(m_shown); }
+    const PressOutcome &lastOutcome(Learner learner) const
+    {
+        return m_outcomes[static_cast<std::size_t>(learner)];
+    }
+    // The learner whose G, S and version space the lists show, whose vote Predict tells and whose
+    // version space Gen Text writes: the program's unless another is chosen.
+    Learner shownLearner() const { return m_shown; }
+    void showLearner(Learner learner);
     // Puts a state in place, for tests and tools that need one without the examples that lead to
     // it, and shows it: G, S and the version space drawn from it, Negative enabled once an
     // example has been counted. The learning-data list stays as it was.
@@ -65,7 +81,9 @@ private:
     Controls &m_controls;
     ExportFile &m_exportFile;
     LearningState m_state;
-    PressOutcome m_outcome;
+    TextbookState m_textbook;
+    Learner m_shown = Learner::Program;
+    std::array<PressOutcome, 2> m_outcomes;
 };
 
 } // namespace vspace

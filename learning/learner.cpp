@@ -24,12 +24,12 @@ std::vector<MadeRow> specialisations(const Rows &general, const Row &s, const Ro
         const std::string &sa = s[static_cast<std::size_t>(a - 1)];
         if (sa == x[static_cast<std::size_t>(a - 1)] || sa == kAnyValue)
             continue;
-        MadeRow row{mostGeneralRow(), a, sa, MadeRow::kTailFromNone};
+        MadeRow row{mostGeneralRow(), a, sa, MadeRow::kNone};
         const Row *tail = nullptr;
         if (!made.empty())
-            tail = &made.back().row, row.tailFrom = MadeRow::kTailFromMadeBefore;
+            tail = &made.back().row, row.source = MadeRow::kMadeBefore;
         else if (!general.empty())
-            tail = &general[general.size() - 1], row.tailFrom = static_cast<int>(general.size());
+            tail = &general[general.size() - 1], row.source = static_cast<int>(general.size());
         row.row[static_cast<std::size_t>(a - 1)] = sa;
         for (int b = a + 1; tail && b <= kAttributeCount; ++b)
             row.row[static_cast<std::size_t>(b - 1)] = (*tail)[static_cast<std::size_t>(b - 1)];
@@ -129,14 +129,13 @@ std::variant<Step, Refusal> train(const LearningState &state, Row instance, bool
 {
     const Row &x = instance;
     if (const std::size_t repeats = state.examples.find(x))
-        return Refusal{Refusal::Kind::Duplicate, repeats, 0};
+        return Refusal{Refusal::Kind::Duplicate, repeats, 0, instance};
     if (state.exampleCount > kMaxExamples)
-        return Refusal{Refusal::Kind::ExampleLimit, 0, 0};
+        return Refusal{Refusal::Kind::ExampleLimit, 0, 0, instance};
 
     std::variant<Step, Refusal> result(std::in_place_type<Step>); // made in place, not moved
     StepRecord &record = std::get<Step>(result).record;
     record.positive = positive;
-    record.dropReason = positive ? DropReason::RejectsPositive : DropReason::AcceptsNegative;
     record.generalBefore = state.general;
     record.versionSpaceBefore = state.versionSpace;
     // A negative example's new rows come from G as the step finds it, the rows it drops included.
@@ -149,7 +148,9 @@ std::variant<Step, Refusal> train(const LearningState &state, Row instance, bool
     // (ProgramsLearner.DepartsFromTheTextbookOnPurpose/keeps_a_less_general_row).
     for (std::size_t r = 0; r < state.general.size(); ++r) {
         if (accepts(state.general[r], x) != positive)
-            record.dropped.push_back({static_cast<int>(r + 1), state.general[r]});
+            record.dropped.push_back(
+                    {static_cast<int>(r + 1), state.general[r],
+                     positive ? DropReason::RejectsPositive : DropReason::AcceptsNegative});
     }
     const bool unchanged = record.dropped.empty() && record.made.empty();
     std::vector<Row> changed;
@@ -165,7 +166,7 @@ std::variant<Step, Refusal> train(const LearningState &state, Row instance, bool
         changed.push_back(made.row);
     const std::vector<Row> &general = unchanged ? state.general.all() : changed;
     if (!positive && general.size() > static_cast<std::size_t>(kTableRows))
-        return Refusal{Refusal::Kind::GeneralLimit, 0, general.size()};
+        return Refusal{Refusal::Kind::GeneralLimit, 0, general.size(), instance};
 
     // A positive example generalises S just enough to accept it; the first one replaces it.
     SpecificMove &move = record.specific;
@@ -184,7 +185,7 @@ std::variant<Step, Refusal> train(const LearningState &state, Row instance, bool
 
     thread_local std::vector<Candidate> space;
     if (const std::size_t rows = versionSpace(general, move.to, space); rows > kTableRows)
-        return Refusal{Refusal::Kind::VersionSpaceLimit, 0, rows};
+        return Refusal{Refusal::Kind::VersionSpaceLimit, 0, rows, instance};
 
     LearningState &next = std::get<Step>(result).state;
     next.general = unchanged ? state.general : Rows(std::move(changed));

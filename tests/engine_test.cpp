@@ -31,7 +31,7 @@ TEST(Values, ExamplesOfStatesKeptToReturnTo)
         const AccessKey parsed = accessKey(caption);
         return parsed.before + "|" + parsed.key + "|" + parsed.after;
     };
-    EXPECT_EQ(key("&Save && &Exit&"), "|S|ave & Exit&");
+    EXPECT_EQ(key("&Save && &Exit&") + key("a && &b"), "|S|ave & Exit&a & |b|");
     EXPECT_EQ(key("ล้าง (&C)") + key("A&\u0E01b") + key("Gen Text"),
               "ล้าง (|C|)A|\u0E01|bGen Text||");
     for (const char *overlongSurrogateOrBeyond :

@@ -184,6 +184,8 @@ TEST(Export, DesktopFolderFollowsTheUserDirectories)
     std::ofstream(config / "user-dirs.dirs")
             << "# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n";
     EXPECT_EQ(vspace::HypothesisFile::desktopFolder(), "/home/ann/Schreibtisch");
+    std::ofstream(config / "user-dirs.dirs") << "XDG_DESKTOP_DIR=/srv/desk\n";
+    EXPECT_EQ(vspace::HypothesisFile::desktopFolder(), "/srv/desk");
     fs::remove_all(config);
     // Without an absolute HOME there is no desktop folder, and an export says so.
     ::setenv("HOME", "home/ann", 1);

@@ -96,19 +96,20 @@ TEST(ProgramsLearner, RecordsWhatAStepChangedAndWhy)
     const LearningState two = learnt({kEnjoySport[0], kEnjoySport[1]});
     const Step negative = std::get<Step>(train(two, row(kEnjoySport[2]), false));
     const StepRecord &n = negative.record;
-    EXPECT_EQ(std::tuple(n.exampleNumber, n.dropReason, n.dropped.size(), n.dropped[0].position),
+    EXPECT_EQ(std::tuple(n.exampleNumber, n.dropped[0].reason, n.dropped.size(),
+                         n.dropped[0].position),
               std::tuple(std::size_t{3}, DropReason::AcceptsNegative, std::size_t{1}, 1));
     ASSERT_EQ(n.made.size(), 3u);
-    EXPECT_EQ(std::tuple(n.made[0].attribute, n.made[0].value, n.made[0].tailFrom,
-                         n.made[2].attribute, n.made[2].tailFrom, rowText(n.made[2].row)),
-              std::tuple(1, "Sunny", 1, 6, MadeRow::kTailFromMadeBefore, "?,?,?,?,?,Same"));
+    EXPECT_EQ(std::tuple(n.made[0].attribute, n.made[0].value, n.made[0].source,
+                         n.made[2].attribute, n.made[2].source, rowText(n.made[2].row)),
+              std::tuple(1, "Sunny", 1, 6, MadeRow::kMadeBefore, "?,?,?,?,?,Same"));
     EXPECT_TRUE(n.specific.generalised.empty() && !n.specific.replaced);
     EXPECT_EQ(n.versionSpaceBefore.size() * 100 + n.versionSpaceAfter.size(), 9u);
     EXPECT_EQ(texts(two.general), std::vector<std::string>{"?,?,?,?,?,?"});
 
     const Step positive = std::get<Step>(train(negative.state, row(kEnjoySport[3]), true));
     const StepRecord &p = positive.record;
-    EXPECT_EQ(std::tuple(p.dropReason, p.dropped.size(), p.dropped[0].position,
+    EXPECT_EQ(std::tuple(p.dropped[0].reason, p.dropped.size(), p.dropped[0].position,
                          p.specific.generalised, rowText(p.specific.to)),
               std::tuple(DropReason::RejectsPositive, 1u, 3, std::vector<int>{5, 6},
                          "Sunny,Warm,?,Strong,?,?"));

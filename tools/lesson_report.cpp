@@ -1,5 +1,6 @@
 #include "lesson_report.h"
 
+#include "explanation.h"
 #include "session_format.h"
 
 #include <algorithm>
@@ -70,6 +71,8 @@ ul.rows li, code { white-space: pre-wrap; overflow-wrap: anywhere; } td > p { ma
 .removed { color: #a3201a; text-decoration: line-through; } .removed::before { content: "\2212 "; }
 .message { border-left: 3px solid #3b6fb6; padding-left: .6em; }
 .none { color: #555; font-style: italic; }
+.explanation { background: #f4f6fa; padding: .3em .6em; }
+.difference { border-left: 3px solid #b26b00; padding-left: .6em; } .difference p { margin: .2em 0; }
 figure { margin: 1em 0; text-align: center; } figure svg { max-width: 100%; height: auto; }
 figcaption { color: #555; font-size: .9em; }
 @media print { body { margin: 0; max-width: none; } }
@@ -103,8 +106,41 @@ int LessonReport::error() const
 
 LessonReport::Boundaries LessonReport::boundaries() const
 {
-    const LearningState &state = m_session.form().state();
+    const Form &form = m_session.form();
+    if (form.shownLearner() == Learner::Textbook) {
+        const TextbookState &state = form.textbook();
+        return {state.specificRows().all(), state.general.all(), state.versionSpace.all()};
+    }
+    const LearningState &state = form.state();
     return {{state.specific}, state.general.all(), state.versionSpace.all()};
+}
+
+std::string LessonReport::notes(Button button)
+{
+    const Form &form = m_session.form();
+    const auto english = [](Text text) { return std::string(vspace::english(text)); };
+    std::string notes = "<p class=\"explanation\">"
+                        + escapedHtml(explainPress(button, form.lastOutcome(), false, english))
+                        + "</p>\n";
+    const auto *programVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Program));
+    const auto *textbookVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Textbook));
+    std::vector<std::string> differences;
+    if (programVote && textbookVote) {
+        differences = explainDifference({}, form.state(), english, programVote, textbookVote);
+    } else if (button == Button::Positive || button == Button::Negative || button == Button::Clear) {
+        differences = explainDifference(m_comparison.compare(form.state(), form.textbook()),
+                                        form.state(), english);
+    }
+    if (differences.empty())
+        return notes;
+    if (m_firstDifference == 0)
+        m_firstDifference = m_presses;
+    ++m_differing;
+    notes += "<div class=\"difference\"><p>The program's learner and the textbook learner "
+             "differ:</p>\n<ul>";
+    for (const std::string &difference : differences)
+        notes += "<li>" + escapedHtml(difference) + "</li>";
+    return notes + "</ul></div>\n";
 }
 
 void LessonReport::pressed(Button button)
@@ -140,8 +176,8 @@ void LessonReport::pressed(Button button)
         section += "<li class=\"added\">" + entry.substr(4);
     }
     section += "<li class=\"none\">(" + std::to_string(m_learningDataCount)
-               + (m_learningDataCount == 1 ? " row" : " rows")
-               + ")</li></ul></td></tr>\n</table>\n";
+               + (m_learningDataCount == 1 ? " row" : " rows") + ")</li></ul></td></tr>\n</table>\n"
+               + notes(button);
     if (after != m_before && after.g.empty()) {
         section += "<p class=\"none\">G is empty: no hypothesis is consistent with the learning "
                    "data.</p>\n";
@@ -180,9 +216,16 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
                 "the version space between them; the example added to the learning data, "
                 "which is listed whole at the end. <span class=\"added\">Added</span> and "
                 "<span class=\"removed\">removed</span> rows are marked. The version space "
-                "is drawn after each press that changed it.</p>\n<p>At the start, S is "
-              + rows(m_start.s) + ", G is " + rows(m_start.g) + " and the version space is "
-              + rows(m_start.space) + ".</p>\n";
+                "is drawn after each press that changed it. Each press is explained, and where "
+                "the program's learner and the textbook learner differ, a note says how.</p>\n"
+                "<p>"
+              + escapedHtml(m_differing == 0 ? std::string(english(Text::CompareAgreed))
+                                             : format(english(Text::CompareSummary),
+                                                      {std::to_string(m_differing),
+                                                       std::to_string(m_presses),
+                                                       std::to_string(m_firstDifference)}))
+              + "</p>\n<p>At the start, S is " + rows(m_start.s) + ", G is " + rows(m_start.g)
+              + " and the version space is " + rows(m_start.space) + ".</p>\n";
     if (m_drawingCount > m_drawings.size()) {
         head += "<p class=\"none\">For length, only the last " + std::to_string(kMaxDiagrams)
                 + " of the " + std::to_string(m_drawingCount)

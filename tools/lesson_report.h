@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comparison.h"
 #include "generality_graph.h"
 #include "replay_session.h"
 #include "spool.h"
@@ -19,7 +20,8 @@ std::string renderSvg(const std::string &dot);
 // A lesson handout: a session told press by press as one self-contained HTML page, with what was
 // typed and pressed, the messages, S, G and the version space after each press with what the
 // press added and removed (a list the press left as it was is said to be unchanged), the example
-// it added to the learning data, and the version space drawn whenever the drawing changed; the
+// it added to the learning data, and the version space drawn whenever the drawing changed; each
+// press explained, and where the program's learner and the textbook learner differ, a note; the
 // whole learning data once, at the end. Its memory holds the lists of one press and the last
 // drawings: the page's parts wait in nameless files until it is written.
 class LessonReport
@@ -59,6 +61,8 @@ private:
 
     Boundaries boundaries() const;
     void pressed(Button button);
+    // The press explained, and where the two learners differ after it.
+    std::string notes(Button button);
 
     ReplaySession &m_session;
     std::function<void(std::size_t)> m_progress;
@@ -71,6 +75,8 @@ private:
     std::deque<Drawing> m_drawings; // the last kMaxDiagrams
     Spool m_learningData;           // since the last Clear, as list items
     std::size_t m_learningDataCount = 0;
+    LearnerComparison m_comparison;
+    std::size_t m_differing = 0, m_firstDifference = 0; // presses after which the learners differ
 };
 
 } // namespace vspace

@@ -72,7 +72,10 @@ int play(const vspace::ReplayOptions &options)
     }
     vspace::HypothesisFile exportFile(vspace::HypothesisFile::pathIn(
             options.exportFolder.value_or(vspace::HypothesisFile::desktopFolder())));
-    vspace::ReplaySession session(exportFile);
+    vspace::ReplaySession session(exportFile,
+                                  options.textbook ? vspace::Learner::Textbook
+                                                   : vspace::Learner::Program,
+                                  options.explain);
     std::optional<vspace::LessonReport> lesson;
     if (options.report) {
         const std::filesystem::path folder = std::filesystem::path(*options.report).parent_path();

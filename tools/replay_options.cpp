@@ -26,7 +26,7 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
         const bool takesValue = name == "--export-dir" || name == "--separator"
                                 || name == "--report";
         const bool flag = arg == "--help" || arg == "-h" || arg == "--version" || arg == "--csv"
-                          || arg == "--quiet";
+                          || arg == "--quiet" || arg == "--textbook" || arg == "--explain";
         if (!takesValue && !flag)
             return "unknown option " + std::string(arg);
         if (!given.insert(name == "-h" ? "--help" : name).second)
@@ -52,6 +52,10 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
             options.csv = true;
         } else if (arg == "--quiet") {
             options.quiet = true;
+        } else if (arg == "--textbook") {
+            options.textbook = true;
+        } else if (arg == "--explain") {
+            options.explain = true;
         } else if (name == "--export-dir") {
             if (!(options.exportFolder = value))
                 return std::string("--export-dir needs a folder");

@@ -10,7 +10,7 @@ namespace vspace {
 inline constexpr std::string_view kReplayUsage
         = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [--separator "
           ",|;|tab]\n"
-          "                     [--quiet] [--] [FILE]\n"
+          "                     [--textbook] [--explain] [--quiet] [--] [FILE]\n"
           "       vspace-replay --help | --version\n";
 
 // What the command line of vspace-replay asks for.
@@ -24,6 +24,8 @@ struct ReplayOptions
     bool csv = false;
     std::optional<char> separator; // of a CSV table; told from its first row when absent
     bool quiet = false;            // no report per press on standard output
+    bool textbook = false;         // the textbook learner's lists, votes and version space
+    bool explain = false;          // each report says what the press did, under "step"
 };
 
 // Reads the arguments after the program's name. Options are taken by their whole name only, each

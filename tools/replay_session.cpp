@@ -1,5 +1,7 @@
 #include "replay_session.h"
 
+#include "explanation.h"
+#include "outcome_json.h"
 #include "session_format.h"
 
 #include <nlohmann/json.hpp>
@@ -65,10 +67,14 @@ std::string shownText(std::string_view text)
            + (shown.size() < text.size() ? "..." : "");
 }
 
-ReplaySession::ReplaySession(ExportFile &exportFile)
-    : m_export(exportFile)
+ReplaySession::ReplaySession(ExportFile &exportFile, Learner shown, bool explain)
+    : m_explain(explain)
+    , m_export(exportFile)
     , m_form(m_controls, m_export)
-{}
+{
+    if (shown != Learner::Program)
+        m_form.showLearner(shown);
+}
 
 std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
 {
@@ -108,6 +114,12 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
     out += key(kNegativeEnabledKey) + (m_controls.enabled(Button::Negative) ? "true" : "false");
     if (ignored)
         out += key(kIgnoredKey) + "true";
+    if (m_explain) {
+        const auto english = [](Text text) { return std::string(vspace::english(text)); };
+        const PressOutcome &outcome = ignored ? PressOutcome() : m_form.lastOutcome();
+        out += key(kStepKey)
+               + outcomeJson(outcome, explainPress(button, outcome, ignored, english));
+    }
     out += '}';
     return out;
 }

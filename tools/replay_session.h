@@ -39,7 +39,10 @@ std::string shownText(std::string_view text);
 class ReplaySession
 {
 public:
-    explicit ReplaySession(ExportFile &exportFile);
+    // `shown`: the learner whose lists, votes and version space the reports carry. `explain`: each
+    // report also says, under "step", what the press did and why, in a sentence.
+    explicit ReplaySession(ExportFile &exportFile, Learner shown = Learner::Program,
+                           bool explain = false);
 
     // Types the values of `command`, then presses its button, if any. Returns the compact JSON
     // object that reports the press, or nothing for a command without a press.
@@ -95,6 +98,7 @@ private:
     PressObserver m_observer;
     std::array<ListText, kListCount> m_listTexts;
     std::optional<std::string> m_exportFailure;
+    bool m_explain;
     WatchedExport m_export;
     MemoryControls m_controls;
     Form m_form;

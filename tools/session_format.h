@@ -49,6 +49,7 @@ inline constexpr std::string_view kPressKey = "press";
 inline constexpr std::string_view kMessagesKey = "messages";
 inline constexpr std::string_view kNegativeEnabledKey = "negative_enabled";
 inline constexpr std::string_view kIgnoredKey = "ignored";
+inline constexpr std::string_view kStepKey = "step";
 
 // The name of a press in a session: "Positive", "Gen Text".
 std::string_view pressName(Button button);

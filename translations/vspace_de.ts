@@ -29,6 +29,45 @@
     </message>
 </context>
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>The textbook&apos;s G also has %1.</source>
+        <translation>Das G des Lehrbuchs hat außerdem %1.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s G also has %1.</source>
+        <translation>Das G des Programms hat außerdem %1.</translation>
+    </message>
+    <message>
+        <source>The textbook&apos;s version space also has %1.</source>
+        <translation>Der Versionsraum des Lehrbuchs hat außerdem %1.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version space also has %1.</source>
+        <translation>Der Versionsraum des Programms hat außerdem %1.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s row %1 contradicts example %2, %3.</source>
+        <translation>Die Zeile %1 des Programms widerspricht Beispiel %2, %3.</translation>
+    </message>
+    <message>
+        <source>The textbook&apos;s version space votes %1 of %2 for it, the program&apos;s %3 of %4.</source>
+        <translation>Im Versionsraum des Lehrbuchs stimmen %1 von %2 dafür, in dem des Programms %3 von %4.</translation>
+    </message>
+    <message>
+        <source>The textbook learner has no consistent hypothesis left; the program&apos;s learner goes on, and may recover.</source>
+        <translation>Dem Lehrbuch-Lerner bleibt keine stimmige Hypothese; der Lerner des Programms macht weiter und kann sich erholen.</translation>
+    </message>
+    <message>
+        <source>The two learners differed after %1 of %2 presses; the first was press %3.</source>
+        <translation>Die beiden Lerner unterschieden sich nach %1 von %2 Schritten; zuerst nach Schritt %3.</translation>
+    </message>
+    <message>
+        <source>The two learners agreed after every press.</source>
+        <translation>Die beiden Lerner stimmten nach jedem Schritt überein.</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Concept Learning Tutor</source>
@@ -41,6 +80,145 @@
     <message>
         <source>Learn concepts by candidate elimination, one example at a time</source>
         <translation>Konzepte durch Kandidateneliminierung lernen, ein Beispiel nach dem anderen</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>Positive example %1.</source>
+        <translation>Positives Beispiel %1.</translation>
+    </message>
+    <message>
+        <source>Negative example %1.</source>
+        <translation>Negatives Beispiel %1.</translation>
+    </message>
+    <message>
+        <source>G loses what rejects it: %1.</source>
+        <translation>G verliert, was es ablehnt: %1.</translation>
+    </message>
+    <message>
+        <source>G loses what accepts it: %1.</source>
+        <translation>G verliert, was es annimmt: %1.</translation>
+    </message>
+    <message>
+        <source>G loses what another of its rows is more general than: %1.</source>
+        <translation>G verliert, wozu eine andere seiner Zeilen allgemeiner ist: %1.</translation>
+    </message>
+    <message>
+        <source>S rules it out at attribute %1, so G gains %2.</source>
+        <translation>S schließt es bei Attribut %1 aus, also erhält G %2.</translation>
+    </message>
+    <message>
+        <source>S rules it out at attributes %1, so G gains %2.</source>
+        <translation>S schließt es bei den Attributen %1 aus, also erhält G %2.</translation>
+    </message>
+    <message>
+        <source>S is unchanged.</source>
+        <translation>S bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>S becomes the example.</source>
+        <translation>S wird zum Beispiel.</translation>
+    </message>
+    <message>
+        <source>S becomes %1: attribute %2 no longer matters.</source>
+        <translation>S wird zu %1: Attribut %2 spielt keine Rolle mehr.</translation>
+    </message>
+    <message>
+        <source>S becomes %1: attributes %2 no longer matter.</source>
+        <translation>S wird zu %1: Die Attribute %2 spielen keine Rolle mehr.</translation>
+    </message>
+    <message>
+        <source>There is no version space yet.</source>
+        <translation>Noch gibt es keinen Versionsraum.</translation>
+    </message>
+    <message>
+        <source>The version space has one row.</source>
+        <translation>Der Versionsraum hat eine Zeile.</translation>
+    </message>
+    <message>
+        <source>The version space has %1 rows.</source>
+        <translation>Der Versionsraum hat %1 Zeilen.</translation>
+    </message>
+    <message>
+        <source>G is empty: no hypothesis is consistent with the learning data.</source>
+        <translation>G ist leer: Keine Hypothese stimmt mit den Lerndaten überein.</translation>
+    </message>
+    <message>
+        <source>No hypothesis is consistent with the learning data any more: G, S and the version space stay empty until Clear.</source>
+        <translation>Keine Hypothese stimmt mehr mit den Lerndaten überein: G, S und der Versionsraum bleiben bis „Leeren“ leer.</translation>
+    </message>
+    <message>
+        <source>No hypothesis is consistent with the learning data: the example changes nothing until Clear.</source>
+        <translation>Keine Hypothese stimmt mit den Lerndaten überein: Das Beispiel ändert bis „Leeren“ nichts.</translation>
+    </message>
+    <message>
+        <source>Example %1 repeats example %2: nothing changes.</source>
+        <translation>Beispiel %1 wiederholt Beispiel %2: Nichts ändert sich.</translation>
+    </message>
+    <message>
+        <source>Not learnt: G would need %1 rows, more than 30.</source>
+        <translation>Nicht gelernt: G bräuchte %1 Zeilen, mehr als 30.</translation>
+    </message>
+    <message>
+        <source>Not learnt: the version space would need %1 rows, more than 30.</source>
+        <translation>Nicht gelernt: Der Versionsraum bräuchte %1 Zeilen, mehr als 30.</translation>
+    </message>
+    <message>
+        <source>Not learnt: no more than 32766 examples can be learnt.</source>
+        <translation>Nicht gelernt: Es können höchstens 32766 Beispiele gelernt werden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 hypotheses accept it, so the answer is positive.</source>
+        <translation>%1 von %2 Hypothesen nehmen es an, also lautet die Antwort positiv.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 hypotheses accept it, so the answer is negative.</source>
+        <translation>%1 von %2 Hypothesen nehmen es an, also lautet die Antwort negativ.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 hypotheses accept it, so the answer is undecided.</source>
+        <translation>%1 von %2 Hypothesen nehmen es an, also bleibt die Antwort offen.</translation>
+    </message>
+    <message>
+        <source>The version space&apos;s one row accepts it, so the answer is positive.</source>
+        <translation>Die eine Zeile des Versionsraums nimmt es an, also lautet die Antwort positiv.</translation>
+    </message>
+    <message>
+        <source>The version space&apos;s one row rejects it, so the answer is negative.</source>
+        <translation>Die eine Zeile des Versionsraums lehnt es ab, also lautet die Antwort negativ.</translation>
+    </message>
+    <message>
+        <source>There is no version space to vote yet.</source>
+        <translation>Noch gibt es keinen Versionsraum, der abstimmen könnte.</translation>
+    </message>
+    <message>
+        <source>No hypothesis is consistent with the learning data, so there is nothing to vote.</source>
+        <translation>Keine Hypothese stimmt mit den Lerndaten überein, also stimmt nichts ab.</translation>
+    </message>
+    <message>
+        <source>Gen Text writes the version space to the hypothesis file.</source>
+        <translation>„Gen Text“ schreibt den Versionsraum in die Hypothesendatei.</translation>
+    </message>
+    <message>
+        <source>Clear forgets every example: G and S are as at the start.</source>
+        <translation>„Leeren“ vergisst jedes Beispiel: G und S sind wie zu Beginn.</translation>
+    </message>
+    <message>
+        <source>Exit ends the session.</source>
+        <translation>„Beenden“ beendet die Sitzung.</translation>
+    </message>
+    <message>
+        <source>Negative is greyed until the first positive example: nothing happens.</source>
+        <translation>„Negativ“ ist bis zum ersten positiven Beispiel ausgegraut: Nichts geschieht.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
     </message>
 </context>
 <context>
@@ -194,6 +372,50 @@
     <message>
         <source>%1 was not opened: %2</source>
         <translation>%1 wurde nicht geöffnet: %2</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Textbook</source>
+        <translation>Lehrbuch</translation>
+    </message>
+    <message>
+        <source>Suggest example</source>
+        <translation>Beispiel vorschlagen</translation>
+    </message>
+    <message>
+        <source>Suggested %1: %2 of %3 hypotheses accept it.</source>
+        <translation>Vorgeschlagen: %1. %2 von %3 Hypothesen nehmen es an.</translation>
+    </message>
+    <message>
+        <source>No instance made of the values learnt splits the version space.</source>
+        <translation>Keine Instanz aus den gelernten Werten teilt den Versionsraum.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s learner and the textbook learner differ:</source>
+        <translation>Der Lerner des Programms und der Lehrbuch-Lerner unterscheiden sich:</translation>
+    </message>
+    <message>
+        <source>added by the last press</source>
+        <translation>vom letzten Schritt hinzugefügt</translation>
+    </message>
+    <message>
+        <source>S, the specific boundary</source>
+        <translation>S, die spezielle Grenze</translation>
+    </message>
+    <message>
+        <source>G, the general boundary</source>
+        <translation>G, die allgemeine Grenze</translation>
+    </message>
+    <message>
+        <source>The version space between them</source>
+        <translation>Der Versionsraum dazwischen</translation>
+    </message>
+    <message>
+        <source>S: %1. G: %2. The version space: %3.</source>
+        <translation>S: %1. G: %2. Der Versionsraum: %3.</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,45 @@
     </message>
 </context>
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>The textbook&apos;s G also has %1.</source>
+        <translation>El G del libro de texto también tiene %1.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s G also has %1.</source>
+        <translation>El G del programa también tiene %1.</translation>
+    </message>
+    <message>
+        <source>The textbook&apos;s version space also has %1.</source>
+        <translation>El espacio de versiones del libro de texto también tiene %1.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version space also has %1.</source>
+        <translation>El espacio de versiones del programa también tiene %1.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s row %1 contradicts example %2, %3.</source>
+        <translation>La fila %1 del programa contradice el ejemplo %2, %3.</translation>
+    </message>
+    <message>
+        <source>The textbook&apos;s version space votes %1 of %2 for it, the program&apos;s %3 of %4.</source>
+        <translation>En el espacio de versiones del libro de texto votan a favor %1 de %2; en el del programa, %3 de %4.</translation>
+    </message>
+    <message>
+        <source>The textbook learner has no consistent hypothesis left; the program&apos;s learner goes on, and may recover.</source>
+        <translation>Al aprendiz del libro de texto no le queda ninguna hipótesis coherente; el aprendiz del programa continúa y puede recuperarse.</translation>
+    </message>
+    <message>
+        <source>The two learners differed after %1 of %2 presses; the first was press %3.</source>
+        <translation>Los dos aprendices difirieron tras %1 de %2 pulsaciones; la primera fue la pulsación %3.</translation>
+    </message>
+    <message>
+        <source>The two learners agreed after every press.</source>
+        <translation>Los dos aprendices coincidieron tras cada pulsación.</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Concept Learning Tutor</source>
@@ -41,6 +80,145 @@
     <message>
         <source>Learn concepts by candidate elimination, one example at a time</source>
         <translation>Aprenda conceptos por eliminación de candidatos, un ejemplo tras otro</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>Positive example %1.</source>
+        <translation>Ejemplo positivo %1.</translation>
+    </message>
+    <message>
+        <source>Negative example %1.</source>
+        <translation>Ejemplo negativo %1.</translation>
+    </message>
+    <message>
+        <source>G loses what rejects it: %1.</source>
+        <translation>G pierde lo que lo rechaza: %1.</translation>
+    </message>
+    <message>
+        <source>G loses what accepts it: %1.</source>
+        <translation>G pierde lo que lo acepta: %1.</translation>
+    </message>
+    <message>
+        <source>G loses what another of its rows is more general than: %1.</source>
+        <translation>G pierde aquello respecto de lo cual otra de sus filas es más general: %1.</translation>
+    </message>
+    <message>
+        <source>S rules it out at attribute %1, so G gains %2.</source>
+        <translation>S lo descarta en el atributo %1, así que G gana %2.</translation>
+    </message>
+    <message>
+        <source>S rules it out at attributes %1, so G gains %2.</source>
+        <translation>S lo descarta en los atributos %1, así que G gana %2.</translation>
+    </message>
+    <message>
+        <source>S is unchanged.</source>
+        <translation>S no cambia.</translation>
+    </message>
+    <message>
+        <source>S becomes the example.</source>
+        <translation>S pasa a ser el ejemplo.</translation>
+    </message>
+    <message>
+        <source>S becomes %1: attribute %2 no longer matters.</source>
+        <translation>S pasa a ser %1: el atributo %2 ya no importa.</translation>
+    </message>
+    <message>
+        <source>S becomes %1: attributes %2 no longer matter.</source>
+        <translation>S pasa a ser %1: los atributos %2 ya no importan.</translation>
+    </message>
+    <message>
+        <source>There is no version space yet.</source>
+        <translation>Todavía no hay espacio de versiones.</translation>
+    </message>
+    <message>
+        <source>The version space has one row.</source>
+        <translation>El espacio de versiones tiene una fila.</translation>
+    </message>
+    <message>
+        <source>The version space has %1 rows.</source>
+        <translation>El espacio de versiones tiene %1 filas.</translation>
+    </message>
+    <message>
+        <source>G is empty: no hypothesis is consistent with the learning data.</source>
+        <translation>G está vacío: ninguna hipótesis es coherente con los datos de aprendizaje.</translation>
+    </message>
+    <message>
+        <source>No hypothesis is consistent with the learning data any more: G, S and the version space stay empty until Clear.</source>
+        <translation>Ya ninguna hipótesis es coherente con los datos de aprendizaje: G, S y el espacio de versiones quedan vacíos hasta «Limpiar».</translation>
+    </message>
+    <message>
+        <source>No hypothesis is consistent with the learning data: the example changes nothing until Clear.</source>
+        <translation>Ninguna hipótesis es coherente con los datos de aprendizaje: el ejemplo no cambia nada hasta «Limpiar».</translation>
+    </message>
+    <message>
+        <source>Example %1 repeats example %2: nothing changes.</source>
+        <translation>El ejemplo %1 repite el ejemplo %2: nada cambia.</translation>
+    </message>
+    <message>
+        <source>Not learnt: G would need %1 rows, more than 30.</source>
+        <translation>No aprendido: G necesitaría %1 filas, más de 30.</translation>
+    </message>
+    <message>
+        <source>Not learnt: the version space would need %1 rows, more than 30.</source>
+        <translation>No aprendido: el espacio de versiones necesitaría %1 filas, más de 30.</translation>
+    </message>
+    <message>
+        <source>Not learnt: no more than 32766 examples can be learnt.</source>
+        <translation>No aprendido: no se pueden aprender más de 32766 ejemplos.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 hypotheses accept it, so the answer is positive.</source>
+        <translation>%1 de %2 hipótesis lo aceptan, así que la respuesta es positiva.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 hypotheses accept it, so the answer is negative.</source>
+        <translation>%1 de %2 hipótesis lo aceptan, así que la respuesta es negativa.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 hypotheses accept it, so the answer is undecided.</source>
+        <translation>%1 de %2 hipótesis lo aceptan, así que la respuesta queda indecisa.</translation>
+    </message>
+    <message>
+        <source>The version space&apos;s one row accepts it, so the answer is positive.</source>
+        <translation>La única fila del espacio de versiones lo acepta, así que la respuesta es positiva.</translation>
+    </message>
+    <message>
+        <source>The version space&apos;s one row rejects it, so the answer is negative.</source>
+        <translation>La única fila del espacio de versiones lo rechaza, así que la respuesta es negativa.</translation>
+    </message>
+    <message>
+        <source>There is no version space to vote yet.</source>
+        <translation>Todavía no hay espacio de versiones que vote.</translation>
+    </message>
+    <message>
+        <source>No hypothesis is consistent with the learning data, so there is nothing to vote.</source>
+        <translation>Ninguna hipótesis es coherente con los datos de aprendizaje, así que nada vota.</translation>
+    </message>
+    <message>
+        <source>Gen Text writes the version space to the hypothesis file.</source>
+        <translation>«Gen Text» escribe el espacio de versiones en el archivo de hipótesis.</translation>
+    </message>
+    <message>
+        <source>Clear forgets every example: G and S are as at the start.</source>
+        <translation>«Limpiar» olvida todos los ejemplos: G y S quedan como al principio.</translation>
+    </message>
+    <message>
+        <source>Exit ends the session.</source>
+        <translation>«Salir» termina la sesión.</translation>
+    </message>
+    <message>
+        <source>Negative is greyed until the first positive example: nothing happens.</source>
+        <translation>«Negativo» está en gris hasta el primer ejemplo positivo: no pasa nada.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
     </message>
 </context>
 <context>
@@ -194,6 +372,50 @@
     <message>
         <source>%1 was not opened: %2</source>
         <translation>No se abrió %1: %2</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Pasos</translation>
+    </message>
+    <message>
+        <source>Textbook</source>
+        <translation>Libro de texto</translation>
+    </message>
+    <message>
+        <source>Suggest example</source>
+        <translation>Sugerir ejemplo</translation>
+    </message>
+    <message>
+        <source>Suggested %1: %2 of %3 hypotheses accept it.</source>
+        <translation>Sugerido %1: lo aceptan %2 de %3 hipótesis.</translation>
+    </message>
+    <message>
+        <source>No instance made of the values learnt splits the version space.</source>
+        <translation>Ninguna instancia formada con los valores aprendidos divide el espacio de versiones.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s learner and the textbook learner differ:</source>
+        <translation>El aprendiz del programa y el del libro de texto difieren:</translation>
+    </message>
+    <message>
+        <source>added by the last press</source>
+        <translation>añadida por la última pulsación</translation>
+    </message>
+    <message>
+        <source>S, the specific boundary</source>
+        <translation>S, el límite específico</translation>
+    </message>
+    <message>
+        <source>G, the general boundary</source>
+        <translation>G, el límite general</translation>
+    </message>
+    <message>
+        <source>The version space between them</source>
+        <translation>El espacio de versiones entre ambos</translation>
+    </message>
+    <message>
+        <source>S: %1. G: %2. The version space: %3.</source>
+        <translation>S: %1. G: %2. El espacio de versiones: %3.</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,45 @@
     </message>
 </context>
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>The textbook&apos;s G also has %1.</source>
+        <translation>G ของตำรายังมี %1</translation>
+    </message>
+    <message>
+        <source>The program&apos;s G also has %1.</source>
+        <translation>G ของโปรแกรมยังมี %1</translation>
+    </message>
+    <message>
+        <source>The textbook&apos;s version space also has %1.</source>
+        <translation>ปริภูมิเวอร์ชันของตำรายังมี %1</translation>
+    </message>
+    <message>
+        <source>The program&apos;s version space also has %1.</source>
+        <translation>ปริภูมิเวอร์ชันของโปรแกรมยังมี %1</translation>
+    </message>
+    <message>
+        <source>The program&apos;s row %1 contradicts example %2, %3.</source>
+        <translation>แถว %1 ของโปรแกรมขัดแย้งกับตัวอย่างที่ %2 คือ %3</translation>
+    </message>
+    <message>
+        <source>The textbook&apos;s version space votes %1 of %2 for it, the program&apos;s %3 of %4.</source>
+        <translation>ปริภูมิเวอร์ชันของตำราลงคะแนนยอมรับ %1 จาก %2 ของโปรแกรม %3 จาก %4</translation>
+    </message>
+    <message>
+        <source>The textbook learner has no consistent hypothesis left; the program&apos;s learner goes on, and may recover.</source>
+        <translation>ตัวเรียนรู้ตามตำราไม่เหลือสมมติฐานที่สอดคล้องแล้ว ตัวเรียนรู้ของโปรแกรมยังทำต่อและอาจกลับมาได้</translation>
+    </message>
+    <message>
+        <source>The two learners differed after %1 of %2 presses; the first was press %3.</source>
+        <translation>ตัวเรียนรู้ทั้งสองต่างกันหลังการกด %1 จาก %2 ครั้ง ครั้งแรกคือการกดครั้งที่ %3</translation>
+    </message>
+    <message>
+        <source>The two learners agreed after every press.</source>
+        <translation>ตัวเรียนรู้ทั้งสองตรงกันหลังการกดทุกครั้ง</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Concept Learning Tutor</source>
@@ -41,6 +80,145 @@
     <message>
         <source>Learn concepts by candidate elimination, one example at a time</source>
         <translation>เรียนรู้มโนทัศน์ด้วยการตัดตัวเลือก ทีละตัวอย่าง</translation>
+    </message>
+</context>
+<context>
+    <name>Explanation</name>
+    <message>
+        <source>Positive example %1.</source>
+        <translation>ตัวอย่างบวก %1</translation>
+    </message>
+    <message>
+        <source>Negative example %1.</source>
+        <translation>ตัวอย่างลบ %1</translation>
+    </message>
+    <message>
+        <source>G loses what rejects it: %1.</source>
+        <translation>G เสียแถวที่ปฏิเสธตัวอย่างนี้: %1</translation>
+    </message>
+    <message>
+        <source>G loses what accepts it: %1.</source>
+        <translation>G เสียแถวที่ยอมรับตัวอย่างนี้: %1</translation>
+    </message>
+    <message>
+        <source>G loses what another of its rows is more general than: %1.</source>
+        <translation>G เสียแถวที่มีแถวอื่นของ G ทั่วไปกว่า: %1</translation>
+    </message>
+    <message>
+        <source>S rules it out at attribute %1, so G gains %2.</source>
+        <translation>S ตัดตัวอย่างนี้ออกที่คุณลักษณะ %1 จึงเพิ่ม %2 ให้ G</translation>
+    </message>
+    <message>
+        <source>S rules it out at attributes %1, so G gains %2.</source>
+        <translation>S ตัดตัวอย่างนี้ออกที่คุณลักษณะ %1 จึงเพิ่ม %2 ให้ G</translation>
+    </message>
+    <message>
+        <source>S is unchanged.</source>
+        <translation>S ไม่เปลี่ยน</translation>
+    </message>
+    <message>
+        <source>S becomes the example.</source>
+        <translation>S กลายเป็นตัวอย่างนี้</translation>
+    </message>
+    <message>
+        <source>S becomes %1: attribute %2 no longer matters.</source>
+        <translation>S กลายเป็น %1: คุณลักษณะ %2 ไม่มีผลอีกต่อไป</translation>
+    </message>
+    <message>
+        <source>S becomes %1: attributes %2 no longer matter.</source>
+        <translation>S กลายเป็น %1: คุณลักษณะ %2 ไม่มีผลอีกต่อไป</translation>
+    </message>
+    <message>
+        <source>There is no version space yet.</source>
+        <translation>ยังไม่มีปริภูมิเวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>The version space has one row.</source>
+        <translation>ปริภูมิเวอร์ชันมีหนึ่งแถว</translation>
+    </message>
+    <message>
+        <source>The version space has %1 rows.</source>
+        <translation>ปริภูมิเวอร์ชันมี %1 แถว</translation>
+    </message>
+    <message>
+        <source>G is empty: no hypothesis is consistent with the learning data.</source>
+        <translation>G ว่าง: ไม่มีสมมติฐานใดสอดคล้องกับข้อมูลการเรียนรู้</translation>
+    </message>
+    <message>
+        <source>No hypothesis is consistent with the learning data any more: G, S and the version space stay empty until Clear.</source>
+        <translation>ไม่มีสมมติฐานใดสอดคล้องกับข้อมูลการเรียนรู้อีกแล้ว: G, S และปริภูมิเวอร์ชันว่างจนกว่าจะกด ล้าง</translation>
+    </message>
+    <message>
+        <source>No hypothesis is consistent with the learning data: the example changes nothing until Clear.</source>
+        <translation>ไม่มีสมมติฐานใดสอดคล้องกับข้อมูลการเรียนรู้: ตัวอย่างนี้ไม่เปลี่ยนอะไรจนกว่าจะกด ล้าง</translation>
+    </message>
+    <message>
+        <source>Example %1 repeats example %2: nothing changes.</source>
+        <translation>ตัวอย่าง %1 ซ้ำกับตัวอย่างที่ %2: ไม่มีอะไรเปลี่ยน</translation>
+    </message>
+    <message>
+        <source>Not learnt: G would need %1 rows, more than 30.</source>
+        <translation>ไม่ได้เรียนรู้: G จะต้องมี %1 แถว มากกว่า 30</translation>
+    </message>
+    <message>
+        <source>Not learnt: the version space would need %1 rows, more than 30.</source>
+        <translation>ไม่ได้เรียนรู้: ปริภูมิเวอร์ชันจะต้องมี %1 แถว มากกว่า 30</translation>
+    </message>
+    <message>
+        <source>Not learnt: no more than 32766 examples can be learnt.</source>
+        <translation>ไม่ได้เรียนรู้: เรียนรู้ได้ไม่เกิน 32766 ตัวอย่าง</translation>
+    </message>
+    <message>
+        <source>%1 of %2 hypotheses accept it, so the answer is positive.</source>
+        <translation>สมมติฐาน %1 จาก %2 ยอมรับ คำตอบจึงเป็นบวก</translation>
+    </message>
+    <message>
+        <source>%1 of %2 hypotheses accept it, so the answer is negative.</source>
+        <translation>สมมติฐาน %1 จาก %2 ยอมรับ คำตอบจึงเป็นลบ</translation>
+    </message>
+    <message>
+        <source>%1 of %2 hypotheses accept it, so the answer is undecided.</source>
+        <translation>สมมติฐาน %1 จาก %2 ยอมรับ คำตอบจึงยังตัดสินไม่ได้</translation>
+    </message>
+    <message>
+        <source>The version space&apos;s one row accepts it, so the answer is positive.</source>
+        <translation>แถวเดียวของปริภูมิเวอร์ชันยอมรับ คำตอบจึงเป็นบวก</translation>
+    </message>
+    <message>
+        <source>The version space&apos;s one row rejects it, so the answer is negative.</source>
+        <translation>แถวเดียวของปริภูมิเวอร์ชันปฏิเสธ คำตอบจึงเป็นลบ</translation>
+    </message>
+    <message>
+        <source>There is no version space to vote yet.</source>
+        <translation>ยังไม่มีปริภูมิเวอร์ชันที่จะลงคะแนน</translation>
+    </message>
+    <message>
+        <source>No hypothesis is consistent with the learning data, so there is nothing to vote.</source>
+        <translation>ไม่มีสมมติฐานใดสอดคล้องกับข้อมูลการเรียนรู้ จึงไม่มีอะไรลงคะแนน</translation>
+    </message>
+    <message>
+        <source>Gen Text writes the version space to the hypothesis file.</source>
+        <translation>Gen Text เขียนปริภูมิเวอร์ชันลงไฟล์สมมติฐาน</translation>
+    </message>
+    <message>
+        <source>Clear forgets every example: G and S are as at the start.</source>
+        <translation>ล้าง ลืมตัวอย่างทั้งหมด: G และ S กลับเป็นเหมือนตอนเริ่ม</translation>
+    </message>
+    <message>
+        <source>Exit ends the session.</source>
+        <translation>ออก จบเซสชัน</translation>
+    </message>
+    <message>
+        <source>Negative is greyed until the first positive example: nothing happens.</source>
+        <translation>ปุ่ม ลบ ใช้ไม่ได้จนกว่าจะมีตัวอย่างบวกตัวแรก: ไม่มีอะไรเกิดขึ้น</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 และ %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 และอีก %2</translation>
     </message>
 </context>
 <context>
@@ -194,6 +372,50 @@
     <message>
         <source>%1 was not opened: %2</source>
         <translation>ไม่ได้เปิด %1: %2</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>ขั้นตอน</translation>
+    </message>
+    <message>
+        <source>Textbook</source>
+        <translation>ตามตำรา</translation>
+    </message>
+    <message>
+        <source>Suggest example</source>
+        <translation>เสนอตัวอย่าง</translation>
+    </message>
+    <message>
+        <source>Suggested %1: %2 of %3 hypotheses accept it.</source>
+        <translation>เสนอ %1: สมมติฐาน %2 จาก %3 ยอมรับ</translation>
+    </message>
+    <message>
+        <source>No instance made of the values learnt splits the version space.</source>
+        <translation>ไม่มีตัวอย่างจากค่าที่เรียนรู้แล้วที่แบ่งปริภูมิเวอร์ชันได้</translation>
+    </message>
+    <message>
+        <source>The program&apos;s learner and the textbook learner differ:</source>
+        <translation>ตัวเรียนรู้ของโปรแกรมและตัวเรียนรู้ตามตำราต่างกัน:</translation>
+    </message>
+    <message>
+        <source>added by the last press</source>
+        <translation>เพิ่มโดยการกดครั้งล่าสุด</translation>
+    </message>
+    <message>
+        <source>S, the specific boundary</source>
+        <translation>S ขอบเขตเฉพาะ</translation>
+    </message>
+    <message>
+        <source>G, the general boundary</source>
+        <translation>G ขอบเขตทั่วไป</translation>
+    </message>
+    <message>
+        <source>The version space between them</source>
+        <translation>ปริภูมิเวอร์ชันระหว่างทั้งสอง</translation>
+    </message>
+    <message>
+        <source>S: %1. G: %2. The version space: %3.</source>
+        <translation>S: %1 G: %2 ปริภูมิเวอร์ชัน: %3</translation>
     </message>
 </context>
 <context>

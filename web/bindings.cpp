@@ -4,10 +4,12 @@
 
 #include "control_table.h"
 #include "csv_session.h"
+#include "explanation.h"
 #include "export_file.h"
 #include "form.h"
 #include "generality_graph.h"
 #include "jsonl_reader.h"
+#include "outcome_json.h"
 #include "session_format.h"
 #include "session_input.h"
 #include "text_catalog.h"
@@ -29,119 +31,10 @@ constexpr std::array<const char *, kButtonCount> kButtonNames{"Positive", "Negat
                                                               "GenText",  "Exit",     "Clear"};
 constexpr std::array<const char *, 2> kRowNames{"Training", "Unseen"};
 
-// The pieces of a JSON text, written straight into it: the page's updates are many and small, and
-// a document tree for each costs more than the press itself.
-void quote(std::string &out, std::string_view text)
-{
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            constexpr char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xF];
-            out += hex[c & 0xF];
-        } else {
-            out += c; // the page reads the text as UTF-8, any ill-formed byte as U+FFFD
-        }
-    }
-    out += '"';
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string out;
-    quote(out, text);
-    return out;
-}
-
-void rowJson(std::string &out, const Row &row)
-{
-    char separator = '[';
-    for (const std::string &value : row) {
-        out += separator;
-        quote(out, value);
-        separator = ',';
-    }
-    out += ']';
-}
-
-void rowsJson(std::string &out, const Rows &rows)
-{
-    out += '[';
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (r)
-            out += ',';
-        rowJson(out, rows[r]);
-    }
-    out += ']';
-}
-
 std::string fieldJson(Field field)
 {
     return "{\"row\":\"" + std::string(kRowNames[static_cast<std::size_t>(field.row)])
            + "\",\"index\":" + std::to_string(field.index) + '}';
-}
-
-// What a press taught, refused or voted, as the update's "outcome".
-std::string outcomeJson(const PressOutcome &outcome)
-{
-    std::string out;
-    if (const StepRecord *step = std::get_if<StepRecord>(&outcome)) {
-        out = "{\"kind\":\"step\",\"instance\":";
-        rowJson(out, step->instance);
-        out += std::string(",\"positive\":") + (step->positive ? "true" : "false")
-               + ",\"exampleNumber\":" + std::to_string(step->exampleNumber) + ",\"dropReason\":"
-               + (step->dropReason == DropReason::RejectsPositive ? "\"RejectsPositive\""
-                                                                  : "\"AcceptsNegative\"")
-               + ",\"dropped\":[";
-        for (std::size_t i = 0; i < step->dropped.size(); ++i) {
-            out += (i ? ",{\"position\":" : "{\"position\":")
-                   + std::to_string(step->dropped[i].position) + ",\"row\":";
-            rowJson(out, step->dropped[i].row);
-            out += '}';
-        }
-        out += "],\"made\":[";
-        for (std::size_t i = 0; i < step->made.size(); ++i) {
-            const MadeRow &made = step->made[i];
-            out += i ? ",{\"row\":" : "{\"row\":";
-            rowJson(out, made.row);
-            out += ",\"attribute\":" + std::to_string(made.attribute)
-                   + ",\"value\":" + jsonString(made.value)
-                   + ",\"tailFrom\":" + std::to_string(made.tailFrom) + '}';
-        }
-        out += "],\"specific\":{\"from\":";
-        rowJson(out, step->specific.from);
-        out += ",\"to\":";
-        rowJson(out, step->specific.to);
-        out += std::string(",\"replaced\":") + (step->specific.replaced ? "true" : "false")
-               + ",\"generalised\":[";
-        for (std::size_t i = 0; i < step->specific.generalised.size(); ++i)
-            out += (i ? "," : "") + std::to_string(step->specific.generalised[i]);
-        out += "]},\"versionSpaceBefore\":";
-        rowsJson(out, step->versionSpaceBefore);
-        out += ",\"versionSpaceAfter\":";
-        rowsJson(out, step->versionSpaceAfter);
-        return out + '}';
-    }
-    if (const Refusal *refused = std::get_if<Refusal>(&outcome)) {
-        constexpr std::array kinds{"Duplicate", "ExampleLimit", "GeneralLimit", "VersionSpaceLimit"};
-        return std::string("{\"kind\":\"refusal\",\"refusal\":\"")
-               + kinds[static_cast<std::size_t>(refused->kind)]
-               + "\",\"repeats\":" + std::to_string(refused->repeats)
-               + ",\"rowsNeeded\":" + std::to_string(refused->rowsNeeded) + '}';
-    }
-    if (const Prediction *vote = std::get_if<Prediction>(&outcome)) {
-        constexpr std::array answers{"Positive", "Negative", "Undecided", "NothingLearnt",
-                                     "NoConsistent"};
-        return std::string("{\"kind\":\"prediction\",\"answer\":\"")
-               + answers[static_cast<std::size_t>(vote->answer)]
-               + "\",\"accepting\":" + std::to_string(vote->accepting)
-               + ",\"voting\":" + std::to_string(vote->voting) + '}';
-    }
-    return "null";
 }
 
 // The page's controls as the form sees them: the fields as the page had them when the action
@@ -162,8 +55,9 @@ public:
             m_fields[i / kFieldCount][i % kFieldCount] = fields[i].as<std::string>();
     }
 
-    // Everything recorded since the last update, and a fresh record.
-    std::string update(const PressOutcome &outcome)
+    // Everything recorded since the last update, then `teaching` (members of the update's own),
+    // and a fresh record.
+    std::string update(const std::string &teaching = {})
     {
         std::string out = "{\"lists\":[";
         bool first = true;
@@ -196,7 +90,7 @@ public:
                + "],\"closed\":" + (m_closed ? "true" : "false");
         if (m_download)
             out += ",\"download\":" + jsonString(*m_download);
-        out += ",\"outcome\":" + outcomeJson(outcome) + '}';
+        out += teaching + '}';
         m_lists = {};
         m_changedFields.clear();
         m_selection.reset();
@@ -293,7 +187,12 @@ private:
     std::optional<std::string> m_download;
 };
 
-// One session of the page: the form over the page's controls, in its initial state.
+// How many rows a note under the lists names; it says how many more there are.
+constexpr std::size_t kNoteRows = 4;
+
+// One session of the page: the form over the page's controls, in its initial state, with what
+// the page tells beyond the window: each press explained, where the two learners differ, and a
+// suggested example.
 class Page
 {
 public:
@@ -304,24 +203,56 @@ public:
     {}
 
     // The update that draws the form as it starts.
-    std::string start() { return m_controls.update(m_form.lastOutcome()); }
+    std::string start() { return m_controls.update(teaching(std::nullopt, false)); }
     // Presses `button` with the twelve field texts as the page has them, training then unseen.
     std::string press(Button button, val fields)
     {
         m_controls.takeFields(fields);
-        m_form.press(button);
-        return m_controls.update(m_form.lastOutcome());
+        const bool pressed = m_form.press(button);
+        return m_controls.update(teaching(button, !pressed));
     }
     // A key typed into a field, as its character code, with the field texts as in press().
     std::string keyPress(FieldRow row, int index, int key, val fields)
     {
         m_controls.takeFields(fields);
         m_form.keyPress({row, index}, key);
-        return m_controls.update(std::monostate{});
+        return m_controls.update();
     }
-    // S, G and the version space in Graphviz's DOT language, as the lesson report draws them.
+    // The lists show the program's learner or the textbook learner; Predict, Gen Text, the
+    // explanations and the diagram follow.
+    std::string showLearner(Learner learner)
+    {
+        m_form.showLearner(learner);
+        return m_controls.update(teaching(std::nullopt, false));
+    }
+    // Fills the training fields with the suggested example, and says how the version space would
+    // split on it; or why there is none.
+    std::string suggest(val fields)
+    {
+        m_controls.takeFields(fields);
+        std::string said;
+        if (const std::optional<Suggestion> suggestion = suggestExample(m_form.textbook())) {
+            for (int a = 1; a <= kAttributeCount; ++a)
+                m_controls.setText({FieldRow::Training, a},
+                                   suggestion->instance[static_cast<std::size_t>(a - 1)]);
+            said = format(m_controls.phrase(Text::SuggestedExample),
+                          {rowText(suggestion->instance), std::to_string(suggestion->accepting),
+                           std::to_string(suggestion->voting)});
+        } else {
+            said = m_controls.phrase(Text::NoSuggestion);
+        }
+        return m_controls.update(",\"explanation\":" + jsonString(said));
+    }
+    // S, G and the version space of the learner shown in Graphviz's DOT language, as the lesson
+    // report draws them.
     std::string versionSpaceDot() const
     {
+        if (m_form.shownLearner() == Learner::Textbook) {
+            const TextbookState &state = m_form.textbook();
+            return GeneralityGraph(state.specificRows().all(), state.general.all(),
+                                   state.versionSpace.all())
+                    .dot();
+        }
         const LearningState &state = m_form.state();
         return GeneralityGraph({state.specific}, state.general.all(), state.versionSpace.all()).dot();
     }
@@ -344,13 +275,47 @@ public:
         state.general = Rows(std::move(rows));
         state.exampleCount = static_cast<std::int16_t>(examples);
         m_form.setState(state);
-        return m_controls.update(std::monostate{});
+        return m_controls.update();
     }
 #endif
 
 private:
+    // What the update tells beyond the controls: what the press did and a sentence that explains
+    // it, the notes on where the two learners differ, and whether an example can be suggested.
+    std::string teaching(std::optional<Button> button, bool ignored)
+    {
+        const Phrase phrase = [this](Text text) { return m_controls.phrase(text); };
+        const PressOutcome &outcome = ignored ? PressOutcome() : m_form.lastOutcome();
+        std::string out = ",\"outcome\":" + outcomeJson(outcome);
+        if (button)
+            out += ",\"explanation\":"
+                   + jsonString(explainPress(*button, outcome, ignored, phrase));
+        const auto *programVote = std::get_if<Prediction>(&m_form.lastOutcome(Learner::Program));
+        const auto *textbookVote = std::get_if<Prediction>(&m_form.lastOutcome(Learner::Textbook));
+        if (!button || std::holds_alternative<StepRecord>(outcome) || button == Button::Clear) {
+            m_differences = explainDifference(m_comparison.compare(m_form.state(),
+                                                                   m_form.textbook()),
+                                              m_form.state(), phrase);
+        }
+        std::vector<std::string> differences = m_differences;
+        if (programVote && textbookVote) {
+            for (std::string &vote :
+                 explainDifference({}, m_form.state(), phrase, programVote, textbookVote))
+                differences.push_back(std::move(vote));
+        }
+        out += ",\"differences\":[";
+        for (std::size_t i = 0; i < differences.size(); ++i)
+            out += (i ? "," : "") + jsonString(differences[i]);
+        out += std::string("],\"learner\":")
+               + (m_form.shownLearner() == Learner::Textbook ? "\"Textbook\"" : "\"Program\"")
+               + ",\"suggestion\":" + (suggestExample(m_form.textbook()) ? "true" : "false");
+        return out;
+    }
+
     PageControls m_controls;
     Form m_form;
+    LearnerComparison m_comparison;
+    std::vector<std::string> m_differences;
 };
 
 // A session file's bytes, read as vspace-replay reads them: a CSV table or JSON Lines, up to its
@@ -453,6 +418,9 @@ EMSCRIPTEN_BINDINGS(vspace)
             .value("GenText", Button::GenText)
             .value("Exit", Button::Exit)
             .value("Clear", Button::Clear);
+    emscripten::enum_<Learner>("Learner")
+            .value("Program", Learner::Program)
+            .value("Textbook", Learner::Textbook);
     emscripten::enum_<FieldRow>("FieldRow")
             .value("Training", FieldRow::Training)
             .value("Unseen", FieldRow::Unseen);
@@ -461,6 +429,8 @@ EMSCRIPTEN_BINDINGS(vspace)
             .function("start", &Page::start)
             .function("press", &Page::press)
             .function("keyPress", &Page::keyPress)
+            .function("showLearner", &Page::showLearner)
+            .function("suggest", &Page::suggest)
 #ifdef VSPACE_PAGE_BENCH
             .function("setBoundaries", &Page::setBoundaries)
 #endif

@@ -86,6 +86,26 @@ class ListBox {
         this.element.append(option);
         if (scrollTo)
             this.element.scrollTop = this.element.scrollHeight;
+        return option;
+    }
+
+    // The rows' texts, in order.
+    texts() {
+        return [...this.element.children].map((option) => option.title);
+    }
+
+    // Marks an option as added by the last press, visibly and for screen readers; `null` unmarks
+    // every option.
+    mark(option, description) {
+        if (option) {
+            option.classList.add('added');
+            option.setAttribute('aria-description', description);
+            return;
+        }
+        for (const marked of this.element.querySelectorAll('.added')) {
+            marked.classList.remove('added');
+            marked.removeAttribute('aria-description');
+        }
     }
 
     activate(option) {
@@ -114,18 +134,22 @@ class ListBox {
 }
 
 export class PageWindow {
-    // `module` is the engine's module, `texts` every text of its catalog in the page's language.
-    constructor(root, module, texts, dialogs) {
+    // `module` is the engine's module, `texts` every text of its catalog in the page's language,
+    // `marked` the description of a row the last press added.
+    constructor(root, module, texts, dialogs, marked) {
         this.root = root;
         this.module = module;
         this.texts = texts;
         this.dialogs = dialogs;
+        this.marked = marked;
         this.fields = { Training: [], Unseen: [] };
         this.lists = {};
         this.buttons = {};
         this.accessKeys = new Map();
         this.onClose = () => {};
         this.onPressed = () => {};
+        this.onUpdate = () => {};
+        this.learner = 'Program';
         // While set, messages go here instead of to dialogs, and nothing is downloaded.
         this.quietMessages = null;
         this.build(module.controlTable());
@@ -263,14 +287,24 @@ export class PageWindow {
         values.forEach((value, a) => { this.fields[row][a].value = value; });
     }
 
-    // Shows an update of the engine: everything one press or key changed, in one pass.
+    // Shows an update of the engine: everything one press or key changed, in one pass. The rows a
+    // press added to G, S and the version space are marked, until the next press.
     apply(json, quietly = false) {
         const update = JSON.parse(json);
+        const pressed = 'outcome' in update;
+        const marking = pressed && update.learner === this.learner && !quietly;
+        this.learner = update.learner ?? this.learner;
+        for (const list of pressed ? ['General', 'Specific', 'VersionSpace'] : [])
+            this.lists[list].mark(null);
         for (const { list, clear, rows } of update.lists) {
+            const before = marking && clear && list !== 'LearningData' ? new Set(this.lists[list].texts()) : null;
             if (clear)
                 this.lists[list].clear();
-            for (const row of rows)
-                this.lists[list].append(row, list === 'LearningData');
+            for (const row of rows) {
+                const option = this.lists[list].append(row, list === 'LearningData');
+                if (before && !before.has(row))
+                    this.lists[list].mark(option, this.marked);
+            }
         }
         const field = ({ row, index }) => this.fields[row][index - 1];
         for (const { field: at, text } of update.fields)
@@ -289,6 +323,7 @@ export class PageWindow {
             download(new TextEncoder().encode(update.download), 'hypothesis.txt');
         if (update.closed)
             this.onClose();
+        this.onUpdate(update, quietly);
         return update;
     }
 

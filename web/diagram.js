@@ -1,13 +1,17 @@
 // The version space drawn beside the window as the lesson report draws it: S at the bottom, G at
-// the top, each hypothesis joined to those directly more general than it. Graphviz, compiled to
-// WebAssembly, is loaded when the panel is first opened.
+// the top, each hypothesis joined to those directly more general than it, under a legend of its
+// colours, and described in words for screen readers. A wide drawing scrolls in its panel.
+// Graphviz, compiled to WebAssembly, is loaded when the panel is first opened.
 
 export class DiagramPanel {
-    // `dot()` gives the drawing in Graphviz's DOT language.
-    constructor(button, panel, dot) {
+    // `dot()` gives the drawing in Graphviz's DOT language, `describe()` the rows it draws in
+    // words, by boundary; `name` the drawing's name.
+    constructor(button, panel, dot, describe, name) {
         this.button = button;
         this.panel = panel;
         this.dot = dot;
+        this.describe = describe;
+        this.name = name;
         this.viz = null;
         button.addEventListener('click', () => this.toggle());
     }
@@ -33,8 +37,11 @@ export class DiagramPanel {
             this.panel.removeAttribute('aria-busy');
         }
         const svg = this.viz.renderSVGElement(this.dot());
+        const description = this.panel.querySelector('#diagram-description');
+        description.textContent = this.describe();
         svg.setAttribute('role', 'img');
-        svg.setAttribute('aria-label', [...svg.querySelectorAll('.node title')].length + ' hypotheses');
+        svg.setAttribute('aria-label', this.name);
+        svg.setAttribute('aria-describedby', description.id);
         this.panel.querySelector('.drawing').replaceChildren(svg);
     }
 }

@@ -7,6 +7,7 @@ import { PageWindow } from './controls.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
 import { SessionPlayer } from './session.js';
+import { TeachingPanel } from './teaching.js';
 import { languages } from './languages.js';
 
 // The page speaks the first of the browser's languages it has a translation for; English when
@@ -51,9 +52,17 @@ for (const item of document.querySelectorAll('[data-context]')) {
 
 const root = element('window');
 const ended = element('ended');
-const vspace = new PageWindow(root, module, texts, new MessageDialogs(element('message')));
-const pageTexts = { opened: 'Opened %1: %2 presses to play.', refused: '%1 was not opened: %2' };
+const pageTexts = {
+    opened: 'Opened %1: %2 presses to play.', refused: '%1 was not opened: %2', added: 'added by the last press',
+    noSuggestion: 'No instance made of the values learnt splits the version space.',
+    description: 'S: %1. G: %2. The version space: %3.', diagram: 'Version space diagram',
+};
 const pageText = (key, ...values) => module.format(translate('Page', pageTexts[key]), values);
+const vspace = new PageWindow(root, module, texts, new MessageDialogs(element('message')), pageText('added'));
+const teaching = new TeachingPanel(vspace, module, {
+    steps: element('steps').querySelector('ol'), differences: element('differences'),
+    textbook: element('textbook'), suggest: element('suggest'),
+}, pageText('noSuggestion'));
 
 // A tab cannot close itself: Exit ends the session and offers a new one.
 vspace.onClose = () => {
@@ -63,11 +72,15 @@ vspace.onClose = () => {
 };
 const startAgain = () => {
     ended.hidden = true;
+    teaching.start();
     vspace.start();
 };
 element('start-again').addEventListener('click', startAgain);
 
-const diagram = new DiagramPanel(element('diagram-button'), element('diagram'), () => vspace.page.versionSpaceDot());
+const rowsOf = (list) => vspace.lists[list].texts().join('; ');
+const diagram = new DiagramPanel(element('diagram-button'), element('diagram'), () => vspace.page.versionSpaceDot(),
+                                 () => pageText('description', rowsOf('Specific'), rowsOf('General'), rowsOf('VersionSpace')),
+                                 pageText('diagram'));
 vspace.onPressed = () => diagram.draw();
 new SessionPlayer(vspace, module, startAgain, pageText, {
     open: element('open-session'), chooser: element('session-file'), next: element('next-press'),

@@ -151,8 +151,8 @@ void MainWindow::buildControls()
         label->lower();
     m_widgets.button(Button::GenText)->raise();
 
-    std::sort(tabOrder.begin(), tabOrder.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }

@@ -1,0 +1,272 @@
+#include "textbook.h"
+
+#include <algorithm>
+#include <bit>
+#include <set>
+
+namespace vspace {
+
+namespace {
+
+// True when `upper` is more general than or equal to `lower`: it accepts all that `lower` accepts.
+bool moreGeneralOrEqual(const Row &upper, const Row &lower)
+{
+    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        if (upper[a] != kAnyValue && !sameValue(upper[a], lower[a]))
+            return false;
+    }
+    return true;
+}
+
+// Every hypothesis between S and a member of G, those with more "?" first, ties by the positions
+// of their values, left first. A hypothesis between them holds at each attribute S's value or "?",
+// and "?" wherever S does: it is told by the attributes at which it keeps S's value.
+Rows hypothesesBetween(const Row &s, const Rows &general)
+{
+    // Each hypothesis as (how many of S's values it holds, an order of them): attribute 1 the
+    // highest bit of `order` reversed, so that among equals the one holding values further left
+    // comes first.
+    std::set<std::pair<int, unsigned>> kept;
+    for (const Row &g : general) {
+        unsigned fixed = 0, free = 0; // attributes g holds S's value at, and those it leaves "?"
+        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+            if (s[a] == kAnyValue)
+                continue;
+            (g[a] == kAnyValue ? free : fixed) |= 1u << a;
+        }
+        for (unsigned subset = free;; subset = (subset - 1) & free) {
+            const unsigned values = fixed | subset;
+            unsigned order = 0;
+            for (std::size_t a = 0; a < kAttributeCount; ++a)
+                order |= ((values >> a) & 1u) << (kAttributeCount - 1 - a);
+            kept.emplace(std::popcount(values), 63 - order);
+            if (subset == 0)
+                break;
+        }
+    }
+    std::vector<Row> rows;
+    rows.reserve(kept.size());
+    for (const auto &[count, order] : kept) {
+        Row h = mostGeneralRow();
+        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+            if (((63 - order) >> (kAttributeCount - 1 - a)) & 1u)
+                h[a] = s[a];
+        }
+        rows.push_back(std::move(h));
+    }
+    return Rows(std::move(rows));
+}
+
+} // namespace
+
+TextbookState::TextbookState()
+    : general(std::vector<Row>{mostGeneralRow()})
+{}
+
+Rows TextbookState::specificRows() const
+{
+    if (collapsed)
+        return {};
+    return Rows(std::vector<Row>{specific.value_or(mostSpecificRow())});
+}
+
+std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Row instance,
+                                                  bool positive)
+{
+    if (const std::size_t repeats = state.examples.find(instance))
+        return Refusal{Refusal::Kind::Duplicate, repeats, 0, instance};
+    std::variant<TextbookStep, Refusal> result(std::in_place_type<TextbookStep>);
+    TextbookStep &step = std::get<TextbookStep>(result);
+    TextbookState &next = step.state;
+    StepRecord &record = step.record;
+    const Row &x = instance;
+    record.positive = positive;
+    record.generalBefore = state.general;
+    record.versionSpaceBefore = state.versionSpace;
+    record.specific.from = record.specific.to = state.specific.value_or(mostSpecificRow());
+    next.examples = state.examples.with(x, positive);
+    record.exampleNumber = next.examples.size();
+    next.collapsed = state.collapsed;
+    next.specific = state.specific;
+
+    std::vector<Row> general;
+    if (state.collapsed) {
+        // Nothing is consistent any more: the example is learnt and changes nothing.
+    } else if (positive) {
+        for (std::size_t r = 0; r < state.general.size(); ++r) {
+            if (accepts(state.general[r], x))
+                general.push_back(state.general[r]);
+            else
+                record.dropped.push_back(
+                        {static_cast<int>(r + 1), state.general[r], DropReason::RejectsPositive});
+        }
+        SpecificMove &move = record.specific;
+        if (!state.specific) {
+            move.to = x;
+            move.replaced = true;
+        } else {
+            for (std::size_t a = 0; a < kAttributeCount; ++a) {
+                if (move.to[a] != kAnyValue && !sameValue(move.to[a], x[a])) {
+                    move.to[a] = std::string(kAnyValue);
+                    move.generalised.push_back(static_cast<int>(a + 1));
+                }
+            }
+        }
+        next.specific = move.to;
+        next.collapsed = general.empty();
+    } else if (state.specific && accepts(*state.specific, x)) {
+        next.collapsed = true;
+        for (std::size_t r = 0; r < state.general.size(); ++r) {
+            if (accepts(state.general[r], x))
+                record.dropped.push_back(
+                        {static_cast<int>(r + 1), state.general[r], DropReason::AcceptsNegative});
+        }
+    } else {
+        // Each member that accepts the example gives way, in its place, to its minimal
+        // specialisations still more general than S: S's value at an attribute the member leaves
+        // "?" and S rules the example out at.
+        std::vector<MadeRow> made;
+        for (std::size_t r = 0; r < state.general.size(); ++r) {
+            const Row &g = state.general[r];
+            if (!accepts(g, x)) {
+                general.push_back(g);
+                continue;
+            }
+            record.dropped.push_back({static_cast<int>(r + 1), g, DropReason::AcceptsNegative});
+            for (std::size_t a = 0; state.specific && a < kAttributeCount; ++a) {
+                const std::string &sa = (*state.specific)[a];
+                if (g[a] != kAnyValue || sa == kAnyValue || sameValue(sa, x[a]))
+                    continue;
+                Row specialised = g;
+                specialised[a] = sa;
+                made.push_back({specialised, static_cast<int>(a + 1), sa, static_cast<int>(r + 1)});
+                general.push_back(std::move(specialised));
+            }
+        }
+        // Then G keeps each row once, and none that another row is more general than.
+        std::vector<Row> kept;
+        for (std::size_t i = 0; i < general.size(); ++i) {
+            const Row &h = general[i];
+            const bool repeated = std::any_of(general.begin(),
+                                              general.begin() + static_cast<long>(i),
+                                              [&](const Row &o) { return sameRow(o, h); });
+            const bool lessGeneral = std::any_of(general.begin(), general.end(), [&](const Row &o) {
+                return !sameRow(o, h) && moreGeneralOrEqual(o, h);
+            });
+            if (!repeated && !lessGeneral)
+                kept.push_back(h);
+        }
+        for (MadeRow &row : made) {
+            if (std::any_of(kept.begin(), kept.end(),
+                            [&](const Row &k) { return sameRow(k, row.row); }))
+                record.made.push_back(std::move(row));
+        }
+        for (const Row &h : general) {
+            const bool wasInG = std::any_of(state.general.begin(), state.general.end(),
+                                            [&](const Row &g) { return sameRow(g, h); });
+            const bool stays = std::any_of(kept.begin(), kept.end(),
+                                           [&](const Row &k) { return sameRow(k, h); });
+            if (wasInG && !stays) {
+                const auto at = std::find_if(state.general.begin(), state.general.end(),
+                                             [&](const Row &g) { return sameRow(g, h); });
+                record.dropped.push_back({static_cast<int>(at - state.general.begin() + 1), h,
+                                          DropReason::LessGeneral});
+            }
+        }
+        general = std::move(kept);
+    }
+    if (next.collapsed) {
+        next.general = Rows();
+        next.specific.reset();
+        next.versionSpace = Rows();
+    } else {
+        next.general = Rows(std::move(general));
+        if (next.specific)
+            next.versionSpace = hypothesesBetween(*next.specific, next.general);
+    }
+    record.collapsed = next.collapsed && !state.collapsed;
+    record.specific.to = next.specific.value_or(record.specific.to);
+    record.generalAfter = next.general;
+    record.versionSpaceAfter = next.versionSpace;
+    std::sort(record.dropped.begin(), record.dropped.end(),
+              [](const DroppedRow &a, const DroppedRow &b) { return a.position < b.position; });
+    record.instance = std::move(instance);
+    return result;
+}
+
+Prediction predictTextbook(const TextbookState &state, const Row &x)
+{
+    if (state.versionSpace.empty()) {
+        return {state.collapsed ? Prediction::Answer::NoConsistent
+                                : Prediction::Answer::NothingLearnt};
+    }
+    Prediction vote{Prediction::Answer::Undecided, 0, state.versionSpace.size()};
+    for (const Row &h : state.versionSpace)
+        vote.accepting += accepts(h, x) ? 1 : 0;
+    if (vote.accepting == vote.voting)
+        vote.answer = Prediction::Answer::Positive;
+    else if (vote.accepting == 0)
+        vote.answer = Prediction::Answer::Negative;
+    return vote;
+}
+
+std::optional<Suggestion> suggestExample(const TextbookState &state)
+{
+    if (state.versionSpace.size() < 2 || !state.specific)
+        return std::nullopt;
+    const Row &s = *state.specific;
+    // Every hypothesis of the version space holds S's value or "?" at each attribute, so which of
+    // them accept an instance depends only on the attributes at which it matches S: the mask.
+    std::array<std::vector<std::string>, kAttributeCount> seen; // values learnt, first learnt first
+    for (std::size_t n = 1; n <= state.examples.size(); ++n) {
+        const Row &values = state.examples.at(n).values;
+        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+            if (std::find(seen[a].begin(), seen[a].end(), values[a]) == seen[a].end())
+                seen[a].push_back(values[a]);
+        }
+    }
+    const std::size_t voting = state.versionSpace.size();
+    const auto uneven = [&](std::size_t accepting) {
+        return accepting * 2 > voting ? accepting * 2 - voting : voting - accepting * 2;
+    };
+    std::optional<Suggestion> best;
+    for (unsigned mask = 0; mask < (1u << kAttributeCount); ++mask) {
+        // The values an instance of this mask may take at each attribute.
+        std::array<std::vector<const std::string *>, kAttributeCount> choices;
+        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+            const bool matches = (mask >> a) & 1u;
+            for (const std::string &value : seen[a]) {
+                if (s[a] == kAnyValue ? !matches : sameValue(value, s[a]) == matches)
+                    choices[a].push_back(&value);
+            }
+        }
+        if (std::any_of(choices.begin(), choices.end(), [](const auto &c) { return c.empty(); }))
+            continue;
+        std::size_t accepting = 0;
+        Row x;
+        for (std::size_t a = 0; a < kAttributeCount; ++a)
+            x[a] = *choices[a][0];
+        for (const Row &h : state.versionSpace)
+            accepting += accepts(h, x) ? 1 : 0;
+        if (accepting == 0 || accepting == voting
+            || (best && uneven(accepting) >= uneven(best->accepting)))
+            continue;
+        // The first of its instances not learnt yet: at most one more than the examples to try.
+        std::array<std::size_t, kAttributeCount> at{};
+        for (bool found = false; !found;) {
+            for (std::size_t a = 0; a < kAttributeCount; ++a)
+                x[a] = *choices[a][at[a]];
+            found = !state.examples.find(x);
+            std::size_t a = 0;
+            while (!found && a < kAttributeCount && ++at[a] == choices[a].size())
+                at[a++] = 0;
+            if (!found && a == kAttributeCount)
+                break;
+        }
+        if (!state.examples.find(x))
+            best = Suggestion{x, accepting, voting};
+    }
+    return best;
+}
+
+} // namespace vspace

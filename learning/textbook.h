@@ -1,0 +1,64 @@
+#pragma once
+
+#include "examples.h"
+#include "rows.h"
+#include "step.h"
+
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace vspace {
+
+// The textbook's candidate elimination, beside the program's learner: hypotheses are conjunctions
+// of values and "?", with the same acceptance test and the same rule for duplicates. It has no
+// limit of 30 rows: every hypothesis of its version space lies between S and G, so neither holds
+// more than 64.
+
+// Everything the textbook learner knows. Copying it costs in proportion to its tables.
+struct TextbookState
+{
+    Rows general;                // G: its maximally general hypotheses
+    std::optional<Row> specific; // S: none before the first positive example, and after a collapse
+    Rows versionSpace;           // every hypothesis between S and a member of G
+    bool collapsed = false;      // no hypothesis is consistent with the examples: until Clear
+    ExampleLog examples;
+
+    // The initial state: G the all-"?" hypothesis, no S, no version space.
+    TextbookState();
+    // S as the lists show it: all "0" before the first positive example, none after a collapse.
+    Rows specificRows() const;
+};
+
+// A step taken: the state after it, and what changed.
+struct TextbookStep
+{
+    TextbookState state;
+    StepRecord record;
+};
+
+// Learns `instance` as a positive or negative example. A positive example drops the members of G
+// that reject it and generalises S minimally (the first one becomes S); a negative example
+// replaces each member of G that accepts it by its minimal specialisations still more general
+// than S, then drops repeats and every member less general than another. A positive example that
+// every member of G rejects, or a negative one that S accepts, leaves no consistent hypothesis: G,
+// S and the version space are empty, and later examples change nothing until Clear. Refuses only
+// a duplicate of an example learnt.
+std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Row instance,
+                                                  bool positive);
+
+// The unanimous vote of the whole version space; nothing to vote with before the first positive
+// example, or after a collapse.
+Prediction predictTextbook(const TextbookState &state, const Row &instance);
+
+// The instance whose label would halve the version space as nearly as possible, made of the values
+// learnt at each attribute and never an instance learnt, with how many hypotheses accept it; or
+// nothing while no such instance splits the version space.
+struct Suggestion
+{
+    Row instance;
+    std::size_t accepting = 0, voting = 0;
+};
+std::optional<Suggestion> suggestExample(const TextbookState &state);
+
+} // namespace vspace

@@ -1,0 +1,190 @@
+#include "explanation.h"
+
+#include "text_catalog.h"
+
+namespace vspace {
+
+namespace {
+
+// The rows as a list; past `limit` rows (0 for none), the first ones and how many more.
+std::string rowsListed(const std::vector<Row> &rows, const Phrase &phrase, std::size_t limit = 0)
+{
+    std::vector<std::string> texts;
+    for (std::size_t r = 0; r < rows.size() && (limit == 0 || r < limit); ++r)
+        texts.push_back(rowText(rows[r]));
+    if (texts.size() == rows.size())
+        return listed(texts, phrase);
+    std::string head;
+    for (const std::string &text : texts)
+        head += (head.empty() ? "" : ", ") + text;
+    return format(phrase(Text::ListMore), {head, std::to_string(rows.size() - texts.size())});
+}
+
+std::string numbersListed(const std::vector<int> &numbers, const Phrase &phrase)
+{
+    std::vector<std::string> texts;
+    for (const int number : numbers)
+        texts.push_back(std::to_string(number));
+    return listed(texts, phrase);
+}
+
+std::string said(const Phrase &phrase, Text text, std::initializer_list<std::string_view> values)
+{
+    return format(phrase(text), values);
+}
+
+std::string explainStep(const StepRecord &step, const Phrase &phrase)
+{
+    std::string text = said(phrase, step.positive ? Text::ExplainPositive : Text::ExplainNegative,
+                            {rowText(step.instance)});
+    const auto add = [&](const std::string &sentence) { text += ' ' + sentence; };
+    if (step.collapsed)
+        return add(phrase(Text::ExplainCollapse)), text;
+    if (step.generalBefore.empty() && step.generalAfter.empty())
+        return add(phrase(Text::ExplainCollapsed)), text;
+    for (const DropReason reason :
+         {DropReason::RejectsPositive, DropReason::AcceptsNegative, DropReason::LessGeneral}) {
+        std::vector<Row> rows;
+        for (const DroppedRow &dropped : step.dropped) {
+            if (dropped.reason == reason)
+                rows.push_back(dropped.row);
+        }
+        const Text sentence = reason == DropReason::RejectsPositive ? Text::ExplainLosesRejecting
+                              : reason == DropReason::AcceptsNegative
+                                      ? Text::ExplainLosesAccepting
+                                      : Text::ExplainLosesLessGeneral;
+        if (!rows.empty())
+            add(said(phrase, sentence, {rowsListed(rows, phrase)}));
+    }
+    if (!step.made.empty()) {
+        std::vector<int> attributes;
+        std::vector<Row> rows;
+        for (const MadeRow &made : step.made) {
+            if (std::find(attributes.begin(), attributes.end(), made.attribute) == attributes.end())
+                attributes.push_back(made.attribute);
+            rows.push_back(made.row);
+        }
+        std::sort(attributes.begin(), attributes.end());
+        add(said(phrase,
+                 attributes.size() == 1 ? Text::ExplainGainsAtAttribute
+                                        : Text::ExplainGainsAtAttributes,
+                 {numbersListed(attributes, phrase), rowsListed(rows, phrase)}));
+    }
+    const SpecificMove &s = step.specific;
+    if (s.replaced)
+        add(phrase(Text::ExplainSpecificReplaced));
+    else if (s.generalised.empty())
+        add(phrase(Text::ExplainSpecificUnchanged));
+    else
+        add(said(phrase,
+                 s.generalised.size() == 1 ? Text::ExplainSpecificAttribute
+                                           : Text::ExplainSpecificAttributes,
+                 {rowText(s.to), numbersListed(s.generalised, phrase)}));
+    const std::size_t rows = step.versionSpaceAfter.size();
+    add(step.generalAfter.empty() ? phrase(Text::ExplainGeneralEmpty)
+        : rows == 0               ? phrase(Text::ExplainNoVersionSpace)
+        : rows == 1               ? phrase(Text::ExplainVersionSpaceOne)
+                    : said(phrase, Text::ExplainVersionSpaceRows, {std::to_string(rows)}));
+    return text;
+}
+
+std::string explainVote(const Prediction &vote, const Phrase &phrase)
+{
+    using A = Prediction::Answer;
+    if (vote.answer == A::NothingLearnt)
+        return phrase(Text::ExplainNoVote);
+    if (vote.answer == A::NoConsistent)
+        return phrase(Text::ExplainNothingConsistent);
+    if (vote.voting == 1)
+        return phrase(vote.accepting ? Text::ExplainVoteOneAccepts : Text::ExplainVoteOneRejects);
+    return said(phrase,
+                vote.answer == A::Positive   ? Text::ExplainVotePositive
+                : vote.answer == A::Negative ? Text::ExplainVoteNegative
+                                             : Text::ExplainVoteUndecided,
+                {std::to_string(vote.accepting), std::to_string(vote.voting)});
+}
+
+std::string explainRefusal(const Refusal &refused, const Phrase &phrase)
+{
+    switch (refused.kind) {
+    case Refusal::Kind::Duplicate:
+        return said(phrase, Text::ExplainDuplicate,
+                    {rowText(refused.instance), std::to_string(refused.repeats)});
+    case Refusal::Kind::ExampleLimit:
+        return phrase(Text::ExplainExampleLimit);
+    case Refusal::Kind::GeneralLimit:
+        return said(phrase, Text::ExplainGeneralLimit, {std::to_string(refused.rowsNeeded)});
+    case Refusal::Kind::VersionSpaceLimit:
+        break;
+    }
+    return said(phrase, Text::ExplainVersionSpaceLimit, {std::to_string(refused.rowsNeeded)});
+}
+
+} // namespace
+
+std::string listed(const std::vector<std::string> &items, const Phrase &phrase)
+{
+    std::string head;
+    for (std::size_t i = 0; i + 1 < items.size(); ++i)
+        head += (i ? ", " : "") + items[i];
+    if (items.size() < 2)
+        return items.empty() ? std::string() : items.front();
+    return format(phrase(Text::ListAnd), {head, items.back()});
+}
+
+std::string explainPress(Button button, const PressOutcome &outcome, bool ignored,
+                         const Phrase &phrase)
+{
+    if (ignored)
+        return phrase(Text::ExplainIgnored);
+    if (const StepRecord *step = std::get_if<StepRecord>(&outcome))
+        return explainStep(*step, phrase);
+    if (const Refusal *refused = std::get_if<Refusal>(&outcome))
+        return explainRefusal(*refused, phrase);
+    if (const Prediction *vote = std::get_if<Prediction>(&outcome))
+        return explainVote(*vote, phrase);
+    switch (button) {
+    case Button::GenText:
+        return phrase(Text::ExplainGenText);
+    case Button::Clear:
+        return phrase(Text::ExplainClear);
+    default:
+        return phrase(Text::ExplainExit);
+    }
+}
+
+std::vector<std::string> explainDifference(const LearnerDifference &difference,
+                                           const LearningState &program, const Phrase &phrase,
+                                           const Prediction *programVote,
+                                           const Prediction *textbookVote, std::size_t limit)
+{
+    std::vector<std::string> notes;
+    if (difference.textbookCollapsed)
+        notes.push_back(phrase(Text::CompareCollapse));
+    const std::pair<const std::vector<Row> *, Text> lists[]
+            = {{&difference.generalTextbookOnly, Text::CompareTextbookGeneral},
+               {&difference.generalProgramOnly, Text::CompareProgramGeneral},
+               {&difference.spaceTextbookOnly, Text::CompareTextbookSpace},
+               {&difference.spaceProgramOnly, Text::CompareProgramSpace}};
+    for (const auto &[rows, sentence] : lists) {
+        if (!rows->empty())
+            notes.push_back(said(phrase, sentence, {rowsListed(*rows, phrase, limit)}));
+    }
+    for (const LearnerDifference::Contradiction &c : difference.contradictions) {
+        if (limit && notes.size() >= 4 * limit)
+            break;
+        const Example example = program.examples.at(c.example);
+        notes.push_back(said(phrase, Text::CompareContradiction,
+                             {rowText(c.row), std::to_string(c.example),
+                              learningDataEntry(example.values, example.positive)}));
+    }
+    if (programVote && textbookVote && programVote->answer != textbookVote->answer) {
+        notes.push_back(
+                said(phrase, Text::CompareVotes,
+                     {std::to_string(textbookVote->accepting), std::to_string(textbookVote->voting),
+                      std::to_string(programVote->accepting), std::to_string(programVote->voting)}));
+    }
+    return notes;
+}
+
+} // namespace vspace

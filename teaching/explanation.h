@@ -1,0 +1,34 @@
+#pragma once
+
+#include "comparison.h"
+#include "controls.h"
+#include "form.h"
+
+#include <functional>
+#include <string>
+
+namespace vspace {
+
+// A text of the catalog in the user's language.
+using Phrase = std::function<std::string(Text)>;
+
+// One or two sentences that explain what a press did to the learner shown, from what that learner
+// recorded: for a training press the example, the rows G lost and gained and why, how S moved and
+// the version space's size, or why it was refused; for Predict the vote; for the other presses,
+// and a press of the greyed Negative (`ignored`), what they do.
+std::string explainPress(Button button, const PressOutcome &outcome, bool ignored,
+                         const Phrase &phrase);
+
+// Sentences that say where the two learners differ, one for each difference; none when they
+// agree. The votes are the two learners' when the press was Predict. With a `limit`, a list names
+// that many rows and says how many more, and the notes stop short of four times that many.
+std::vector<std::string> explainDifference(const LearnerDifference &difference,
+                                           const LearningState &program, const Phrase &phrase,
+                                           const Prediction *programVote = nullptr,
+                                           const Prediction *textbookVote = nullptr,
+                                           std::size_t limit = 0);
+
+// A list as a sentence reads it: "a, b and c".
+std::string listed(const std::vector<std::string> &items, const Phrase &phrase);
+
+} // namespace vspace

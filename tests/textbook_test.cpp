@@ -1,0 +1,159 @@
+// The textbook learner: against a brute-force model of candidate elimination on random sessions,
+// and the textbook's EnjoySport trace.
+
+#include "textbook.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+namespace vspace::testing {
+namespace {
+
+std::set<std::string> texts(const Rows &rows)
+{
+    std::set<std::string> all;
+    for (const Row &row : rows)
+        all.insert(rowText(row));
+    return all;
+}
+
+// h1 is more general than or equal to h2: it accepts h2 as if it were an instance.
+bool atLeastAsGeneral(const Row &h1, const Row &h2)
+{
+    return accepts(h1, h2);
+}
+
+// Every conjunction of the values learnt and "?" consistent with the examples; its maximally
+// general and maximally specific members.
+struct Model
+{
+    std::vector<Row> consistent;
+    std::set<std::string> g, s, all;
+
+    explicit Model(const std::vector<std::pair<Row, bool>> &examples)
+    {
+        std::array<std::set<std::string>, 6> values;
+        for (const auto &[x, positive] : examples)
+            for (std::size_t a = 0; a < 6; ++a)
+                values[a].insert(x[a]);
+        for (auto &v : values)
+            v.insert("?");
+        Row h;
+        const auto each = [&](auto &self, std::size_t a) -> void {
+            if (a == 6) {
+                if (std::all_of(examples.begin(), examples.end(),
+                                [&](const auto &e) { return accepts(h, e.first) == e.second; }))
+                    consistent.push_back(h);
+                return;
+            }
+            for (const std::string &v : values[a])
+                h[a] = v, self(self, a + 1);
+        };
+        each(each, 0);
+        for (const Row &c : consistent) {
+            all.insert(rowText(c));
+            const auto strictly = [&](const Row &o, bool above) {
+                return !sameRow(o, c) && (above ? atLeastAsGeneral(o, c) : atLeastAsGeneral(c, o));
+            };
+            if (std::none_of(consistent.begin(), consistent.end(),
+                             [&](const Row &o) { return strictly(o, true); }))
+                g.insert(rowText(c));
+            if (std::none_of(consistent.begin(), consistent.end(),
+                             [&](const Row &o) { return strictly(o, false); }))
+                s.insert(rowText(c));
+        }
+    }
+};
+
+// 600 sessions of 3 to 10 examples, the first positive, over 2 to 4 values an attribute ("?" and
+// the empty value among them), labelled by a hidden conjunctive concept or at random: after each
+// example, S, G, the version space and the vote on random instances are the model's.
+TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
+{
+    const std::vector<std::string> pool{"a", "b", "?", "", "c"};
+    for (unsigned seed = 0; seed < 600; ++seed) {
+        std::mt19937 random(seed);
+        const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+        const std::size_t kinds = 2 + pick(3);
+        Row hidden;
+        for (std::string &v : hidden)
+            v = pick(2) ? "?" : pool[pick(kinds)];
+        TextbookState state;
+        std::vector<std::pair<Row, bool>> examples;
+        for (std::size_t n = 0, length = 3 + pick(8); n < length; ++n) {
+            Row x;
+            for (std::string &v : x)
+                v = pool[pick(kinds)];
+            const bool positive = n == 0 || (seed % 2 ? pick(2) == 0 : accepts(hidden, x));
+            auto step = trainTextbook(state, x, positive);
+            if (std::holds_alternative<Refusal>(step))
+                continue; // a duplicate
+            state = std::get<TextbookStep>(step).state;
+            examples.emplace_back(x, positive);
+            const Model model(examples);
+            ASSERT_EQ(state.collapsed, model.consistent.empty()) << "seed " << seed;
+            if (state.collapsed)
+                continue;
+            EXPECT_EQ(texts(state.general), model.g) << "seed " << seed;
+            EXPECT_EQ(texts(state.specificRows()), model.s) << "seed " << seed;
+            EXPECT_EQ(texts(state.versionSpace), model.all) << "seed " << seed;
+            for (int i = 0; i < 4; ++i) {
+                for (std::string &v : x)
+                    v = pool[pick(kinds)];
+                const std::size_t accepting = static_cast<std::size_t>(
+                        std::count_if(model.consistent.begin(), model.consistent.end(),
+                                      [&](const Row &h) { return accepts(h, x); }));
+                const Prediction vote = predictTextbook(state, x);
+                EXPECT_EQ(std::pair(vote.accepting, vote.voting),
+                          std::pair(accepting, model.consistent.size()));
+            }
+        }
+    }
+}
+
+// The textbook's EnjoySport trace: S and G after each example, and the version space in order,
+// more "?" first and values further left first.
+TEST(TextbookLearner, EnjoySportTrace)
+{
+    const std::vector<std::tuple<Row, bool, const char *, std::set<std::string>>>
+            trace{{{"Sunny", "Warm", "Normal", "Strong", "Warm", "Same"},
+                   true,
+                   "Sunny,Warm,Normal,Strong,Warm,Same",
+                   {"?,?,?,?,?,?"}},
+                  {{"Sunny", "Warm", "High", "Strong", "Warm", "Same"},
+                   true,
+                   "Sunny,Warm,?,Strong,Warm,Same",
+                   {"?,?,?,?,?,?"}},
+                  {{"Rainy", "Cold", "High", "Strong", "Warm", "Change"},
+                   false,
+                   "Sunny,Warm,?,Strong,Warm,Same",
+                   {"Sunny,?,?,?,?,?", "?,Warm,?,?,?,?", "?,?,?,?,?,Same"}},
+                  {{"Sunny", "Warm", "High", "Strong", "Cool", "Change"},
+                   true,
+                   "Sunny,Warm,?,Strong,?,?",
+                   {"Sunny,?,?,?,?,?", "?,Warm,?,?,?,?"}}};
+    TextbookState state;
+    EXPECT_EQ(texts(state.specificRows()), std::set<std::string>{"0,0,0,0,0,0"});
+    for (const auto &[x, positive, s, g] : trace) {
+        state = std::get<TextbookStep>(trainTextbook(state, x, positive)).state;
+        EXPECT_EQ(rowText(*state.specific), s);
+        EXPECT_EQ(texts(state.general), g);
+    }
+    std::vector<std::string> order;
+    for (const Row &h : state.versionSpace)
+        order.push_back(rowText(h));
+    EXPECT_EQ(order, (std::vector<std::string>{"Sunny,?,?,?,?,?", "?,Warm,?,?,?,?",
+                                               "Sunny,Warm,?,?,?,?", "Sunny,?,?,Strong,?,?",
+                                               "?,Warm,?,Strong,?,?", "Sunny,Warm,?,Strong,?,?"}));
+    // Every example was Strong: the most even split the values learnt allow is 2 of 6.
+    const std::optional<Suggestion> next = suggestExample(state);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(rowText(next->instance) + " " + std::to_string(next->accepting),
+              "Sunny,Cold,Normal,Strong,Warm,Same 2");
+    EXPECT_FALSE(state.examples.find(next->instance));
+}
+
+} // namespace
+} // namespace vspace::testing

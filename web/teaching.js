@@ -1,0 +1,63 @@
+// What the page tells beyond the window: a Steps panel with one entry a press, newest last; a note
+// under the lists wherever the program's learner and the textbook learner differ; a switch that
+// shows the textbook learner instead of the program's; and a suggested example that splits the
+// version space.
+
+export class TeachingPanel {
+    // `elements`: steps (the log's list), differences (the note), textbook (the switch), suggest;
+    // `noSuggestion` says why no example can be suggested.
+    constructor(vspace, module, elements, noSuggestion) {
+        this.vspace = vspace;
+        this.module = module;
+        this.elements = elements;
+        this.noSuggestion = noSuggestion;
+        this.suggestable = false;
+        const { textbook, suggest } = elements;
+        textbook.addEventListener('click', () => {
+            const on = textbook.getAttribute('aria-checked') !== 'true';
+            textbook.setAttribute('aria-checked', String(on));
+            this.vspace.apply(this.vspace.page.showLearner(this.module.Learner[on ? 'Textbook' : 'Program']));
+            this.vspace.pressed();
+        });
+        suggest.addEventListener('click', () => {
+            this.vspace.apply(this.vspace.page.suggest(this.vspace.fieldTexts()));
+            this.vspace.fields.Training[0].focus();
+        });
+        vspace.onUpdate = (update, quietly) => this.update(update, quietly);
+    }
+
+    // A new session: no steps yet, the program's learner shown.
+    start() {
+        this.elements.steps.replaceChildren();
+        this.elements.textbook.setAttribute('aria-checked', 'false');
+    }
+
+    update(update, quietly) {
+        if (update.explanation)
+            this.step(update.explanation, quietly);
+        if (update.differences) {
+            const { differences } = this.elements;
+            differences.hidden = update.differences.length === 0;
+            differences.querySelector('ul').replaceChildren(...update.differences.map((note) => {
+                const item = document.createElement('li');
+                item.textContent = note;
+                return item;
+            }));
+        }
+        if (update.suggestion !== undefined) {
+            this.elements.suggest.disabled = !update.suggestion;
+            if (this.suggestable && !update.suggestion && !quietly)
+                this.step(this.noSuggestion);
+            this.suggestable = update.suggestion;
+        }
+    }
+
+    // Adds an entry to the Steps panel and scrolls it into view; screen readers hear it politely.
+    step(text, quietly = false) {
+        const item = document.createElement('li');
+        item.textContent = text;
+        this.elements.steps.append(item);
+        if (!quietly)
+            item.scrollIntoView({ block: 'nearest' });
+    }
+}
