@@ -17,12 +17,75 @@ std::vector<Row> lacking(const Rows &rows, const Rows &other)
     return missing;
 }
 
+// The attributes at which `x` holds S's value, of those S holds a value at.
+unsigned matching(const Row &x, const Row &s)
+{
+    unsigned mask = 0;
+    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        if (s[a] != kAnyValue && sameValue(x[a], s[a]))
+            mask |= 1u << a;
+    }
+    return mask;
+}
+
 } // namespace
 
 bool LearnerDifference::any() const
 {
     return !generalTextbookOnly.empty() || !generalProgramOnly.empty() || !spaceTextbookOnly.empty()
            || !spaceProgramOnly.empty() || !contradictions.empty() || textbookCollapsed;
+}
+
+void LearnerComparison::learn(const ExampleLog &log, const Row &specific)
+{
+    // A log that does not go on from the one known (after Clear, or a state returned to) is
+    // learnt from its start.
+    const bool continues = log.extends(m_log);
+    if (!continues) {
+        m_log = ExampleLog();
+        m_positives.clear();
+        m_negatives.clear();
+    }
+    // S moves a few times only: then the masks are made anew, otherwise only for the examples
+    // learnt since.
+    const std::size_t known = continues && sameRow(specific, m_specific) ? m_negatives.size() : 0;
+    if (known == 0)
+        m_firstNegative.fill(0);
+    for (std::size_t n = m_log.size() + 1; n <= log.size(); ++n)
+        (log.at(n).positive ? m_positives : m_negatives).push_back(n);
+    m_log = log;
+    m_specific = specific;
+    for (std::size_t i = known; i < m_negatives.size(); ++i) {
+        std::size_t &first = m_firstNegative[matching(log.at(m_negatives[i]).values, specific)];
+        first = first ? first : m_negatives[i];
+    }
+}
+
+std::size_t LearnerComparison::contradicted(const Row &row) const
+{
+    // A row that holds a value where S holds another, or "?", rejects a positive example.
+    unsigned values = 0;
+    bool rejectsPositive = false;
+    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        if (row[a] == kAnyValue)
+            continue;
+        values |= 1u << a;
+        rejectsPositive = rejectsPositive || !sameValue(row[a], m_specific[a]);
+    }
+    if (rejectsPositive) {
+        for (const std::size_t n : m_positives) {
+            if (!accepts(row, m_log.at(n).values))
+                return n;
+        }
+        return 0;
+    }
+    std::size_t first = 0;
+    for (unsigned mask = 0; mask < m_firstNegative.size(); ++mask) {
+        const std::size_t n = m_firstNegative[mask];
+        if (n && (mask & values) == values && (first == 0 || n < first))
+            first = n;
+    }
+    return first;
 }
 
 LearnerDifference LearnerComparison::compare(const LearningState &program,
@@ -36,37 +99,16 @@ LearnerDifference LearnerComparison::compare(const LearningState &program,
     difference.generalProgramOnly = lacking(program.general, textbook.general);
     difference.spaceTextbookOnly = lacking(textbook.versionSpace, program.versionSpace);
     difference.spaceProgramOnly = lacking(program.versionSpace, textbook.versionSpace);
-
-    // A log that does not hold the examples checked before (after Clear, or a state returned to)
-    // starts the checks again.
-    const ExampleLog &log = program.examples;
-    const bool continues = m_log.size() <= log.size() && m_log.size() > 0
-                           && log.find(m_log.at(m_log.size()).values) == m_log.size();
-    if (!continues)
-        m_checked.clear();
-    m_log = log;
-    std::unordered_map<Row, Checked, RowHash> kept;
+    learn(program.examples, program.specific);
     for (const Rows *rows : {&program.general, &program.versionSpace}) {
         for (const Row &row : *rows) {
-            auto at = kept.find(row);
-            if (at == kept.end()) {
-                const auto before = m_checked.find(row);
-                at = kept.emplace(row, before == m_checked.end() ? Checked{} : before->second).first;
-            }
-            Checked &checked = at->second;
-            for (; !checked.contradiction && checked.examples < log.size(); ++checked.examples) {
-                const Example example = log.at(checked.examples + 1);
-                if (accepts(row, example.values) != example.positive)
-                    checked.contradiction = checked.examples + 1;
-            }
             const bool listed = std::any_of(difference.contradictions.begin(),
                                             difference.contradictions.end(),
                                             [&](const auto &c) { return sameRow(c.row, row); });
-            if (checked.contradiction && !listed)
-                difference.contradictions.push_back({row, checked.contradiction});
+            if (const std::size_t example = listed ? 0 : contradicted(row))
+                difference.contradictions.push_back({row, example});
         }
     }
-    m_checked = std::move(kept);
     return difference;
 }
 

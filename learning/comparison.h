@@ -3,8 +3,8 @@
 #include "learner.h"
 #include "textbook.h"
 
+#include <array>
 #include <cstddef>
-#include <unordered_map>
 #include <vector>
 
 namespace vspace {
@@ -17,7 +17,7 @@ struct LearnerDifference
     struct Contradiction
     {
         Row row;
-        std::size_t example; // its number in the learning data
+        std::size_t example; // the first it contradicts, by its number in the learning data
     };
 
     std::vector<Row> generalTextbookOnly, generalProgramOnly;
@@ -29,22 +29,27 @@ struct LearnerDifference
     bool any() const;
 };
 
-// Finds the differences between the two learners, and keeps, for the rows it has met, how far it
-// has checked them against the examples: a row met again is checked only against the examples
-// learnt since, so that a long session costs in proportion to what changed.
+// Finds the differences between the two learners after each step of a session. It keeps what it
+// learnt of the examples from one step to the next, so that a row is checked against all of them
+// in a time that does not grow with their number.
 class LearnerComparison
 {
 public:
     LearnerDifference compare(const LearningState &program, const TextbookState &textbook);
 
 private:
-    struct Checked
-    {
-        std::size_t examples = 0;      // how many examples it has been checked against
-        std::size_t contradiction = 0; // the first example it contradicts; 0 for none
-    };
-    std::unordered_map<Row, Checked, RowHash> m_checked;
-    ExampleLog m_log; // the examples the rows were checked against
+    // Brings the knowledge of the examples up to `log`, with S as `specific`.
+    void learn(const ExampleLog &log, const Row &specific);
+    // The first example `row` contradicts; 0 for none.
+    std::size_t contradicted(const Row &row) const;
+
+    ExampleLog m_log;                                  // the examples known
+    Row m_specific;                                    // the S the masks were made for
+    std::vector<std::size_t> m_positives, m_negatives; // their numbers, in order
+    // For each set of attributes (bit a - 1 for attribute a), the first negative example that
+    // matches S at exactly those of S's values: a row that keeps S's value at some attributes and
+    // "?" elsewhere accepts it when they all lie in the set.
+    std::array<std::size_t, 64> m_firstNegative{};
 };
 
 } // namespace vspace

@@ -18,6 +18,14 @@ std::size_t ExampleLog::find(const Row &values) const
                    : 0;
 }
 
+bool ExampleLog::extends(const ExampleLog &earlier) const
+{
+    // Within one log, an example stands at one number only: the last one of `earlier` standing
+    // at the same number here means the same examples came first.
+    return earlier.size() <= size()
+           && (earlier.empty() || find(earlier.at(earlier.size()).values) == earlier.size());
+}
+
 ExampleLog ExampleLog::with(const Row &values, bool positive) const
 {
     ExampleLog longer;

@@ -30,6 +30,9 @@ public:
     std::size_t find(const Row &values) const;
     // This log with the example `values`, `positive` or not, added at its end.
     ExampleLog with(const Row &values, bool positive) const;
+    // True when this log holds `earlier`'s examples first, as a later state of the same session
+    // does; not after Clear, nor for a state returned to.
+    bool extends(const ExampleLog &earlier) const;
 
 private:
     struct Learnt

@@ -210,63 +210,93 @@ Prediction predictTextbook(const TextbookState &state, const Row &x)
     return vote;
 }
 
-std::optional<Suggestion> suggestExample(const TextbookState &state)
+const LearntValues::Values &LearntValues::of(const ExampleLog &log)
+{
+    if (!log.extends(m_log)) {
+        m_log = ExampleLog();
+        m_values = {};
+    }
+    for (std::size_t n = m_log.size() + 1; n <= log.size(); ++n) {
+        const Row &x = log.at(n).values;
+        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+            if (std::none_of(m_values[a].begin(), m_values[a].end(),
+                             [&](const std::string &v) { return sameValue(v, x[a]); }))
+                m_values[a].push_back(x[a]);
+        }
+    }
+    m_log = log;
+    return m_values;
+}
+
+std::optional<Suggestion> suggestExample(const TextbookState &state,
+                                         const LearntValues::Values &values)
 {
     if (state.versionSpace.size() < 2 || !state.specific)
         return std::nullopt;
     const Row &s = *state.specific;
     // Every hypothesis of the version space holds S's value or "?" at each attribute, so which of
-    // them accept an instance depends only on the attributes at which it matches S: the mask.
-    std::array<std::vector<std::string>, kAttributeCount> seen; // values learnt, first learnt first
-    for (std::size_t n = 1; n <= state.examples.size(); ++n) {
-        const Row &values = state.examples.at(n).values;
-        for (std::size_t a = 0; a < kAttributeCount; ++a) {
-            if (std::find(seen[a].begin(), seen[a].end(), values[a]) == seen[a].end())
-                seen[a].push_back(values[a]);
-        }
+    // them accept an instance depends only on the attributes at which it matches S (its mask): a
+    // hypothesis accepts it when the attributes it holds values at lie in the mask.
+    unsigned free = 0;                         // the attributes S leaves "?": any value will do
+    std::array<bool, kAttributeCount> other{}; // a value other than S's was learnt there
+    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        free |= s[a] == kAnyValue ? 1u << a : 0u;
+        other[a] = std::any_of(values[a].begin(), values[a].end(),
+                               [&](const std::string &v) { return !sameValue(v, s[a]); });
     }
-    const std::size_t voting = state.versionSpace.size();
-    const auto uneven = [&](std::size_t accepting) {
-        return accepting * 2 > voting ? accepting * 2 - voting : voting - accepting * 2;
+    std::vector<unsigned> held; // the attributes each hypothesis holds values at
+    for (const Row &h : state.versionSpace) {
+        unsigned mask = 0;
+        for (std::size_t a = 0; a < kAttributeCount; ++a)
+            mask |= h[a] != kAnyValue ? 1u << a : 0u;
+        held.push_back(mask);
+    }
+    const std::size_t voting = held.size();
+    const auto uneven = [&](std::size_t n) {
+        return n * 2 > voting ? n * 2 - voting : voting - n * 2;
     };
-    std::optional<Suggestion> best;
+    // The masks that split the version space, most evenly first; ties in the order of the masks.
+    std::vector<std::pair<std::size_t, unsigned>> splits;
     for (unsigned mask = 0; mask < (1u << kAttributeCount); ++mask) {
-        // The values an instance of this mask may take at each attribute.
+        bool made = (mask & free) == 0;
+        for (std::size_t a = 0; made && a < kAttributeCount; ++a)
+            made = ((mask >> a) & 1u) || ((free >> a) & 1u) || other[a];
+        const std::size_t accepting = static_cast<std::size_t>(
+                std::count_if(held.begin(), held.end(),
+                              [&](unsigned h) { return (h & ~mask) == 0; }));
+        if (made && accepting > 0 && accepting < voting)
+            splits.emplace_back(uneven(accepting) * 64 + mask, mask);
+    }
+    std::sort(splits.begin(), splits.end());
+    for (const auto &split : splits) {
+        const unsigned mask = split.second;
+        // The mask's instances in turn, until one not learnt: at most one more than the examples.
         std::array<std::vector<const std::string *>, kAttributeCount> choices;
         for (std::size_t a = 0; a < kAttributeCount; ++a) {
-            const bool matches = (mask >> a) & 1u;
-            for (const std::string &value : seen[a]) {
-                if (s[a] == kAnyValue ? !matches : sameValue(value, s[a]) == matches)
-                    choices[a].push_back(&value);
+            for (const std::string &v : values[a]) {
+                if ((free >> a) & 1u || sameValue(v, s[a]) == (((mask >> a) & 1u) != 0))
+                    choices[a].push_back(&v);
             }
         }
-        if (std::any_of(choices.begin(), choices.end(), [](const auto &c) { return c.empty(); }))
-            continue;
-        std::size_t accepting = 0;
-        Row x;
-        for (std::size_t a = 0; a < kAttributeCount; ++a)
-            x[a] = *choices[a][0];
-        for (const Row &h : state.versionSpace)
-            accepting += accepts(h, x) ? 1 : 0;
-        if (accepting == 0 || accepting == voting
-            || (best && uneven(accepting) >= uneven(best->accepting)))
-            continue;
-        // The first of its instances not learnt yet: at most one more than the examples to try.
         std::array<std::size_t, kAttributeCount> at{};
-        for (bool found = false; !found;) {
+        for (;;) {
+            Row x;
             for (std::size_t a = 0; a < kAttributeCount; ++a)
                 x[a] = *choices[a][at[a]];
-            found = !state.examples.find(x);
+            if (!state.examples.find(x)) {
+                const std::size_t accepting = static_cast<std::size_t>(
+                        std::count_if(held.begin(), held.end(),
+                                      [&](unsigned h) { return (h & ~mask) == 0; }));
+                return Suggestion{std::move(x), accepting, voting};
+            }
             std::size_t a = 0;
-            while (!found && a < kAttributeCount && ++at[a] == choices[a].size())
+            while (a < kAttributeCount && ++at[a] == choices[a].size())
                 at[a++] = 0;
-            if (!found && a == kAttributeCount)
+            if (a == kAttributeCount)
                 break;
         }
-        if (!state.examples.find(x))
-            best = Suggestion{x, accepting, voting};
     }
-    return best;
+    return std::nullopt;
 }
 
 } // namespace vspace

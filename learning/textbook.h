@@ -4,7 +4,9 @@
 #include "rows.h"
 #include "step.h"
 
+#include <array>
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -51,14 +53,28 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
 // example, or after a collapse.
 Prediction predictTextbook(const TextbookState &state, const Row &instance);
 
+// The values learnt at each attribute, in the order first learnt, kept up to date from the examples
+// of each state of a session in time proportional to the examples learnt since.
+class LearntValues
+{
+public:
+    using Values = std::array<std::vector<std::string>, kAttributeCount>;
+    const Values &of(const ExampleLog &log);
+
+private:
+    ExampleLog m_log;
+    Values m_values;
+};
+
 // The instance whose label would halve the version space as nearly as possible, made of the values
-// learnt at each attribute and never an instance learnt, with how many hypotheses accept it; or
-// nothing while no such instance splits the version space.
+// learnt at each attribute (`values`) and never an instance learnt, with how many hypotheses accept
+// it; or nothing while no such instance splits the version space.
 struct Suggestion
 {
     Row instance;
     std::size_t accepting = 0, voting = 0;
 };
-std::optional<Suggestion> suggestExample(const TextbookState &state);
+std::optional<Suggestion> suggestExample(const TextbookState &state,
+                                         const LearntValues::Values &values);
 
 } // namespace vspace

@@ -6,12 +6,32 @@ namespace vspace {
 
 namespace {
 
+// A row as a sentence quotes it: its text, a text too long to read at a glance shortened in the
+// middle (the lists and the records hold it whole).
+std::string quoted(std::string text)
+{
+    constexpr std::size_t kKept = 40; // bytes at each end, each end cut at a whole character
+    if (text.size() <= 2 * kKept + 1)
+        return text;
+    std::size_t head = kKept, tail = text.size() - kKept;
+    while (head > 0 && (static_cast<unsigned char>(text[head]) & 0xC0) == 0x80)
+        --head;
+    while (tail < text.size() && (static_cast<unsigned char>(text[tail]) & 0xC0) == 0x80)
+        ++tail;
+    return text.substr(0, head) + "\u2026" + text.substr(tail);
+}
+
+std::string quoted(const Row &row)
+{
+    return quoted(rowText(row));
+}
+
 // The rows as a list; past `limit` rows (0 for none), the first ones and how many more.
 std::string rowsListed(const std::vector<Row> &rows, const Phrase &phrase, std::size_t limit = 0)
 {
     std::vector<std::string> texts;
     for (std::size_t r = 0; r < rows.size() && (limit == 0 || r < limit); ++r)
-        texts.push_back(rowText(rows[r]));
+        texts.push_back(quoted(rows[r]));
     if (texts.size() == rows.size())
         return listed(texts, phrase);
     std::string head;
@@ -36,7 +56,7 @@ std::string said(const Phrase &phrase, Text text, std::initializer_list<std::str
 std::string explainStep(const StepRecord &step, const Phrase &phrase)
 {
     std::string text = said(phrase, step.positive ? Text::ExplainPositive : Text::ExplainNegative,
-                            {rowText(step.instance)});
+                            {quoted(step.instance)});
     const auto add = [&](const std::string &sentence) { text += ' ' + sentence; };
     if (step.collapsed)
         return add(phrase(Text::ExplainCollapse)), text;
@@ -79,7 +99,7 @@ std::string explainStep(const StepRecord &step, const Phrase &phrase)
         add(said(phrase,
                  s.generalised.size() == 1 ? Text::ExplainSpecificAttribute
                                            : Text::ExplainSpecificAttributes,
-                 {rowText(s.to), numbersListed(s.generalised, phrase)}));
+                 {quoted(s.to), numbersListed(s.generalised, phrase)}));
     const std::size_t rows = step.versionSpaceAfter.size();
     add(step.generalAfter.empty() ? phrase(Text::ExplainGeneralEmpty)
         : rows == 0               ? phrase(Text::ExplainNoVersionSpace)
@@ -109,7 +129,7 @@ std::string explainRefusal(const Refusal &refused, const Phrase &phrase)
     switch (refused.kind) {
     case Refusal::Kind::Duplicate:
         return said(phrase, Text::ExplainDuplicate,
-                    {rowText(refused.instance), std::to_string(refused.repeats)});
+                    {quoted(refused.instance), std::to_string(refused.repeats)});
     case Refusal::Kind::ExampleLimit:
         return phrase(Text::ExplainExampleLimit);
     case Refusal::Kind::GeneralLimit:
@@ -175,8 +195,8 @@ std::vector<std::string> explainDifference(const LearnerDifference &difference,
             break;
         const Example example = program.examples.at(c.example);
         notes.push_back(said(phrase, Text::CompareContradiction,
-                             {rowText(c.row), std::to_string(c.example),
-                              learningDataEntry(example.values, example.positive)}));
+                             {quoted(c.row), std::to_string(c.example),
+                              quoted(learningDataEntry(example.values, example.positive))}));
     }
     if (programVote && textbookVote && programVote->answer != textbookVote->answer) {
         notes.push_back(

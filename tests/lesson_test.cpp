@@ -146,6 +146,29 @@ TEST(LessonReport, PageWrittenWholeOrNotAtAll)
     std::filesystem::remove_all(folder);
 }
 
+// Each press explained; where the learners differ, a note with the rows one has and the other
+// lacks and the program's rows that contradict an example; at the top, how many presses differed.
+TEST(LessonReport, NotesWhereTheLearnersDiffer)
+{
+    MemoryFile file;
+    ReplaySession session(file);
+    LessonReport report(session);
+    for (const auto &[last, positive] :
+         {std::pair("f", true), std::pair("z", false), std::pair("y", false)})
+        session.play({MemoryControls::Values{positive || *last == 'y' ? "a" : "z", "b", "c", "d",
+                                             "e", *last == 'y' ? "y" : "f"},
+                      std::nullopt, positive ? Button::Positive : Button::Negative});
+    const std::string page = report.html("differ");
+    for (const char *part :
+         {"The two learners differed after 3 of 3 presses; the first was press 1.",
+          "<p class=\"explanation\">Negative example a,b,c,d,e,y. G loses what accepts it: "
+          "a,?,?,?,?,?. S rules it out at attribute 6, so G gains ?,?,?,?,?,f.",
+          "<li>The textbook's G also has a,?,?,?,?,f.</li><li>The program's G also has "
+          "?,?,?,?,?,f.</li>",
+          "<li>The program's row ?,?,?,?,?,f contradicts example 2, z,b,c,d,e,f,-.</li>"})
+        EXPECT_NE(page.find(part), std::string::npos) << part;
+}
+
 // A long session: only the last 100 drawings drawn, and the page says so.
 TEST(LessonReport, LeavesOutTheFirstDrawingsOfALongSession)
 {

@@ -177,6 +177,48 @@ TEST(Replay, AFailedReadEndsTheRunNamingFileLineAndReason)
     }
 }
 
+// With --textbook the reports carry the textbook learner's lists and votes, and with --explain
+// each says under "step" what the press did and why; the learners differ, and a row of the
+// program's learner accepts a negative example learnt.
+TEST(Replay, TheTextbookLearnerExplained)
+{
+    const std::string session = R"({"Text1":["a","b","c","d","e","f"],"press":"Positive"}
+{"Text1":["z","b","c","d","e","f"],"press":"Negative"}
+{"Text1":["a","b","c","d","e","y"],"press":"Negative"}
+{"Text2":["z","b","c","d","e","f"],"press":"Predict"}
+{"press":"Clear"}
+{"press":"Command2"})";
+    std::vector<json> lines[2];
+    for (const bool textbook : {false, true}) {
+        MemoryFile file;
+        ReplaySession replay(file, textbook ? Learner::Textbook : Learner::Program, true);
+        TextInput in(session);
+        std::ostringstream out, err;
+        ASSERT_EQ(runJsonLines(in, out, err, replay), 0) << err.str();
+        std::istringstream reports(out.str());
+        for (std::string line; std::getline(reports, line);)
+            lines[textbook].push_back(json::parse(line));
+    }
+    EXPECT_EQ(lines[0][2]["List1"], json({"?,?,?,?,?,f"}));
+    EXPECT_EQ(lines[1][2]["List1"], json({"a,?,?,?,?,f"}));
+    EXPECT_EQ(lines[1][2]["List4"].size(), 16u);
+    EXPECT_EQ(lines[1][2]["step"]["made"][0]["source"], 1);
+    EXPECT_EQ(lines[1][2]["step"]["sentence"],
+              "Negative example a,b,c,d,e,y. G loses what accepts it: a,?,?,?,?,?. S rules it out "
+              "at attribute 6, so G gains a,?,?,?,?,f. S is unchanged. The version space has 16 "
+              "rows.");
+    // Example 2, a negative one: the program's version space is split on it, the textbook's not.
+    EXPECT_EQ(lines[0][3]["messages"][0]["text"], "I can't Predict It ,Result is 0");
+    EXPECT_EQ(lines[0][3]["step"]["sentence"],
+              "4 of 5 hypotheses accept it, so the answer is undecided.");
+    EXPECT_EQ(lines[1][3]["messages"][0]["text"], "Your Data is Negative ,Result is -");
+    EXPECT_EQ(lines[1][4]["step"], json({{"sentence", "Clear forgets every example: G and S are "
+                                                      "as at the start."}}));
+    EXPECT_EQ(lines[1][5]["step"]["sentence"],
+              "Negative is greyed until the first positive example: nothing happens.");
+    EXPECT_EQ(lines[0][1]["step"]["dropped"][0]["reason"], "AcceptsNegative");
+}
+
 // The command line: each case the arguments, then what is understood (action, file, folder,
 // report, CSV, separator, quiet) or what is wrong.
 TEST(Replay, OptionsByTheirWholeName)
@@ -195,6 +237,7 @@ TEST(Replay, OptionsByTheirWholeName)
                   {{"-h", "--help"}, "--help is given twice"},
                   {{"--separator=;"}, "--separator is for CSV tables: it needs --csv"},
                   {{"--quiet", "--", "-x.jsonl"}, "play -x.jsonl quiet"},
+                  {{"--explain", "--textbook"}, "play textbook explain"},
                   {{"--", "--csv", "b"}, "only one FILE can be played"}};
     for (auto [arguments, understood] : cases) {
         arguments.insert(arguments.begin(), "vspace-replay");
@@ -206,7 +249,8 @@ TEST(Replay, OptionsByTheirWholeName)
                   + (o->exportFolder ? " " + *o->exportFolder : "")
                   + (o->report ? " " + *o->report : "") + (o->csv ? " - - csv" : "")
                   + (o->separator ? " " + std::to_string(*o->separator) : "")
-                  + (o->quiet ? " quiet" : "");
+                  + (o->quiet ? " quiet" : "") + (o->textbook ? " textbook" : "")
+                  + (o->explain ? " explain" : "");
         }
         EXPECT_EQ(got, understood) << arguments[1];
     }

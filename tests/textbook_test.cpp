@@ -148,7 +148,8 @@ TEST(TextbookLearner, EnjoySportTrace)
                                                "Sunny,Warm,?,?,?,?", "Sunny,?,?,Strong,?,?",
                                                "?,Warm,?,Strong,?,?", "Sunny,Warm,?,Strong,?,?"}));
     // Every example was Strong: the most even split the values learnt allow is 2 of 6.
-    const std::optional<Suggestion> next = suggestExample(state);
+    LearntValues values;
+    const std::optional<Suggestion> next = suggestExample(state, values.of(state.examples));
     ASSERT_TRUE(next);
     EXPECT_EQ(rowText(next->instance) + " " + std::to_string(next->accepting),
               "Sunny,Cold,Normal,Strong,Warm,Same 2");

@@ -115,6 +115,9 @@ LessonReport::Boundaries LessonReport::boundaries() const
     return {{state.specific}, state.general.all(), state.versionSpace.all()};
 }
 
+// How many rows a note on the learners' differences names; it says how many more there are.
+constexpr std::size_t kNoteRows = 8;
+
 std::string LessonReport::notes(Button button)
 {
     const Form &form = m_session.form();
@@ -129,7 +132,7 @@ std::string LessonReport::notes(Button button)
         differences = explainDifference({}, form.state(), english, programVote, textbookVote);
     } else if (button == Button::Positive || button == Button::Negative || button == Button::Clear) {
         differences = explainDifference(m_comparison.compare(form.state(), form.textbook()),
-                                        form.state(), english);
+                                        form.state(), english, nullptr, nullptr, kNoteRows);
     }
     if (differences.empty())
         return notes;

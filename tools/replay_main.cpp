@@ -76,6 +76,7 @@ int play(const vspace::ReplayOptions &options)
                                   options.textbook ? vspace::Learner::Textbook
                                                    : vspace::Learner::Program,
                                   options.explain);
+    session.setQuiet(options.quiet);
     std::optional<vspace::LessonReport> lesson;
     if (options.report) {
         const std::filesystem::path folder = std::filesystem::path(*options.report).parent_path();

@@ -95,6 +95,10 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         m_exportFailure = m_controls.messages().back().text;
     if (!ignored && m_observer)
         m_observer(Moment::AfterPress, button);
+    if (m_quiet) {
+        m_controls.takeMessages();
+        return std::nullopt;
+    }
 
     // The report is put together key by key; every text in it is escaped by the JSON library.
     std::string messages = "[";
@@ -107,8 +111,11 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
     const auto key = [](std::string_view name) { return ",\"" + std::string(name) + "\":"; };
     std::string out = "{\"" + std::string(kPressKey) + "\":" + json(pressName(button)).dump()
                       + key(kMessagesKey) + messages;
-    for (const List list : {List::General, List::Specific, List::LearningData, List::VersionSpace})
-        out += key(listKey(list)) + listJson(list) + ']';
+    for (const List list : {List::General, List::Specific, List::LearningData, List::VersionSpace}) {
+        out += key(listKey(list)); // the lists appended in place: a long one is not copied again
+        out += listJson(list);
+        out += ']';
+    }
     for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen})
         out += key(fieldKey(row)) + json(m_controls.values(row)).dump();
     out += key(kNegativeEnabledKey) + (m_controls.enabled(Button::Negative) ? "true" : "false");

@@ -45,8 +45,10 @@ public:
                            bool explain = false);
 
     // Types the values of `command`, then presses its button, if any. Returns the compact JSON
-    // object that reports the press, or nothing for a command without a press.
+    // object that reports the press, or nothing for a command without a press, or when quiet.
     std::optional<std::string> play(const ReplayCommand &command);
+    // No report of each press is wanted: none is made.
+    void setQuiet(bool quiet) { m_quiet = quiet; }
 
     // True once "Exit" has been pressed.
     bool ended() const { return m_controls.closed(); }
@@ -99,6 +101,7 @@ private:
     std::array<ListText, kListCount> m_listTexts;
     std::optional<std::string> m_exportFailure;
     bool m_explain;
+    bool m_quiet = false;
     WatchedExport m_export;
     MemoryControls m_controls;
     Form m_form;

@@ -231,7 +231,8 @@ public:
     {
         m_controls.takeFields(fields);
         std::string said;
-        if (const std::optional<Suggestion> suggestion = suggestExample(m_form.textbook())) {
+        if (const std::optional<Suggestion> suggestion
+            = suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples))) {
             for (int a = 1; a <= kAttributeCount; ++a)
                 m_controls.setText({FieldRow::Training, a},
                                    suggestion->instance[static_cast<std::size_t>(a - 1)]);
@@ -295,7 +296,7 @@ private:
         if (!button || std::holds_alternative<StepRecord>(outcome) || button == Button::Clear) {
             m_differences = explainDifference(m_comparison.compare(m_form.state(),
                                                                    m_form.textbook()),
-                                              m_form.state(), phrase);
+                                              m_form.state(), phrase, nullptr, nullptr, kNoteRows);
         }
         std::vector<std::string> differences = m_differences;
         if (programVote && textbookVote) {
@@ -308,13 +309,17 @@ private:
             out += (i ? "," : "") + jsonString(differences[i]);
         out += std::string("],\"learner\":")
                + (m_form.shownLearner() == Learner::Textbook ? "\"Textbook\"" : "\"Program\"")
-               + ",\"suggestion\":" + (suggestExample(m_form.textbook()) ? "true" : "false");
+               + ",\"suggestion\":"
+               + (suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples))
+                          ? "true"
+                          : "false");
         return out;
     }
 
     PageControls m_controls;
     Form m_form;
     LearnerComparison m_comparison;
+    LearntValues m_values;
     std::vector<std::string> m_differences;
 };
 

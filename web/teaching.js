@@ -1,7 +1,12 @@
-// What the page tells beyond the window: a Steps panel with one entry a press, newest last; a note
+// What the page tells beyond the window: a Steps panel with one entry a press, newest last (the
+// last 500, numbered as they came); a note
 // under the lists wherever the program's learner and the textbook learner differ; a switch that
 // shows the textbook learner instead of the program's; and a suggested example that splits the
 // version space.
+
+// The Steps panel keeps the last this many entries: a long session played in costs no more to lay
+// out than a lesson.
+const keptSteps = 500;
 
 export class TeachingPanel {
     // `elements`: steps (the log's list), differences (the note), textbook (the switch), suggest;
@@ -12,6 +17,7 @@ export class TeachingPanel {
         this.elements = elements;
         this.noSuggestion = noSuggestion;
         this.suggestable = false;
+        this.count = 0;
         const { textbook, suggest } = elements;
         textbook.addEventListener('click', () => {
             const on = textbook.getAttribute('aria-checked') !== 'true';
@@ -29,6 +35,7 @@ export class TeachingPanel {
     // A new session: no steps yet, the program's learner shown.
     start() {
         this.elements.steps.replaceChildren();
+        this.count = 0;
         this.elements.textbook.setAttribute('aria-checked', 'false');
     }
 
@@ -52,12 +59,21 @@ export class TeachingPanel {
         }
     }
 
-    // Adds an entry to the Steps panel and scrolls it into view; screen readers hear it politely.
+    // Adds an entry to the Steps panel and scrolls it into view, once a frame however many come;
+    // screen readers hear it politely.
     step(text, quietly = false) {
         const item = document.createElement('li');
         item.textContent = text;
-        this.elements.steps.append(item);
-        if (!quietly)
-            item.scrollIntoView({ block: 'nearest' });
+        item.value = ++this.count;
+        const { steps } = this.elements;
+        steps.append(item);
+        if (steps.childElementCount > keptSteps)
+            steps.firstElementChild.remove();
+        if (quietly || this.scrolling)
+            return;
+        this.scrolling = requestAnimationFrame(() => {
+            this.scrolling = null;
+            steps.scrollTop = steps.scrollHeight;
+        });
     }
 }

@@ -125,6 +125,52 @@ test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear, Exit;
     })), values.map((value) => [value, true, true]));
 });
 
+test('the textbook beside the program: Steps, marks, the switch, the note, a suggestion, the diagram', async () => {
+    await load(1280);
+    const press = (values, button) => page.evaluate((values, button) => {
+        values.forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
+        document.getElementById(button).click();
+    }, values, button);
+    await press(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'], 'Command1');
+    await press(['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same'], 'Command1');
+    await press(['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change'], 'Command2');
+    const steps = () => page.$$eval('#steps [role=log] li', (items) => items.map((item) => item.textContent));
+    assert.equal((await steps()).length, 3);
+    assert.match((await steps())[2], /^Negative example Rainy,Cold,High,Strong,Warm,Change\. G loses .* The version space has 9 rows\.$/);
+    const marked = () => page.$$eval('#List1 .added', (options) => options.map((o) => `${o.title} ${o.getAttribute('aria-description')}`));
+    assert.deepEqual(await marked(), ['Sunny,?,?,?,?,?', '?,Warm,?,?,?,?', '?,?,?,?,?,Same'].map((row) => `${row} added by the last press`));
+
+    // The switch by keyboard: the textbook's lists, its note, its vote, its version space written.
+    await page.focus('#textbook');
+    await key('Space');
+    assert.equal(await page.$eval('#textbook', (s) => `${s.getAttribute('role')} ${s.getAttribute('aria-checked')}`), 'switch true');
+    assert.deepEqual([(await rows('General')).length, (await rows('Version Space')).length, (await marked()).length], [3, 28, 0]);
+    assert.match(await page.$eval('#differences', (d) => d.hidden ? '' : d.textContent), /The textbook's version space also has .* and 15 more\./);
+    await page.evaluate(() => ['Sunny', 'Cold', 'Normal', 'Light', 'Warm', 'Same'].forEach((v, a) => { document.getElementById(`Text2_${a + 1}`).value = v; }));
+    await page.click('#Command3');
+    assert.equal(await answer(), 'Result: I can\'t Predict It ,Result is 0');
+    assert.equal((await steps()).at(-1), '6 of 28 hypotheses accept it, so the answer is undecided.');
+
+    // A suggestion fills the training fields with an instance that splits the version space.
+    await page.click('#suggest');
+    const [, suggested, accepting] = (await steps()).at(-1).match(/^Suggested (.*): (\d+) of 28 hypotheses accept it\.$/);
+    assert.equal(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value).join(',')), suggested);
+    assert.ok(accepting > 0 && accepting < 28);
+
+    // Back to the program's learner: nothing learnt is lost. The diagram has a legend and says in
+    // words what it draws.
+    await key('Tab');
+    await page.click('#textbook');
+    assert.deepEqual([(await rows('General')).length, (await rows('Version Space')).length, (await rows('Learning Data')).length], [3, 9, 3]);
+    await page.click('#diagram-button');
+    await page.waitForSelector('#diagram svg');
+    assert.equal(await page.$eval('#diagram .legend', (l) => l.textContent.replace(/\s+/g, ' ').trim()),
+                 'S, the specific boundary G, the general boundary The version space between them');
+    assert.match(await page.$eval('#diagram svg', (svg) => document.getElementById(svg.getAttribute('aria-describedby')).textContent),
+                 /^S: Sunny,Warm,\?,Strong,Warm,Same\. G: Sunny,\?,\?,\?,\?,\?; \?,Warm.*\. The version space: .*\.$/);
+    await page.click('#diagram-button');
+});
+
 test('on a 390 px phone the controls make one column in tab order, with no sideways scrolling', async () => {
     await load(390, 844);
     const layout = await page.evaluate(() => {
@@ -220,15 +266,19 @@ test('installable, working offline after one visit, diagram included; rebuilt, i
 
 // The page speaks the browser's language: names and the translation's own access keys; English
 // where the browser asks for none the page has.
-test('the page in German, Spanish and Thai', async () => {
-    for (const [languages, lang, clear, shortcut] of [[['de-AT', 'en'], 'de', 'Leeren', 'l'], [['es'], 'es', 'Limpiar', 'l'],
-                                                        [['th-TH'], 'th', 'ล้าง (C)', 'c'], [['fr', 'en'], 'en', 'Clear', 'c']]) {
+test('the page in German, Spanish and Thai, its explanations too', async () => {
+    for (const [languages, lang, clear, shortcut, step] of [
+        [['de-AT', 'en'], 'de', 'Leeren', 'l', 'Positives Beispiel a,b,c,d,e,f. S wird zum Beispiel. Noch gibt es keinen Versionsraum.'],
+        [['es'], 'es', 'Limpiar', 'l', 'Ejemplo positivo a,b,c,d,e,f. S pasa a ser el ejemplo. Todavía no hay espacio de versiones.'],
+        [['th-TH'], 'th', 'ล้าง (C)', 'c', 'ตัวอย่างบวก a,b,c,d,e,f S กลายเป็นตัวอย่างนี้ ยังไม่มีปริภูมิเวอร์ชัน'],
+        [['fr', 'en'], 'en', 'Clear', 'c', 'Positive example a,b,c,d,e,f. S becomes the example. There is no version space yet.']]) {
         page = await opened.browser.newPage();
         await page.evaluateOnNewDocument((list) => Object.defineProperty(navigator, 'languages', { get: () => list }), languages);
         await load(800);
         assert.deepEqual([await page.$eval('html', (html) => html.lang), await page.$eval('#Command6', (b) => b.textContent)], [lang, clear]);
         await typeValues(['a', 'b', 'c', 'd', 'e', 'f']);
         await key('Enter');
+        assert.equal(await page.$eval('#steps li', (item) => item.textContent), step);
         await alt(shortcut);
         assert.deepEqual(await rows(await page.$eval('#List3', (list) => list.getAttribute('aria-label'))), []);
     }
