@@ -42,6 +42,12 @@ export class DiagramPanel {
         svg.setAttribute('role', 'img');
         svg.setAttribute('aria-label', this.name);
         svg.setAttribute('aria-describedby', description.id);
-        this.panel.querySelector('.drawing').replaceChildren(svg);
+        const drawing = this.panel.querySelector('.drawing');
+        drawing.replaceChildren(svg);
+        // Shrunk to the panel's width, but to no less than 60 %: a wider drawing scrolls.
+        const natural = svg.width.baseVal.value, room = drawing.clientWidth;
+        const scale = Math.max(0.6, Math.min(1, room / natural));
+        svg.setAttribute('width', `${natural * scale}px`);
+        svg.setAttribute('height', `${svg.height.baseVal.value * scale}px`);
     }
 }

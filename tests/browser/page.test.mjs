@@ -139,6 +139,7 @@ test('the textbook beside the program: Steps, marks, the switch, the note, a sug
     assert.match((await steps())[2], /^Negative example Rainy,Cold,High,Strong,Warm,Change\. G loses .* The version space has 9 rows\.$/);
     const marked = () => page.$$eval('#List1 .added', (options) => options.map((o) => `${o.title} ${o.getAttribute('aria-description')}`));
     assert.deepEqual(await marked(), ['Sunny,?,?,?,?,?', '?,Warm,?,?,?,?', '?,?,?,?,?,Same'].map((row) => `${row} added by the last press`));
+    await page.screenshot({ path: join(shots, 'page-steps.png') });
 
     // The switch by keyboard: the textbook's lists, its note, its vote, its version space written.
     await page.focus('#textbook');
@@ -146,6 +147,7 @@ test('the textbook beside the program: Steps, marks, the switch, the note, a sug
     assert.equal(await page.$eval('#textbook', (s) => `${s.getAttribute('role')} ${s.getAttribute('aria-checked')}`), 'switch true');
     assert.deepEqual([(await rows('General')).length, (await rows('Version Space')).length, (await marked()).length], [3, 28, 0]);
     assert.match(await page.$eval('#differences', (d) => d.hidden ? '' : d.textContent), /The textbook's version space also has .* and 15 more\./);
+    await page.screenshot({ path: join(shots, 'page-textbook.png') });
     await page.evaluate(() => ['Sunny', 'Cold', 'Normal', 'Light', 'Warm', 'Same'].forEach((v, a) => { document.getElementById(`Text2_${a + 1}`).value = v; }));
     await page.click('#Command3');
     assert.equal(await answer(), 'Result: I can\'t Predict It ,Result is 0');
@@ -168,6 +170,7 @@ test('the textbook beside the program: Steps, marks, the switch, the note, a sug
                  'S, the specific boundary G, the general boundary The version space between them');
     assert.match(await page.$eval('#diagram svg', (svg) => document.getElementById(svg.getAttribute('aria-describedby')).textContent),
                  /^S: Sunny,Warm,\?,Strong,Warm,Same\. G: Sunny,\?,\?,\?,\?,\?; \?,Warm.*\. The version space: .*\.$/);
+    await (await page.$('#diagram')).screenshot({ path: join(shots, 'page-legend.png') });
     await page.click('#diagram-button');
 });
 
