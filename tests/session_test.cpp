@@ -186,9 +186,11 @@ TEST(Replay, TheTextbookLearnerExplained)
 {"Text1":["z","b","c","d","e","f"],"press":"Negative"}
 {"Text1":["a","b","c","d","e","y"],"press":"Negative"}
 {"Text2":["z","b","c","d","e","f"],"press":"Predict"}
+{"press":"Gen Text"}
 {"press":"Clear"}
 {"press":"Command2"})";
     std::vector<json> lines[2];
+    std::string exported[2];
     for (const bool textbook : {false, true}) {
         MemoryFile file;
         ReplaySession replay(file, textbook ? Learner::Textbook : Learner::Program, true);
@@ -198,7 +200,11 @@ TEST(Replay, TheTextbookLearnerExplained)
         std::istringstream reports(out.str());
         for (std::string line; std::getline(reports, line);)
             lines[textbook].push_back(json::parse(line));
+        exported[textbook] = file.bytes;
     }
+    // Gen Text writes the version space the lists show.
+    EXPECT_EQ(std::ranges::count(exported[0], '\n') * 100 + std::ranges::count(exported[1], '\n'),
+              516);
     EXPECT_EQ(lines[0][2]["List1"], json({"?,?,?,?,?,f"}));
     EXPECT_EQ(lines[1][2]["List1"], json({"a,?,?,?,?,f"}));
     EXPECT_EQ(lines[1][2]["List4"].size(), 16u);
@@ -212,9 +218,9 @@ TEST(Replay, TheTextbookLearnerExplained)
     EXPECT_EQ(lines[0][3]["step"]["sentence"],
               "4 of 5 hypotheses accept it, so the answer is undecided.");
     EXPECT_EQ(lines[1][3]["messages"][0]["text"], "Your Data is Negative ,Result is -");
-    EXPECT_EQ(lines[1][4]["step"], json({{"sentence", "Clear forgets every example: G and S are "
+    EXPECT_EQ(lines[1][5]["step"], json({{"sentence", "Clear forgets every example: G and S are "
                                                       "as at the start."}}));
-    EXPECT_EQ(lines[1][5]["step"]["sentence"],
+    EXPECT_EQ(lines[1][6]["step"]["sentence"],
               "Negative is greyed until the first positive example: nothing happens.");
     EXPECT_EQ(lines[0][1]["step"]["dropped"][0]["reason"], "AcceptsNegative");
 }
