@@ -24,6 +24,8 @@ TEST(Values, ExamplesOfStatesKeptToReturnTo)
               std::tuple(2u, 2u, 0u, false));
     EXPECT_EQ(std::tuple(other.find(y), other.find(z), other.at(2).values), std::tuple(0u, 2u, z));
     EXPECT_EQ(two.with(z, true).find(z), 3u);
+    EXPECT_TRUE(ExampleLog().empty() && !one.empty() && two.extends(one) && !two.extends(other));
+    EXPECT_EQ(format("%9%1", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}), "91");
     EXPECT_FALSE(sameValue("Warm", "Wxyz"));
     EXPECT_ANY_THROW(MemoryControls().text({FieldRow::Training, 7}));
     EXPECT_EQ(format("%1 or %2: 100%, %3", {"a%2", "b"}), "a%2 or b: 100%, %3");
@@ -55,7 +57,7 @@ TEST(Form, ShowsAStatePutInPlaceAndMovesOnWithEnter)
               (std::vector<std::string>{"a,?,?,?,?,?", "?,b,?,?,?,?"}));
     EXPECT_TRUE(controls.enabled(Button::Negative));
     controls.setText({FieldRow::Unseen, 3}, "x\U0001F44D\u00E9z");
-    form.keyPress({FieldRow::Unseen, 2}, kEnterKey);
+    form.keyPress({FieldRow::Unseen, 2}, 13); // Enter's character code
     EXPECT_EQ(std::pair(controls.focus(), controls.selection({FieldRow::Unseen, 3})),
               std::pair(std::string("Text2_3"), MemoryControls::Selection{0, 5}));
     form.keyPress({FieldRow::Unseen, 3}, 'a');

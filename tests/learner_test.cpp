@@ -102,7 +102,7 @@ TEST(ProgramsLearner, RecordsWhatAStepChangedAndWhy)
     ASSERT_EQ(n.made.size(), 3u);
     EXPECT_EQ(std::tuple(n.made[0].attribute, n.made[0].value, n.made[0].source,
                          n.made[2].attribute, n.made[2].source, rowText(n.made[2].row)),
-              std::tuple(1, "Sunny", 1, 6, MadeRow::kMadeBefore, "?,?,?,?,?,Same"));
+              std::tuple(1, "Sunny", 1, 6, -1, "?,?,?,?,?,Same"));
     EXPECT_TRUE(n.specific.generalised.empty() && !n.specific.replaced);
     EXPECT_EQ(n.versionSpaceBefore.size() * 100 + n.versionSpaceAfter.size(), 9u);
     EXPECT_EQ(texts(two.general), std::vector<std::string>{"?,?,?,?,?,?"});

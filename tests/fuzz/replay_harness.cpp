@@ -78,7 +78,7 @@ std::string check(const ReplaySession &session, Button button, const Snapshot &w
                        != rowText(typed) + (button == Button::Positive ? ",+" : ",-"))
             return "the learnt example was not counted and entered, or Negative stayed greyed";
         if (c.focus() != "Text1_1"
-            || c.selection({FieldRow::Training, 1}) != MemoryControls::Selection{})
+            || c.selection({FieldRow::Training, 1}) != MemoryControls::Selection{0, 0})
             return "the first training field did not get the focus, with nothing selected";
         if (button == Button::Positive)
             positives.push_back(typed);
