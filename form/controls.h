@@ -50,6 +50,8 @@ public:
     // Lists; rows stay in the order appended. A row is handed over, to be kept without a copy.
     virtual void clear(List list) = 0;
     virtual void append(List list, std::string row) = 0;
+    // Keeps the first `rows` rows of the list, and removes the others.
+    virtual void truncate(List list, int rows) = 0;
 
     // Buttons.
     virtual bool enabled(Button button) const = 0;

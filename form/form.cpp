@@ -89,12 +89,15 @@ bool Form::press(Button button)
     if (!m_controls.enabled(button))
         return false;
     m_outcomes = {};
+    Snapshot before = snapshot();
     switch (button) {
     case Button::Positive:
         train(true);
+        remember(std::move(before));
         break;
     case Button::Negative:
         train(false);
+        remember(std::move(before));
         break;
     case Button::Predict:
         predict();
@@ -107,9 +110,101 @@ bool Form::press(Button button)
         break;
     case Button::Clear:
         clear();
+        remember(std::move(before));
         break;
     }
     return true;
+}
+
+Form::Snapshot Form::snapshot() const
+{
+    return {0,
+            m_state,
+            m_textbook,
+            {instance(FieldRow::Training), instance(FieldRow::Unseen)},
+            m_controls.enabled(Button::Negative)};
+}
+
+void Form::remember(Snapshot before)
+{
+    const bool changed = before.program.examples.size() != m_state.examples.size()
+                         || !m_state.examples.extends(before.program.examples)
+                         || before.fields[0] != instance(FieldRow::Training)
+                         || before.fields[1] != instance(FieldRow::Unseen)
+                         || !(before.program.general == m_state.general);
+    if (!changed)
+        return;
+    before.name = ++m_names;
+    m_undo.push_back(std::move(before));
+    if (m_undo.size() > kMaxUndo)
+        m_undo.pop_front();
+    m_redo.clear();
+}
+
+Form::Snapshot Form::restore(Snapshot snapshot)
+{
+    Snapshot replaced = this->snapshot();
+    replaced.name = snapshot.name;
+    m_lastHistoryName = snapshot.name;
+    // The learning data keeps the rows the two states share, the examples of the one that extends
+    // the other, and draws the rest.
+    const ExampleLog &was = m_state.examples, &next = snapshot.program.examples;
+    const std::size_t kept = was.extends(next) ? next.size() : next.extends(was) ? was.size() : 0;
+    if (kept < was.size())
+        m_controls.truncate(List::LearningData, static_cast<int>(kept));
+    m_state = std::move(snapshot.program);
+    m_textbook = std::move(snapshot.textbook);
+    m_outcomes = {};
+    for (std::size_t n = kept + 1; n <= m_state.examples.size(); ++n) {
+        const Example example = m_state.examples.at(n);
+        m_controls.append(List::LearningData, learningDataEntry(example.values, example.positive));
+    }
+    for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen}) {
+        for (int a = 1; a <= kAttributeCount; ++a)
+            m_controls.setText({row, a}, snapshot.fields[static_cast<std::size_t>(row)]
+                                                        [static_cast<std::size_t>(a - 1)]);
+    }
+    show({.drawGeneral = true,
+          .drawSpecific = true,
+          .drawVersionSpace = true,
+          .negativeEnabled = snapshot.negativeEnabled});
+    return replaced;
+}
+
+bool Form::undo()
+{
+    if (m_undo.empty())
+        return false;
+    Snapshot snapshot = std::move(m_undo.back());
+    m_undo.pop_back();
+    m_redo.push_back(restore(std::move(snapshot)));
+    return true;
+}
+
+bool Form::redo()
+{
+    if (m_redo.empty())
+        return false;
+    Snapshot snapshot = std::move(m_redo.back());
+    m_redo.pop_back();
+    m_undo.push_back(restore(std::move(snapshot)));
+    return true;
+}
+
+void Form::fill(FieldRow row, const Row &values)
+{
+    Snapshot before = snapshot();
+    for (int a = 1; a <= kAttributeCount; ++a)
+        m_controls.setText({row, a}, values[static_cast<std::size_t>(a - 1)]);
+    remember(std::move(before));
+}
+
+void Form::restart()
+{
+    m_outcomes = {};
+    Snapshot before = snapshot();
+    clear();
+    remember(std::move(before));
 }
 
 void Form::keyPress(Field field, int key)

@@ -4,6 +4,8 @@
 #include "learner.h"
 #include "textbook.h"
 
+#include <cstdint>
+#include <deque>
 #include <optional>
 #include <variant>
 
@@ -55,7 +57,36 @@ public:
     // example has been counted. The learning-data list stays as it was.
     void setState(const LearningState &state);
 
+    // Undo and redo. Every action that changed what the form holds (a press that learnt an example
+    // or emptied fields, Clear, and the actions below) can be undone whole: both learners, the
+    // lists, the twelve fields and the Negative button as they were before it; redo does it again.
+    // A new such action forgets what could be redone. The last 32,766 actions are kept. Both return
+    // false, and change nothing, when there is nothing to undo or redo.
+    static constexpr std::size_t kMaxUndo = 32766;
+    bool undo();
+    bool redo();
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+    // The number that names the action the next undo would undo (0 when there is none), and the
+    // one that the last undo or redo undid or did again: front ends keep what they show beyond the
+    // form under these numbers.
+    std::uint64_t undoName() const { return m_undo.empty() ? 0 : m_undo.back().name; }
+    std::uint64_t lastHistoryName() const { return m_lastHistoryName; }
+    // Types `values` into a row of fields, as one action that can be undone.
+    void fill(FieldRow row, const Row &values);
+    // Starts afresh as Clear does, as one action that can be undone: opening a session.
+    void restart();
+
 private:
+    // What an undo brings back.
+    struct Snapshot
+    {
+        std::uint64_t name;
+        LearningState program;
+        TextbookState textbook;
+        std::array<Row, 2> fields;
+        bool negativeEnabled;
+    };
     // What a press leaves on the form, shown in this order.
     struct Shown
     {
@@ -77,6 +108,11 @@ private:
     void clear();
     void show(const Shown &shown);
     Row instance(FieldRow row) const;
+    Snapshot snapshot() const;
+    // Keeps `before` to undo to, when the action since changed something.
+    void remember(Snapshot before);
+    // Shows `snapshot`'s state and fields, and returns the state it replaced.
+    Snapshot restore(Snapshot snapshot);
 
     Controls &m_controls;
     ExportFile &m_exportFile;
@@ -84,6 +120,8 @@ private:
     TextbookState m_textbook;
     Learner m_shown = Learner::Program;
     std::array<PressOutcome, 2> m_outcomes;
+    std::deque<Snapshot> m_undo, m_redo;
+    std::uint64_t m_names = 0, m_lastHistoryName = 0;
 };
 
 } // namespace vspace

@@ -2,6 +2,7 @@
 
 #include "control_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -50,6 +51,13 @@ void MemoryControls::clear(List list)
 void MemoryControls::append(List list, std::string row)
 {
     m_lists[static_cast<std::size_t>(list)].push_back(std::move(row));
+}
+
+void MemoryControls::truncate(List list, int rows)
+{
+    std::vector<std::string> &all = m_lists[static_cast<std::size_t>(list)];
+    all.resize(std::min(all.size(), static_cast<std::size_t>(rows)));
+    ++m_clears[static_cast<std::size_t>(list)]; // the list no longer only grew
 }
 
 const std::vector<std::string> &MemoryControls::rows(List list) const

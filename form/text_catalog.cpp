@@ -8,6 +8,8 @@ namespace {
 
 // Marks a source text for the translation tools, which find the texts by this name.
 #define VSPACE_TRANSLATE_NOOP(context, text) context, text
+// A text with plural forms: %n is the number that chooses the form.
+#define VSPACE_TRANSLATE_N_NOOP(context, text) context, text
 
 constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {Text::PositiveCaption, VSPACE_TRANSLATE_NOOP("Window", "Positive")},
@@ -82,12 +84,12 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {Text::DiagramButton, VSPACE_TRANSLATE_NOOP("Page", "Diagram")},
         {Text::DiagramRegion, VSPACE_TRANSLATE_NOOP("Page", "Version space diagram")},
         {Text::OpenSessionButton, VSPACE_TRANSLATE_NOOP("Page", "Open session")},
-        {Text::NextPressButton, VSPACE_TRANSLATE_NOOP("Page", "Next press")},
+        {Text::NextPressButton, VSPACE_TRANSLATE_NOOP("Page", "&Next press")},
         {Text::PlayToEndButton, VSPACE_TRANSLATE_NOOP("Page", "Play to end")},
         {Text::MessagesList, VSPACE_TRANSLATE_NOOP("Page", "Messages")},
         {Text::EndedText, VSPACE_TRANSLATE_NOOP("Page", "vspace has ended")},
         {Text::StartAgainButton, VSPACE_TRANSLATE_NOOP("Page", "Start again")},
-        {Text::SessionOpened, VSPACE_TRANSLATE_NOOP("Page", "Opened %1: %2 presses to play.")},
+        {Text::SessionOpened, VSPACE_TRANSLATE_N_NOOP("Page", "Opened %1: %n presses to play.")},
         {Text::SessionRefused, VSPACE_TRANSLATE_NOOP("Page", "%1 was not opened: %2")},
         {Text::StepsHeading, VSPACE_TRANSLATE_NOOP("Page", "Steps")},
         {Text::TextbookSwitch, VSPACE_TRANSLATE_NOOP("Page", "Textbook")},
@@ -105,6 +107,29 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {Text::LegendVersionSpace, VSPACE_TRANSLATE_NOOP("Page", "The version space between them")},
         {Text::DiagramDescription,
          VSPACE_TRANSLATE_NOOP("Page", "S: %1. G: %2. The version space: %3.")},
+        {Text::UndoButton, VSPACE_TRANSLATE_NOOP("Page", "Undo")},
+        {Text::RedoButton, VSPACE_TRANSLATE_NOOP("Page", "Redo")},
+        {Text::StopButton, VSPACE_TRANSLATE_NOOP("Page", "Stop")},
+        {Text::PlayingProgress, VSPACE_TRANSLATE_NOOP("Page", "Playing the session")},
+        {Text::PressesPlayed, VSPACE_TRANSLATE_N_NOOP("Page", "%1 of %n presses played")},
+        {Text::OpenOverWork,
+         VSPACE_TRANSLATE_N_NOOP(
+                 "Page", "Open %1? The %n examples learnt are set aside; Undo brings them back.")},
+        {Text::OpenButton, VSPACE_TRANSLATE_NOOP("Page", "Open")},
+        {Text::CancelButton, VSPACE_TRANSLATE_NOOP("Page", "Cancel")},
+        {Text::NoPressesReason, VSPACE_TRANSLATE_NOOP("Page", "the file holds no presses")},
+        {Text::MessageLine, VSPACE_TRANSLATE_NOOP("Page", "line %1: %2")},
+        {Text::PresentButton, VSPACE_TRANSLATE_NOOP("Page", "Present")},
+        {Text::ExamplesMenu, VSPACE_TRANSLATE_NOOP("Page", "Examples")},
+        {Text::AttributesButton, VSPACE_TRANSLATE_NOOP("Page", "Attributes…")},
+        {Text::AttributesTitle, VSPACE_TRANSLATE_NOOP("Page", "Attributes")},
+        {Text::AttributesPrompt,
+         VSPACE_TRANSLATE_NOOP("Page",
+                               "Name the six attributes; this browser keeps the names. Empty "
+                               "fields leave the attributes unnamed.")},
+        {Text::AttributeName, VSPACE_TRANSLATE_NOOP("Page", "Attribute %1")},
+        {Text::TrainingValueNamed, VSPACE_TRANSLATE_NOOP("Page", "Training value %1: %2")},
+        {Text::UnseenValueNamed, VSPACE_TRANSLATE_NOOP("Page", "Unseen value %1: %2")},
         {Text::ExplainPositive, VSPACE_TRANSLATE_NOOP("Explanation", "Positive example %1.")},
         {Text::ExplainNegative, VSPACE_TRANSLATE_NOOP("Explanation", "Negative example %1.")},
         {Text::ExplainLosesRejecting,
@@ -184,6 +209,14 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
          VSPACE_TRANSLATE_NOOP(
                  "Explanation",
                  "Negative is greyed until the first positive example: nothing happens.")},
+        {Text::ExplainUndo,
+         VSPACE_TRANSLATE_NOOP("Explanation", "Undo takes the last action back.")},
+        {Text::ExplainRedo,
+         VSPACE_TRANSLATE_NOOP("Explanation", "Redo does the action undone again.")},
+        {Text::ExplainNothingToUndo,
+         VSPACE_TRANSLATE_NOOP("Explanation", "There is nothing to undo.")},
+        {Text::ExplainNothingToRedo,
+         VSPACE_TRANSLATE_NOOP("Explanation", "There is nothing to redo.")},
         {Text::ListAnd, VSPACE_TRANSLATE_NOOP("Explanation", "%1 and %2")},
         {Text::ListMore, VSPACE_TRANSLATE_NOOP("Explanation", "%1 and %2 more")},
         {Text::CompareTextbookGeneral,

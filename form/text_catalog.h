@@ -71,7 +71,7 @@ enum class Text {
     MessagesList,
     EndedText,
     StartAgainButton,
-    SessionOpened,  // %1: the file's name; %2: how many presses it holds
+    SessionOpened,  // %1: the file's name; %n: how many presses it holds
     SessionRefused, // %1: the file's name; %2: what is wrong, naming the line
     StepsHeading,
     TextbookSwitch,
@@ -84,6 +84,24 @@ enum class Text {
     LegendGeneral,
     LegendVersionSpace,
     DiagramDescription,
+    UndoButton,
+    RedoButton,
+    StopButton,
+    PlayingProgress,
+    PressesPlayed, // %1: how many presses of the session have been played; %n: how many it holds
+    OpenOverWork,  // %1: the file's name; %n: how many examples have been learnt
+    OpenButton,
+    CancelButton,
+    NoPressesReason, // why a file with no presses was not opened
+    MessageLine,     // %1: the line of the press in its session; %2: the message, "title: text"
+    PresentButton,
+    ExamplesMenu,
+    AttributesButton,
+    AttributesTitle,
+    AttributesPrompt,
+    AttributeName,      // %1: its number, 1 to 6
+    TrainingValueNamed, // %1: the field's number; %2: the attribute's name
+    UnseenValueNamed,
     // Explanations of a press, from what the learner did; and where the two learners differ.
     ExplainPositive,
     ExplainNegative,
@@ -117,6 +135,10 @@ enum class Text {
     ExplainClear,
     ExplainExit,
     ExplainIgnored,
+    ExplainUndo,
+    ExplainRedo,
+    ExplainNothingToUndo,
+    ExplainNothingToRedo,
     ListAnd,
     ListMore,
     CompareTextbookGeneral,

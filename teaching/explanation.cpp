@@ -173,6 +173,13 @@ std::string explainPress(Button button, const PressOutcome &outcome, bool ignore
     }
 }
 
+std::string explainHistory(History step, bool ignored, const Phrase &phrase)
+{
+    if (step == History::Undo)
+        return phrase(ignored ? Text::ExplainNothingToUndo : Text::ExplainUndo);
+    return phrase(ignored ? Text::ExplainNothingToRedo : Text::ExplainRedo);
+}
+
 std::vector<std::string> explainDifference(const LearnerDifference &difference,
                                            const LearningState &program, const Phrase &phrase,
                                            const Prediction *programVote,

@@ -9,6 +9,9 @@
 
 namespace vspace {
 
+// Undo and Redo, which a front end offers besides the window's buttons.
+enum class History { Undo, Redo };
+
 // A text of the catalog in the user's language.
 using Phrase = std::function<std::string(Text)>;
 
@@ -18,6 +21,9 @@ using Phrase = std::function<std::string(Text)>;
 // and a press of the greyed Negative (`ignored`), what they do.
 std::string explainPress(Button button, const PressOutcome &outcome, bool ignored,
                          const Phrase &phrase);
+
+// What an undo or redo did, or that there was nothing to undo or redo (`ignored`).
+std::string explainHistory(History step, bool ignored, const Phrase &phrase);
 
 // Sentences that say where the two learners differ, one for each difference; none when they
 // agree. The votes are the two learners' when the press was Predict. With a `limit`, a list names

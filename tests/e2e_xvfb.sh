@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: the built vspace in the X server of xvfb-run -a, no window manager, typed into with
-# xdotool; trains, predicts, exports, clears and exits. Usage: e2e_xvfb.sh <vspace binary>
+# xdotool; trains, predicts, exports, clears, undoes and redoes, and exits.
+# Usage: e2e_xvfb.sh <vspace binary>
 set -euo pipefail
 work=$(mktemp -d)
 trap 'kill $vspace 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -38,6 +39,11 @@ xdotool key --repeat 6 Tab
     || fail "the export file differs"
 sleep 0.3; xdotool key alt+c; sleep 0.3
 left=$(gen_text); [ -z "$left" ] || fail "Alt+C did not clear the version space: $left"
+# Ctrl+Z takes the Clear back, Ctrl+Shift+Z does it again.
+xdotool key ctrl+z; sleep 0.3
+[ "$(gen_text | wc -l)" = 3 ] || fail "Ctrl+Z did not bring the version space back"
+xdotool key ctrl+shift+z; sleep 0.3
+left=$(gen_text); [ -z "$left" ] || fail "Ctrl+Shift+Z did not clear again: $left"
 xdotool key alt+e
 timeout 10 tail --pid=$vspace -f /dev/null && wait $vspace || fail "vspace did not exit on Alt+E with status 0"
-echo "PASS: trained, predicted, exported and cleared through the real window"
+echo "PASS: trained, predicted, exported, cleared, undid and redid through the real window"

@@ -68,13 +68,47 @@ TEST(Form, ShowsAStatePutInPlaceAndMovesOnWithEnter)
     }
 }
 
+// An undo takes an action back whole, both learners included, the last 32,766 of them; a new
+// action forgets what could be redone.
+TEST(Form, UndoesTheLastActionsWhole)
+{
+    MemoryControls controls;
+    MemoryFile file;
+    Form form(controls, file);
+    const Row x{"a", "b", "c", "d", "e", "f"}, y{"y", "b", "c", "d", "e", "f"};
+    form.fill(FieldRow::Training, x);
+    form.press(Button::Positive);
+    form.fill(FieldRow::Training, y);
+    form.press(Button::Negative);
+    const auto learnt = [&] {
+        return std::tuple(form.state().examples.size(), form.textbook().examples.size(),
+                          controls.rows(List::LearningData).size(),
+                          controls.values(FieldRow::Training));
+    };
+    EXPECT_EQ(learnt(), std::tuple(2u, 2u, 2u, Row{}));
+    EXPECT_TRUE(form.undo());
+    EXPECT_EQ(learnt(), std::tuple(1u, 1u, 1u, y));
+    EXPECT_TRUE(form.redo() && !form.redo());
+    EXPECT_EQ(learnt(), std::tuple(2u, 2u, 2u, Row{}));
+    EXPECT_TRUE(form.undo() && form.undo() && form.canRedo());
+    form.fill(FieldRow::Unseen, y);
+    EXPECT_FALSE(form.canRedo());
+    for (int i = 0; i < 32766; ++i)
+        form.fill(FieldRow::Unseen, {std::to_string(i), "", "", "", "", ""});
+    int undone = 0;
+    while (form.undo())
+        ++undone;
+    EXPECT_EQ(std::pair(undone, controls.values(FieldRow::Unseen)), std::pair(32766, y));
+}
+
 class Generated : public ::testing::TestWithParam<int>
 {};
 
 // 700 sessions of 20 to 119 presses for each way of labelling (a hidden concept of a value or
 // "?" per attribute; the same with one label in five flipped; labels at random), played through
 // the replay driver with the invariants checked after every press. Now and then a duplicate, a
-// Predict of a learnt positive or a Clear; values from two or three per attribute, some awkward.
+// Predict of a learnt positive, a Clear, an undo or a redo; values from two or three per
+// attribute, some awkward.
 TEST_P(Generated, SessionsKeepTheInvariants)
 {
     const std::vector<std::vector<std::string>> values{{"Sunny", "Rainy", "sunny"},
@@ -105,6 +139,8 @@ TEST_P(Generated, SessionsKeepTheInvariants)
                                        : accepts(hidden, x) != (GetParam() == 1 && pick(5) == 0);
             if (what == 0)
                 session += "{\"press\":\"Clear\"}\n", positive = {};
+            else if (what == 4 && pick(2))
+                session += pick(3) ? "{\"press\":\"Undo\"}\n" : "{\"press\":\"Redo\"}\n";
             else if (what <= 2 && !positive[0].empty())
                 line("Text2", positive, "Predict");
             else

@@ -169,6 +169,29 @@ TEST(LessonReport, NotesWhereTheLearnersDiffer)
         EXPECT_NE(page.find(part), std::string::npos) << part;
 }
 
+// Undo and redo are steps of the lesson too, and the learning data at the end is what is left.
+TEST(LessonReport, UndoAndRedo)
+{
+    MemoryFile file;
+    ReplaySession session(file);
+    LessonReport report(session);
+    for (const char *last : {"f", "g"})
+        session.play({MemoryControls::Values{"a", "b", "c", "d", "e", last}, std::nullopt,
+                      *last == 'f' ? Button::Positive : Button::Negative});
+    for (const History step : {History::Undo, History::Redo, History::Undo})
+        session.play({std::nullopt, std::nullopt, std::nullopt, 0, step});
+    const std::string page = report.html("undo");
+    const std::size_t undo = page.find("<h2>Press 5: Undo</h2>");
+    EXPECT_NE(page.find("<h2>Press 4: Redo</h2>"), std::string::npos);
+    EXPECT_LT(page.find("G (General)</th><td><ul class=\"rows\"><li class=\"added\">?,?,?,?,?,?",
+                        undo),
+              page.find("Undo takes the last action back.", undo));
+    EXPECT_NE(page.find("The learning data at the end</h2>\n<ul "
+                        "class=\"rows\"><li>a,b,c,d,e,f,+</li></ul>"),
+              std::string::npos)
+            << page.substr(page.find("The learning data at the end"));
+}
+
 // A long session: only the last 100 drawings drawn, and the page says so.
 TEST(LessonReport, LeavesOutTheFirstDrawingsOfALongSession)
 {

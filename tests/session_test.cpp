@@ -19,17 +19,18 @@ using json = nlohmann::json;
 
 // Plays a script through the replay driver's session, a press a line: "+", "-" or "?" and six
 // values ("~" for an empty one) press Positive, Negative or Predict with them typed in; "gen",
-// "exit" and "clear" press the other buttons; "raw" plays a line of the replay format. After
-// " => " come the parts, separated by " | ", that the press's report must hold ("error: " and
-// the reason for bad input); a report holds "messages":[] unless a part names messages. "set",
-// exampleCount, S and the rows of G (values joined by commas) put a state in place by hand, as
-// if examples had been learnt: a limit is reached without some 32,000 presses. Returns the parts
-// missing, one a line.
+// "exit" and "clear" press the other buttons, "undo" and "redo" step through the history; "raw"
+// plays a line of the replay format. After " => " come the parts, separated by " | ", that the
+// press's report must hold ("error: " and the reason for bad input); a report holds "messages":[]
+// unless a part names messages. "set", exampleCount, S and the rows of G (values joined by commas)
+// put a state in place by hand, as if examples had been learnt: a limit is reached without some
+// 32,000 presses. Returns the parts missing, one a line.
 std::string play(const std::string &script)
 {
     const std::map<std::string, std::string> presses{{"+", "Positive"}, {"-", "Negative"},
                                                      {"?", "Predict"},  {"gen", "Gen Text"},
-                                                     {"exit", "Exit"},  {"clear", "Clear"}};
+                                                     {"exit", "Exit"},  {"clear", "Clear"},
+                                                     {"undo", "Undo"},  {"redo", "Redo"}};
     MemoryFile file;
     ReplaySession session(file);
     std::string failures, line;

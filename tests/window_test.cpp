@@ -136,6 +136,40 @@ private slots:
         }
     }
 
+    // Ctrl+Z undoes what was typed in a field since the last press, then the press, the focus
+    // going back to where it was; Ctrl+Shift+Z and Ctrl+Y do it again; a new press forgets it.
+    void undoAndRedo()
+    {
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+        const auto chord = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        for (int i = 1; i <= 6; ++i)
+            field(1, i)->setText(QString::number(i));
+        button(1)->setFocus();
+        key(Qt::Key_Space);
+        QTest::keyClicks(field(1, 1), "typed");
+        const QStringList learnt{"1,2,3,4,5,6,+"};
+        for (const auto &[keyPressed, modifiers, data, first, focus] :
+             {std::tuple(Qt::Key_Z, ctrl, learnt, "", "Text1_1"),
+              std::tuple(Qt::Key_Z, ctrl, QStringList{}, "1", "Command1"),
+              std::tuple(Qt::Key_Z, ctrl, QStringList{}, "1", "Command1"),
+              std::tuple(Qt::Key_Z, ctrl | shift, learnt, "", "Text1_1"),
+              std::tuple(Qt::Key_Z, ctrl, QStringList{}, "1", "Command1"),
+              std::tuple(Qt::Key_Y, ctrl, learnt, "", "Text1_1")}) {
+            chord(keyPressed, modifiers);
+            QCOMPARE(items(3) << field(1, 1)->text() << focused(), QStringList(data)
+                                                                           << first << focus);
+        }
+        QCOMPARE(items(2), QStringList{"1,2,3,4,5,6"});
+        chord(Qt::Key_Z, ctrl);
+        button(6)->click();
+        chord(Qt::Key_Y, ctrl);
+        QCOMPARE(items(3) << field(1, 1)->text(), QStringList{""});
+        chord(Qt::Key_Z, ctrl);
+        QCOMPARE(field(1, 1)->text(), "1");
+    }
+
     void awkwardValuesKeptByteForByte_data()
     {
         QTest::addColumn<QString>("value");
@@ -288,7 +322,7 @@ private slots:
                                         .contains(QRegularExpression("^(OK|General|%1)$")),
                      entry.english);
         }
-        QCOMPARE(source.count("<message>"), texts.size());
+        QCOMPARE(source.count("<message"), texts.size());
         QVERIFY(read("desktop/org.vspace.vspace.desktop")
                         .contains(
                                 QStringLiteral("Comment[%1]=%2\n")

@@ -42,6 +42,11 @@ public:
                 m_where = Where::Object;
                 return true;
             }
+            if (value == kUndoName || value == kRedoName) {
+                command.history = value == kUndoName ? History::Undo : History::Redo;
+                m_where = Where::Object;
+                return true;
+            }
             return fail("unknown press " + shownText(value));
         case Where::Array:
             if (m_values >= 6)
@@ -72,7 +77,7 @@ public:
             m_key = Key::Press;
         else
             return fail("unknown key " + shownText(name));
-        const bool seen = m_key == Key::Press ? command.press.has_value()
+        const bool seen = m_key == Key::Press ? command.press || command.history
                                               : fields(m_key).has_value();
         if (seen)
             return fail("key " + shownText(name) + " given twice");

@@ -89,11 +89,10 @@ LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
     , m_sections(folder)
     , m_learningData(folder)
 {
-    session.setPressObserver([this](ReplaySession::Moment moment, Button button) {
-        const Form &form = m_session.form();
+    session.setPressObserver([this](ReplaySession::Moment moment, std::optional<Button> button,
+                                    std::string_view name) {
         if (moment == ReplaySession::Moment::AfterPress)
-            return pressed(button);
-        m_examplesBefore = form.state().exampleCount;
+            return pressed(button, name);
         const bool unseen = button == Button::Predict;
         m_typed = m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training);
     });
@@ -118,19 +117,22 @@ LessonReport::Boundaries LessonReport::boundaries() const
 // How many rows a note on the learners' differences names; it says how many more there are.
 constexpr std::size_t kNoteRows = 8;
 
-std::string LessonReport::notes(Button button)
+std::string LessonReport::notes(std::optional<Button> button, std::string_view name)
 {
     const Form &form = m_session.form();
     const auto english = [](Text text) { return std::string(vspace::english(text)); };
-    std::string notes = "<p class=\"explanation\">"
-                        + escapedHtml(explainPress(button, form.lastOutcome(), false, english))
-                        + "</p>\n";
+    const std::string explanation = button ? explainPress(*button, form.lastOutcome(), false,
+                                                          english)
+                                           : explainHistory(name == kUndoName ? History::Undo
+                                                                              : History::Redo,
+                                                            false, english);
+    std::string notes = "<p class=\"explanation\">" + escapedHtml(explanation) + "</p>\n";
     const auto *programVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Program));
     const auto *textbookVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Textbook));
     std::vector<std::string> differences;
     if (programVote && textbookVote) {
         differences = explainDifference({}, form.state(), english, programVote, textbookVote);
-    } else if (button == Button::Positive || button == Button::Negative || button == Button::Clear) {
+    } else if (button != Button::Predict && button != Button::GenText && button != Button::Exit) {
         differences = explainDifference(m_comparison.compare(form.state(), form.textbook()),
                                         form.state(), english, nullptr, nullptr, kNoteRows);
     }
@@ -146,13 +148,38 @@ std::string LessonReport::notes(Button button)
     return notes + "</ul></div>\n";
 }
 
-void LessonReport::pressed(Button button)
+std::string LessonReport::learningData()
+{
+    // The learning data follows the learner's examples: it grows with them, shrinks with an undo
+    // and starts again after Clear (or an undo of it).
+    const ExampleLog &log = m_session.form().state().examples;
+    if (m_log.extends(log) && log.size() < m_log.size()) {
+        m_learningData.truncate(log.empty() ? 0 : m_entryEnds[log.size() - 1]);
+        m_entryEnds.resize(log.size());
+    } else if (!log.extends(m_log)) {
+        m_learningData.clear();
+        m_entryEnds.clear();
+    }
+    std::string added; // the one example a press added, marked
+    const std::size_t known = m_entryEnds.size();
+    for (std::size_t n = known + 1; n <= log.size(); ++n) {
+        const Example example = log.at(n);
+        const std::string entry = escapedHtml(learningDataEntry(example.values, example.positive));
+        m_learningData.write("<li>" + entry + "</li>");
+        m_entryEnds.push_back(m_learningData.size());
+        added += "<li class=\"added\">" + entry + "</li>";
+    }
+    m_log = log;
+    return (log.size() == known + 1 ? added : std::string()) + "<li class=\"none\">("
+           + std::to_string(log.size()) + (log.size() == 1 ? " row" : " rows") + ")</li>";
+}
+
+void LessonReport::pressed(std::optional<Button> button, std::string_view name)
 {
     const Boundaries after = boundaries();
-    const int examples = m_session.form().state().exampleCount;
     const bool training = button == Button::Positive || button == Button::Negative;
     std::string section = "<section>\n<h2>Press " + std::to_string(++m_presses) + ": "
-                          + escapedHtml(pressName(button)) + "</h2>\n";
+                          + escapedHtml(name) + "</h2>\n";
     if (training || button == Button::Predict) {
         section += std::string("<p>") + (training ? "Training instance: " : "Unseen instance: ")
                    + "<code>" + escapedHtml(rowText(m_typed)) + "</code></p>\n";
@@ -164,23 +191,8 @@ void LessonReport::pressed(Button button)
                + "</td></tr>\n<tr><th>G (General)</th><td>" + rowsCell(m_before.g, after.g)
                + "</td></tr>\n<tr><th>Version space</th><td>"
                + rowsCell(m_before.space, after.space)
-               + "</td></tr>\n<tr><th>Learning data</th><td><ul class=\"rows\">";
-    if (button == Button::Clear) {
-        m_learningData.clear();
-        m_learningDataCount = 0;
-    }
-    if (examples > m_examplesBefore) {
-        const std::string entry = "<li>"
-                                  + escapedHtml(
-                                          learningDataEntry(m_typed, button == Button::Positive))
-                                  + "</li>";
-        m_learningData.write(entry);
-        ++m_learningDataCount;
-        section += "<li class=\"added\">" + entry.substr(4);
-    }
-    section += "<li class=\"none\">(" + std::to_string(m_learningDataCount)
-               + (m_learningDataCount == 1 ? " row" : " rows") + ")</li></ul></td></tr>\n</table>\n"
-               + notes(button);
+               + "</td></tr>\n<tr><th>Learning data</th><td><ul class=\"rows\">" + learningData()
+               + "</ul></td></tr>\n</table>\n" + notes(button, name);
     if (after != m_before && after.g.empty()) {
         section += "<p class=\"none\">G is empty: no hypothesis is consistent with the learning "
                    "data.</p>\n";
@@ -249,7 +261,7 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
     m_sections.copy(written, m_sections.size(), sink);
     sink("<section>\n<h2>The learning data at the end</h2>\n<ul class=\"rows\">");
     m_learningData.copy(0, m_learningData.size(), sink);
-    if (m_learningDataCount == 0)
+    if (m_entryEnds.empty())
         sink("<li class=\"none\">(empty)</li>");
     sink("</ul>\n</section>\n</body>\n</html>\n");
     return error();

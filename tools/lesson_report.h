@@ -60,21 +60,23 @@ private:
     };
 
     Boundaries boundaries() const;
-    void pressed(Button button);
+    void pressed(std::optional<Button> button, std::string_view name);
     // The press explained, and where the two learners differ after it.
-    std::string notes(Button button);
+    std::string notes(std::optional<Button> button, std::string_view name);
+    // The learning data brought up to the learner's examples; its cell's items.
+    std::string learningData();
 
     ReplaySession &m_session;
     std::function<void(std::size_t)> m_progress;
     Row m_typed;
-    int m_examplesBefore = 0;
     Boundaries m_start, m_before;
     std::size_t m_presses = 0;
     Spool m_sections; // the presses, a section each, without their drawings
     std::size_t m_drawingCount = 0;
-    std::deque<Drawing> m_drawings; // the last kMaxDiagrams
-    Spool m_learningData;           // since the last Clear, as list items
-    std::size_t m_learningDataCount = 0;
+    std::deque<Drawing> m_drawings;         // the last kMaxDiagrams
+    Spool m_learningData;                   // since the last Clear, as list items
+    std::vector<std::uint64_t> m_entryEnds; // where each item of it ends
+    ExampleLog m_log;                       // the examples it holds
     LearnerComparison m_comparison;
     std::size_t m_differing = 0, m_firstDifference = 0; // presses after which the learners differ
 };

@@ -83,18 +83,23 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         for (int i = 1; values && i <= kFieldCount; ++i)
             m_controls.setText({row, i}, (*values)[static_cast<std::size_t>(i - 1)]);
     }
-    if (!command.press)
+    if (!command.press && !command.history)
         return std::nullopt;
 
-    const Button button = *command.press;
+    const std::optional<Button> button = command.press;
+    const std::string_view name = button                             ? pressName(*button)
+                                  : command.history == History::Undo ? kUndoName
+                                                                     : kRedoName;
     if (m_observer)
-        m_observer(Moment::BeforePress, button);
+        m_observer(Moment::BeforePress, button, name);
     m_export.failed = false;
-    const bool ignored = !m_form.press(button);
+    const bool ignored = button                             ? !m_form.press(*button)
+                         : command.history == History::Undo ? !m_form.undo()
+                                                            : !m_form.redo();
     if (m_export.failed && !m_controls.messages().empty())
         m_exportFailure = m_controls.messages().back().text;
     if (!ignored && m_observer)
-        m_observer(Moment::AfterPress, button);
+        m_observer(Moment::AfterPress, button, name);
     if (m_quiet) {
         m_controls.takeMessages();
         return std::nullopt;
@@ -109,8 +114,8 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
     }
     messages += ']';
     const auto key = [](std::string_view name) { return ",\"" + std::string(name) + "\":"; };
-    std::string out = "{\"" + std::string(kPressKey) + "\":" + json(pressName(button)).dump()
-                      + key(kMessagesKey) + messages;
+    std::string out = "{\"" + std::string(kPressKey) + "\":" + json(name).dump() + key(kMessagesKey)
+                      + messages;
     for (const List list : {List::General, List::Specific, List::LearningData, List::VersionSpace}) {
         out += key(listKey(list)); // the lists appended in place: a long one is not copied again
         out += listJson(list);
@@ -123,9 +128,10 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         out += key(kIgnoredKey) + "true";
     if (m_explain) {
         const auto english = [](Text text) { return std::string(vspace::english(text)); };
-        const PressOutcome &outcome = ignored ? PressOutcome() : m_form.lastOutcome();
+        const PressOutcome &outcome = ignored || !button ? PressOutcome() : m_form.lastOutcome();
         out += key(kStepKey)
-               + outcomeJson(outcome, explainPress(button, outcome, ignored, english));
+               + outcomeJson(outcome, button ? explainPress(*button, outcome, ignored, english)
+                                             : explainHistory(*command.history, ignored, english));
     }
     out += '}';
     return out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "explanation.h"
 #include "export_file.h"
 #include "form.h"
 #include "memory_controls.h"
@@ -18,13 +19,15 @@ namespace vspace {
 // Input lines and CSV rows longer than this many bytes (the newline not counted) are refused.
 inline constexpr std::size_t kMaxReplayLineBytes = 1024 * 1024;
 
-// One step of a replay session: field values to type, then at most one button to press.
+// One step of a replay session: field values to type, then at most one button to press, or an
+// undo or redo.
 struct ReplayCommand
 {
     std::optional<MemoryControls::Values> training;
     std::optional<MemoryControls::Values> unseen;
     std::optional<Button> press;
     long line = 0; // where it starts in the session's file; 0 when not read from one
+    std::optional<History> history = {};
 };
 
 // True when `text` is valid UTF-8, as every text a report holds must be.
@@ -56,9 +59,10 @@ public:
     std::optional<std::string> takeExportFailure() { return std::exchange(m_exportFailure, {}); }
 
     // Called just before every press, and just after every press that was not ignored, while
-    // the messages the press showed are still in controls().messages(). For checks from outside.
+    // the messages the press showed are still in controls().messages(), with the button pressed
+    // (none for Undo and Redo) and the press's name. For checks from outside.
     enum class Moment { BeforePress, AfterPress };
-    using PressObserver = std::function<void(Moment, Button)>;
+    using PressObserver = std::function<void(Moment, std::optional<Button>, std::string_view)>;
     void setPressObserver(PressObserver observer) { m_observer = std::move(observer); }
 
     const Form &form() const { return m_form; }

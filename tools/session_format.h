@@ -45,6 +45,10 @@ inline constexpr std::array<std::string_view, kListCount> kListKeys{"List1", "Li
 // The keys of the two rows of fields, training then unseen.
 inline constexpr std::array<std::string_view, 2> kFieldKeys{"Text1", "Text2"};
 
+// The presses a session may make besides the window's buttons.
+inline constexpr std::string_view kUndoName = "Undo";
+inline constexpr std::string_view kRedoName = "Redo";
+
 inline constexpr std::string_view kPressKey = "press";
 inline constexpr std::string_view kMessagesKey = "messages";
 inline constexpr std::string_view kNegativeEnabledKey = "negative_enabled";

@@ -60,14 +60,15 @@ void Spool::write(std::string_view text)
     m_size += text.size();
 }
 
-void Spool::clear()
+void Spool::truncate(std::uint64_t size)
 {
     if (m_error)
         return;
-    if (std::fflush(m_file.get()) != 0 || ::ftruncate(::fileno(m_file.get()), 0) != 0
-        || std::fseek(m_file.get(), 0, SEEK_SET) != 0)
+    if (std::fflush(m_file.get()) != 0
+        || ::ftruncate(::fileno(m_file.get()), static_cast<off_t>(size)) != 0
+        || std::fseek(m_file.get(), static_cast<long>(size), SEEK_SET) != 0)
         return fail();
-    m_size = 0;
+    m_size = size;
 }
 
 void Spool::copy(std::uint64_t from, std::uint64_t to,

@@ -21,7 +21,9 @@ public:
 
     void write(std::string_view text);
     // Empties it.
-    void clear();
+    void clear() { truncate(0); }
+    // Keeps its first `size` bytes.
+    void truncate(std::uint64_t size);
     std::uint64_t size() const { return m_size; }
     // Hands the bytes from `from` to `to` to `sink`, a chunk at a time.
     void copy(std::uint64_t from, std::uint64_t to,

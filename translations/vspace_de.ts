@@ -220,6 +220,22 @@
         <source>%1 and %2 more</source>
         <translation>%1 und %2 weitere</translation>
     </message>
+    <message>
+        <source>Undo takes the last action back.</source>
+        <translation>Rückgängig nimmt die letzte Aktion zurück.</translation>
+    </message>
+    <message>
+        <source>Redo does the action undone again.</source>
+        <translation>Wiederholen führt die zurückgenommene Aktion erneut aus.</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>Es gibt nichts rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>Es gibt nichts zu wiederholen.</translation>
+    </message>
 </context>
 <context>
     <name>Export failure</name>
@@ -346,10 +362,6 @@
         <translation>Sitzung öffnen</translation>
     </message>
     <message>
-        <source>Next press</source>
-        <translation>Nächster Schritt</translation>
-    </message>
-    <message>
         <source>Play to end</source>
         <translation>Bis zum Ende abspielen</translation>
     </message>
@@ -364,10 +376,6 @@
     <message>
         <source>Start again</source>
         <translation>Neu beginnen</translation>
-    </message>
-    <message>
-        <source>Opened %1: %2 presses to play.</source>
-        <translation>%1 geöffnet: %2 Schritte abzuspielen.</translation>
     </message>
     <message>
         <source>%1 was not opened: %2</source>
@@ -416,6 +424,95 @@
     <message>
         <source>S: %1. G: %2. The version space: %3.</source>
         <translation>S: %1. G: %2. Der Versionsraum: %3.</translation>
+    </message>
+    <message>
+        <source>&amp;Next press</source>
+        <translation>&amp;Nächster Schritt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n presses to play.</source>
+        <translation>
+            <numerusform>%1 geöffnet: %n Schritt abzuspielen.</numerusform>
+            <numerusform>%1 geöffnet: %n Schritte abzuspielen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Playing the session</source>
+        <translation>Die Sitzung wird abgespielt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n presses played</source>
+        <translation>
+            <numerusform>%1 von %n Schritt abgespielt</numerusform>
+            <numerusform>%1 von %n Schritten abgespielt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Open %1? The %n examples learnt are set aside; Undo brings them back.</source>
+        <translation>
+            <numerusform>%1 öffnen? Das gelernte Beispiel wird beiseitegelegt; „Rückgängig“ holt es zurück.</numerusform>
+            <numerusform>%1 öffnen? Die %n gelernten Beispiele werden beiseitegelegt; „Rückgängig“ holt sie zurück.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>the file holds no presses</source>
+        <translation>die Datei enthält keine Schritte</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Präsentieren</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Beispiele</translation>
+    </message>
+    <message>
+        <source>Attributes…</source>
+        <translation>Attribute…</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>Name the six attributes; this browser keeps the names. Empty fields leave the attributes unnamed.</source>
+        <translation>Benennen Sie die sechs Attribute; dieser Browser merkt sich die Namen. Leere Felder lassen die Attribute unbenannt.</translation>
+    </message>
+    <message>
+        <source>Attribute %1</source>
+        <translation>Attribut %1</translation>
+    </message>
+    <message>
+        <source>Training value %1: %2</source>
+        <translation>Trainingswert %1: %2</translation>
+    </message>
+    <message>
+        <source>Unseen value %1: %2</source>
+        <translation>Unbekannter Wert %1: %2</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,22 @@
         <source>%1 and %2 more</source>
         <translation>%1 y %2 más</translation>
     </message>
+    <message>
+        <source>Undo takes the last action back.</source>
+        <translation>Deshacer anula la última acción.</translation>
+    </message>
+    <message>
+        <source>Redo does the action undone again.</source>
+        <translation>Rehacer vuelve a hacer la acción deshecha.</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>No hay nada que deshacer.</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>No hay nada que rehacer.</translation>
+    </message>
 </context>
 <context>
     <name>Export failure</name>
@@ -346,10 +362,6 @@
         <translation>Abrir sesión</translation>
     </message>
     <message>
-        <source>Next press</source>
-        <translation>Siguiente pulsación</translation>
-    </message>
-    <message>
         <source>Play to end</source>
         <translation>Reproducir hasta el final</translation>
     </message>
@@ -364,10 +376,6 @@
     <message>
         <source>Start again</source>
         <translation>Empezar de nuevo</translation>
-    </message>
-    <message>
-        <source>Opened %1: %2 presses to play.</source>
-        <translation>Se abrió %1: %2 pulsaciones por reproducir.</translation>
     </message>
     <message>
         <source>%1 was not opened: %2</source>
@@ -416,6 +424,95 @@
     <message>
         <source>S: %1. G: %2. The version space: %3.</source>
         <translation>S: %1. G: %2. El espacio de versiones: %3.</translation>
+    </message>
+    <message>
+        <source>&amp;Next press</source>
+        <translation>Siguie&amp;nte pulsación</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n presses to play.</source>
+        <translation>
+            <numerusform>Se abrió %1: %n pulsación por reproducir.</numerusform>
+            <numerusform>Se abrió %1: %n pulsaciones por reproducir.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Playing the session</source>
+        <translation>Reproduciendo la sesión</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n presses played</source>
+        <translation>
+            <numerusform>%1 de %n pulsación reproducida</numerusform>
+            <numerusform>%1 de %n pulsaciones reproducidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Open %1? The %n examples learnt are set aside; Undo brings them back.</source>
+        <translation>
+            <numerusform>¿Abrir %1? El ejemplo aprendido se aparta; «Deshacer» lo recupera.</numerusform>
+            <numerusform>¿Abrir %1? Los %n ejemplos aprendidos se apartan; «Deshacer» los recupera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>the file holds no presses</source>
+        <translation>el archivo no contiene pulsaciones</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Presentar</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Ejemplos</translation>
+    </message>
+    <message>
+        <source>Attributes…</source>
+        <translation>Atributos…</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Atributos</translation>
+    </message>
+    <message>
+        <source>Name the six attributes; this browser keeps the names. Empty fields leave the attributes unnamed.</source>
+        <translation>Nombre los seis atributos; este navegador guarda los nombres. Los campos vacíos dejan los atributos sin nombre.</translation>
+    </message>
+    <message>
+        <source>Attribute %1</source>
+        <translation>Atributo %1</translation>
+    </message>
+    <message>
+        <source>Training value %1: %2</source>
+        <translation>Valor de entrenamiento %1: %2</translation>
+    </message>
+    <message>
+        <source>Unseen value %1: %2</source>
+        <translation>Valor nuevo %1: %2</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,22 @@
         <source>%1 and %2 more</source>
         <translation>%1 และอีก %2</translation>
     </message>
+    <message>
+        <source>Undo takes the last action back.</source>
+        <translation>เลิกทำ ย้อนการกระทำล่าสุด</translation>
+    </message>
+    <message>
+        <source>Redo does the action undone again.</source>
+        <translation>ทำซ้ำ ทำการกระทำที่เลิกทำไปอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>ไม่มีอะไรให้เลิกทำ</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>ไม่มีอะไรให้ทำซ้ำ</translation>
+    </message>
 </context>
 <context>
     <name>Export failure</name>
@@ -346,10 +362,6 @@
         <translation>เปิดเซสชัน</translation>
     </message>
     <message>
-        <source>Next press</source>
-        <translation>กดถัดไป</translation>
-    </message>
-    <message>
         <source>Play to end</source>
         <translation>เล่นจนจบ</translation>
     </message>
@@ -364,10 +376,6 @@
     <message>
         <source>Start again</source>
         <translation>เริ่มใหม่</translation>
-    </message>
-    <message>
-        <source>Opened %1: %2 presses to play.</source>
-        <translation>เปิด %1 แล้ว: มี %2 การกดให้เล่น</translation>
     </message>
     <message>
         <source>%1 was not opened: %2</source>
@@ -416,6 +424,92 @@
     <message>
         <source>S: %1. G: %2. The version space: %3.</source>
         <translation>S: %1 G: %2 ปริภูมิเวอร์ชัน: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Next press</source>
+        <translation>กดถัดไป (&amp;N)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %1: %n presses to play.</source>
+        <translation>
+            <numerusform>เปิด %1 แล้ว: มี %n การกดให้เล่น</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>เลิกทำ</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>ทำซ้ำ</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>หยุด</translation>
+    </message>
+    <message>
+        <source>Playing the session</source>
+        <translation>กำลังเล่นเซสชัน</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n presses played</source>
+        <translation>
+            <numerusform>เล่นแล้ว %1 จาก %n การกด</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Open %1? The %n examples learnt are set aside; Undo brings them back.</source>
+        <translation>
+            <numerusform>เปิด %1 หรือไม่? ตัวอย่างที่เรียนแล้ว %n ตัวอย่างจะถูกพักไว้ กด “เลิกทำ” เพื่อนำกลับมา</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>the file holds no presses</source>
+        <translation>ไฟล์ไม่มีการกดเลย</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>บรรทัด %1: %2</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>นำเสนอ</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>ตัวอย่าง</translation>
+    </message>
+    <message>
+        <source>Attributes…</source>
+        <translation>คุณลักษณะ…</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>คุณลักษณะ</translation>
+    </message>
+    <message>
+        <source>Name the six attributes; this browser keeps the names. Empty fields leave the attributes unnamed.</source>
+        <translation>ตั้งชื่อคุณลักษณะทั้งหก เบราว์เซอร์นี้จะจำชื่อไว้ ช่องที่ว่างไว้จะไม่มีชื่อ</translation>
+    </message>
+    <message>
+        <source>Attribute %1</source>
+        <translation>คุณลักษณะ %1</translation>
+    </message>
+    <message>
+        <source>Training value %1: %2</source>
+        <translation>ค่าข้อมูลฝึกช่องที่ %1: %2</translation>
+    </message>
+    <message>
+        <source>Unseen value %1: %2</source>
+        <translation>ค่าข้อมูลใหม่ช่องที่ %1: %2</translation>
     </message>
 </context>
 <context>

@@ -66,8 +66,10 @@ public:
                 continue;
             out += first ? "{\"list\":\"" : ",{\"list\":\"";
             out += kListNames[l];
-            out += m_lists[l].cleared ? "\",\"clear\":true,\"rows\":["
-                                      : "\",\"clear\":false,\"rows\":[";
+            out += m_lists[l].cleared ? "\",\"clear\":true," : "\",\"clear\":false,";
+            if (m_lists[l].kept)
+                out += "\"keep\":" + std::to_string(*m_lists[l].kept) + ',';
+            out += "\"rows\":[";
             for (std::size_t r = 0; r < m_lists[l].rows.size(); ++r) {
                 if (r)
                     out += ',';
@@ -120,7 +122,17 @@ public:
     void clear(List list) override
     {
         ListChange &change = m_lists[static_cast<std::size_t>(list)];
-        change = {true, true, {}};
+        change = {true, true, {}, {}};
+    }
+    // Comes before any row is appended to the list in the same update.
+    void truncate(List list, int rows) override
+    {
+        ListChange &change = m_lists[static_cast<std::size_t>(list)];
+        change.touched = true;
+        if (change.cleared)
+            change.rows.resize(std::min(change.rows.size(), static_cast<std::size_t>(rows)));
+        else
+            change.kept = rows;
     }
     void append(List list, std::string row) override
     {
@@ -160,6 +172,7 @@ private:
     struct ListChange
     {
         bool touched = false, cleared = false;
+        std::optional<int> kept; // the rows kept before those appended
         std::vector<std::string> rows;
     };
     struct Selection
@@ -233,17 +246,19 @@ public:
         std::string said;
         if (const std::optional<Suggestion> suggestion
             = suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples))) {
-            for (int a = 1; a <= kAttributeCount; ++a)
-                m_controls.setText({FieldRow::Training, a},
-                                   suggestion->instance[static_cast<std::size_t>(a - 1)]);
+            m_form.fill(FieldRow::Training, suggestion->instance);
             said = format(m_controls.phrase(Text::SuggestedExample),
                           {rowText(suggestion->instance), std::to_string(suggestion->accepting),
                            std::to_string(suggestion->voting)});
         } else {
             said = m_controls.phrase(Text::NoSuggestion);
         }
-        return m_controls.update(",\"explanation\":" + jsonString(said));
+        return m_controls.update(",\"explanation\":" + jsonString(said) + history());
     }
+    // Undoes the last action, or does the last undone again: the update draws the form as it
+    // was; its history member names the action.
+    std::string undo(val fields) { return stepThroughHistory(History::Undo, fields); }
+    std::string redo(val fields) { return stepThroughHistory(History::Redo, fields); }
     // S, G and the version space of the learner shown in Graphviz's DOT language, as the lesson
     // report draws them.
     std::string versionSpaceDot() const
@@ -281,6 +296,25 @@ public:
 #endif
 
 private:
+    std::string stepThroughHistory(History step, val fields)
+    {
+        m_controls.takeFields(fields);
+        const bool done = step == History::Undo ? m_form.undo() : m_form.redo();
+        const Phrase phrase = [this](Text text) { return m_controls.phrase(text); };
+        std::string out = ",\"explanation\":" + jsonString(explainHistory(step, !done, phrase));
+        if (done)
+            out += std::string(",\"history\":{\"") + (step == History::Undo ? "undone" : "redone")
+                   + "\":" + std::to_string(m_form.lastHistoryName()) + '}';
+        return m_controls.update(out + teaching(std::nullopt, false));
+    }
+
+    // The action an undo would undo, by its number (0: none), and whether there is one to redo.
+    std::string history() const
+    {
+        return ",\"undoName\":" + std::to_string(m_form.undoName())
+               + ",\"canRedo\":" + (m_form.canRedo() ? "true" : "false");
+    }
+
     // What the update tells beyond the controls: what the press did and a sentence that explains
     // it, the notes on where the two learners differ, and whether an example can be suggested.
     std::string teaching(std::optional<Button> button, bool ignored)
@@ -307,7 +341,8 @@ private:
         out += ",\"differences\":[";
         for (std::size_t i = 0; i < differences.size(); ++i)
             out += (i ? "," : "") + jsonString(differences[i]);
-        out += std::string("],\"learner\":")
+        out += ']' + history();
+        out += std::string(",\"learner\":")
                + (m_form.shownLearner() == Learner::Textbook ? "\"Textbook\"" : "\"Program\"")
                + ",\"suggestion\":"
                + (suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples))
@@ -436,6 +471,8 @@ EMSCRIPTEN_BINDINGS(vspace)
             .function("keyPress", &Page::keyPress)
             .function("showLearner", &Page::showLearner)
             .function("suggest", &Page::suggest)
+            .function("undo", &Page::undo)
+            .function("redo", &Page::redo)
 #ifdef VSPACE_PAGE_BENCH
             .function("setBoundaries", &Page::setBoundaries)
 #endif

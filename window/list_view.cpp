@@ -123,4 +123,11 @@ void ListView::appendRow(const QString &text, bool scrollTo)
         scrollToBottom();
 }
 
+void ListView::truncate(int rows)
+{
+    while (count() > rows)
+        delete takeItem(count() - 1);
+    scrollToBottom();
+}
+
 } // namespace vspace

@@ -24,6 +24,8 @@ public:
     void setVisibleHeight(int height);
     // Appends a row; with `scrollTo`, scrolls the list to it.
     void appendRow(const QString &text, bool scrollTo);
+    // Keeps the first `rows` rows, and shows the last of them.
+    void truncate(int rows);
 
 private:
     QScrollBar *m_bar = nullptr; // stands for the list's own where the frame hides that one

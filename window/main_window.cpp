@@ -4,6 +4,7 @@
 #include "list_view.h"
 #include "message_boxes.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -123,7 +124,7 @@ MainWindow::MainWindow(const std::string &exportPath, MessageBoxes *boxes, QWidg
     m_form = std::make_unique<Form>(*m_controls, m_exportFile);
     for (std::size_t b = 0; b < m_widgets.buttons.size(); ++b) {
         connect(m_widgets.buttons[b], &QPushButton::clicked, this,
-                [this, b] { m_form->press(static_cast<Button>(b)); });
+                [this, b] { remembered([this, b] { m_form->press(static_cast<Button>(b)); }); });
     }
 }
 
@@ -171,6 +172,7 @@ QWidget *MainWindow::createControl(const ControlEntry &entry, QWidget *container
         auto *edit = new QLineEdit(container);
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { m_typedIn.insert(edit); });
         m_fieldOf.insert(edit, *field);
         m_widgets.fields[static_cast<std::size_t>(field->row)]
                         [static_cast<std::size_t>(field->index - 1)]
@@ -201,12 +203,70 @@ QWidget *MainWindow::createControl(const ControlEntry &entry, QWidget *container
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const auto field = m_fieldOf.constFind(watched);
-        if (field != m_fieldOf.constEnd())
-            m_form->keyPress(*field, characterCode(*static_cast<QKeyEvent *>(event)));
+    const auto field = m_fieldOf.constFind(watched);
+    if (field == m_fieldOf.constEnd())
+        return QWidget::eventFilter(watched, event);
+    // Undo and redo of what was typed in a field since the last action come first; then those of
+    // the last action.
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const auto *edit = static_cast<QLineEdit *>(watched);
+    const bool typed = m_typedIn.contains(edit);
+    const bool history = (event->type() == QEvent::KeyPress
+                          || event->type() == QEvent::ShortcutOverride)
+                         && ((key->matches(QKeySequence::Undo)
+                              && !(typed && edit->isUndoAvailable()))
+                             || (isRedo(*key) && !(typed && edit->isRedoAvailable())));
+    if (history && event->type() == QEvent::ShortcutOverride) {
+        event->accept(); // the window's, not the field's
+        return true;
     }
+    if (history) {
+        stepThroughHistory(key->matches(QKeySequence::Undo));
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress)
+        remembered([this, field, key] { m_form->keyPress(*field, characterCode(*key)); });
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Undo) || isRedo(*event))
+        return stepThroughHistory(event->matches(QKeySequence::Undo));
+    QWidget::keyPressEvent(event);
+}
+
+bool MainWindow::isRedo(const QKeyEvent &event)
+{
+    return event.matches(QKeySequence::Redo)
+           || event.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
+           || event.keyCombination()
+                      == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+void MainWindow::remembered(const std::function<void()> &action)
+{
+    QWidget *before = QApplication::focusWidget();
+    const std::uint64_t known = m_form->undoName();
+    action();
+    if (m_form->undoName() != known) { // a new action to undo: the focus it found is kept with it
+        m_focusBefore.insert(m_form->undoName(), before ? before->objectName() : QString());
+        m_typedIn.clear();
+    }
+}
+
+void MainWindow::stepThroughHistory(bool undo)
+{
+    QWidget *focus = QApplication::focusWidget();
+    m_typedIn.clear();
+    if (undo && m_form->undo()) {
+        m_focusAfter.insert(m_form->lastHistoryName(), focus ? focus->objectName() : QString());
+        focus = findChild<QWidget *>(m_focusBefore.value(m_form->lastHistoryName()));
+    } else if (!undo && m_form->redo()) {
+        focus = findChild<QWidget *>(m_focusAfter.value(m_form->lastHistoryName()));
+    }
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -5,8 +5,10 @@
 #include "qt_controls.h"
 
 #include <QHash>
+#include <QSet>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace vspace {
@@ -15,7 +17,8 @@ struct ControlEntry;
 class MessageBoxes;
 
 // The main window: the controls of the control table at their stored places, every button press
-// and every key typed into an entry field handed to the form.
+// and every key typed into an entry field handed to the form; Ctrl+Z and Ctrl+Shift+Z (or Ctrl+Y)
+// undo and redo, what was typed in a field first.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -33,11 +36,18 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();
     QWidget *createControl(const ControlEntry &entry, QWidget *container);
+    static bool isRedo(const QKeyEvent &event);
+    // Does `action`; when it can be undone, keeps the focus it found, for the undo to put back.
+    void remembered(const std::function<void()> &action);
+    // Ctrl+Z undoes the last action, Ctrl+Shift+Z or Ctrl+Y does it again; the focus goes back
+    // where it was.
+    void stepThroughHistory(bool undo);
 
     std::unique_ptr<MessageBoxes> m_ownBoxes;
     QtControls::Widgets m_widgets;
@@ -45,6 +55,8 @@ private:
     std::unique_ptr<QtControls> m_controls;
     HypothesisFile m_exportFile;
     std::unique_ptr<Form> m_form;
+    QHash<quint64, QString> m_focusBefore, m_focusAfter; // by the name of the action undone
+    QSet<const QObject *> m_typedIn;                     // fields typed in since the last action
     bool m_shown = false;
 };
 

@@ -73,6 +73,11 @@ void QtControls::append(List list, std::string row)
     m_widgets.list(list)->appendRow(fromUtf8(row), list == List::LearningData);
 }
 
+void QtControls::truncate(List list, int rows)
+{
+    m_widgets.list(list)->truncate(rows);
+}
+
 bool QtControls::enabled(Button button) const
 {
     return m_widgets.button(button)->isEnabled();

@@ -46,6 +46,7 @@ public:
 
     void clear(List list) override;
     void append(List list, std::string row) override;
+    void truncate(List list, int rows) override;
 
     bool enabled(Button button) const override;
     void setEnabled(Button button, bool enabled) override;

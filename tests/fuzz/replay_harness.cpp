@@ -2,10 +2,12 @@
 
 #include "csv_session.h"
 #include "jsonl_reader.h"
+#include "session_format.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <sstream>
 
 namespace vspace::testing {
@@ -52,8 +54,8 @@ bool allAccept(const std::vector<Row> &rows, const Row &x)
 // What must hold after every press: counters in range, the lists showing exactly the tables, each
 // row once, G, S and the version space accepting the positives learnt since Clear, which are
 // predicted positive, and a refused press changing nothing, typed values included.
-std::string check(const ReplaySession &session, Button button, const Snapshot &was,
-                  const Row &typed, std::vector<Row> &positives)
+std::string check(const ReplaySession &session, std::optional<Button> button, const Snapshot &was,
+                  const Row &typed)
 {
     const LearningState &st = session.form().state();
     const MemoryControls &c = session.controls();
@@ -69,7 +71,14 @@ std::string check(const ReplaySession &session, Button button, const Snapshot &w
     const bool unchanged = now == was;
     const Row &unseen = c.values(FieldRow::Unseen);
     const bool training = button == Button::Positive || button == Button::Negative;
-    if (title == "Data not correct" || title == "Cannot Learn") {
+    std::vector<Row> positives; // learnt since the last Clear
+    for (std::size_t n = 1; n <= st.examples.size(); ++n) {
+        if (st.examples.at(n).positive)
+            positives.push_back(st.examples.at(n).values);
+    }
+    if (!button) {
+        // An undo or redo: the lists above are the state's; the examples' checks follow.
+    } else if (title == "Data not correct" || title == "Cannot Learn") {
         if (!unchanged || (title == "Cannot Learn" && c.values(FieldRow::Training) != typed))
             return "a refused press changed the state or lost the typed values";
     } else if (training) {
@@ -80,13 +89,11 @@ std::string check(const ReplaySession &session, Button button, const Snapshot &w
         if (c.focus() != "Text1_1"
             || c.selection({FieldRow::Training, 1}) != MemoryControls::Selection{0, 0})
             return "the first training field did not get the focus, with nothing selected";
-        if (button == Button::Positive)
-            positives.push_back(typed);
-        else if (std::any_of(now.g.begin(), now.g.end(),
-                             [&](const Row &g) { return accepts(g, typed); }))
+        if (button == Button::Negative
+            && std::any_of(now.g.begin(), now.g.end(),
+                           [&](const Row &g) { return accepts(g, typed); }))
             return "a G row accepts the negative example just learnt";
     } else if (button == Button::Clear) {
-        positives.clear();
         if (now.examples != 1 || now.g.size() != 1 || !now.space.empty()
             || c.values(FieldRow::Training) != Row{} || unseen != Row{} || now.negativeEnabled)
             return "Clear did not restore the initial state";
@@ -116,17 +123,38 @@ std::string playReplayInput(std::string_view bytes)
         ReplaySession session(file);
         Snapshot before = snapshot(session);
         Row typed;
-        std::vector<Row> positives; // learnt since the last Clear
         std::string broken;
         int presses = 0;
-        session.setPressObserver([&](ReplaySession::Moment moment, Button button) {
+        // An undo must bring back what the form showed before the action it undoes, a redo what
+        // it showed when the action was undone (typing since the action kept): kept, with the
+        // fields, by the action's number.
+        const auto shownNow = [&session] {
+            const MemoryControls &c = session.controls();
+            return std::tuple(snapshot(session), c.rows(List::LearningData),
+                              c.values(FieldRow::Training), c.values(FieldRow::Unseen));
+        };
+        std::map<std::uint64_t, decltype(shownNow())> shownBefore, shownAfter;
+        decltype(shownNow()) was;
+        std::uint64_t last = 0;
+        session.setPressObserver([&](ReplaySession::Moment moment, std::optional<Button> button,
+                                     std::string_view name) {
+            const Form &form = session.form();
             if (moment == ReplaySession::Moment::BeforePress)
                 return void((before = snapshot(session),
-                             typed = session.controls().values(FieldRow::Training)));
+                             typed = session.controls().values(FieldRow::Training),
+                             was = shownNow(), last = form.undoName()));
             ++presses;
-            if (broken.empty()
-                && !(broken = check(session, button, before, typed, positives)).empty())
+            if (broken.empty() && !(broken = check(session, button, before, typed)).empty())
                 broken += " (press " + std::to_string(presses) + ")";
+            if (form.undoName() == last)
+                return;
+            const std::uint64_t action = button ? form.undoName() : form.lastHistoryName();
+            const bool undone = !button && name == kUndoName;
+            if (!button && broken.empty()
+                && shownNow() != (undone ? shownBefore[action] : shownAfter[action]))
+                broken = "an undo or redo did not bring back what the form showed (press "
+                         + std::to_string(presses) + ")";
+            (undone ? shownAfter : shownBefore)[action] = was;
         });
         const int status = csv ? runCsvSession(in, out, err, session)
                                : runJsonLines(in, out, err, session);
