@@ -8,8 +8,9 @@
 // Run (after scripts/web build and npm ci):
 //   node bench/page_bench.mjs [build-web/site] [runs]
 
-import { readFile } from 'node:fs/promises';
+import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { gzipSync } from 'node:zlib';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { openSite } from '../tests/browser/site.mjs';
 
@@ -101,6 +102,24 @@ const long = await page.evaluate((runs) => {
         times.push(press([`y${i}`, 'b', 'c', 'd', 'e', `f${i}`], 'Command2'));
     return { times, rows: document.querySelectorAll('#List3 [role=option]').length };
 }, runs);
+// Undo of a press, then its redo, in the state the page is in: the time to the page updated, and
+// to its layout done.
+const timeUndo = () => page.evaluate((runs) => {
+    const times = [];
+    for (let i = 0; i < runs; ++i) {
+        ['z', 'b', 'c', 'd', 'e', `u${i}`].forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
+        document.getElementById('Command2').click();
+        const start = performance.now();
+        document.getElementById('undo').click();
+        const updated = performance.now();
+        document.body.offsetHeight;
+        times.push([updated - start, performance.now() - start]);
+        document.getElementById('redo').click();
+    }
+    return { rows: document.querySelectorAll('#List3 [role=option]').length, updated: times.map((t) => t[0]), laidOut: times.map((t) => t[1]) };
+}, runs);
+const undoLong = await timeUndo();
+
 // A suggested example, with the textbook's version space at 28 hypotheses.
 const suggestion = await page.evaluate((runs) => {
     document.getElementById('Command6').click();
@@ -119,6 +138,42 @@ const suggestion = await page.evaluate((runs) => {
     }
     return times;
 }, runs);
+const undoLesson = await timeUndo();
+
+// A session of 10,000 rows (a third of them negative) opened and played to its end; the longest
+// task is timed by the browser's long-task observer, which sees tasks over 50 ms.
+const folder2 = await mkdtemp(join(tmpdir(), 'vspace-bench-'));
+const rows = ['Sunny,Warm,Normal,Strong,Warm,Same,+'];
+for (let i = 1; i < 10000; ++i)
+    rows.push(`v${i},w${i % 5},Normal,Strong,Warm,Same,${i % 3 ? '+' : '-'}`);
+await writeFile(join(folder2, 'session.csv'), `${rows.join('\n')}\n`);
+const playRuns = Math.max(3, Math.ceil(runs / 3));
+const playing = { closed: [], open: [], longest: [] };
+for (const diagram of ['closed', 'open']) {
+    for (let i = 0; i < playRuns; ++i) {
+        await page.goto(site.url);
+        await page.waitForSelector('html[data-ready]');
+        if (diagram === 'open')
+            await page.click('#diagram-button');
+        const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
+        await chooser.accept([join(folder2, 'session.csv')]);
+        await page.waitForFunction(() => !document.getElementById('next-press').disabled);
+        const times = await page.evaluate(() => new Promise((resolve) => {
+            const tasks = [];
+            new PerformanceObserver((list) => tasks.push(...list.getEntries().map((e) => e.duration))).observe({ type: 'longtask' });
+            const start = performance.now();
+            const status = document.getElementById('session-status');
+            new MutationObserver(() => {
+                if (status.textContent.startsWith('10000 of 10000'))
+                    setTimeout(() => resolve({ time: performance.now() - start, longest: Math.max(0, ...tasks) }), 0);
+            }).observe(status, { childList: true, characterData: true, subtree: true });
+            document.getElementById('play-to-end').click();
+        }));
+        playing[diagram].push(times.time);
+        playing.longest.push(times.longest);
+    }
+}
+await rm(folder2, { recursive: true });
 await site.close();
 
 console.log(`page usable after navigation: median ${median(ready).toFixed(1)} ms (budget 500 ms), ${runs} loads`);
@@ -127,3 +182,11 @@ console.log(`Negative press taking G to 30 rows: median ${median(negative).toFix
 console.log(`diagram redrawn after that press (${redraw.nodes} hypotheses): median ${median(redraw.times).toFixed(1)} ms (budget 150 ms)`);
 console.log(`press with ${long.rows} learning-data rows: median ${median(long.times).toFixed(2)} ms (budget 50 ms)`);
 console.log(`suggested example over 28 hypotheses: median ${median(suggestion).toFixed(2)} ms (budget 50 ms)`);
+for (const undo of [undoLesson, undoLong]) {
+    console.log(`undo of a press with ${undo.rows} learning-data rows: median ${median(undo.updated).toFixed(2)} ms to the page updated `
+                + `(budget 5 ms), ${median(undo.laidOut).toFixed(2)} ms to its layout done`);
+}
+console.log(`Play to end of 10,000 rows: median ${median(playing.closed).toFixed(0)} ms with the diagram closed (budget 2000 ms), `
+            + `${median(playing.open).toFixed(0)} ms open (budget 4000 ms), ${playRuns} runs each`);
+console.log(`longest task meanwhile: ${Math.max(...playing.longest) > 0 ? `${Math.max(...playing.longest).toFixed(0)} ms` : 'none over 50 ms'} `
+            + `at most, median ${median(playing.longest).toFixed(0)} ms (budget 100 ms)`);

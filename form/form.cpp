@@ -86,10 +86,11 @@ Form::Form(Controls &controls, ExportFile &exportFile)
 
 bool Form::press(Button button)
 {
+    Snapshot before = m_beforeTyping ? std::move(*m_beforeTyping) : snapshot();
+    m_beforeTyping.reset();
     if (!m_controls.enabled(button))
         return false;
     m_outcomes = {};
-    Snapshot before = snapshot();
     switch (button) {
     case Button::Positive:
         train(true);
@@ -125,9 +126,9 @@ Form::Snapshot Form::snapshot() const
             m_controls.enabled(Button::Negative)};
 }
 
-void Form::remember(Snapshot before)
+void Form::remember(Snapshot before, bool always)
 {
-    const bool changed = before.program.examples.size() != m_state.examples.size()
+    const bool changed = always || before.program.examples.size() != m_state.examples.size()
                          || !m_state.examples.extends(before.program.examples)
                          || before.fields[0] != instance(FieldRow::Training)
                          || before.fields[1] != instance(FieldRow::Unseen)
@@ -143,6 +144,7 @@ void Form::remember(Snapshot before)
 
 Form::Snapshot Form::restore(Snapshot snapshot)
 {
+    m_beforeTyping.reset();
     Snapshot replaced = this->snapshot();
     replaced.name = snapshot.name;
     m_lastHistoryName = snapshot.name;
@@ -159,11 +161,8 @@ Form::Snapshot Form::restore(Snapshot snapshot)
         const Example example = m_state.examples.at(n);
         m_controls.append(List::LearningData, learningDataEntry(example.values, example.positive));
     }
-    for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen}) {
-        for (int a = 1; a <= kAttributeCount; ++a)
-            m_controls.setText({row, a}, snapshot.fields[static_cast<std::size_t>(row)]
-                                                        [static_cast<std::size_t>(a - 1)]);
-    }
+    for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen})
+        setTexts(row, snapshot.fields[static_cast<std::size_t>(row)]);
     show({.drawGeneral = true,
           .drawSpecific = true,
           .drawVersionSpace = true,
@@ -191,20 +190,34 @@ bool Form::redo()
     return true;
 }
 
-void Form::fill(FieldRow row, const Row &values)
+void Form::setTexts(FieldRow row, const Row &values)
 {
-    Snapshot before = snapshot();
     for (int a = 1; a <= kAttributeCount; ++a)
         m_controls.setText({row, a}, values[static_cast<std::size_t>(a - 1)]);
+}
+
+void Form::type(FieldRow row, const Row &values)
+{
+    if (!m_beforeTyping)
+        m_beforeTyping = snapshot();
+    setTexts(row, values);
+}
+
+void Form::fill(FieldRow row, const Row &values)
+{
+    m_beforeTyping.reset();
+    Snapshot before = snapshot();
+    setTexts(row, values);
     remember(std::move(before));
 }
 
 void Form::restart()
 {
     m_outcomes = {};
+    m_beforeTyping.reset();
     Snapshot before = snapshot();
     clear();
-    remember(std::move(before));
+    remember(std::move(before), true);
 }
 
 void Form::keyPress(Field field, int key)

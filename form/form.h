@@ -35,6 +35,9 @@ public:
 
     // Presses `button`. A disabled button cannot be pressed: returns false and changes nothing.
     bool press(Button button);
+    // Types six values into a row of fields, as a session played in does: the undo of the next
+    // press brings back the fields as they were before the typing.
+    void type(FieldRow row, const Row &values);
     // A key typed into an entry field, as its character code: Enter moves on to the next field
     // with its text selected, and from the sixth field to the button that uses the instance.
     // The key itself is left to the field.
@@ -74,7 +77,8 @@ public:
     std::uint64_t lastHistoryName() const { return m_lastHistoryName; }
     // Types `values` into a row of fields, as one action that can be undone.
     void fill(FieldRow row, const Row &values);
-    // Starts afresh as Clear does, as one action that can be undone: opening a session.
+    // Starts afresh as Clear does, as one action that can be undone even when nothing changed:
+    // opening a session.
     void restart();
 
 private:
@@ -109,8 +113,9 @@ private:
     void show(const Shown &shown);
     Row instance(FieldRow row) const;
     Snapshot snapshot() const;
-    // Keeps `before` to undo to, when the action since changed something.
-    void remember(Snapshot before);
+    void setTexts(FieldRow row, const Row &values);
+    // Keeps `before` to undo to, when the action since changed something or `always`.
+    void remember(Snapshot before, bool always = false);
     // Shows `snapshot`'s state and fields, and returns the state it replaced.
     Snapshot restore(Snapshot snapshot);
 
@@ -121,6 +126,7 @@ private:
     Learner m_shown = Learner::Program;
     std::array<PressOutcome, 2> m_outcomes;
     std::deque<Snapshot> m_undo, m_redo;
+    std::optional<Snapshot> m_beforeTyping; // what the form held before a session typed
     std::uint64_t m_names = 0, m_lastHistoryName = 0;
 };
 

@@ -38,10 +38,16 @@ bool LearnerDifference::any() const
 
 void LearnerComparison::learn(const ExampleLog &log, const Row &specific)
 {
-    // A log that does not go on from the one known (after Clear, or a state returned to) is
-    // learnt from its start.
+    // A log that does not go on from the one known is learnt from its start (after Clear, or a
+    // state returned to), or, when it is the start of the known one (an undo), cut back to it.
     const bool continues = log.extends(m_log);
-    if (!continues) {
+    if (!continues && m_log.extends(log)) {
+        for (std::vector<std::size_t> *numbers : {&m_positives, &m_negatives}) {
+            while (!numbers->empty() && numbers->back() > log.size())
+                numbers->pop_back();
+        }
+        m_log = log;
+    } else if (!continues) {
         m_log = ExampleLog();
         m_positives.clear();
         m_negatives.clear();

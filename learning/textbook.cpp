@@ -212,16 +212,28 @@ Prediction predictTextbook(const TextbookState &state, const Row &x)
 
 const LearntValues::Values &LearntValues::of(const ExampleLog &log)
 {
-    if (!log.extends(m_log)) {
+    if (m_log.extends(log)) {
+        // Back to an earlier state: the values first learnt after it are forgotten.
+        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+            while (!m_firstLearnt[a].empty() && m_firstLearnt[a].back() > log.size()) {
+                m_known[a].erase(m_values[a].back());
+                m_values[a].pop_back();
+                m_firstLearnt[a].pop_back();
+            }
+        }
+    } else if (!log.extends(m_log)) {
         m_log = ExampleLog();
         m_values = {};
+        m_known = {};
+        m_firstLearnt = {};
     }
     for (std::size_t n = m_log.size() + 1; n <= log.size(); ++n) {
         const Row &x = log.at(n).values;
         for (std::size_t a = 0; a < kAttributeCount; ++a) {
-            if (std::none_of(m_values[a].begin(), m_values[a].end(),
-                             [&](const std::string &v) { return sameValue(v, x[a]); }))
+            if (m_known[a].insert(x[a]).second) {
                 m_values[a].push_back(x[a]);
+                m_firstLearnt[a].push_back(n);
+            }
         }
     }
     m_log = log;

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <variant>
 #include <vector>
 
@@ -54,7 +55,7 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
 Prediction predictTextbook(const TextbookState &state, const Row &instance);
 
 // The values learnt at each attribute, in the order first learnt, kept up to date from the examples
-// of each state of a session in time proportional to the examples learnt since.
+// of each state of a session in time proportional to the examples learnt since, or undone.
 class LearntValues
 {
 public:
@@ -64,6 +65,8 @@ public:
 private:
     ExampleLog m_log;
     Values m_values;
+    std::array<std::unordered_set<std::string>, kAttributeCount> m_known; // m_values, to look up
+    std::array<std::vector<std::size_t>, kAttributeCount> m_firstLearnt;  // by whose example
 };
 
 // The instance whose label would halve the version space as nearly as possible, made of the values

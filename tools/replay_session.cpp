@@ -78,18 +78,19 @@ ReplaySession::ReplaySession(ExportFile &exportFile, Learner shown, bool explain
 
 std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
 {
-    for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen}) {
-        const auto &values = row == FieldRow::Training ? command.training : command.unseen;
-        for (int i = 1; values && i <= kFieldCount; ++i)
-            m_controls.setText({row, i}, (*values)[static_cast<std::size_t>(i - 1)]);
-    }
-    if (!command.press && !command.history)
-        return std::nullopt;
-
     const std::optional<Button> button = command.press;
     const std::string_view name = button                             ? pressName(*button)
                                   : command.history == History::Undo ? kUndoName
                                                                      : kRedoName;
+    const bool pressed = command.press || command.history;
+    if (pressed && m_observer)
+        m_observer(Moment::BeforeTyping, button, name);
+    if (command.training)
+        m_form.type(FieldRow::Training, *command.training);
+    if (command.unseen)
+        m_form.type(FieldRow::Unseen, *command.unseen);
+    if (!pressed)
+        return std::nullopt;
     if (m_observer)
         m_observer(Moment::BeforePress, button, name);
     m_export.failed = false;

@@ -15,8 +15,12 @@
 #include "text_catalog.h"
 
 #include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 #include <nlohmann/json.hpp>
+
+#include <map>
+#include <memory>
 
 namespace vspace {
 
@@ -37,48 +41,115 @@ std::string fieldJson(Field field)
            + "\",\"index\":" + std::to_string(field.index) + '}';
 }
 
-// The page's controls as the form sees them: the fields as the page had them when the action
-// came in, the buttons' states kept here, and everything the form does to them recorded, to be
-// handed back as one update.
+// A value as a text field can hold it: a field keeps no line break, so each shows as "⏎"; bytes
+// that are not UTF-8 show as U+FFFD, as the page would decode them.
+std::string shownInField(std::string_view text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\r' || byte == '\n') {
+            shown += "\u23CE";
+            i += byte == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+            continue;
+        }
+        const std::size_t length = byte < 0x80                   ? 1
+                                   : byte >= 0xC2 && byte < 0xE0 ? 2
+                                   : byte >= 0xE0 && byte < 0xF0 ? 3
+                                   : byte >= 0xF0 && byte < 0xF5 ? 4
+                                                                 : 0;
+        if (length && i + length <= text.size() && validUtf8(text.substr(i, length))) {
+            shown.append(text, i, length);
+            i += length;
+        } else {
+            shown += "\uFFFD";
+            ++i;
+        }
+    }
+    return shown;
+}
+
+// The page's controls as the form sees them: the fields' texts, the buttons' states kept here,
+// and everything the form does to them recorded, to be handed back as one update. A field keeps
+// the value a session or the form gave it, line breaks and all, for as long as the page's field
+// still shows that value.
 class PageControls : public Controls, public ExportFile
 {
 public:
+    struct Message
+    {
+        std::string title, text;
+    };
+
     explicit PageControls(std::vector<std::string> texts)
         : m_texts(std::move(texts))
     {
         m_enabled.fill(true);
     }
 
+    // The twelve texts the page's fields hold, training then unseen.
     void takeFields(const val &fields)
     {
-        for (std::size_t i = 0; i < 2 * kFieldCount; ++i)
-            m_fields[i / kFieldCount][i % kFieldCount] = fields[i].as<std::string>();
+        for (std::size_t i = 0; i < 2 * kFieldCount; ++i) {
+            std::string text = fields[i].as<std::string>();
+            if (text != m_shown[i])
+                m_values[i] = m_shown[i] = std::move(text);
+        }
     }
 
-    // Everything recorded since the last update, then `teaching` (members of the update's own),
-    // and a fresh record.
-    std::string update(const std::string &teaching = {})
+    // While held, changes to the lists are gathered but left out of updates: a session played
+    // quietly draws its lists once, at its end.
+    void holdLists(bool hold) { m_holdingLists = hold; }
+    bool holdingLists() const { return m_holdingLists; }
+    // Where a press left the focus and the selection is not where the page's focus goes.
+    void forgetFocus()
+    {
+        m_focus = std::monostate{};
+        m_selection.reset();
+    }
+    std::vector<Message> takeMessages() { return std::exchange(m_messages, {}); }
+    bool closed() const { return m_closed; }
+    void forgetDownload() { m_download.reset(); }
+
+    // Everything recorded since the last update, then `extra` (members of the update's own), and
+    // a fresh record.
+    std::string update(const std::string &extra = {})
     {
         std::string out = "{\"lists\":[";
         bool first = true;
-        for (std::size_t l = 0; l < kListCount; ++l) {
-            if (!m_lists[l].touched)
+        for (std::size_t l = 0; l < kListCount && !m_holdingLists; ++l) {
+            ListChange &change = m_lists[l];
+            if (!change.touched)
                 continue;
             out += first ? "{\"list\":\"" : ",{\"list\":\"";
             out += kListNames[l];
-            out += m_lists[l].cleared ? "\",\"clear\":true," : "\",\"clear\":false,";
-            if (m_lists[l].kept)
-                out += "\"keep\":" + std::to_string(*m_lists[l].kept) + ',';
+            out += change.cleared ? "\",\"clear\":true," : "\",\"clear\":false,";
+            if (change.kept)
+                out += "\"keep\":" + std::to_string(*change.kept) + ',';
             out += "\"rows\":[";
-            for (std::size_t r = 0; r < m_lists[l].rows.size(); ++r) {
+            for (std::size_t r = 0; r < change.rows.size(); ++r) {
                 if (r)
                     out += ',';
-                quote(out, m_lists[l].rows[r]);
+                quote(out, change.rows[r]);
             }
             out += "]}";
+            m_pageRows[l] = base(l) + change.rows.size();
+            change = {};
             first = false;
         }
-        out += "],\"fields\":[" + m_changedFields + "]";
+        out += "],\"fields\":[";
+        first = true;
+        for (std::size_t i = 0; i < m_fieldChanged.size(); ++i) {
+            if (!m_fieldChanged[i])
+                continue;
+            out += first ? "{\"field\":" : ",{\"field\":";
+            out += fieldJson({static_cast<FieldRow>(i / kFieldCount),
+                              static_cast<int>(i % kFieldCount) + 1})
+                   + ",\"text\":" + jsonString(m_shown[i]) + '}';
+            first = false;
+        }
+        out += ']';
         if (m_selection)
             out += ",\"selection\":{\"field\":" + fieldJson(m_selection->field)
                    + ",\"start\":" + std::to_string(m_selection->start)
@@ -88,28 +159,40 @@ public:
         else if (const Button *button = std::get_if<Button>(&m_focus))
             out += std::string(",\"focus\":{\"button\":\"")
                    + kButtonNames[static_cast<std::size_t>(*button)] + "\"}";
-        out += ",\"enabled\":{" + m_changedButtons + "},\"messages\":[" + m_messages
-               + "],\"closed\":" + (m_closed ? "true" : "false");
+        out += ",\"enabled\":{";
+        first = true;
+        for (std::size_t b = 0; b < kButtonCount; ++b) {
+            if (!m_buttonChanged[b])
+                continue;
+            out += std::string(first ? "\"" : ",\"") + kButtonNames[b]
+                   + (m_enabled[b] ? "\":true" : "\":false");
+            first = false;
+        }
+        out += "},\"messages\":[";
+        for (std::size_t m = 0; m < m_messages.size(); ++m)
+            out += (m ? ",{\"title\":" : "{\"title\":") + jsonString(m_messages[m].title)
+                   + ",\"text\":" + jsonString(m_messages[m].text) + '}';
+        out += std::string("],\"closed\":") + (m_closed ? "true" : "false");
         if (m_download)
             out += ",\"download\":" + jsonString(*m_download);
-        out += teaching + '}';
-        m_lists = {};
-        m_changedFields.clear();
+        out += extra + '}';
+        m_fieldChanged = {};
         m_selection.reset();
         m_focus = std::monostate{};
-        m_changedButtons.clear();
+        m_buttonChanged = {};
         m_messages.clear();
         m_closed = false;
         m_download.reset();
         return out;
     }
 
-    std::string text(Field field) const override { return slot(field); }
+    std::string text(Field field) const override { return m_values[slot(field)]; }
     void setText(Field field, const std::string &text) override
     {
-        slot(field) = text;
-        m_changedFields += (m_changedFields.empty() ? "{\"field\":" : ",{\"field\":")
-                           + fieldJson(field) + ",\"text\":" + jsonString(text) + '}';
+        const std::size_t i = slot(field);
+        m_values[i] = text;
+        m_shown[i] = shownInField(text);
+        m_fieldChanged[i] = true;
         if (m_selection && m_selection->field.row == field.row
             && m_selection->field.index == field.index)
             m_selection.reset(); // a new text has nothing selected
@@ -121,24 +204,28 @@ public:
     void setFocus(Field field) override { m_focus = field; }
     void clear(List list) override
     {
-        ListChange &change = m_lists[static_cast<std::size_t>(list)];
-        change = {true, true, {}, {}};
-    }
-    // Comes before any row is appended to the list in the same update.
-    void truncate(List list, int rows) override
-    {
-        ListChange &change = m_lists[static_cast<std::size_t>(list)];
-        change.touched = true;
-        if (change.cleared)
-            change.rows.resize(std::min(change.rows.size(), static_cast<std::size_t>(rows)));
-        else
-            change.kept = rows;
+        m_lists[static_cast<std::size_t>(list)] = {true, true, {}, {}};
     }
     void append(List list, std::string row) override
     {
         ListChange &change = m_lists[static_cast<std::size_t>(list)];
         change.touched = true;
         change.rows.push_back(std::move(row));
+    }
+    void truncate(List list, int rows) override
+    {
+        const auto l = static_cast<std::size_t>(list);
+        ListChange &change = m_lists[l];
+        const auto keep = static_cast<std::size_t>(rows);
+        if (keep >= base(l) + change.rows.size())
+            return;
+        change.touched = true;
+        if (keep >= base(l)) {
+            change.rows.resize(keep - base(l));
+        } else {
+            change.rows.clear();
+            change.kept = keep;
+        }
     }
     bool enabled(Button button) const override
     {
@@ -147,15 +234,12 @@ public:
     void setEnabled(Button button, bool enabled) override
     {
         m_enabled[static_cast<std::size_t>(button)] = enabled;
-        m_changedButtons += (m_changedButtons.empty() ? "\"" : ",\"")
-                            + std::string(kButtonNames[static_cast<std::size_t>(button)])
-                            + (enabled ? "\":true" : "\":false");
+        m_buttonChanged[static_cast<std::size_t>(button)] = true;
     }
     void setFocus(Button button) override { m_focus = button; }
     void messageBox(const std::string &text, const std::string &title) override
     {
-        m_messages += (m_messages.empty() ? "{\"title\":" : ",{\"title\":") + jsonString(title)
-                      + ",\"text\":" + jsonString(text) + '}';
+        m_messages.push_back({title, text});
     }
     void close() override { m_closed = true; }
     std::string phrase(Text id) const override { return m_texts.at(static_cast<std::size_t>(id)); }
@@ -172,7 +256,7 @@ private:
     struct ListChange
     {
         bool touched = false, cleared = false;
-        std::optional<int> kept; // the rows kept before those appended
+        std::optional<std::size_t> kept; // the rows of the page's list kept before those added
         std::vector<std::string> rows;
     };
     struct Selection
@@ -181,21 +265,31 @@ private:
         int start, length;
     };
 
-    std::string &slot(Field field) const
+    static std::size_t slot(Field field)
     {
-        return m_fields.at(static_cast<std::size_t>(field.row))
-                .at(static_cast<std::size_t>(field.index - 1));
+        if (field.index < 1 || field.index > kFieldCount)
+            throw std::out_of_range("no such field");
+        return static_cast<std::size_t>(field.row) * kFieldCount
+               + static_cast<std::size_t>(field.index - 1);
+    }
+    // The rows of the page's list that the change recorded keeps.
+    std::size_t base(std::size_t l) const
+    {
+        return m_lists[l].cleared ? 0 : m_lists[l].kept.value_or(m_pageRows[l]);
     }
 
     std::vector<std::string> m_texts;
-    mutable std::array<std::array<std::string, kFieldCount>, 2> m_fields;
+    std::array<std::string, 2 * kFieldCount> m_values; // the fields' texts
+    std::array<std::string, 2 * kFieldCount> m_shown;  // as the page's fields show them
+    std::array<bool, 2 * kFieldCount> m_fieldChanged{};
     std::array<bool, kButtonCount> m_enabled{};
+    std::array<bool, kButtonCount> m_buttonChanged{};
     std::array<ListChange, kListCount> m_lists;
-    std::string m_changedFields; // the parts of JSON arrays and objects, without their brackets
+    std::array<std::size_t, kListCount> m_pageRows{}; // how many rows each list on the page has
+    bool m_holdingLists = false;
     std::optional<Selection> m_selection;
     std::variant<std::monostate, Field, Button> m_focus;
-    std::string m_changedButtons;
-    std::string m_messages;
+    std::vector<Message> m_messages;
     bool m_closed = false;
     std::optional<std::string> m_download;
 };
@@ -203,9 +297,29 @@ private:
 // How many rows a note under the lists names; it says how many more there are.
 constexpr std::size_t kNoteRows = 4;
 
+// A session file read whole, up to its first Exit.
+struct Session
+{
+    std::vector<ReplayCommand> commands;
+    std::size_t presses = 0;
+};
+
+// Where the page stands beyond the form: the session open and how far it has been played, the
+// number of the last Steps entry, and the messages of presses played quietly. Each action that
+// can be undone keeps the place it found, and the place it left when it is undone.
+struct Place
+{
+    std::shared_ptr<const Session> session;
+    std::size_t next = 0;   // the session's next command
+    std::size_t played = 0; // its presses played
+    std::size_t steps = 0;
+    std::shared_ptr<std::vector<std::string>> messages = std::make_shared<std::vector<std::string>>();
+    std::size_t messageCount = 0;
+};
+
 // One session of the page: the form over the page's controls, in its initial state, with what
-// the page tells beyond the window: each press explained, where the two learners differ, and a
-// suggested example.
+// the page tells beyond the window: each press explained in a numbered Steps entry, where the two
+// learners differ, a suggested example; a session file played in; undo and redo of all of it.
 class Page
 {
 public:
@@ -216,13 +330,13 @@ public:
     {}
 
     // The update that draws the form as it starts.
-    std::string start() { return m_controls.update(teaching(std::nullopt, false)); }
+    std::string start() { return m_controls.update(teaching({})); }
     // Presses `button` with the twelve field texts as the page has them, training then unseen.
     std::string press(Button button, val fields)
     {
         m_controls.takeFields(fields);
-        const bool pressed = m_form.press(button);
-        return m_controls.update(teaching(button, !pressed));
+        const bool pressed = act([&] { return m_form.press(button); });
+        return m_controls.update(teaching({.button = button, .ignored = !pressed}));
     }
     // A key typed into a field, as its character code, with the field texts as in press().
     std::string keyPress(FieldRow row, int index, int key, val fields)
@@ -236,29 +350,119 @@ public:
     std::string showLearner(Learner learner)
     {
         m_form.showLearner(learner);
-        return m_controls.update(teaching(std::nullopt, false));
+        return m_controls.update(teaching({}));
     }
-    // Fills the training fields with the suggested example, and says how the version space would
-    // split on it; or why there is none.
+    // Fills the training fields with the suggested example, as an action that can be undone, and
+    // says how the version space would split on it; or why there is none.
     std::string suggest(val fields)
     {
         m_controls.takeFields(fields);
-        std::string said;
-        if (const std::optional<Suggestion> suggestion
-            = suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples))) {
-            m_form.fill(FieldRow::Training, suggestion->instance);
-            said = format(m_controls.phrase(Text::SuggestedExample),
-                          {rowText(suggestion->instance), std::to_string(suggestion->accepting),
-                           std::to_string(suggestion->voting)});
-        } else {
-            said = m_controls.phrase(Text::NoSuggestion);
-        }
-        return m_controls.update(",\"explanation\":" + jsonString(said) + history());
+        const std::optional<Suggestion> suggestion
+                = suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples));
+        act([&] {
+            if (suggestion)
+                m_form.fill(FieldRow::Training, suggestion->instance);
+            addStep(suggestion ? format(m_controls.phrase(Text::SuggestedExample),
+                                        {rowText(suggestion->instance),
+                                         std::to_string(suggestion->accepting),
+                                         std::to_string(suggestion->voting)})
+                               : m_controls.phrase(Text::NoSuggestion));
+            return true;
+        });
+        return m_controls.update(teaching({.outcome = false}));
     }
     // Undoes the last action, or does the last undone again: the update draws the form as it
     // was; its history member names the action.
     std::string undo(val fields) { return stepThroughHistory(History::Undo, fields); }
     std::string redo(val fields) { return stepThroughHistory(History::Redo, fields); }
+
+    // Reads a session file's bytes as vspace-replay reads them, a CSV table or JSON Lines, up to
+    // its first Exit, and keeps it for startSession(). Nothing is decoded before the reader has
+    // checked it. Returns {"presses": n, "learnt": the examples learnt now} or {"error": why}.
+    std::string open(val bytes, bool csv)
+    {
+        m_pending.reset();
+        std::string text(bytes["length"].as<std::size_t>(), '\0');
+        val(emscripten::typed_memory_view(text.size(),
+                                          reinterpret_cast<unsigned char *>(text.data())))
+                .call<void>("set", bytes);
+        TextInput in(text);
+        auto session = std::make_shared<Session>();
+        const auto add = [&](const ReplayCommand &command) {
+            session->commands.push_back(command);
+            session->presses += command.press || command.history ? 1 : 0;
+            return command.press != Button::Exit;
+        };
+        std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add)
+                                               : readJsonLines(in, add);
+        if (!error && session->presses == 0)
+            error = m_controls.phrase(Text::NoPressesReason);
+        if (error)
+            return "{\"error\":" + jsonString(*error) + '}';
+        m_pending = session;
+        return "{\"presses\":" + std::to_string(session->presses)
+               + ",\"learnt\":" + std::to_string(m_form.state().examples.size()) + '}';
+    }
+    // Opens the session read last: the form starts afresh, as Clear does, in an action that can
+    // be undone, and the session waits for its first press.
+    std::string startSession(val fields)
+    {
+        m_controls.takeFields(fields);
+        act([&] {
+            m_form.restart();
+            m_place.session = std::exchange(m_pending, nullptr);
+            m_place.next = m_place.played = 0;
+            m_place.messages = std::make_shared<std::vector<std::string>>();
+            m_place.messageCount = 0;
+            return true;
+        });
+        return m_controls.update(teaching({}));
+    }
+    // Types the session's values up to its next press and presses it, as the user would; the
+    // focus stays where it is.
+    std::string playNext(val fields)
+    {
+        m_controls.takeFields(fields);
+        std::optional<Button> button;
+        bool ignored = false;
+        if (const ReplayCommand *command = nextPress())
+            std::tie(button, ignored) = playCommand(*command, false);
+        m_controls.forgetFocus();
+        return m_controls.update(teaching({.button = button, .ignored = ignored, .played = true}));
+    }
+    // Plays the session's presses quietly, their messages into the Messages list, for about
+    // `milliseconds`: only the last `explained` presses of the session get a Steps entry; the
+    // lists are drawn when the session has been played to its end (or Exit), or stopPlaying()
+    // is called.
+    std::string play(val fields, double milliseconds, double explained)
+    {
+        m_controls.takeFields(fields);
+        m_controls.holdLists(true);
+        const double until = emscripten_get_now() + milliseconds;
+        do {
+            const ReplayCommand *command = nextPress();
+            if (!command)
+                break;
+            const bool explain = m_place.played + static_cast<std::size_t>(explained)
+                                 >= m_place.session->presses;
+            playCommand(*command, !explain);
+            for (const PageControls::Message &message : m_controls.takeMessages())
+                addMessage(format(m_controls.phrase(Text::MessageLine),
+                                  {std::to_string(command->line),
+                                   message.title + ": " + message.text}));
+            m_controls.forgetDownload();
+        } while (!m_controls.closed() && emscripten_get_now() < until);
+        m_controls.forgetFocus();
+        if (m_controls.closed() || !nextPress(false))
+            return stopPlaying();
+        return m_controls.update(teaching({.outcome = false, .quiet = true}));
+    }
+    // Ends a run of quiet presses: the lists drawn as they stand, and the notes.
+    std::string stopPlaying()
+    {
+        m_controls.holdLists(false);
+        return m_controls.update(teaching({.outcome = false, .quiet = true}));
+    }
     // S, G and the version space of the learner shown in Graphviz's DOT language, as the lesson
     // report draws them.
     std::string versionSpaceDot() const
@@ -296,59 +500,232 @@ public:
 #endif
 
 private:
+    // What an update tells beyond the controls.
+    struct Told
+    {
+        std::optional<Button> button; // pressed: its Steps entry
+        bool ignored = false;
+        bool outcome = true;   // what the press did, for the marks
+        bool quiet = false;    // played quietly: the notes wait for the end
+        bool played = false;   // a press of the session
+        std::string history;   // "undone" or "redone", with the action's number
+        std::string announced; // said to screen readers
+    };
+
+    // Runs `action`; when the form remembered a new action, the page's place before it is kept
+    // with it, and what could be redone is forgotten.
+    template<typename Action>
+    bool act(Action action)
+    {
+        const Place before = m_place;
+        const std::uint64_t known = m_form.undoName();
+        const bool done = action();
+        const std::uint64_t name = m_form.undoName();
+        if (name != known) {
+            m_before[name] = before;
+            const std::uint64_t oldest = name > Form::kMaxUndo ? name - Form::kMaxUndo : 0;
+            m_before.erase(m_before.begin(), m_before.lower_bound(oldest));
+            m_after.clear();
+        }
+        return done;
+    }
+
+    // The session's next command that presses a button or steps through the history, typing the
+    // values of those before it when `typing`; null at the end.
+    const ReplayCommand *nextPress(bool typing = true)
+    {
+        for (std::size_t next = m_place.next;
+             m_place.session && next < m_place.session->commands.size(); ++next) {
+            const ReplayCommand &command = m_place.session->commands[next];
+            if (command.press || command.history)
+                return &command;
+            if (typing) {
+                typeValues(command);
+                m_place.next = next + 1;
+            }
+        }
+        return nullptr;
+    }
+    void typeValues(const ReplayCommand &command)
+    {
+        if (command.training)
+            m_form.type(FieldRow::Training, *command.training);
+        if (command.unseen)
+            m_form.type(FieldRow::Unseen, *command.unseen);
+    }
+    // Plays one command of the session, typing its values and pressing its button (or stepping
+    // through the history), as one action; its Steps entry unless `unexplained`. Returns the
+    // button pressed and whether the press was ignored.
+    std::pair<std::optional<Button>, bool> playCommand(const ReplayCommand &command,
+                                                       bool unexplained)
+    {
+        bool done = false;
+        act([&] {
+            typeValues(command);
+            ++m_place.next;
+            ++m_place.played;
+            if (command.press)
+                done = m_form.press(*command.press);
+            else
+                done = command.history == History::Undo ? m_form.undo() : m_form.redo();
+            return done;
+        });
+        if (command.history) {
+            addStep(unexplained ? std::nullopt
+                                : std::optional(explainHistory(*command.history, !done, phrase())));
+            return {std::nullopt, !done};
+        }
+        const PressOutcome &outcome = done ? m_form.lastOutcome() : PressOutcome();
+        addStep(unexplained
+                        ? std::nullopt
+                        : std::optional(explainPress(*command.press, outcome, !done, phrase())));
+        afterPress(*command.press, done);
+        return {command.press, !done};
+    }
+    // Clear empties the Messages list.
+    void afterPress(Button button, bool done)
+    {
+        if (button == Button::Clear && done) {
+            m_place.messages = std::make_shared<std::vector<std::string>>();
+            m_place.messageCount = 0;
+        }
+    }
+
     std::string stepThroughHistory(History step, val fields)
     {
         m_controls.takeFields(fields);
+        const Place now = m_place;
         const bool done = step == History::Undo ? m_form.undo() : m_form.redo();
-        const Phrase phrase = [this](Text text) { return m_controls.phrase(text); };
-        std::string out = ",\"explanation\":" + jsonString(explainHistory(step, !done, phrase));
-        if (done)
-            out += std::string(",\"history\":{\"") + (step == History::Undo ? "undone" : "redone")
-                   + "\":" + std::to_string(m_form.lastHistoryName()) + '}';
-        return m_controls.update(out + teaching(std::nullopt, false));
+        const std::uint64_t name = m_form.lastHistoryName();
+        std::string history;
+        if (done) {
+            const auto &from = step == History::Undo ? m_before : m_after;
+            if (const auto place = from.find(name); place != from.end())
+                m_place = place->second;
+            (step == History::Undo ? m_after : m_before)[name] = now;
+            history = std::string(",\"history\":{\"")
+                      + (step == History::Undo ? "undone" : "redone") + "\":" + std::to_string(name)
+                      + '}';
+        }
+        return m_controls.update(teaching({.outcome = false,
+                                           .history = history,
+                                           .announced = explainHistory(step, !done, phrase())}));
     }
 
-    // The action an undo would undo, by its number (0: none), and whether there is one to redo.
-    std::string history() const
+    Phrase phrase() const
     {
-        return ",\"undoName\":" + std::to_string(m_form.undoName())
-               + ",\"canRedo\":" + (m_form.canRedo() ? "true" : "false");
+        return [this](Text text) { return m_controls.phrase(text); };
+    }
+    // The next Steps entry, or its number alone when the press is not explained.
+    void addStep(std::optional<std::string> text)
+    {
+        const std::size_t number = ++m_place.steps;
+        while (!m_steps.empty() && m_steps.back().first >= number)
+            m_steps.pop_back(); // what an undo took back, now beyond redoing
+        if (text)
+            m_steps.emplace_back(number, std::move(*text));
+        if (m_steps.size() > 2 * Form::kMaxUndo)
+            m_steps.erase(m_steps.begin(), m_steps.begin() + Form::kMaxUndo);
+    }
+    void addMessage(std::string text)
+    {
+        m_place.messages->resize(m_place.messageCount); // what an undo took back
+        m_place.messages->push_back(std::move(text));
+        ++m_place.messageCount;
     }
 
-    // What the update tells beyond the controls: what the press did and a sentence that explains
-    // it, the notes on where the two learners differ, and whether an example can be suggested.
-    std::string teaching(std::optional<Button> button, bool ignored)
+    // What the update tells beyond the controls: what the press did and its Steps entry, the
+    // notes on where the two learners differ, whether an example can be suggested, what can be
+    // undone, the session's progress and the Messages list.
+    std::string teaching(const Told &told)
     {
-        const Phrase phrase = [this](Text text) { return m_controls.phrase(text); };
-        const PressOutcome &outcome = ignored ? PressOutcome() : m_form.lastOutcome();
-        std::string out = ",\"outcome\":" + outcomeJson(outcome);
-        if (button)
-            out += ",\"explanation\":"
-                   + jsonString(explainPress(*button, outcome, ignored, phrase));
-        const auto *programVote = std::get_if<Prediction>(&m_form.lastOutcome(Learner::Program));
-        const auto *textbookVote = std::get_if<Prediction>(&m_form.lastOutcome(Learner::Textbook));
-        if (!button || std::holds_alternative<StepRecord>(outcome) || button == Button::Clear) {
-            m_differences = explainDifference(m_comparison.compare(m_form.state(),
-                                                                   m_form.textbook()),
-                                              m_form.state(), phrase, nullptr, nullptr, kNoteRows);
+        std::string out;
+        if (told.outcome) {
+            const PressOutcome &outcome = told.ignored ? PressOutcome() : m_form.lastOutcome();
+            out += ",\"outcome\":" + outcomeJson(outcome);
+            if (told.button && !told.played) {
+                addStep(explainPress(*told.button, outcome, told.ignored, phrase()));
+                afterPress(*told.button, !told.ignored);
+            }
         }
-        std::vector<std::string> differences = m_differences;
-        if (programVote && textbookVote) {
-            for (std::string &vote :
-                 explainDifference({}, m_form.state(), phrase, programVote, textbookVote))
-                differences.push_back(std::move(vote));
+        out += told.history;
+        if (!told.announced.empty())
+            out += ",\"announced\":" + jsonString(told.announced);
+        if (told.played)
+            out += ",\"played\":true";
+        if (!m_controls.holdingLists()) {
+            const auto *programVote = std::get_if<Prediction>(&m_form.lastOutcome(Learner::Program));
+            const auto *textbookVote = std::get_if<Prediction>(
+                    &m_form.lastOutcome(Learner::Textbook));
+            if (!told.button || std::holds_alternative<StepRecord>(m_form.lastOutcome())
+                || told.button == Button::Clear) {
+                m_differences = explainDifference(m_comparison.compare(m_form.state(),
+                                                                       m_form.textbook()),
+                                                  m_form.state(), phrase(), nullptr, nullptr,
+                                                  kNoteRows);
+            }
+            std::vector<std::string> differences = m_differences;
+            if (programVote && textbookVote) {
+                for (std::string &vote :
+                     explainDifference({}, m_form.state(), phrase(), programVote, textbookVote))
+                    differences.push_back(std::move(vote));
+            }
+            out += ",\"differences\":[";
+            for (std::size_t i = 0; i < differences.size(); ++i)
+                out += (i ? "," : "") + jsonString(differences[i]);
+            const bool suggestable = suggestExample(m_form.textbook(),
+                                                    m_values.of(m_form.textbook().examples))
+                                             .has_value();
+            if (m_suggestable && !suggestable && !told.quiet && told.button)
+                addStep(m_controls.phrase(Text::NoSuggestion));
+            m_suggestable = suggestable;
+            out += std::string("],\"suggestion\":") + (suggestable ? "true" : "false");
         }
-        out += ",\"differences\":[";
-        for (std::size_t i = 0; i < differences.size(); ++i)
-            out += (i ? "," : "") + jsonString(differences[i]);
-        out += ']' + history();
         out += std::string(",\"learner\":")
                + (m_form.shownLearner() == Learner::Textbook ? "\"Textbook\"" : "\"Program\"")
-               + ",\"suggestion\":"
-               + (suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples))
-                          ? "true"
-                          : "false");
-        return out;
+               + ",\"undoName\":" + std::to_string(m_form.undoName())
+               + ",\"canRedo\":" + (m_form.canRedo() ? "true" : "false");
+        if (m_place.session)
+            out += ",\"session\":{\"played\":" + std::to_string(m_place.played)
+                   + ",\"presses\":" + std::to_string(m_place.session->presses)
+                   + ",\"left\":" + (nextPress(false) ? "true" : "false") + '}';
+        else
+            out += ",\"session\":null";
+        return out + stepsJson() + messagesJson();
+    }
+
+    // The Steps entries the page lacks, after the number of the last it keeps.
+    std::string stepsJson()
+    {
+        if (m_shownSteps == m_place.steps)
+            return {};
+        const std::size_t keep = std::min(m_shownSteps, m_place.steps);
+        std::string out = ",\"steps\":{\"keep\":" + std::to_string(keep) + ",\"add\":[";
+        auto entry = std::lower_bound(m_steps.begin(), m_steps.end(), keep + 1,
+                                      [](const auto &step, std::size_t n) {
+                                          return step.first < n;
+                                      });
+        for (bool first = true; entry != m_steps.end() && entry->first <= m_place.steps;
+             ++entry, first = false)
+            out += (first ? "[" : ",[") + std::to_string(entry->first) + ','
+                   + jsonString(entry->second) + ']';
+        m_shownSteps = m_place.steps;
+        return out + "]}";
+    }
+    // The Messages list: drawn anew when it is another list, otherwise the items it keeps and
+    // those it lacks.
+    std::string messagesJson()
+    {
+        const bool other = m_shownMessages != m_place.messages;
+        if (!other && m_shownMessageCount == m_place.messageCount)
+            return {};
+        const std::size_t keep = other ? 0 : std::min(m_shownMessageCount, m_place.messageCount);
+        std::string out = ",\"messageList\":{\"keep\":" + std::to_string(keep) + ",\"add\":[";
+        for (std::size_t m = keep; m < m_place.messageCount; ++m)
+            out += (m > keep ? "," : "") + jsonString((*m_place.messages)[m]);
+        m_shownMessages = m_place.messages;
+        m_shownMessageCount = m_place.messageCount;
+        return out + "]}";
     }
 
     PageControls m_controls;
@@ -356,34 +733,15 @@ private:
     LearnerComparison m_comparison;
     LearntValues m_values;
     std::vector<std::string> m_differences;
+    bool m_suggestable = false;
+    Place m_place;
+    std::map<std::uint64_t, Place> m_before, m_after;         // by the number of the action
+    std::vector<std::pair<std::size_t, std::string>> m_steps; // numbered, in order
+    std::size_t m_shownSteps = 0;
+    std::shared_ptr<std::vector<std::string>> m_shownMessages = m_place.messages;
+    std::size_t m_shownMessageCount = 0;
+    std::shared_ptr<const Session> m_pending;
 };
-
-// A session file's bytes, read as vspace-replay reads them: a CSV table or JSON Lines, up to its
-// first Exit. Nothing is decoded before the reader has checked it. Returns
-// {commands: [{training, unseen, press}...]} or {error: "line N: ..."}.
-val readSession(val bytes, bool csv)
-{
-    std::string text(bytes["length"].as<std::size_t>(), '\0');
-    val(emscripten::typed_memory_view(text.size(), reinterpret_cast<unsigned char *>(text.data())))
-            .call<void>("set", bytes);
-    TextInput in(text);
-    json commands = json::array();
-    const auto add = [&](const ReplayCommand &command) {
-        json item = json::object();
-        if (command.training)
-            item["training"] = *command.training;
-        if (command.unseen)
-            item["unseen"] = *command.unseen;
-        if (command.press)
-            item["press"] = kButtonNames[static_cast<std::size_t>(*command.press)];
-        commands.push_back(std::move(item));
-        return command.press != Button::Exit;
-    };
-    const std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add)
-                                                 : readJsonLines(in, add);
-    const json session = error ? json{{"error", *error}} : json{{"commands", commands}};
-    return val::global("JSON").call<val>("parse", session.dump());
-}
 
 // The control table, as the page builds its controls from it: an object for each control, its
 // caption and accessible name as catalog numbers, a list's visible height worked out.
@@ -473,11 +831,15 @@ EMSCRIPTEN_BINDINGS(vspace)
             .function("suggest", &Page::suggest)
             .function("undo", &Page::undo)
             .function("redo", &Page::redo)
+            .function("open", &Page::open)
+            .function("startSession", &Page::startSession)
+            .function("playNext", &Page::playNext)
+            .function("play", &Page::play)
+            .function("stopPlaying", &Page::stopPlaying)
 #ifdef VSPACE_PAGE_BENCH
             .function("setBoundaries", &Page::setBoundaries)
 #endif
             .function("versionSpaceDot", &Page::versionSpaceDot);
-    emscripten::function("readSession", &readSession);
     emscripten::function("controlTable", &controlTable);
     emscripten::function("catalog", &catalog);
     emscripten::function("accessKey", &captionKey);

@@ -47,11 +47,17 @@ function rowPart(className, text, isolated) {
 // when it is too long, with the end kept in view. The cut between the part that is shortened and
 // the end never falls inside a right-to-left value, whose halves would read out of order: it moves
 // to the value's start when the end stays short, and to its end otherwise.
+// A list given more rows than this at once draws them this many at a time, a task each, so that
+// the page keeps painting and answering.
+const drawnAtOnce = 1000;
+
 class ListBox {
     constructor(element) {
         this.element = element;
         this.active = null;
         this.count = 0;
+        this.waiting = [];
+        this.drawing = null;
         element.addEventListener('keydown', (event) => this.key(event));
         element.addEventListener('click', (event) => {
             const option = event.target.closest('[role=option]');
@@ -60,13 +66,50 @@ class ListBox {
         });
     }
 
+    // Adds many rows, `drawnAtOnce` in each task, the last scrolled into view when `scroll`; what
+    // reads or changes the list first draws the rest at once. `drawing` resolves when all are in.
+    appendLater(rows, scroll) {
+        this.waiting.push(...rows);
+        this.scroll ||= scroll;
+        this.drawing ??= new Promise((resolve) => {
+            this.drawn = resolve;
+            const step = () => {
+                if (this.draw(drawnAtOnce))
+                    setTimeout(step, 0);
+            };
+            setTimeout(step, 0);
+        });
+    }
+
+    // Draws up to `count` waiting rows; whether some are still waiting.
+    draw(count = Infinity) {
+        if (!this.drawing)
+            return false;
+        for (const row of this.waiting.splice(0, count))
+            this.add(row);
+        if (this.scroll)
+            this.scrollToEnd();
+        if (this.waiting.length)
+            return true;
+        this.drawing = null;
+        this.scroll = false;
+        this.drawn();
+        return false;
+    }
+
     clear() {
+        this.draw();
         this.element.replaceChildren();
         this.element.removeAttribute('aria-activedescendant');
         this.active = null;
     }
 
-    append(text, scrollTo) {
+    append(text) {
+        this.draw();
+        return this.add(text);
+    }
+
+    add(text) {
         const option = document.createElement('div');
         option.setAttribute('role', 'option');
         option.setAttribute('aria-selected', 'false');
@@ -84,19 +127,35 @@ class ListBox {
         option.append(rowPart('head', characters.slice(0, cut).join(''), isolated),
                       rowPart('tail', characters.slice(cut).join(''), isolated));
         this.element.append(option);
-        if (scrollTo)
-            this.element.scrollTop = this.element.scrollHeight;
         return option;
+    }
+
+    // Scrolls the last row into view.
+    scrollToEnd() {
+        this.element.scrollTop = this.element.scrollHeight;
+    }
+
+    // Keeps the first `count` rows.
+    truncate(count) {
+        this.draw();
+        while (this.element.childElementCount > count)
+            this.element.lastElementChild.remove();
+        if (this.active && !this.active.isConnected) {
+            this.active = null;
+            this.element.removeAttribute('aria-activedescendant');
+        }
     }
 
     // The rows' texts, in order.
     texts() {
+        this.draw();
         return [...this.element.children].map((option) => option.title);
     }
 
     // Marks an option as added by the last press, visibly and for screen readers; `null` unmarks
     // every option.
     mark(option, description) {
+        this.draw();
         if (option) {
             option.classList.add('added');
             option.setAttribute('aria-description', description);
@@ -117,6 +176,7 @@ class ListBox {
     }
 
     key(event) {
+        this.draw();
         const first = this.element.firstElementChild;
         const last = this.element.lastElementChild;
         const moves = {
@@ -148,12 +208,20 @@ export class PageWindow {
         this.accessKeys = new Map();
         this.onClose = () => {};
         this.onPressed = () => {};
-        this.onUpdate = () => {};
+        this.observers = [];
         this.learner = 'Program';
-        // While set, messages go here instead of to dialogs, and nothing is downloaded.
-        this.quietMessages = null;
+        this.undoName = 0;
+        // What an undo or redo brings back beyond the engine's update, by the number of the
+        // action: the focus and the marked rows it found, and those it left.
+        this.viewBefore = new Map();
+        this.viewAfter = new Map();
         this.build(module.controlTable());
         document.addEventListener('keydown', (event) => this.shortcut(event));
+    }
+
+    // `observer(update, quietly)` sees every update after the window has applied it.
+    observe(observer) {
+        this.observers.push(observer);
     }
 
     build(table) {
@@ -198,6 +266,16 @@ export class PageWindow {
         }
     }
 
+    // Gives `button` the caption `text`, its access key ("&") underlined; Alt and the key press
+    // it, wherever the focus is.
+    accessKey(button, text) {
+        const key = caption(button, this.module.accessKey(text));
+        if (key) {
+            this.accessKeys.set(key, button);
+            button.setAttribute('aria-keyshortcuts', `Alt+${key.toUpperCase()}`);
+        }
+    }
+
     // The control's element, after the heading that names it on a narrow screen.
     create(control, place) {
         const name = control.accessibleName >= 0
@@ -225,11 +303,7 @@ export class PageWindow {
         } else {
             element = document.createElement('button');
             element.type = 'button';
-            const key = caption(element, this.module.accessKey(this.texts[control.caption]));
-            if (key) {
-                this.accessKeys.set(key, control.button);
-                element.setAttribute('aria-keyshortcuts', `Alt+${key.toUpperCase()}`);
-            }
+            this.accessKey(element, this.texts[control.caption]);
             element.addEventListener('click', () => this.press(control.button));
             this.buttons[control.button] = element;
         }
@@ -256,20 +330,21 @@ export class PageWindow {
             list.clear();
         this.page?.delete();
         this.page = new this.module.Page(this.texts);
+        this.undoName = 0;
+        this.viewBefore.clear();
+        this.viewAfter.clear();
         this.apply(this.page.start());
         this.root.hidden = false;
         this.fields.Training[0].focus();
         this.onPressed();
     }
 
-    // Presses the button of that name, with the fields as they stand; `quietly` keeps its
-    // messages and its download back, for the caller to collect.
-    press(button, quietly = false) {
+    // Presses the button of that name, with the fields as they stand.
+    press(button) {
         if (this.dialogs.open)
             return;
-        this.apply(this.page.press(this.module.Button[button], this.fieldTexts()), quietly);
-        if (!quietly)
-            this.pressed();
+        this.act((fields) => this.page.press(this.module.Button[button], fields));
+        this.pressed();
     }
 
     // After a press, or a run of them: the dialogs it showed, and whatever follows the window.
@@ -278,33 +353,92 @@ export class PageWindow {
         this.onPressed();
     }
 
+    // Calls the engine with the fields' texts and applies its update; when the call made an action
+    // that can be undone, the focus and the marks it found are kept with it.
+    act(call, quietly = false) {
+        const view = this.view();
+        const update = this.apply(call(this.fieldTexts()), quietly);
+        if (update.undoName !== this.undoName && !update.history) {
+            this.viewBefore.set(update.undoName, view);
+            this.viewAfter.clear();
+            if (this.viewBefore.size > 40000)
+                this.viewBefore.delete(this.viewBefore.keys().next().value);
+        }
+        this.undoName = update.undoName;
+        return update;
+    }
+
+    // Undoes the last action (`undo`), or does the last undone again: the engine brings back the
+    // form, the page the focus and the marks.
+    stepThroughHistory(undo) {
+        if (this.dialogs.open)
+            return null;
+        const view = this.view();
+        const update = this.apply(undo ? this.page.undo(this.fieldTexts()) : this.page.redo(this.fieldTexts()));
+        const name = update.history?.undone ?? update.history?.redone;
+        if (name !== undefined) {
+            (undo ? this.viewAfter : this.viewBefore).set(name, view);
+            const shown = (undo ? this.viewBefore : this.viewAfter).get(name);
+            for (const list of ['General', 'Specific', 'VersionSpace']) {
+                for (const option of this.lists[list].element.children) {
+                    if (shown?.marks[list].has(option.title))
+                        this.lists[list].mark(option, this.marked);
+                }
+            }
+            if (shown?.focus?.isConnected && !shown.focus.disabled)
+                shown.focus.focus();
+        }
+        this.undoName = update.undoName;
+        this.onPressed();
+        return update;
+    }
+
+    // Resolves when the lists have drawn every row they were given.
+    drawn() {
+        return Promise.all(Object.values(this.lists).map((list) => list.drawing));
+    }
+
+    // The focus and the rows marked as added by the last press.
+    view() {
+        const marks = {};
+        for (const list of ['General', 'Specific', 'VersionSpace'])
+            marks[list] = new Set([...this.lists[list].element.querySelectorAll('.added')].map((o) => o.title));
+        return { focus: document.activeElement, marks };
+    }
+
+    // The twelve fields' texts, training then unseen, each a well-formed string: a lone surrogate
+    // pasted in becomes U+FFFD, as in any UTF-8 text, and never takes its neighbour with it.
     fieldTexts() {
-        return [...this.fields.Training, ...this.fields.Unseen].map((field) => field.value);
+        return [...this.fields.Training, ...this.fields.Unseen].map((field) => field.value.toWellFormed());
     }
 
-    // Types six values into a row of fields, as a session file gives them.
-    type(row, values) {
-        values.forEach((value, a) => { this.fields[row][a].value = value; });
-    }
-
-    // Shows an update of the engine: everything one press or key changed, in one pass. The rows a
-    // press added to G, S and the version space are marked, until the next press.
+    // Shows an update of the engine: everything one call changed, in one pass. The rows a press
+    // added to G, S and the version space are marked, until the next press.
     apply(json, quietly = false) {
         const update = JSON.parse(json);
-        const pressed = 'outcome' in update;
-        const marking = pressed && update.learner === this.learner && !quietly;
+        const pressed = 'outcome' in update || update.history;
+        const marking = 'outcome' in update && update.learner === this.learner && !quietly;
         this.learner = update.learner ?? this.learner;
         for (const list of pressed ? ['General', 'Specific', 'VersionSpace'] : [])
             this.lists[list].mark(null);
-        for (const { list, clear, rows } of update.lists) {
+        for (const { list, clear, keep, rows } of update.lists) {
             const before = marking && clear && list !== 'LearningData' ? new Set(this.lists[list].texts()) : null;
             if (clear)
                 this.lists[list].clear();
+            else if (keep !== undefined)
+                this.lists[list].truncate(keep);
+            if (quietly && rows.length > drawnAtOnce) {
+                this.lists[list].appendLater(rows, list === 'LearningData');
+                continue;
+            }
             for (const row of rows) {
-                const option = this.lists[list].append(row, list === 'LearningData');
+                const option = this.lists[list].append(row);
                 if (before && !before.has(row))
                     this.lists[list].mark(option, this.marked);
             }
+            // The newest learning-data entry in view; laid out once, however many rows came.
+            if (list === 'LearningData' && rows.length)
+                this.lists[list].scrollToEnd();
         }
         const field = ({ row, index }) => this.fields[row][index - 1];
         for (const { field: at, text } of update.fields)
@@ -318,22 +452,29 @@ export class PageWindow {
         if (update.focus)
             (update.focus.field ? field(update.focus.field) : this.buttons[update.focus.button]).focus();
         for (const { title, text } of update.messages)
-            (this.quietMessages ?? ((t, h) => this.dialogs.add(t, h)))(text, title);
+            this.dialogs.add(text, title);
         if (update.download !== undefined && !quietly)
             download(new TextEncoder().encode(update.download), 'hypothesis.txt');
         if (update.closed)
             this.onClose();
-        this.onUpdate(update, quietly);
+        for (const observer of this.observers)
+            observer(update, quietly);
         return update;
     }
 
-    // Alt and a button's access key press it, wherever the focus is.
+    // Alt and an access key press its button, wherever the focus is, whatever the keyboard
+    // layout: where the key types no Latin letter or digit (a Thai or Greek layout, or a character
+    // Alt makes), the Latin letter or digit at its place on the keyboard counts.
     shortcut(event) {
-        const button = this.accessKeys.get(event.key.toLowerCase());
-        if (!event.altKey || event.ctrlKey || event.metaKey || button === undefined || this.root.hidden)
+        const typed = event.key.toLowerCase();
+        const place = /^(?:Key|Digit)(.)$/.exec(event.code);
+        const key = /^[a-z0-9]$/.test(typed) || this.accessKeys.has(typed) || !place ? typed : place[1].toLowerCase();
+        const button = this.accessKeys.get(key);
+        if (!event.altKey || event.ctrlKey || event.metaKey || button === undefined || this.root.hidden
+            || button.disabled || document.querySelector('dialog[open]'))
             return;
         event.preventDefault();
-        this.buttons[button].click();
+        button.click();
     }
 }
 

@@ -21,6 +21,11 @@ export class MessageDialogs {
         this.waiting.push({ text, title });
     }
 
+    // Forgets the messages still waiting.
+    discard() {
+        this.waiting.length = 0;
+    }
+
     // Shows the waiting messages one after another; `done` runs when the last is closed.
     show(done = () => {}) {
         this.afterwards = { element: document.activeElement, done };

@@ -1,11 +1,13 @@
 // vspace in the browser: the engine compiled to WebAssembly, behind the window's controls; the
-// version space drawn beside them; session files played in; and, once usable, the whole site
-// kept for working offline.
+// version space drawn beside them; session files played in; undo and redo; and, once usable, the
+// whole site kept for working offline.
 
 import createVspace from './vspace.js';
 import { PageWindow } from './controls.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
+import { HistoryKeys } from './history.js';
+import { QuestionDialog } from './question.js';
 import { SessionPlayer } from './session.js';
 import { TeachingPanel } from './teaching.js';
 import { languages } from './languages.js';
@@ -21,17 +23,19 @@ function chooseLanguage() {
     return 'en';
 }
 
-// The translation of every text, from the same Qt Linguist file the window's comes from.
+// The translation of every text, from the same Qt Linguist file the window's comes from: a text,
+// or a text's plural forms in the language's order. English has its plural forms alone.
 async function loadTranslation(language) {
     const translation = new Map();
-    if (language === 'en')
-        return translation;
     const source = await (await fetch(`translations/vspace_${language}.ts`)).text();
     const xml = new DOMParser().parseFromString(source, 'application/xml');
     for (const context of xml.querySelectorAll('context')) {
         const name = context.querySelector('name').textContent;
-        for (const message of context.querySelectorAll('message'))
-            translation.set(`${name}|${message.querySelector('source').textContent}`, message.querySelector('translation').textContent);
+        for (const message of context.querySelectorAll('message')) {
+            const forms = [...message.querySelectorAll('numerusform')].map((form) => form.textContent);
+            translation.set(`${name}|${message.querySelector('source').textContent}`,
+                            forms.length ? forms : message.querySelector('translation').textContent);
+        }
     }
     return translation;
 }
@@ -39,7 +43,21 @@ async function loadTranslation(language) {
 const language = chooseLanguage();
 const [module, translation] = await Promise.all([createVspace(), loadTranslation(language)]);
 document.documentElement.lang = language;
-const translate = (context, english) => translation.get(`${context}|${english}`) || english;
+const translate = (context, english) => {
+    const text = translation.get(`${context}|${english}`);
+    return typeof text === 'string' && text ? text : english;
+};
+// The plural form for `n`: the language's forms come in the order of its plural categories.
+const categories = ['zero', 'one', 'two', 'few', 'many', 'other'];
+const rules = new Intl.PluralRules(language);
+const used = categories.filter((category) => rules.resolvedOptions().pluralCategories.includes(category));
+const plural = (context, english, n) => {
+    const forms = translation.get(`${context}|${english}`);
+    if (!Array.isArray(forms) || forms.length === 0)
+        return english.replaceAll('%n', String(n));
+    const form = forms[Math.min(used.indexOf(rules.select(n)), forms.length - 1)] || forms.at(-1);
+    return form.replaceAll('%n', String(n));
+};
 const texts = module.catalog().map(({ context, english }) => translate(context, english));
 const element = (id) => document.getElementById(id);
 element('window-title').textContent = module.windowTitle;
@@ -53,27 +71,49 @@ for (const item of document.querySelectorAll('[data-context]')) {
 const root = element('window');
 const ended = element('ended');
 const pageTexts = {
-    opened: 'Opened %1: %2 presses to play.', refused: '%1 was not opened: %2', added: 'added by the last press',
-    noSuggestion: 'No instance made of the values learnt splits the version space.',
+    opened: 'Opened %1: %n presses to play.', refused: '%1 was not opened: %2', added: 'added by the last press',
+    played: '%1 of %n presses played',
+    openOverWork: 'Open %1? The %n examples learnt are set aside; Undo brings them back.',
     description: 'S: %1. G: %2. The version space: %3.', diagram: 'Version space diagram',
+    nextPress: '&Next press',
 };
 const pageText = (key, ...values) => module.format(translate('Page', pageTexts[key]), values);
-const vspace = new PageWindow(root, module, texts, new MessageDialogs(element('message')), pageText('added'));
+const pagePlural = (key, n, ...values) => module.format(plural('Page', pageTexts[key], n), values);
+const dialogs = new MessageDialogs(element('message'));
+const vspace = new PageWindow(root, module, texts, dialogs, pageText('added'));
 const teaching = new TeachingPanel(vspace, module, {
     steps: element('steps').querySelector('ol'), differences: element('differences'),
     textbook: element('textbook'), suggest: element('suggest'),
-}, pageText('noSuggestion'));
-
-// A tab cannot close itself: Exit ends the session and offers a new one.
-vspace.onClose = () => {
-    root.hidden = true;
-    ended.hidden = false;
-    ended.querySelector('button').focus();
+});
+const announcer = element('announcer');
+const announce = (text) => {
+    announcer.textContent = '';
+    requestAnimationFrame(() => { announcer.textContent = text; });
 };
+new HistoryKeys(vspace, { undo: element('undo'), redo: element('redo') }, announce);
+const question = new QuestionDialog(element('question'));
+vspace.accessKey(element('next-press'), pageText('nextPress'));
 const startAgain = () => {
     ended.hidden = true;
     teaching.start();
+    player.reset();
     vspace.start();
+};
+const player = new SessionPlayer(vspace, {
+    text: pageText, plural: pagePlural, ask: (text) => question.ask(text), teaching, announce, startAgain,
+}, {
+    open: element('open-session'), chooser: element('session-file'), next: element('next-press'),
+    toEnd: element('play-to-end'), stop: element('stop'), progress: element('play-progress'),
+    messages: element('messages'), status: element('session-status'),
+});
+
+// A tab cannot close itself: Exit ends the session and offers a new one; messages still waiting
+// are not shown over it.
+vspace.onClose = () => {
+    dialogs.discard();
+    root.hidden = true;
+    ended.hidden = false;
+    ended.querySelector('button').focus();
 };
 element('start-again').addEventListener('click', startAgain);
 
@@ -82,10 +122,6 @@ const diagram = new DiagramPanel(element('diagram-button'), element('diagram'), 
                                  () => pageText('description', rowsOf('Specific'), rowsOf('General'), rowsOf('VersionSpace')),
                                  pageText('diagram'));
 vspace.onPressed = () => diagram.draw();
-new SessionPlayer(vspace, module, startAgain, pageText, {
-    open: element('open-session'), chooser: element('session-file'), next: element('next-press'),
-    toEnd: element('play-to-end'), messages: element('messages'), status: element('session-status'),
-});
 
 vspace.start();
 // A build for benchmarks hands them the window; the page itself offers nothing of the kind.

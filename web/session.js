@@ -1,6 +1,10 @@
 // Session files played into the page: a CSV table or JSON Lines, read whole on opening by the
-// same reader as vspace-replay; "Next press" plays the next press as if typed, "Play to end" the
-// rest, its messages collected into a list.
+// same reader as vspace-replay and kept by the engine. Opening over examples learnt asks first,
+// and can be undone. "Next press" plays the next press as if typed; "Play to end" plays the rest
+// quietly, a slice at a time so that the page stays responsive, with a progress bar and "Stop",
+// its messages collected into a list, each naming its line.
+
+import { keptSteps } from './teaching.js';
 
 // The first byte after a UTF-8 byte-order mark and ASCII white space.
 function firstCharacter(bytes) {
@@ -10,92 +14,172 @@ function firstCharacter(bytes) {
     return bytes[i];
 }
 
+// How long the engine plays in one go before the page may paint again, in milliseconds.
+const slice = 40;
+
+// Resolves once no dialog is open.
+async function noDialogOpen() {
+    for (let open; (open = document.querySelector('dialog[open]'));)
+        await new Promise((resolve) => open.addEventListener('close', resolve, { once: true }));
+}
+
+// Resolves after the page has had a chance to paint, also in a tab in the background.
+const painted = () => new Promise((resolve) => {
+    const done = () => setTimeout(resolve, 0);
+    requestAnimationFrame(done);
+    setTimeout(done, 100);
+}).then(() => {});
+
 export class SessionPlayer {
-    // `start()` begins a fresh session, `text(key, ...values)` gives the page's own texts.
-    constructor(vspace, module, start, text, elements) {
+    // `text(key, ...values)` and `plural(key, n, ...values)` give the page's own texts, `ask(text)`
+    // asks a question and resolves to the answer, `teaching` is the Steps panel, `announce(text)`
+    // tells screen readers, `startAgain()` starts a new session after Exit.
+    constructor(vspace, { text, plural, ask, teaching, announce, startAgain }, elements) {
+        this.startAgain = startAgain;
         this.vspace = vspace;
-        this.module = module;
-        this.start = start;
         this.text = text;
+        this.plural = plural;
+        this.ask = ask;
+        this.teaching = teaching;
+        this.announce = announce;
         this.elements = elements;
-        this.commands = [];
-        const { open, chooser, next, toEnd } = elements;
+        this.playing = false;
+        this.session = null;
+        const { open, chooser, next, toEnd, stop } = elements;
         open.addEventListener('click', () => chooser.click());
-        chooser.addEventListener('change', () => chooser.files[0] && this.open(chooser.files[0]));
+        chooser.addEventListener('change', () => {
+            const [file] = chooser.files;
+            chooser.value = '';
+            if (file)
+                this.open(file);
+        });
         next.addEventListener('click', () => this.next());
         toEnd.addEventListener('click', () => this.playToEnd());
-        document.addEventListener('dragover', (event) => event.preventDefault());
+        stop.addEventListener('click', () => { this.playing = false; });
+        // Files dropped anywhere are opened, once any dialog is closed; text dropped on a field
+        // goes into the field, as the browser does it.
+        document.addEventListener('dragover', (event) => {
+            if (event.dataTransfer.types.includes('Files'))
+                event.preventDefault();
+        });
         document.addEventListener('drop', (event) => {
+            if (!event.dataTransfer.types.includes('Files'))
+                return;
             event.preventDefault();
             if (event.dataTransfer.files[0])
                 this.open(event.dataTransfer.files[0]);
         });
+        vspace.observe((update) => this.update(update));
     }
 
-    // Its bytes as they stand, undecoded, as vspace-replay reads them; told apart by the file's
-    // name, otherwise by its first character.
+    // Opens a file: its bytes as they stand, undecoded, as vspace-replay reads them; told apart by
+    // the file's name, otherwise by its first character. A file with no presses, or not a session,
+    // is refused and nothing changes; over examples learnt, the user is asked first; after Exit, a
+    // new session starts. Resolves to
+    // whether the session was opened.
     async open(file) {
         const bytes = new Uint8Array(await file.arrayBuffer());
+        await noDialogOpen();
+        if (this.playing)
+            return false;
+        if (this.vspace.root.hidden)
+            this.startAgain();
         const csv = /\.(csv|tsv)$/i.test(file.name)
             || (!/\.(jsonl|json)$/i.test(file.name) && firstCharacter(bytes) !== 0x7b);
-        const session = this.module.readSession(bytes, csv);
-        this.elements.chooser.value = '';
-        if (session.error) {
-            this.say(this.text('refused', file.name, session.error));
-            return;
+        const read = JSON.parse(this.vspace.page.open(bytes, csv));
+        if (read.error) {
+            this.say(this.text('refused', file.name, read.error));
+            this.announce(this.elements.status.textContent);
+            return false;
         }
-        this.commands = session.commands;
-        this.elements.messages.replaceChildren();
-        this.elements.messages.hidden = true;
-        this.start();
-        this.say(this.text('opened', file.name, String(this.presses())));
-        this.update();
+        if (read.learnt > 0 && !(await this.ask(this.plural('openOverWork', read.learnt, file.name))))
+            return false;
+        this.vspace.act((fields) => this.vspace.page.startSession(fields));
+        this.vspace.onPressed();
+        this.say(this.plural('opened', read.presses, file.name));
+        this.announce(this.elements.status.textContent);
+        this.elements.next.focus();
+        return true;
     }
 
-    presses() {
-        return this.commands.filter((command) => command.press !== undefined).length;
+    // Plays the next press, as if typed; the focus stays on "Next press", and comes back to it
+    // after the press's messages, or goes to the first training field after the last press.
+    next() {
+        if (this.playing || this.vspace.dialogs.open || this.elements.next.disabled)
+            return;
+        const { next } = this.elements;
+        const update = this.vspace.act((fields) => this.vspace.page.playNext(fields));
+        if (update.closed)
+            return;
+        (next.disabled ? this.vspace.fields.Training[0] : next).focus();
+        this.vspace.pressed();
     }
 
-    // Types the values up to the next press, then presses it; false when nothing is left.
-    step(quietly) {
-        while (this.commands.length) {
-            const command = this.commands.shift();
-            if (command.training)
-                this.vspace.type('Training', command.training);
-            if (command.unseen)
-                this.vspace.type('Unseen', command.unseen);
-            if (command.press !== undefined) {
-                this.vspace.press(command.press, quietly);
-                return true;
+    // Plays the rest of the session quietly, a slice at a time; "Stop" ends it after the slice
+    // being played. The lists are drawn once, at the end, which is announced.
+    async playToEnd() {
+        if (this.playing || this.vspace.dialogs.open)
+            return;
+        const { stop, progress, toEnd } = this.elements;
+        this.playing = true;
+        this.teaching.quiet(true);
+        stop.hidden = progress.hidden = false;
+        stop.focus();
+        this.update({ session: this.session });
+        let update;
+        do {
+            update = this.vspace.act((fields) => this.vspace.page.play(fields, slice, keptSteps), true);
+            progress.value = update.session?.played ?? 0;
+            if (update.closed || !update.session?.left || 'differences' in update)
+                break;
+            await painted();
+        } while (this.playing && this.vspace.page);
+        if (!('differences' in update) && !update.closed)
+            this.vspace.act(() => this.vspace.page.stopPlaying(), true);
+        await this.vspace.drawn();
+        this.playing = false;
+        this.teaching.quiet(false);
+        stop.hidden = progress.hidden = true;
+        if (update.closed)
+            return;
+        this.update({ session: this.session });
+        (toEnd.disabled ? this.vspace.fields.Training[0] : toEnd).focus();
+        this.vspace.pressed();
+        this.announce(this.elements.status.textContent);
+    }
+
+    // A new start: no session, an empty Messages list.
+    reset() {
+        this.playing = false;
+        this.update({ session: null, messageList: { keep: 0, add: [] } });
+        this.say('');
+    }
+
+    // Follows the engine's updates: the session's progress, the buttons that play it, the
+    // Messages list; Exit ends the session.
+    update(update) {
+        const { next, toEnd, open, messages, progress } = this.elements;
+        if (update.closed) {
+            this.playing = false;
+            update = { ...update, session: null };
+        }
+        if ('session' in update) {
+            const session = this.session = update.session;
+            next.disabled = toEnd.disabled = this.playing || !session?.left;
+            open.disabled = this.playing;
+            if (session) {
+                progress.max = session.presses;
+                if (!this.playing && (session.played > 0 || !session.left))
+                    this.say(this.plural('played', session.presses, String(session.played)));
             }
         }
-        return false;
-    }
-
-    next() {
-        this.step(false);
-        this.update();
-    }
-
-    playToEnd() {
-        const messages = this.elements.messages;
-        this.vspace.quietMessages = (text, title) => {
-            const item = document.createElement('li');
-            item.textContent = `${title}: ${text}`;
-            messages.append(item);
-        };
-        while (this.step(true));
-        this.vspace.quietMessages = null;
-        messages.hidden = messages.childElementCount === 0;
-        this.vspace.pressed();
-        this.update();
-    }
-
-    update() {
-        const left = this.presses();
-        this.elements.next.disabled = this.elements.toEnd.disabled = left === 0;
-        if (left === 0 && this.commands.length === 0)
-            this.elements.next.blur();
+        if (update.messageList) {
+            const { keep, add } = update.messageList;
+            while (messages.childElementCount > keep)
+                messages.lastElementChild.remove();
+            messages.append(...add.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
+            messages.hidden = messages.childElementCount === 0;
+        }
     }
 
     say(text) {

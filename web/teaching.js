@@ -1,23 +1,18 @@
 // What the page tells beyond the window: a Steps panel with one entry a press, newest last (the
-// last 500, numbered as they came); a note
-// under the lists wherever the program's learner and the textbook learner differ; a switch that
-// shows the textbook learner instead of the program's; and a suggested example that splits the
-// version space.
+// last 500, numbered as they came, taken back by an undo); a note under the lists wherever the
+// program's learner and the textbook learner differ; a switch that shows the textbook learner
+// instead of the program's; and a suggested example that splits the version space.
 
 // The Steps panel keeps the last this many entries: a long session played in costs no more to lay
 // out than a lesson.
-const keptSteps = 500;
+export const keptSteps = 500;
 
 export class TeachingPanel {
-    // `elements`: steps (the log's list), differences (the note), textbook (the switch), suggest;
-    // `noSuggestion` says why no example can be suggested.
-    constructor(vspace, module, elements, noSuggestion) {
+    // `elements`: steps (the log's list), differences (the note), textbook (the switch), suggest.
+    constructor(vspace, module, elements) {
         this.vspace = vspace;
         this.module = module;
         this.elements = elements;
-        this.noSuggestion = noSuggestion;
-        this.suggestable = false;
-        this.count = 0;
         const { textbook, suggest } = elements;
         textbook.addEventListener('click', () => {
             const on = textbook.getAttribute('aria-checked') !== 'true';
@@ -26,22 +21,29 @@ export class TeachingPanel {
             this.vspace.pressed();
         });
         suggest.addEventListener('click', () => {
-            this.vspace.apply(this.vspace.page.suggest(this.vspace.fieldTexts()));
+            this.vspace.act((fields) => this.vspace.page.suggest(fields));
             this.vspace.fields.Training[0].focus();
         });
-        vspace.onUpdate = (update, quietly) => this.update(update, quietly);
+        vspace.observe((update) => this.update(update));
     }
 
     // A new session: no steps yet, the program's learner shown.
     start() {
         this.elements.steps.replaceChildren();
-        this.count = 0;
         this.elements.textbook.setAttribute('aria-checked', 'false');
     }
 
-    update(update, quietly) {
-        if (update.explanation)
-            this.step(update.explanation, quietly);
+    // While a session plays quietly its entries are not read out one by one.
+    quiet(on) {
+        if (on)
+            this.elements.steps.setAttribute('aria-live', 'off');
+        else
+            this.elements.steps.removeAttribute('aria-live');
+    }
+
+    update(update) {
+        if (update.steps)
+            this.steps(update.steps);
         if (update.differences) {
             const { differences } = this.elements;
             differences.hidden = update.differences.length === 0;
@@ -51,25 +53,25 @@ export class TeachingPanel {
                 return item;
             }));
         }
-        if (update.suggestion !== undefined) {
+        if (update.suggestion !== undefined)
             this.elements.suggest.disabled = !update.suggestion;
-            if (this.suggestable && !update.suggestion && !quietly)
-                this.step(this.noSuggestion);
-            this.suggestable = update.suggestion;
-        }
     }
 
-    // Adds an entry to the Steps panel and scrolls it into view, once a frame however many come;
-    // screen readers hear it politely.
-    step(text, quietly = false) {
-        const item = document.createElement('li');
-        item.textContent = text;
-        item.value = ++this.count;
+    // Takes back the entries after number `keep`, then adds the new ones, and scrolls the last
+    // into view, once a frame however many come; screen readers hear them politely.
+    steps({ keep, add }) {
         const { steps } = this.elements;
-        steps.append(item);
-        if (steps.childElementCount > keptSteps)
+        while (steps.lastElementChild && steps.lastElementChild.value > keep)
+            steps.lastElementChild.remove();
+        steps.append(...add.slice(-keptSteps).map(([number, text]) => {
+            const item = document.createElement('li');
+            item.textContent = text;
+            item.value = number;
+            return item;
+        }));
+        for (let extra = steps.childElementCount - keptSteps; extra > 0; --extra)
             steps.firstElementChild.remove();
-        if (quietly || this.scrolling)
+        if (this.scrolling)
             return;
         this.scrolling = requestAnimationFrame(() => {
             this.scrolling = null;

@@ -3,6 +3,7 @@
 // applies the one update it gets back (controls.js).
 
 export type ButtonName = 'Positive' | 'Negative' | 'Predict' | 'GenText' | 'Exit' | 'Clear';
+export type LearnerName = 'Program' | 'Textbook';
 export type ListName = 'General' | 'Specific' | 'LearningData' | 'VersionSpace';
 export type RowName = 'Training' | 'Unseen';
 
@@ -16,8 +17,8 @@ export interface FieldRef { row: RowName; index: number }
 
 /** Everything one press or key changed, in the order the page applies it. */
 export interface Update {
-    /** Lists drawn anew (`clear`) or grown, with the rows added. */
-    lists: { list: ListName; clear: boolean; rows: string[] }[];
+    /** Lists drawn anew (`clear`), or cut to their first `keep` rows, then grown by the rows added. */
+    lists: { list: ListName; clear: boolean; keep?: number; rows: string[] }[];
     /** Fields given a new text. */
     fields: { field: FieldRef; text: string }[];
     /** The text selected in a field, counted in UTF-16 code units. */
@@ -32,8 +33,30 @@ export interface Update {
     closed: boolean;
     /** Gen Text: the export file's text, to offer as hypothesis.txt. */
     download?: string;
-    /** What the press taught, refused or voted; null for other presses and keys. */
-    outcome: Outcome | null;
+    /** What the press taught, refused or voted; null for other presses. Absent for keys and
+     * actions that press nothing. */
+    outcome?: Outcome | null;
+    /** Members of every update but a key's: */
+    /** The Steps entries after number `keep` taken back, then those added, by their numbers. */
+    steps?: { keep: number; add: [number, string][] };
+    /** The Messages list of a session: its first `keep` items kept, then those added. */
+    messageList?: { keep: number; add: string[] };
+    /** Notes on where the two learners differ; absent while a session plays quietly. */
+    differences?: string[];
+    /** Whether Suggest example can suggest one. */
+    suggestion?: boolean;
+    learner?: LearnerName;
+    /** The last action that Undo undoes, by number; 0 when there is none. */
+    undoName?: number;
+    canRedo?: boolean;
+    /** The session opened: presses played, of how many, and whether any are left. */
+    session?: { played: number; presses: number; left: boolean } | null;
+    /** An undo or redo done: the action's number. */
+    history?: { undone: number } | { redone: number };
+    /** What screen readers are told of an undo or redo. */
+    announced?: string;
+    /** The update of a press of the session. */
+    played?: boolean;
 }
 
 export type Outcome = StepOutcome | RefusalOutcome | PredictionOutcome;
@@ -79,6 +102,25 @@ export interface Page {
     press(button: Enum<ButtonName>[ButtonName], fields: string[]): string;
     /** A key typed into a field, as its character code. */
     keyPress(row: Enum<RowName>[RowName], index: number, key: number, fields: string[]): string;
+    /** Shows the program's learner or the textbook learner in the lists. */
+    showLearner(learner: Enum<LearnerName>[LearnerName]): string;
+    /** Fills the training fields with an example that splits the version space, as an action. */
+    suggest(fields: string[]): string;
+    /** Undoes the last action, or does the last undone again. */
+    undo(fields: string[]): string;
+    redo(fields: string[]): string;
+    /** Reads a session file's bytes as vspace-replay reads them (CSV or JSON Lines) and keeps it.
+     * Returns JSON: the presses it holds and the examples learnt now, or why it was refused. */
+    open(bytes: Uint8Array, csv: boolean): string;
+    /** Starts the session read last, as an action that can be undone. */
+    startSession(fields: string[]): string;
+    /** Plays the session's next press, typing its values first. */
+    playNext(fields: string[]): string;
+    /** Plays presses quietly for about `milliseconds`; the last `explained` of the session get
+     * their Steps entries. The lists are drawn at the session's end. */
+    play(fields: string[], milliseconds: number, explained: number): string;
+    /** Ends quiet playing: the lists drawn as they stand. */
+    stopPlaying(): string;
     /** S, G and the version space in Graphviz's DOT language. */
     versionSpaceDot(): string;
     delete(): void;
@@ -99,14 +141,11 @@ export interface Control {
     button?: ButtonName;
 }
 
-export interface Command { training?: string[]; unseen?: string[]; press?: ButtonName }
-
 export interface VspaceModule {
     Page: new (texts: string[]) => Page;
     Button: Enum<ButtonName>;
     FieldRow: Enum<RowName>;
-    /** A session file's bytes, read as vspace-replay reads them. */
-    readSession(bytes: Uint8Array, csv: boolean): { commands: Command[] } | { error: string };
+    Learner: Enum<LearnerName>;
     controlTable(): Control[];
     catalog(): { context: string; english: string }[];
     /** A caption's access key: "&Clear" is {before: '', key: 'C', after: 'lear'}. */

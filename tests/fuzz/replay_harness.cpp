@@ -139,10 +139,11 @@ std::string playReplayInput(std::string_view bytes)
         session.setPressObserver([&](ReplaySession::Moment moment, std::optional<Button> button,
                                      std::string_view name) {
             const Form &form = session.form();
+            if (moment == ReplaySession::Moment::BeforeTyping)
+                return void((was = shownNow(), last = form.undoName()));
             if (moment == ReplaySession::Moment::BeforePress)
                 return void((before = snapshot(session),
-                             typed = session.controls().values(FieldRow::Training),
-                             was = shownNow(), last = form.undoName()));
+                             typed = session.controls().values(FieldRow::Training)));
             ++presses;
             if (broken.empty() && !(broken = check(session, button, before, typed)).empty())
                 broken += " (press " + std::to_string(presses) + ")";

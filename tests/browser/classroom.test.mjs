@@ -1,0 +1,254 @@
+// The page in a lesson: every kind of press undone and redone as vspace-replay undoes it (REPLAY),
+// typing undone before a press, a session opened over examples learnt (asked, then undone), files
+// with no presses refused, Next press keeping the focus and its access key, Play to end with its
+// progress and Stop, Exit ending a session, and Clear emptying Messages.
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { mkdtemp, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { openSite } from './site.mjs';
+
+let opened, page, files;
+
+before(async () => {
+    opened = await openSite(process.env.SITE);
+    page = await opened.browser.newPage();
+    page.on('pageerror', (error) => assert.fail(error.message));
+    files = await mkdtemp(join(tmpdir(), 'vspace-classroom-'));
+});
+after(() => opened.close().then(() => rm(files, { recursive: true })));
+
+async function load() {
+    await page.setViewport({ width: 1280, height: 800 });
+    await page.goto(opened.url);
+    await page.waitForSelector('html[data-ready]');
+}
+
+const key = (name) => page.keyboard.press(name);
+async function chord(modifiers, name) {
+    for (const modifier of modifiers)
+        await page.keyboard.down(modifier);
+    await key(name);
+    for (const modifier of modifiers.reverse())
+        await page.keyboard.up(modifier);
+}
+const focused = () => page.evaluate(() => document.activeElement.id);
+const value = (id) => page.$eval(`#${id}`, (field) => field.value);
+const learnt = () => page.$$eval('#List3 [role=option]', (options) => options.map((o) => o.getAttribute('aria-label')));
+const messages = () => page.$$eval('#messages li', (items) => items.map((item) => item.textContent));
+const status = () => page.$eval('#session-status', (s) => s.textContent);
+// What vspace-replay's lines say: the four lists and the Negative button.
+const shown = () => page.evaluate(() => ({
+    ...Object.fromEntries(['List1', 'List2', 'List3', 'List4'].map((list) =>
+        [list, [...document.querySelectorAll(`#${list} [role=option]`)].map((o) => o.getAttribute('aria-label'))])),
+    negative_enabled: !document.getElementById('Command2').disabled,
+}));
+// Closes the open message boxes with Enter.
+async function closeMessages() {
+    while (await page.$eval('#message', (dialog) => dialog.open)) {
+        await key('Enter');
+        await page.waitForFunction(() => !document.getElementById('message').open || document.getElementById('message-text').textContent);
+    }
+}
+
+// The file chooser given a file of that name and text; the question answered if it is asked.
+async function open(name, text, answer = 'question-yes') {
+    await writeFile(join(files, name), text);
+    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
+    await chooser.accept([join(files, name)]);
+    await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name)
+                                   || document.getElementById('question').open, {}, name);
+    const asked = await page.$eval('#question', (dialog) => dialog.open ? dialog.querySelector('p').textContent : null);
+    if (asked) {
+        await page.click(`#${answer}`);
+        await page.waitForFunction(() => !document.getElementById('question').open);
+        // The answer reaches the page with the dialog's close event.
+        await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 0)));
+    }
+    return asked;
+}
+
+const enjoySport = [
+    ['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same', 'Positive'],
+    ['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same', 'Positive'],
+    ['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change', 'Negative'],
+    ['Sunny', 'Warm', 'Normal', 'Strong', 'Cool', 'Change', 'Predict'],
+    [null, 'Gen Text'],
+    ['Sunny', 'Warm', 'High', 'Strong', 'Cool', 'Change', 'Positive'],
+    [null, 'Clear'],
+    ['a', 'b', 'c', 'd', 'e', 'f', 'Positive'],
+];
+const buttons = { Positive: 'Command1', Negative: 'Command2', Predict: 'Command3', 'Gen Text': 'Command4', Clear: 'Command6' };
+
+// Each press followed by Undo and Redo, by the buttons and by each of the keys, shows after every
+// step the lists vspace-replay shows for the same lines: the press undone is the last that changed
+// something (Predict and Gen Text change nothing), and with nothing to redo Redo does nothing.
+test('undo and redo of each kind of press leave the lists vspace-replay leaves', async () => {
+    await load();
+    const ways = [['#undo', '#redo'], [['Control', 'z'], ['Control', 'Shift', 'Z']], [['Control', 'z'], ['Control', 'y']]];
+    const lines = [], steps = [];
+    enjoySport.forEach((press, i) => {
+        const name = press.at(-1);
+        const values = press.length > 2 ? press.slice(0, 6) : null;
+        lines.push({ ...(values && { [name === 'Predict' ? 'Text2' : 'Text1']: values }), press: name },
+                   { press: 'Undo' }, { press: 'Redo' }, { press: 'Redo' });
+        steps.push(async () => {
+            await page.evaluate((values, row) => values?.forEach((v, a) => { document.getElementById(`${row}_${a + 1}`).value = v; }),
+                                values, name === 'Predict' ? 'Text2' : 'Text1');
+            await page.click(`#${buttons[name]}`);
+        });
+        for (const way of [ways[i % 3][0], ways[i % 3][1], ways[i % 3][1]]) {
+            steps.push(async () => {
+                if (typeof way === 'string')
+                    await page.click(way);
+                else
+                    await chord([...way.slice(0, -1)], way.at(-1));
+            });
+        }
+    });
+    await writeFile(join(files, 'undo.jsonl'), lines.map((line) => JSON.stringify(line)).join('\n'));
+    const replay = spawnSync(process.env.REPLAY, ['--export-dir', files, join(files, 'undo.jsonl')], { encoding: 'utf8' });
+    const expected = replay.stdout.trim().split('\n').map(JSON.parse);
+    assert.equal(expected.length, steps.length);
+    for (const [i, step] of steps.entries()) {
+        await step();
+        await closeMessages();
+        const { List1, List2, List3, List4, negative_enabled } = expected[i];
+        assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled }, `line ${i + 1}: ${JSON.stringify(lines[i])}`);
+        assert.equal(await page.$eval('#redo', (b) => b.disabled), lines[i].press !== 'Undo' || expected[i].ignored === true,
+                     `Redo's state after line ${i + 1}`);
+    }
+});
+
+// Ctrl+Z in a field typed in undoes the typing first, then the last press, whose fields and focus
+// come back; the values a refused duplicate cleared come back; a Suggest that filled the fields is
+// undone whole.
+test('typing is undone before the press; a duplicate\'s values and a suggestion are undone', async () => {
+    await load();
+    await page.evaluate(() => ['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'].forEach((v, a) => {
+        document.getElementById(`Text1_${a + 1}`).value = v;
+    }));
+    await page.click('#Command1');
+    await page.click('#Text1_2');
+    await page.keyboard.type('xy');
+    await chord(['Control'], 'z');
+    assert.equal(await value('Text1_2'), '');
+    assert.deepEqual(await learnt(), ['Sunny,Warm,Normal,Strong,Warm,Same,+']);
+    await chord(['Control'], 'z');
+    assert.deepEqual([await learnt(), await value('Text1_6'), await focused()], [[], 'Same', 'Command1']);
+
+    await page.click('#Text1_1');
+    await chord(['Control', 'Shift'], 'Z');
+    await page.evaluate(() => ['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'].forEach((v, a) => {
+        document.getElementById(`Text1_${a + 1}`).value = v;
+    }));
+    await page.click('#Command1');
+    assert.equal(await page.$eval('#message-text', (p) => p.textContent), 'Duplicate Data');
+    await key('Enter');
+    assert.equal(await value('Text1_6'), '');
+    await chord(['Control'], 'y');
+    await chord(['Control'], 'z');
+    assert.deepEqual([await learnt(), await value('Text1_6')], [['Sunny,Warm,Normal,Strong,Warm,Same,+'], 'Same']);
+    await chord(['Control'], 'y');
+    await page.evaluate(() => ['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change'].forEach((v, a) => {
+        document.getElementById(`Text1_${a + 1}`).value = v;
+    }));
+    await page.click('#Command2');
+    await page.click('#suggest');
+    const suggested = await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value));
+    assert.notDeepEqual(suggested, ['', '', '', '', '', '']);
+    await page.click('#undo');
+    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value)), ['', '', '', '', '', '']);
+    await page.click('#redo');
+    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value)), suggested);
+});
+
+// Opening over examples learnt asks, naming the file and the examples, and Cancel changes nothing;
+// once opened, Undo brings the examples back. Files with no presses are refused and change nothing.
+test('opening over work asks first and can be undone; files with no presses are refused', async () => {
+    await load();
+    for (const values of enjoySport.slice(0, 2).map((press) => press.slice(0, 6))) {
+        await page.evaluate((values) => values.forEach((v, a) => { document.getElementById(`Text1_${a + 1}`).value = v; }), values);
+        await page.click('#Command1');
+    }
+    const before = await learnt();
+    for (const [name, text] of [['empty.csv', ''], ['header.csv', 'Sky,AirTemp,Humidity,Wind,Water,Forecast,label\n'],
+                                ['blank.jsonl', '\n  \n\n']]) {
+        assert.equal(await open(name, text), null, name);
+        assert.equal(await status(), `${name} was not opened: the file holds no presses`);
+        assert.deepEqual(await learnt(), before);
+    }
+    const session = 'Sunny,Warm,Normal,Strong,Warm,Same,+\nRainy,Cold,High,Strong,Warm,Change,-\n';
+    assert.equal(await open('lesson.csv', session, 'question-no'),
+                 'Open lesson.csv? The 2 examples learnt are set aside; Undo brings them back.');
+    assert.deepEqual([await learnt(), await page.$eval('#next-press', (b) => b.disabled)], [before, true]);
+    await open('lesson.csv', session);
+    assert.deepEqual([await learnt(), await status(), await focused()], [[], 'Opened lesson.csv: 2 presses to play.', 'next-press']);
+    await page.click('#undo');
+    assert.deepEqual([await learnt(), await page.$eval('#next-press', (b) => b.disabled)], [before, true]);
+    await page.click('#redo');
+    assert.equal(await page.$eval('#next-press', (b) => b.disabled), false);
+});
+
+// Next press keeps the focus, and gets it back after a message box's OK; Alt and its access key
+// press it. An undone played press is played again. Exit ends the session: nothing more plays and
+// no message box comes over the ended page.
+test('Next press: focus, its access key, undo, and Exit', async () => {
+    await load();
+    const lines = [['Text1', 'Sunny,Warm,Normal,Strong,Warm,Same', 'Positive'], ['Text1', 'Sunny,Warm,High,Strong,Warm,Same', 'Positive'],
+                   ['Text2', 'Sunny,Warm,Normal,Strong,Cool,Change', 'Predict'], ['Text1', 'x,x,x,x,x,x', 'Positive'],
+                   [null, null, 'Exit'], ['Text2', 'y,y,y,y,y,y', 'Predict']];
+    await open('lesson.jsonl', lines.map(([row, values, press]) => JSON.stringify({ ...(row && { [row]: values.split(',') }), press })).join('\n'));
+    assert.equal(await page.$eval('#next-press', (b) => b.getAttribute('aria-keyshortcuts')), 'Alt+N');
+    await page.click('#next-press');
+    assert.deepEqual([await focused(), await status()], ['next-press', '1 of 5 presses played']);
+    await page.click('#Text2_1');
+    await chord(['Alt'], 'n');
+    assert.deepEqual([await learnt(), await focused()], [['Sunny,Warm,Normal,Strong,Warm,Same,+', 'Sunny,Warm,High,Strong,Warm,Same,+'], 'next-press']);
+    await page.click('#undo');
+    assert.equal(await status(), '1 of 5 presses played');
+    await page.click('#next-press');
+    assert.equal((await learnt()).length, 2);
+    await page.click('#next-press');
+    assert.equal(await page.$eval('#message', (dialog) => dialog.open), true);
+    await key('Enter');
+    await page.waitForFunction(() => !document.getElementById('message').open);
+    assert.equal(await focused(), 'next-press');
+    await page.click('#next-press');
+    await page.click('#next-press');
+    assert.deepEqual(await page.evaluate(() => [document.getElementById('window').hidden, document.getElementById('message').open,
+                                                document.getElementById('next-press').disabled,
+                                                document.getElementById('play-to-end').disabled]), [true, false, true, true]);
+});
+
+// Play to end of a long table: a progress bar that grows while the page paints, Stop ending it part
+// way with the lists drawn as they stand, the rest played on; refused presses in Messages with their
+// lines; the status counts what was played; Clear empties Messages.
+test('Play to end: progress, Stop, messages by line, Clear', async () => {
+    await load();
+    const rows = ['Sunny,Warm,Normal,Strong,Warm,Same,+'];
+    for (let i = 1; i < 20000; ++i)
+        rows.push(i % 4000 === 0 ? rows[0] : `v${i},w${i % 5},Normal,Strong,Warm,Same,+`);
+    await open('long.csv', `${rows.join('\n')}\n`);
+    await page.click('#play-to-end');
+    await page.waitForFunction(() => !document.getElementById('play-progress').hidden
+                                     && document.getElementById('play-progress').value > 0);
+    const progress = await page.$eval('#play-progress', (p) => ({ max: p.max, role: p.getAttribute('aria-label') }));
+    assert.deepEqual(progress, { max: 20000, role: 'Playing the session' });
+    await page.click('#stop');
+    await page.waitForFunction(() => document.getElementById('play-progress').hidden);
+    const played = Number(/^(\d+) of 20000 presses played$/.exec(await status())[1]);
+    assert.ok(played > 0 && played < 20000, `${played} played before Stop`);
+    assert.equal((await learnt()).length, new Set(rows.slice(0, played)).size);
+    await page.click('#play-to-end');
+    await page.waitForFunction(() => document.getElementById('session-status').textContent === '20000 of 20000 presses played',
+                               { timeout: 20000 });
+    assert.deepEqual(await messages(), [4001, 8001, 12001, 16001].map((line) =>
+        `line ${line}: Data not correct: Duplicate Data`));
+    assert.deepEqual([(await learnt()).length, await page.$eval('#next-press', (b) => b.disabled)], [19996, true]);
+    await page.click('#Command6');
+    assert.deepEqual([await messages(), await page.$eval('#messages', (m) => m.hidden)], [[], true]);
+});

@@ -1,0 +1,75 @@
+// Undo and Redo: the buttons, and Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y wherever the focus is. In a
+// field typed in since the last action the keys first undo and redo the typing, as the browser
+// does it; then the actions.
+
+export class HistoryKeys {
+    // `announce(text)` tells screen readers what was undone or redone.
+    constructor(vspace, { undo, redo }, announce) {
+        this.vspace = vspace;
+        this.buttons = { undo, redo };
+        this.announce = announce;
+        // Each field's text as the last action left it, and how many typing undos the browser
+        // could redo in it.
+        this.baseline = new Map();
+        this.typingUndone = new Map();
+        undo.addEventListener('click', () => this.step(true));
+        redo.addEventListener('click', () => this.step(false));
+        for (const field of [...vspace.fields.Training, ...vspace.fields.Unseen]) {
+            field.addEventListener('input', (event) => {
+                if (!event.inputType.startsWith('history'))
+                    this.typingUndone.set(field, 0);
+            });
+        }
+        document.addEventListener('keydown', (event) => this.key(event));
+        vspace.observe((update) => this.update(update));
+    }
+
+    key(event) {
+        if (!(event.ctrlKey || event.metaKey) || event.altKey)
+            return;
+        const letter = event.code === 'KeyZ' ? 'z' : event.code === 'KeyY' ? 'y' : null;
+        if (!letter || document.querySelector('dialog[open]'))
+            return;
+        const undo = letter === 'z' && !event.shiftKey;
+        const field = this.baseline.has(event.target) ? event.target : null;
+        if (field) {
+            const undone = this.typingUndone.get(field) ?? 0;
+            if (undo && field.value !== this.baseline.get(field)) {
+                this.typingUndone.set(field, undone + 1);
+                return; // the browser undoes the typing
+            }
+            if (!undo && undone > 0) {
+                this.typingUndone.set(field, undone - 1);
+                return;
+            }
+        }
+        event.preventDefault();
+        this.step(undo);
+    }
+
+    step(undo) {
+        if (this.vspace.root.hidden || this.buttons[undo ? 'undo' : 'redo'].disabled)
+            return;
+        const update = this.vspace.stepThroughHistory(undo);
+        if (update?.announced)
+            this.announce(update.announced);
+    }
+
+    // After every update: what can be undone and redone. After an action, or a text the engine
+    // put in a field, the typing before it is no longer undone by the keys.
+    update(update) {
+        const closed = update.closed || this.vspace.root.hidden;
+        if (!('undoName' in update))
+            return;
+        this.buttons.undo.disabled = closed || update.undoName === 0;
+        this.buttons.redo.disabled = closed || !update.canRedo;
+        const acted = update.undoName !== this.lastName || update.history;
+        this.lastName = update.undoName;
+        const fields = [...this.vspace.fields.Training, ...this.vspace.fields.Unseen];
+        const changed = acted ? fields : update.fields.map(({ field }) => this.vspace.fields[field.row][field.index - 1]);
+        for (const field of changed) {
+            this.baseline.set(field, field.value);
+            this.typingUndone.set(field, 0);
+        }
+    }
+}

@@ -1,0 +1,23 @@
+// A question with two answers as a modal dialog: the first answer (Open) is focused, Cancel and
+// Escape say no.
+
+export class QuestionDialog {
+    constructor(dialog) {
+        this.dialog = dialog;
+        this.text = dialog.querySelector('p');
+    }
+
+    // Resolves to whether the first answer was chosen; the focus goes back where it was.
+    ask(text) {
+        const focus = document.activeElement;
+        this.text.textContent = text;
+        this.dialog.returnValue = '';
+        this.dialog.showModal();
+        return new Promise((resolve) => {
+            this.dialog.addEventListener('close', () => {
+                focus?.focus?.();
+                resolve(this.dialog.returnValue === 'yes');
+            }, { once: true });
+        });
+    }
+}
