@@ -252,3 +252,26 @@ test('Play to end: progress, Stop, messages by line, Clear', async () => {
     await page.click('#Command6');
     assert.deepEqual([await messages(), await page.$eval('#messages', (m) => m.hidden)], [[], true]);
 });
+
+// A session's values reach the engine as vspace-replay reads them, line breaks and all: the field
+// shows each break as ⏎ and, pressed again untouched, gives the value back whole; the lists equal
+// vspace-replay's. A lone surrogate typed in a field becomes U+FFFD and leaves its neighbours be.
+test('values as read: line breaks from a session, a lone surrogate typed', async () => {
+    await load();
+    const lines = [{ Text1: ['a\nb', 'c\r\nd', 'e', 'f', 'g', 'h'], press: 'Positive' },
+                   { Text1: ['x', 'c\r\nd', 'e', 'f', 'g', 'h'] }, { Text2: ['a\nb', 'c', 'e', 'f', 'g', 'h'], press: 'Predict' }];
+    await open('breaks.jsonl', lines.map((line) => JSON.stringify(line)).join('\n'));
+    await page.click('#play-to-end');
+    await page.waitForFunction(() => document.getElementById('session-status').textContent === '2 of 2 presses played');
+    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value).slice(0, 2)), ['x', 'c⏎d']);
+    await page.click('#Command1');
+    await writeFile(join(files, 'breaks.jsonl'), [...lines, { press: 'Positive' }].map((line) => JSON.stringify(line)).join('\n'));
+    const replay = spawnSync(process.env.REPLAY, ['--export-dir', files, join(files, 'breaks.jsonl')], { encoding: 'utf8' });
+    const { List1, List2, List3, List4, negative_enabled } = JSON.parse(replay.stdout.trim().split('\n').at(-1));
+    assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled });
+    assert.equal(List3[1], 'x,c\r\nd,e,f,g,h,+');
+
+    await page.evaluate(() => ['a\uD800b', 'q', 'r', 's', 't', 'u'].forEach((v, a) => { document.getElementById(`Text1_${a + 1}`).value = v; }));
+    await page.click('#Command1');
+    assert.equal((await learnt()).at(-1), 'a\uFFFDb,q,r,s,t,u,+');
+});
