@@ -275,3 +275,19 @@ test('values as read: line breaks from a session, a lone surrogate typed', async
     await page.click('#Command1');
     assert.equal((await learnt()).at(-1), 'a\uFFFDb,q,r,s,t,u,+');
 });
+
+// A file dropped while a message box is open waits until it is closed.
+test('a file dropped during a message box opens after it', async () => {
+    await load();
+    await page.click('#Command3');
+    assert.equal(await page.$eval('#message', (dialog) => dialog.open), true);
+    await page.evaluate(() => {
+        const data = new DataTransfer();
+        data.items.add(new File(['a,b,c,d,e,f,+\n'], 'dropped.csv'));
+        document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+    });
+    await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 100)));
+    assert.equal(await status(), '');
+    await key('Enter');
+    await page.waitForFunction(() => document.getElementById('session-status').textContent === 'Opened dropped.csv: 1 press to play.');
+});
