@@ -16,13 +16,15 @@
 namespace vspace::testing {
 namespace {
 
+// A CSV table, or JSON Lines where the input starts with "{".
 struct CsvCase
 {
     const char *name;
-    std::string csv;
+    std::string input;
     int status;
     long reports;
-    std::string part; // of the last report, or of the message after bad input
+    std::string part;            // of the last report, or of the message after bad input
+    std::string attributes = {}; // the names handed over, joined by "|"
 };
 
 class CsvSessions : public ::testing::TestWithParam<CsvCase>
@@ -32,9 +34,19 @@ TEST_P(CsvSessions, PlayRowByRowOrStopNamingTheLine)
 {
     MemoryFile file;
     ReplaySession session(file);
-    TextInput in(GetParam().csv);
+    TextInput in(GetParam().input);
     std::ostringstream out, err;
-    EXPECT_EQ(runCsvSession(in, out, err, session), GetParam().status) << err.str();
+    std::string named;
+    const NamesHandler names = [&](const AttributeNames &given) {
+        for (std::size_t a = 0; a < given.size(); ++a)
+            named += (a ? "|" : "") + given[a];
+    };
+    EXPECT_EQ(GetParam().input.starts_with('{')
+                      ? runJsonLines(in, out, err, session, names)
+                      : runCsvSession(in, out, err, session, std::nullopt, names),
+              GetParam().status)
+            << err.str();
+    EXPECT_EQ(named, GetParam().attributes);
     EXPECT_EQ(std::ranges::count(out.str(), '\n'), GetParam().reports);
     const std::string reports = out.str();
     const std::string last = GetParam().status
@@ -51,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                 CsvCase{"header_and_labels",
                         "Sky,Air,Humidity,Wind,Water,Forecast,Enjoy\na,b,c,d,e,f,TRUE\nx,b,c,d,e,f,"
                         "No\n",
-                        0, 2, R"("List3":["a,b,c,d,e,f,+","x,b,c,d,e,f,-"])"},
+                        0, 2, R"("List3":["a,b,c,d,e,f,+","x,b,c,d,e,f,-"])",
+                        "Sky|Air|Humidity|Wind|Water|Forecast"},
                 CsvCase{"crlf", "a,b,c,d,e,f,Positive\r\nx,b,c,d,e,f,negative\r\n", 0, 2,
                         R"("List1":["a,?,?,?,?,?"])"},
                 CsvCase{"unseen_rows", "a,b,c,d,e,f,yes\nx,b,c,d,e,f,-\na,b,c,d,e,g,?\n", 0, 3,
@@ -68,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                         0, 2, R"("List2":["Sunny,Warm,?,Strong,Warm,Same"])"},
                 CsvCase{"semicolons_header_label_with_blanks",
                         "Sky;\"Air;T\";H;W;Wa;F;Enjoy\na;b;\"c;d\";d;e, f;f; yes \n", 0, 1,
-                        R"("List3":["a,b,c;d,d,e, f,f,+"])"},
+                        R"("List3":["a,b,c;d,d,e, f,f,+"])", "Sky|Air;T|H|W|Wa|F"},
                 CsvCase{"tabs", "a\tb,c\tc\td\te\tf\t+\n", 0, 1, R"("List2":["a,b,c,c,d,e,f"])"},
                 CsvCase{"row_index", ",Sky,Air,H,W,Wa,F,Enjoy\n0,a,b,c,d,e,f,+\n", 2, 0,
                         "vspace-replay: line 1: a row of 8 fields: the first column looks like a "
@@ -85,7 +98,22 @@ INSTANTIATE_TEST_SUITE_P(
                         2, 2, "vspace-replay: line 3: a row of 3 fields"},
                 CsvCase{"separator_told_from_a_first_row_over_64_kib",
                         "a;b;c;d;e;" + std::string(70000, 'v') + ";+\na;b;c;d;e;f;-\n", 0, 2,
-                        R"("List2":["a,b,c,d,e,)"}),
+                        R"("List2":["a,b,c,d,e,)"},
+                CsvCase{"attributes_line",
+                        R"({"attributes":["Sky","","Hu","Wi","Wa","Fo"]})"
+                        "\n"
+                        R"({"Text1":["a","b","c","d","e","f"],"press":"Positive"})",
+                        0, 1, R"({"press":"Positive","messages":[],"List1")", "Sky||Hu|Wi|Wa|Fo"},
+                CsvCase{"attributes_five", R"({"attributes":["a","b","c","d","e"]})", 2, 0,
+                        R"(vspace-replay: line 1: "attributes" is not an array of six strings)"},
+                CsvCase{"attributes_with_a_press",
+                        R"({"attributes":["a","b","c","d","e","f"],"press":"Clear"})", 2, 0,
+                        R"(vspace-replay: line 1: "attributes" takes a line of its own)"},
+                CsvCase{"attributes_not_first",
+                        R"({"press":"Clear"})"
+                        "\n"
+                        R"({"attributes":["a","b","c","d","e","f"]})",
+                        2, 1, R"(line 2: "attributes" is allowed on the first line only)"}),
         [](const auto &info) { return std::string(info.param.name); });
 
 // A value too wide for Graphviz is shortened in its box and whole in its tooltip, with nothing on
@@ -271,6 +299,46 @@ TEST(LessonReport, EnjoySport)
                             {{"a\"b", "?", "?", "?", "?", "?"}, {"?", "?", "?", "?", "?", "?"}}, {})
                     .dot());
     EXPECT_NE(odd.find("a&quot;b,c\\N,&lt;&amp;&gt;,d&amp;amp;,e,f"), std::string::npos) << odd;
+
+    // Played again with the names its header gives (the first as HTML would read it, the second
+    // left out): every row in a table under them, the learning data at the end too; the page
+    // without names has none.
+    EXPECT_EQ(page.find("<table class=\"grid\">"), std::string::npos);
+    ReplaySession again(file);
+    LessonReport named(again);
+    auto reopened = FileInput::open(VSPACE_SOURCE_DIR "/examples/enjoysport.csv");
+    ASSERT_EQ(runCsvSession(*std::get<0>(reopened), out, err, again, std::nullopt,
+                            [&](AttributeNames names) {
+                                names[0] = "Sky<b>&\"";
+                                names[1].clear();
+                                named.nameAttributes(names);
+                            }),
+              0);
+    const std::string grid = named.html("EnjoySport");
+    const std::string head
+            = "<th scope=\"col\">Sky&lt;b&gt;&amp;&quot;</th><th scope=\"col\">Attribute 2</th>"
+              "<th scope=\"col\">Humidity</th><th scope=\"col\">Wind</th><th scope=\"col\">"
+              "Water</th><th scope=\"col\">Forecast</th><th scope=\"col\">Label</th></tr>"
+              "</thead>\n";
+    const std::size_t press3 = grid.find("<h2>Press 3:");
+    for (const std::string &part :
+         {"<table class=\"grid\">\n<thead><tr><td></td>" + head
+                  + "<tbody><tr><th scope=\"rowgroup\" rowspan=\"1\">Training "
+                    "instance</th><td>Rainy</td><td>Cold</td><td>High</td>",
+          std::string("<tbody><tr><th scope=\"rowgroup\" rowspan=\"1\">S (Specific)</th><td "
+                      "colspan=\"7\" class=\"none\">(unchanged)</td></tr></tbody>\n<tbody><tr "
+                      "class=\"added\"><th scope=\"rowgroup\" rowspan=\"4\">G "
+                      "(General)</th><td>Sunny</td><td>?</td>"),
+          std::string("<tr class=\"removed\"><td>?</td><td>?</td><td>?</td><td>?</td><td>?</"
+                      "td><td>?</td><td></td></tr></tbody>"),
+          std::string("<tr class=\"added\"><th scope=\"rowgroup\" rowspan=\"2\">Learning "
+                      "data</th><td>Rainy</td><td>Cold</td><td>High</td><td>Strong</td><td>Warm</"
+                      "td><td>Change</td><td>-</td></tr><tr><td colspan=\"7\" class=\"none\">(3 "
+                      "rows)</td></tr></tbody>\n</table>")})
+        EXPECT_LT(grid.find(part, press3), grid.find("<h2>Press 4:")) << part;
+    EXPECT_NE(grid.find("The learning data at the end</h2>\n<table class=\"grid\">\n<thead><tr>"
+                        + head + "<tbody><tr><td>Sunny</td><td>Warm</td><td>Normal</td>"),
+              std::string::npos);
 }
 
 } // namespace

@@ -80,6 +80,7 @@ char separatorOf(std::string_view text)
 struct Reader
 {
     const CommandHandler &handOver;
+    const NamesHandler &names;
     std::vector<std::string> fields;
     std::string error;
     long line = 1;     // the line being fed to the parser
@@ -101,6 +102,8 @@ struct Reader
         if (const std::string *wrong = std::get_if<std::string>(&command)) {
             if (!header)
                 error = "line " + std::to_string(rowStart) + ": " + *wrong;
+            else if (names)
+                names({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
         } else {
             std::get<ReplayCommand>(command).line = rowStart;
             stopped = !handOver(std::get<ReplayCommand>(command));
@@ -135,12 +138,12 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
 }
 
 std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
-                                        const CommandHandler &row)
+                                        const CommandHandler &row, const NamesHandler &names)
 {
     csv_parser parser{};
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_space_func(&parser, [](unsigned char) { return 0; }); // values keep their blanks
-    Reader reader{row, {}, {}};
+    Reader reader{row, names, {}, {}};
     const auto field = [](void *text, std::size_t length, void *data) {
         static_cast<Reader *>(data)->fields.emplace_back(static_cast<const char *>(text), length);
     };
@@ -210,10 +213,10 @@ std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> se
 }
 
 int runCsvSession(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session,
-                  std::optional<char> separator)
+                  std::optional<char> separator, const NamesHandler &names)
 {
     return playSession([&](const CommandHandler
-                                   &handle) { return readCsvTable(in, separator, handle); },
+                                   &handle) { return readCsvTable(in, separator, handle, names); },
                        out, err, session);
 }
 

@@ -25,18 +25,19 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
 
 // Reads a CSV table (RFC 4180: quoted fields may hold commas, quotation marks and line breaks;
 // lines end at LF, CR or CR LF; a leading byte-order mark is skipped; a first row whose label is
-// none of the above is a header) and hands each row's command to `row` as soon as it is read.
-// Values are taken exactly as they stand. `separator` is one of kCsvSeparators, or nothing to
-// tell it from the whole first row. Returns nothing, or the first bad input (a row of the wrong
-// width, an unknown label, text that is not CSV) or failed read as a message naming the line the
-// row starts on; the rows before it have been handed over.
+// none of the above is a header, whose first six texts name the attributes: handed to `names`,
+// if given) and hands each row's command to `row` as soon as it is read. Values are taken exactly
+// as they stand. `separator` is one of kCsvSeparators, or nothing to tell it from the whole first
+// row. Returns nothing, or the first bad input (a row of the wrong width, an unknown label, text
+// that is not CSV) or failed read as a message naming the line the row starts on; the rows before
+// it have been handed over.
 std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
-                                        const CommandHandler &row);
+                                        const CommandHandler &row, const NamesHandler &names = {});
 
 // Plays a CSV table through `session`, writing one object per press to `out`, as runJsonLines
-// does; bad input stops the run with a message on `err`. Returns the exit status, as playSession
-// does.
+// does; bad input stops the run with a message on `err`. The header's names go to `names`.
+// Returns the exit status, as playSession does.
 int runCsvSession(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session,
-                  std::optional<char> separator = std::nullopt);
+                  std::optional<char> separator = std::nullopt, const NamesHandler &names = {});
 
 } // namespace vspace

@@ -22,6 +22,7 @@ class LineHandler final : public json::json_sax_t
 {
 public:
     ReplayCommand command;
+    std::optional<AttributeNames> attributes; // of a line that names them
     std::string error;
 
     bool null() override { return scalar(); }
@@ -75,12 +76,18 @@ public:
             m_key = Key::Unseen;
         else if (name == kPressKey)
             m_key = Key::Press;
+        else if (name == kAttributesKey)
+            m_key = Key::Attributes;
         else
             return fail("unknown key " + shownText(name));
         const bool seen = m_key == Key::Press ? command.press || command.history
                                               : fields(m_key).has_value();
         if (seen)
             return fail("key " + shownText(name) + " given twice");
+        const bool commanded = command.press || command.history || command.training
+                               || command.unseen;
+        if (m_key == Key::Attributes ? commanded : attributes.has_value())
+            return fail("\"" + std::string(kAttributesKey) + "\" takes a line of its own");
         m_where = Where::Value;
         return true;
     }
@@ -133,10 +140,12 @@ public:
 
 private:
     enum class Where { Top, Object, Value, Array, Done };
-    enum class Key { Training, Unseen, Press };
+    enum class Key { Training, Unseen, Press, Attributes };
 
     std::optional<MemoryControls::Values> &fields(Key key)
     {
+        if (key == Key::Attributes)
+            return attributes;
         return key == Key::Training ? command.training : command.unseen;
     }
 
@@ -150,7 +159,8 @@ private:
     bool notSixStrings()
     {
         const FieldRow row = m_key == Key::Training ? FieldRow::Training : FieldRow::Unseen;
-        return fail("\"" + std::string(fieldKey(row)) + "\" is not an array of six strings");
+        const std::string_view key = m_key == Key::Attributes ? kAttributesKey : fieldKey(row);
+        return fail("\"" + std::string(key) + "\" is not an array of six strings");
     }
 
     bool scalar()
@@ -230,9 +240,10 @@ private:
     std::size_t m_end = 0;
 };
 
-} // namespace
-
-std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line)
+// A line as parseReplayLine reads it; a line that names the attributes puts them in `names` and
+// is an empty command.
+std::variant<ReplayCommand, std::string> parseLine(std::string_view line,
+                                                   std::optional<AttributeNames> &names)
 {
     if (isBlank(line))
         return ReplayCommand{};
@@ -242,10 +253,23 @@ std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line)
     LineHandler handler;
     if (!json::sax_parse(line.begin(), line.end(), &handler) || !handler.error.empty())
         return handler.error.empty() ? std::string("not JSON") : handler.error;
+    names = std::move(handler.attributes);
     return std::move(handler.command);
 }
 
-std::optional<std::string> readJsonLines(SessionInput &in, const CommandHandler &line)
+} // namespace
+
+std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line)
+{
+    std::optional<AttributeNames> names;
+    std::variant<ReplayCommand, std::string> parsed = parseLine(line, names);
+    if (names)
+        return "\"" + std::string(kAttributesKey) + "\" is allowed on the first line only";
+    return parsed;
+}
+
+std::optional<std::string> readJsonLines(SessionInput &in, const CommandHandler &line,
+                                         const NamesHandler &names)
 {
     LineReader reader(in);
     std::string text;
@@ -260,19 +284,27 @@ std::optional<std::string> readJsonLines(SessionInput &in, const CommandHandler 
                    + std::to_string(kMaxReplayLineBytes) + " bytes)";
         if (number == 1 && text.starts_with("\xEF\xBB\xBF"))
             text.erase(0, 3); // a byte-order mark is not data
-        std::variant<ReplayCommand, std::string> parsed = parseReplayLine(text);
+        std::optional<AttributeNames> named;
+        std::variant<ReplayCommand, std::string> parsed = number == 1 ? parseLine(text, named)
+                                                                      : parseReplayLine(text);
         if (const std::string *error = std::get_if<std::string>(&parsed))
             return "line " + std::to_string(number) + ": " + *error;
+        if (named) {
+            if (names)
+                names(*named);
+            continue;
+        }
         std::get<ReplayCommand>(parsed).line = number;
         if (!line(std::get<ReplayCommand>(parsed)))
             return std::nullopt;
     }
 }
 
-int runJsonLines(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session)
+int runJsonLines(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session,
+                 const NamesHandler &names)
 {
-    return playSession([&](const CommandHandler &handle) { return readJsonLines(in, handle); }, out,
-                       err, session);
+    return playSession([&](const CommandHandler &handle) { return readJsonLines(in, handle, names); },
+                       out, err, session);
 }
 
 } // namespace vspace

@@ -4,7 +4,10 @@
 #include "session_format.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace vspace {
 
@@ -40,22 +43,86 @@ bool contains(const std::vector<Row> &rows, const Row &row)
     return std::any_of(rows.begin(), rows.end(), [&](const Row &r) { return sameRow(r, row); });
 }
 
+// The rows of a list after a press, each with its class: "added" where the press added it, none
+// where it was there before; then, as "removed", those the press removed. Nothing when the press
+// left the list as it was.
+using MarkedRows = std::vector<std::pair<std::string_view, const Row *>>;
+std::optional<MarkedRows> markedRows(const std::vector<Row> &before, const std::vector<Row> &after)
+{
+    if (before.size() == after.size()
+        && std::equal(before.begin(), before.end(), after.begin(), sameRow))
+        return std::nullopt;
+    MarkedRows rows;
+    for (const Row &row : after)
+        rows.emplace_back(contains(before, row) ? "" : "added", &row);
+    for (const Row &row : before) {
+        if (!contains(after, row))
+            rows.emplace_back("removed", &row);
+    }
+    return rows;
+}
+
 // One list of rows after a press, marking those it added and, struck through, those it removed;
 // a list the press left as it was is said to be unchanged.
 std::string rowsCell(const std::vector<Row> &before, const std::vector<Row> &after)
 {
-    if (before.size() == after.size()
-        && std::equal(before.begin(), before.end(), after.begin(), sameRow))
+    const auto rows = markedRows(before, after);
+    if (!rows)
         return "<p class=\"none\">(unchanged)</p>";
     std::string cell = "<ul class=\"rows\">";
-    for (const Row &row : after)
-        cell += (contains(before, row) ? "<li>" : "<li class=\"added\">")
-                + escapedHtml(rowText(row)) + "</li>";
-    for (const Row &row : before) {
-        if (!contains(after, row))
-            cell += "<li class=\"removed\">" + escapedHtml(rowText(row)) + "</li>";
-    }
+    for (const auto &[mark, row] : *rows)
+        cell += (mark.empty() ? std::string("<li>") : "<li class=\"" + std::string(mark) + "\">")
+                + escapedHtml(rowText(*row)) + "</li>";
     return cell + (after.empty() ? "<li class=\"none\">(empty)</li></ul>" : "</ul>");
+}
+
+// A row's values as cells of a table under the attributes' names, then the cell of its label:
+// a learning-data row's "+" or "-", empty for any other row.
+std::string cells(const Row &row, std::string_view label = {})
+{
+    std::string text;
+    for (const std::string &value : row)
+        text += "<td>" + escapedHtml(value) + "</td>";
+    return text + "<td>" + std::string(label) + "</td>";
+}
+
+// A cell that says something across a row's values and label: "(unchanged)".
+std::string said(std::string_view text)
+{
+    return "<td colspan=\"7\" class=\"none\">" + std::string(text) + "</td>";
+}
+
+// The rows of a table under the attributes' names that belong together, in a body of their own
+// under a heading that spans them: each row's class (none, "added" or "removed") and its cells.
+using GridRows = std::vector<std::pair<std::string_view, std::string>>;
+std::string gridGroup(std::string_view heading, const GridRows &rows)
+{
+    std::string group = "<tbody>";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto &[mark, cells] = rows[i];
+        group += mark.empty() ? std::string("<tr>") : "<tr class=\"" + std::string(mark) + "\">";
+        if (i == 0)
+            group += "<th scope=\"rowgroup\" rowspan=\"" + std::to_string(rows.size()) + "\">"
+                     + std::string(heading) + "</th>";
+        group += cells + "</tr>";
+    }
+    return group + "</tbody>\n";
+}
+
+// One list of rows after a press as rowsCell marks them, in a table under the attributes' names.
+std::string rowsGroup(std::string_view heading, const std::vector<Row> &before,
+                      const std::vector<Row> &after)
+{
+    GridRows grid;
+    if (const auto rows = markedRows(before, after)) {
+        for (const auto &[mark, row] : *rows)
+            grid.emplace_back(mark, cells(*row));
+        if (after.empty())
+            grid.emplace_back("", said("(empty)"));
+    } else {
+        grid.emplace_back("", said("(unchanged)"));
+    }
+    return gridGroup(heading, grid);
 }
 
 const char *const kStyle = R"(
@@ -78,6 +145,16 @@ figcaption { color: #555; font-size: .9em; }
 @media print { body { margin: 0; max-width: none; } }
 )";
 
+// The tables of a session that names its attributes: a column a name, a body of rows a list.
+const char *const kGridStyle = R"(
+table.grid { font-family: "Liberation Mono", "DejaVu Sans Mono", monospace; }
+table.grid thead th { color: #1a1a1a; font-weight: bold; border-bottom: 2px solid #999; }
+table.grid tbody + tbody { border-top: 1px solid #ccc; } table.grid th[scope=rowgroup] { font-family: "Liberation Sans", Arial, sans-serif; }
+table.grid td { white-space: pre-wrap; overflow-wrap: anywhere; } table.grid tr::before { content: none; }
+table.grid tr.removed { text-decoration: none; } table.grid tr.removed > td { text-decoration: line-through; }
+table.grid tr.added > td:first-of-type::before { content: "+ "; } table.grid tr.removed > td:first-of-type::before { content: "\2212 "; }
+)";
+
 } // namespace
 
 LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
@@ -96,6 +173,20 @@ LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
         const bool unseen = button == Button::Predict;
         m_typed = m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training);
     });
+}
+
+void LessonReport::nameAttributes(const AttributeNames &names)
+{
+    if (m_presses > 0 || std::all_of(names.begin(), names.end(), std::mem_fn(&std::string::empty)))
+        return;
+    const auto unnamed = [](std::size_t a) {
+        return format(english(Text::AttributeName), {std::to_string(a + 1)});
+    };
+    m_head.clear();
+    for (std::size_t a = 0; a < names.size(); ++a)
+        m_head += "<th scope=\"col\">" + escapedHtml(names[a].empty() ? unnamed(a) : names[a])
+                  + "</th>";
+    m_head += "<th scope=\"col\">Label</th>";
 }
 
 int LessonReport::error() const
@@ -148,7 +239,7 @@ std::string LessonReport::notes(std::optional<Button> button, std::string_view n
     return notes + "</ul></div>\n";
 }
 
-std::string LessonReport::learningData()
+std::optional<Example> LessonReport::learningData()
 {
     // The learning data follows the learner's examples: it grows with them, shrinks with an undo
     // and starts again after Clear (or an undo of it).
@@ -160,18 +251,39 @@ std::string LessonReport::learningData()
         m_learningData.clear();
         m_entryEnds.clear();
     }
-    std::string added; // the one example a press added, marked
     const std::size_t known = m_entryEnds.size();
     for (std::size_t n = known + 1; n <= log.size(); ++n) {
         const Example example = log.at(n);
-        const std::string entry = escapedHtml(learningDataEntry(example.values, example.positive));
-        m_learningData.write("<li>" + entry + "</li>");
+        m_learningData.write(
+                m_head.empty()
+                        ? "<li>" + escapedHtml(learningDataEntry(example.values, example.positive))
+                                  + "</li>"
+                        : "<tr>" + cells(example.values, example.positive ? "+" : "-") + "</tr>");
         m_entryEnds.push_back(m_learningData.size());
-        added += "<li class=\"added\">" + entry + "</li>";
     }
     m_log = log;
-    return (log.size() == known + 1 ? added : std::string()) + "<li class=\"none\">("
-           + std::to_string(log.size()) + (log.size() == 1 ? " row" : " rows") + ")</li>";
+    return log.size() == known + 1 ? std::optional(log.at(log.size())) : std::nullopt;
+}
+
+std::string LessonReport::grid(const Boundaries &after, std::string_view instance)
+{
+    std::string grid = "<table class=\"grid\">\n<thead><tr><td></td>" + m_head + "</tr></thead>\n";
+    if (!instance.empty())
+        grid += gridGroup(instance, {{"", cells(m_typed)}});
+    grid += rowsGroup("S (Specific)", m_before.s, after.s)
+            + rowsGroup("G (General)", m_before.g, after.g)
+            + rowsGroup("Version space", m_before.space, after.space);
+    GridRows data;
+    if (const std::optional<Example> added = learningData())
+        data.emplace_back("added", cells(added->values, added->positive ? "+" : "-"));
+    data.emplace_back("", said(rowCount()));
+    return grid + gridGroup("Learning data", data) + "</table>\n";
+}
+
+std::string LessonReport::rowCount() const
+{
+    return "(" + std::to_string(m_entryEnds.size())
+           + (m_entryEnds.size() == 1 ? " row)" : " rows)");
 }
 
 void LessonReport::pressed(std::optional<Button> button, std::string_view name)
@@ -180,19 +292,29 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
     const bool training = button == Button::Positive || button == Button::Negative;
     std::string section = "<section>\n<h2>Press " + std::to_string(++m_presses) + ": "
                           + escapedHtml(name) + "</h2>\n";
-    if (training || button == Button::Predict) {
-        section += std::string("<p>") + (training ? "Training instance: " : "Unseen instance: ")
-                   + "<code>" + escapedHtml(rowText(m_typed)) + "</code></p>\n";
-    }
+    const std::string_view instance = training                    ? "Training instance"
+                                      : button == Button::Predict ? "Unseen instance"
+                                                                  : "";
+    if (!instance.empty() && m_head.empty())
+        section += "<p>" + std::string(instance) + ": <code>" + escapedHtml(rowText(m_typed))
+                   + "</code></p>\n";
     for (const MemoryControls::Message &message : m_session.controls().messages())
         section += "<p class=\"message\">Message "
                    + escapedHtml(message.title + ": " + message.text) + "</p>\n";
-    section += "<table>\n<tr><th>S (Specific)</th><td>" + rowsCell(m_before.s, after.s)
-               + "</td></tr>\n<tr><th>G (General)</th><td>" + rowsCell(m_before.g, after.g)
-               + "</td></tr>\n<tr><th>Version space</th><td>"
-               + rowsCell(m_before.space, after.space)
-               + "</td></tr>\n<tr><th>Learning data</th><td><ul class=\"rows\">" + learningData()
-               + "</ul></td></tr>\n</table>\n" + notes(button, name);
+    if (m_head.empty()) {
+        section += "<table>\n<tr><th>S (Specific)</th><td>" + rowsCell(m_before.s, after.s)
+                   + "</td></tr>\n<tr><th>G (General)</th><td>" + rowsCell(m_before.g, after.g)
+                   + "</td></tr>\n<tr><th>Version space</th><td>"
+                   + rowsCell(m_before.space, after.space)
+                   + "</td></tr>\n<tr><th>Learning data</th><td><ul class=\"rows\">";
+        if (const std::optional<Example> added = learningData())
+            section += "<li class=\"added\">"
+                       + escapedHtml(learningDataEntry(added->values, added->positive)) + "</li>";
+        section += "<li class=\"none\">" + rowCount() + "</li></ul></td></tr>\n</table>\n";
+    } else {
+        section += grid(after, instance);
+    }
+    section += notes(button, name);
     if (after != m_before && after.g.empty()) {
         section += "<p class=\"none\">G is empty: no hypothesis is consistent with the learning "
                    "data.</p>\n";
@@ -225,8 +347,8 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
     std::string head
             = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
               + escapedHtml(title) + "</title>\n<style>" + kStyle
-              + "</style>\n</head>\n<body>\n<h1>" + escapedHtml(title) + "</h1>\n<p>"
-              + std::to_string(m_presses)
+              + (m_head.empty() ? "" : kGridStyle) + "</style>\n</head>\n<body>\n<h1>"
+              + escapedHtml(title) + "</h1>\n<p>" + std::to_string(m_presses)
               + " presses. After each: S, the specific boundary; G, the general boundary; "
                 "the version space between them; the example added to the learning data, "
                 "which is listed whole at the end. <span class=\"added\">Added</span> and "
@@ -259,11 +381,16 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
             progress(drawn + 1, m_drawings.size());
     }
     m_sections.copy(written, m_sections.size(), sink);
-    sink("<section>\n<h2>The learning data at the end</h2>\n<ul class=\"rows\">");
+    sink("<section>\n<h2>The learning data at the end</h2>\n");
+    sink(m_head.empty()
+                 ? "<ul class=\"rows\">"
+                 : "<table class=\"grid\">\n<thead><tr>" + m_head + "</tr></thead>\n<tbody>");
     m_learningData.copy(0, m_learningData.size(), sink);
     if (m_entryEnds.empty())
-        sink("<li class=\"none\">(empty)</li>");
-    sink("</ul>\n</section>\n</body>\n</html>\n");
+        sink(m_head.empty() ? "<li class=\"none\">(empty)</li>"
+                            : "<tr>" + said("(empty)") + "</tr>");
+    sink(m_head.empty() ? "</ul>" : "</tbody></table>");
+    sink("\n</section>\n</body>\n</html>\n");
     return error();
 }
 

@@ -8,7 +8,9 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vspace {
@@ -22,8 +24,9 @@ std::string renderSvg(const std::string &dot);
 // press added and removed (a list the press left as it was is said to be unchanged), the example
 // it added to the learning data, and the version space drawn whenever the drawing changed; each
 // press explained, and where the program's learner and the textbook learner differ, a note; the
-// whole learning data once, at the end. Its memory holds the lists of one press and the last
-// drawings: the page's parts wait in nameless files until it is written.
+// whole learning data once, at the end. Where the session names its attributes, every row stands
+// in a table under their names. Its memory holds the lists of one press and the last drawings:
+// the page's parts wait in nameless files until it is written.
 class LessonReport
 {
 public:
@@ -39,6 +42,9 @@ public:
     // The system's error number when the parts could not be kept; 0 while they can.
     int error() const;
     std::size_t presses() const { return m_presses; }
+    // Shows the rows under these names (an empty one as "Attribute 3"), in tables; takes effect
+    // before the first press only, and names all empty change nothing.
+    void nameAttributes(const AttributeNames &names);
 
     // Hands the page to `sink`, a part at a time; `progress` is told how many diagrams of how
     // many are drawn so far. Returns error().
@@ -63,11 +69,17 @@ private:
     void pressed(std::optional<Button> button, std::string_view name);
     // The press explained, and where the two learners differ after it.
     std::string notes(std::optional<Button> button, std::string_view name);
-    // The learning data brought up to the learner's examples; its cell's items.
-    std::string learningData();
+    // The learning data brought up to the learner's examples; the one example the press added.
+    std::optional<Example> learningData();
+    // The grid of a press whose session names the attributes: the instance typed, S, G, the
+    // version space and the learning data, under the names.
+    std::string grid(const Boundaries &after, std::string_view instance);
+    // "(3 rows)": how many the learning data holds.
+    std::string rowCount() const;
 
     ReplaySession &m_session;
     std::function<void(std::size_t)> m_progress;
+    std::string m_head; // the head row of the tables under the attributes' names; empty: none
     Row m_typed;
     Boundaries m_start, m_before;
     std::size_t m_presses = 0;

@@ -93,9 +93,14 @@ int play(const vspace::ReplayOptions &options)
     }
     std::ostream quiet(nullptr);
     std::ostream &out = options.quiet ? quiet : std::cout;
-    int status = options.csv
-                         ? vspace::runCsvSession(input, out, std::cerr, session, options.separator)
-                         : vspace::runJsonLines(input, out, std::cerr, session);
+    // The report shows its rows under the names the session gives the attributes.
+    const vspace::NamesHandler named = [&](const vspace::AttributeNames &names) {
+        if (lesson)
+            lesson->nameAttributes(names);
+    };
+    int status = options.csv ? vspace::runCsvSession(input, out, std::cerr, session,
+                                                     options.separator, named)
+                             : vspace::runJsonLines(input, out, std::cerr, session, named);
     if (!lesson)
         return status;
     if (lesson->presses() >= 1000)

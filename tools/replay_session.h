@@ -117,6 +117,11 @@ private:
 using CommandHandler = std::function<bool(const ReplayCommand &)>;
 using SessionReader = std::function<std::optional<std::string>(const CommandHandler &)>;
 
+// The names a session file gives its six attributes, in the order of the fields ("Sky", ...); an
+// empty name leaves its attribute unnamed. A reader hands them over before the first command.
+using AttributeNames = std::array<std::string, kAttributeCount>;
+using NamesHandler = std::function<void(const AttributeNames &)>;
+
 // Plays what `read` reads through `session`, writing one object per press to `out`, until Exit.
 // Bad input or a failed read stops the run with a message on `err`; what was written before it
 // stands. A Gen Text that fails is told on `err` too, with its line, and the session plays on.

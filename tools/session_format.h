@@ -50,6 +50,8 @@ inline constexpr std::string_view kUndoName = "Undo";
 inline constexpr std::string_view kRedoName = "Redo";
 
 inline constexpr std::string_view kPressKey = "press";
+// The key of a session's first line that names the attributes, on a line of its own.
+inline constexpr std::string_view kAttributesKey = "attributes";
 inline constexpr std::string_view kMessagesKey = "messages";
 inline constexpr std::string_view kNegativeEnabledKey = "negative_enabled";
 inline constexpr std::string_view kIgnoredKey = "ignored";
