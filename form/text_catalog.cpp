@@ -130,6 +130,7 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {Text::AttributeName, VSPACE_TRANSLATE_NOOP("Page", "Attribute %1")},
         {Text::TrainingValueNamed, VSPACE_TRANSLATE_NOOP("Page", "Training value %1: %2")},
         {Text::UnseenValueNamed, VSPACE_TRANSLATE_NOOP("Page", "Unseen value %1: %2")},
+        {Text::LegendAttributes, VSPACE_TRANSLATE_NOOP("Page", "Attributes: %1")},
         {Text::ExplainPositive, VSPACE_TRANSLATE_NOOP("Explanation", "Positive example %1.")},
         {Text::ExplainNegative, VSPACE_TRANSLATE_NOOP("Explanation", "Negative example %1.")},
         {Text::ExplainLosesRejecting,

@@ -102,6 +102,7 @@ enum class Text {
     AttributeName,      // %1: its number, 1 to 6
     TrainingValueNamed, // %1: the field's number; %2: the attribute's name
     UnseenValueNamed,
+    LegendAttributes, // %1: the six attributes' names, one after another with commas
     // Explanations of a press, from what the learner did; and where the two learners differ.
     ExplainPositive,
     ExplainNegative,

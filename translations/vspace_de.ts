@@ -514,6 +514,10 @@
         <source>Unseen value %1: %2</source>
         <translation>Unbekannter Wert %1: %2</translation>
     </message>
+    <message>
+        <source>Attributes: %1</source>
+        <translation>Attribute: %1</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -514,6 +514,10 @@
         <source>Unseen value %1: %2</source>
         <translation>Valor nuevo %1: %2</translation>
     </message>
+    <message>
+        <source>Attributes: %1</source>
+        <translation>Atributos: %1</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -511,6 +511,10 @@
         <source>Unseen value %1: %2</source>
         <translation>ค่าข้อมูลใหม่ช่องที่ %1: %2</translation>
     </message>
+    <message>
+        <source>Attributes: %1</source>
+        <translation>คุณลักษณะ: %1</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
