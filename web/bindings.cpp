@@ -302,7 +302,14 @@ struct Session
 {
     std::vector<ReplayCommand> commands;
     std::size_t presses = 0;
+    std::string attributes; // the names the file gives the attributes, as a JSON array; or none
 };
+
+// ,"attributes":[six names] when the session's file names them; nothing otherwise.
+std::string attributesJson(const Session &session)
+{
+    return session.attributes.empty() ? std::string() : ",\"attributes\":" + session.attributes;
+}
 
 // Where the page stands beyond the form: the session open and how far it has been played, the
 // number of the last Steps entry, and the messages of presses played quietly. Each action that
@@ -378,7 +385,8 @@ public:
 
     // Reads a session file's bytes as vspace-replay reads them, a CSV table or JSON Lines, up to
     // its first Exit, and keeps it for startSession(). Nothing is decoded before the reader has
-    // checked it. Returns {"presses": n, "learnt": the examples learnt now} or {"error": why}.
+    // checked it. Returns {"presses": n, "learnt": the examples learnt now}, with "attributes":
+    // [six names] when the file names them, or {"error": why}.
     std::string open(val bytes, bool csv)
     {
         m_pending.reset();
@@ -393,15 +401,22 @@ public:
             session->presses += command.press || command.history ? 1 : 0;
             return command.press != Button::Exit;
         };
-        std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add)
-                                               : readJsonLines(in, add);
+        const auto named = [&](const AttributeNames &names) {
+            if (std::all_of(names.begin(), names.end(), [](const auto &n) { return n.empty(); }))
+                return;
+            for (const std::string &name : names)
+                session->attributes += (session->attributes.empty() ? "[" : ",") + jsonString(name);
+            session->attributes += ']';
+        };
+        std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add, named)
+                                               : readJsonLines(in, add, named);
         if (!error && session->presses == 0)
             error = m_controls.phrase(Text::NoPressesReason);
         if (error)
             return "{\"error\":" + jsonString(*error) + '}';
         m_pending = session;
-        return "{\"presses\":" + std::to_string(session->presses)
-               + ",\"learnt\":" + std::to_string(m_form.state().examples.size()) + '}';
+        return "{\"presses\":" + std::to_string(session->presses) + ",\"learnt\":"
+               + std::to_string(m_form.state().examples.size()) + attributesJson(*session) + '}';
     }
     // Opens the session read last: the form starts afresh, as Clear does, in an action that can
     // be undone, and the session waits for its first press.
@@ -687,8 +702,8 @@ private:
                + ",\"canRedo\":" + (m_form.canRedo() ? "true" : "false");
         if (m_place.session)
             out += ",\"session\":{\"played\":" + std::to_string(m_place.played)
-                   + ",\"presses\":" + std::to_string(m_place.session->presses)
-                   + ",\"left\":" + (nextPress(false) ? "true" : "false") + '}';
+                   + ",\"presses\":" + std::to_string(m_place.session->presses) + ",\"left\":"
+                   + (nextPress(false) ? "true" : "false") + attributesJson(*m_place.session) + '}';
         else
             out += ",\"session\":null";
         return out + stepsJson() + messagesJson();

@@ -1,9 +1,10 @@
 // vspace in the browser: the engine compiled to WebAssembly, behind the window's controls; the
-// version space drawn beside them; session files played in; undo and redo; and, once usable, the
-// whole site kept for working offline.
+// version space drawn beside them; session files played in; undo and redo; the attributes named;
+// and, once usable, the whole site kept for working offline.
 
 import createVspace from './vspace.js';
 import { PageWindow } from './controls.js';
+import { AttributeNames } from './attributes.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
 import { HistoryKeys } from './history.js';
@@ -122,6 +123,9 @@ const diagram = new DiagramPanel(element('diagram-button'), element('diagram'), 
                                  () => pageText('description', rowsOf('Specific'), rowsOf('General'), rowsOf('VersionSpace')),
                                  pageText('diagram'));
 vspace.onPressed = () => diagram.draw();
+new AttributeNames(vspace, (english, ...values) => module.format(translate('Page', english), values), {
+    button: element('attributes-button'), dialog: element('attributes'), legend: element('diagram').querySelector('.legend'),
+});
 
 vspace.start();
 // A build for benchmarks hands them the window; the page itself offers nothing of the kind.

@@ -49,8 +49,9 @@ export interface Update {
     /** The last action that Undo undoes, by number; 0 when there is none. */
     undoName?: number;
     canRedo?: boolean;
-    /** The session opened: presses played, of how many, and whether any are left. */
-    session?: { played: number; presses: number; left: boolean } | null;
+    /** The session opened: presses played, of how many, whether any are left, and the names of
+     * the attributes when its file gives them. */
+    session?: { played: number; presses: number; left: boolean; attributes?: string[] } | null;
     /** An undo or redo done: the action's number. */
     history?: { undone: number } | { redone: number };
     /** What screen readers are told of an undo or redo. */
@@ -110,7 +111,9 @@ export interface Page {
     undo(fields: string[]): string;
     redo(fields: string[]): string;
     /** Reads a session file's bytes as vspace-replay reads them (CSV or JSON Lines) and keeps it.
-     * Returns JSON: the presses it holds and the examples learnt now, or why it was refused. */
+     * Returns JSON: the presses it holds, the examples learnt now and the six names of the
+     * attributes when the file gives them (`{presses, learnt, attributes?}`), or why it was
+     * refused (`{error}`). */
     open(bytes: Uint8Array, csv: boolean): string;
     /** Starts the session read last, as an action that can be undone. */
     startSession(fields: string[]): string;

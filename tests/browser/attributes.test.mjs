@@ -1,0 +1,145 @@
+// The attributes' names on the page, in headless Chromium: given by a session file (a CSV header,
+// a JSON Lines first line) or typed in the Attributes dialog and kept by the browser, they name
+// the twelve fields (placeholder, tooltip, accessible name as the accessibility tree has it) and
+// a line of the diagram's legend; without names the fields' accessible names are as they were.
+// A screenshot of EnjoySport opened goes to SHOTS.
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdtemp, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { openSite } from './site.mjs';
+
+const shots = process.env.SHOTS ?? tmpdir();
+const root = fileURLToPath(new URL('../..', import.meta.url));
+const enjoySport = ['Sky', 'AirTemp', 'Humidity', 'Wind', 'Water', 'Forecast'];
+let opened, page, folder;
+
+before(async () => {
+    opened = await openSite(process.env.SITE);
+    folder = await mkdtemp(join(tmpdir(), 'vspace-attributes-'));
+});
+after(() => opened.close().then(() => rm(folder, { recursive: true })));
+
+// A new tab on the page in `languages`, this browser's names forgotten.
+async function load(languages = ['en']) {
+    page = await opened.browser.newPage();
+    page.on('pageerror', (error) => assert.fail(error.message));
+    await page.evaluateOnNewDocument((list) => Object.defineProperty(navigator, 'languages', { get: () => list }), languages);
+    await page.setViewport({ width: 1280, height: 720 });
+    await page.goto(opened.url);
+    await page.evaluate(() => localStorage.clear());
+    await reload();
+}
+async function reload() {
+    await page.reload();
+    await page.waitForSelector('html[data-ready]');
+}
+
+// What names the fields, in order: the accessible name from the accessibility tree, the tooltip and
+// the placeholder; and the legend's line of names, or null while it is hidden.
+async function naming() {
+    const fields = [];
+    for (const id of ['Text1_1', 'Text1_2', 'Text1_3', 'Text1_4', 'Text1_5', 'Text1_6',
+                      'Text2_1', 'Text2_2', 'Text2_3', 'Text2_4', 'Text2_5', 'Text2_6']) {
+        const field = await page.$(`#${id}`);
+        const { name } = await page.accessibility.snapshot({ root: field });
+        fields.push([name, ...(await field.evaluate((f) => [f.title, f.placeholder]))]);
+    }
+    const legend = await page.$eval('#diagram .legend .attributes', (line) => (line.hidden ? null : line.textContent));
+    return { fields, legend };
+}
+
+// The naming `names` give, in English: none without names.
+function expected(names, training = 'Training value', unseen = 'Unseen value', attributes = 'Attributes', attribute = 'Attribute') {
+    const field = (row, n) => {
+        const name = names?.[n - 1];
+        return name ? [`${row} ${n}: ${name}`, `${row} ${n}: ${name}`, name] : [`${row} ${n}`, '', ''];
+    };
+    return {
+        fields: [1, 2, 3, 4, 5, 6].map((n) => field(training, n)).concat([1, 2, 3, 4, 5, 6].map((n) => field(unseen, n))),
+        legend: names ? `${attributes}: ${names.map((name, a) => name || `${attribute} ${a + 1}`).join(', ')}` : null,
+    };
+}
+
+async function open(file) {
+    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
+    await chooser.accept([file]);
+    await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name),
+                               {}, file.split('/').at(-1));
+}
+
+// The dialog's fields, typed into (null: left as they are), then OK or Cancel.
+async function typeNames(names, ok = true) {
+    await page.click('#attributes-button');
+    const dialog = await page.waitForSelector('aria/Attributes[role="dialog"]');
+    const labels = await dialog.$$eval('label', (all) => all.map((label) => label.textContent));
+    assert.deepEqual(labels, [1, 2, 3, 4, 5, 6].map((n) => `Attribute ${n}`));
+    if (names) {
+        for (const [a, name] of names.entries()) {
+            await page.click(`#attribute-${a + 1}`, { count: 3 });
+            await page.keyboard.press('Backspace');
+            await page.keyboard.type(name);
+        }
+    }
+    await page.keyboard.press(ok ? 'Enter' : 'Escape');
+    await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+}
+
+test('a session file names the fields and the legend while it is open; undone, the names go', async () => {
+    await writeFile(join(folder, 'blanks.csv'), 'Colour,,Shape,<b>,Taste,Origin,Label\nRed,Big,Oval,Soft,Sweet,Local,+\n');
+    await writeFile(join(folder, 'plain.csv'), 'Red,Big,Oval,Soft,Sweet,Local,+\n');
+    for (const [file, names] of [
+        [join(root, 'examples', 'enjoysport.csv'), enjoySport],
+        [join(root, 'examples', 'enjoysport.jsonl'), enjoySport],
+        [join(folder, 'blanks.csv'), ['Colour', '', 'Shape', '<b>', 'Taste', 'Origin']],
+        [join(folder, 'plain.csv'), null]]) {
+        await load();
+        assert.deepEqual(await naming(), expected(null), 'before');
+        await open(file);
+        assert.deepEqual(await naming(), expected(names), file);
+        if (file.endsWith('enjoysport.csv'))
+            await page.screenshot({ path: join(shots, 'page-attributes.png') });
+        await page.click('#diagram-button');
+        assert.equal(await page.$eval('#diagram .legend .attributes', (line) => line.checkVisibility()), Boolean(names));
+        await page.click('#undo');
+        assert.deepEqual(await naming(), expected(null), `${file} undone`);
+        await page.click('#redo');
+        assert.deepEqual(await naming(), expected(names), `${file} redone`);
+        await page.close();
+    }
+});
+
+test('names typed in the dialog are kept by the browser, give way to a session\'s and come back after it', async () => {
+    await load();
+    const typed = ['Colour', 'Size', '', 'Texture', 'Taste', 'Origin'];
+    await typeNames(typed);
+    assert.deepEqual(await naming(), expected(typed));
+    await reload();
+    assert.deepEqual(await naming(), expected(typed), 'after a reload');
+    await typeNames(['a', 'b', 'c', 'd', 'e', 'f'], false);
+    assert.deepEqual(await naming(), expected(typed), 'cancelled');
+    await open(join(root, 'examples', 'enjoysport.jsonl'));
+    assert.deepEqual(await naming(), expected(enjoySport), 'the session\'s');
+    await page.click('#undo');
+    assert.deepEqual(await naming(), expected(typed), 'the opening undone');
+    await typeNames(['', '', '', '', '', '']);
+    assert.deepEqual(await naming(), expected(null), 'emptied');
+    await reload();
+    assert.deepEqual(await naming(), expected(null), 'emptied, after a reload');
+    await page.close();
+});
+
+test('the names in German, Spanish and Thai', async () => {
+    for (const [languages, words] of [
+        [['de'], ['Trainingswert', 'Unbekannter Wert', 'Attribute', 'Attribut']],
+        [['es'], ['Valor de entrenamiento', 'Valor nuevo', 'Atributos', 'Atributo']],
+        [['th'], ['ค่าข้อมูลฝึกช่องที่', 'ค่าข้อมูลใหม่ช่องที่', 'คุณลักษณะ', 'คุณลักษณะ']]]) {
+        await load(languages);
+        await open(join(root, 'examples', 'enjoysport.csv'));
+        assert.deepEqual(await naming(), expected(enjoySport, ...words), languages[0]);
+        await page.close();
+    }
+});
