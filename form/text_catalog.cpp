@@ -119,6 +119,8 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {Text::CancelButton, VSPACE_TRANSLATE_NOOP("Page", "Cancel")},
         {Text::NoPressesReason, VSPACE_TRANSLATE_NOOP("Page", "the file holds no presses")},
         {Text::MessageLine, VSPACE_TRANSLATE_NOOP("Page", "line %1: %2")},
+        {Text::ExampleNotLoadedReason,
+         VSPACE_TRANSLATE_NOOP("Page", "the example could not be loaded")},
         {Text::PresentButton, VSPACE_TRANSLATE_NOOP("Page", "Present")},
         {Text::ExamplesMenu, VSPACE_TRANSLATE_NOOP("Page", "Examples")},
         {Text::AttributesButton, VSPACE_TRANSLATE_NOOP("Page", "Attributes…")},

@@ -94,6 +94,8 @@ enum class Text {
     CancelButton,
     NoPressesReason, // why a file with no presses was not opened
     MessageLine,     // %1: the line of the press in its session; %2: the message, "title: text"
+    // Why an example session of the page's Examples menu was not opened.
+    ExampleNotLoadedReason,
     PresentButton,
     ExamplesMenu,
     AttributesButton,

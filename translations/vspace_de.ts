@@ -518,6 +518,10 @@
         <source>Attributes: %1</source>
         <translation>Attribute: %1</translation>
     </message>
+    <message>
+        <source>the example could not be loaded</source>
+        <translation>das Beispiel konnte nicht geladen werden</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -518,6 +518,10 @@
         <source>Attributes: %1</source>
         <translation>Atributos: %1</translation>
     </message>
+    <message>
+        <source>the example could not be loaded</source>
+        <translation>no se pudo cargar el ejemplo</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

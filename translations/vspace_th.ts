@@ -515,6 +515,10 @@
         <source>Attributes: %1</source>
         <translation>คุณลักษณะ: %1</translation>
     </message>
+    <message>
+        <source>the example could not be loaded</source>
+        <translation>โหลดตัวอย่างไม่ได้</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

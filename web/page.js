@@ -1,12 +1,13 @@
 // vspace in the browser: the engine compiled to WebAssembly, behind the window's controls; the
-// version space drawn beside them; session files played in; undo and redo; the attributes named;
-// and, once usable, the whole site kept for working offline.
+// version space drawn beside them; session files played in, the examples among them; undo and
+// redo; the attributes named; and, once usable, the whole site kept for working offline.
 
 import createVspace from './vspace.js';
 import { PageWindow } from './controls.js';
 import { AttributeNames } from './attributes.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
+import { ExamplesMenu } from './examples.js';
 import { HistoryKeys } from './history.js';
 import { QuestionDialog } from './question.js';
 import { SessionPlayer } from './session.js';
@@ -76,7 +77,7 @@ const pageTexts = {
     played: '%1 of %n presses played',
     openOverWork: 'Open %1? The %n examples learnt are set aside; Undo brings them back.',
     description: 'S: %1. G: %2. The version space: %3.', diagram: 'Version space diagram',
-    nextPress: '&Next press',
+    nextPress: '&Next press', exampleNotLoaded: 'the example could not be loaded',
 };
 const pageText = (key, ...values) => module.format(translate('Page', pageTexts[key]), values);
 const pagePlural = (key, n, ...values) => module.format(plural('Page', pageTexts[key], n), values);
@@ -106,6 +107,11 @@ const player = new SessionPlayer(vspace, {
     open: element('open-session'), chooser: element('session-file'), next: element('next-press'),
     toEnd: element('play-to-end'), stop: element('stop'), progress: element('play-progress'),
     messages: element('messages'), status: element('session-status'),
+    examples: element('examples-button'),
+});
+new ExamplesMenu(element('examples-button'), element('examples-menu'), {
+    open: (file) => player.open(file),
+    refused: (name) => player.refuse(name, pageText('exampleNotLoaded')),
 });
 
 // A tab cannot close itself: Exit ends the session and offers a new one; messages still waiting

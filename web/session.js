@@ -33,7 +33,8 @@ const painted = () => new Promise((resolve) => {
 export class SessionPlayer {
     // `text(key, ...values)` and `plural(key, n, ...values)` give the page's own texts, `ask(text)`
     // asks a question and resolves to the answer, `teaching` is the Steps panel, `announce(text)`
-    // tells screen readers, `startAgain()` starts a new session after Exit.
+    // tells screen readers, `startAgain()` starts a new session after Exit. The Examples menu's
+    // button (`elements.examples`) is greyed with "Open session" while the rest plays.
     constructor(vspace, { text, plural, ask, teaching, announce, startAgain }, elements) {
         this.startAgain = startAgain;
         this.vspace = vspace;
@@ -88,8 +89,7 @@ export class SessionPlayer {
             || (!/\.(jsonl|json)$/i.test(file.name) && firstCharacter(bytes) !== 0x7b);
         const read = JSON.parse(this.vspace.page.open(bytes, csv));
         if (read.error) {
-            this.say(this.text('refused', file.name, read.error));
-            this.announce(this.elements.status.textContent);
+            this.refuse(file.name, read.error);
             return false;
         }
         if (read.learnt > 0 && !(await this.ask(this.plural('openOverWork', read.learnt, file.name))))
@@ -158,7 +158,7 @@ export class SessionPlayer {
     // Follows the engine's updates: the session's progress, the buttons that play it, the
     // Messages list; Exit ends the session.
     update(update) {
-        const { next, toEnd, open, messages, progress } = this.elements;
+        const { next, toEnd, open, examples, messages, progress } = this.elements;
         if (update.closed) {
             this.playing = false;
             update = { ...update, session: null };
@@ -167,6 +167,8 @@ export class SessionPlayer {
             const session = this.session = update.session;
             next.disabled = toEnd.disabled = this.playing || !session?.left;
             open.disabled = this.playing;
+            if (examples)
+                examples.disabled = this.playing;
             if (session) {
                 progress.max = session.presses;
                 if (!this.playing && (session.played > 0 || !session.left))
@@ -180,6 +182,12 @@ export class SessionPlayer {
             messages.append(...add.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
             messages.hidden = messages.childElementCount === 0;
         }
+    }
+
+    // Says that the file `name` was not opened, and why.
+    refuse(name, reason) {
+        this.say(this.text('refused', name, reason));
+        this.announce(this.elements.status.textContent);
     }
 
     say(text) {

@@ -2,7 +2,8 @@
 // lists read through the accessibility tree, the dialogs answered, the download's bytes, Alt+C,
 // Exit, and the layout at the window's width and on a 390 px phone; right-to-left values in the
 // lists; the diagram, session files played in against vspace-replay (REPLAY), the manifest, a
-// reload offline and a rebuilt site, from a copy of SITE served cacheable. Screenshots go to SHOTS.
+// reload offline with the examples kept, and a rebuilt site, from a copy of SITE served cacheable.
+// Screenshots go to SHOTS.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -262,6 +263,11 @@ test('installable, working offline after one visit, diagram included; rebuilt, i
     await page.setOfflineMode(true);
     await page.reload();
     await page.waitForSelector('html[data-ready]');
+    // The service worker's own fetches are not offline: the examples must be among the files kept.
+    const examples = await page.$$eval('#examples-menu [role=menuitem]', (items) => items.map((item) => item.textContent));
+    assert.deepEqual(await page.evaluate((names) => Promise.all(names.map(async (name) => (await caches.match(`examples/${name}`))?.text())),
+                                         examples),
+                     await Promise.all(examples.map((name) => readFile(join(root, 'examples', name), 'utf8'))));
     await typeValues(['a', 'b', 'c', 'd', 'e', 'f']);
     await key('Enter');
     await typeValues(['x', 'b', 'c', 'd', 'e', 'f']);
