@@ -1,6 +1,6 @@
 // The version space drawn beside the window as the lesson report draws it: S at the bottom, G at
 // the top, each hypothesis joined to those directly more general than it, under a legend of its
-// colours, and described in words for screen readers. A wide drawing scrolls in its panel.
+// colours, and described in words for screen readers. A drawing too large for its panel scrolls.
 // Graphviz, compiled to WebAssembly, is loaded when the panel is first opened.
 
 export class DiagramPanel {
@@ -13,7 +13,10 @@ export class DiagramPanel {
         this.describe = describe;
         this.name = name;
         this.viz = null;
+        this.drawing = panel.querySelector('.drawing');
         button.addEventListener('click', () => this.toggle());
+        // The page scaled or laid out anew: the drawing fitted to its panel's new size.
+        new ResizeObserver(() => requestAnimationFrame(() => this.fit())).observe(this.drawing);
     }
 
     get open() {
@@ -42,12 +45,23 @@ export class DiagramPanel {
         svg.setAttribute('role', 'img');
         svg.setAttribute('aria-label', this.name);
         svg.setAttribute('aria-describedby', description.id);
-        const drawing = this.panel.querySelector('.drawing');
-        drawing.replaceChildren(svg);
-        // Shrunk to the panel's width, but to no less than 60 %: a wider drawing scrolls.
-        const natural = svg.width.baseVal.value, room = drawing.clientWidth;
-        const scale = Math.max(0.6, Math.min(1, room / natural));
-        svg.setAttribute('width', `${natural * scale}px`);
-        svg.setAttribute('height', `${svg.height.baseVal.value * scale}px`);
+        this.natural = { width: svg.width.baseVal.value, height: svg.height.baseVal.value };
+        this.drawing.replaceChildren(svg);
+        this.fit();
+    }
+
+    // Shrunk to the panel, but to no less than 60 %: a larger drawing scrolls. The room is what
+    // the panel has with the drawing left out (on a phone, any height).
+    fit() {
+        const svg = this.drawing.querySelector('svg');
+        if (!svg || !this.open)
+            return;
+        svg.setAttribute('width', '0');
+        svg.setAttribute('height', '0');
+        const { width, height } = this.natural;
+        const scale = Math.max(0.6, Math.min(1, this.drawing.offsetWidth / width,
+                                             (this.drawing.offsetHeight || height) / height));
+        svg.setAttribute('width', `${width * scale}px`);
+        svg.setAttribute('height', `${height * scale}px`);
     }
 }

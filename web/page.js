@@ -10,6 +10,7 @@ import { MessageDialogs } from './dialogs.js';
 import { ExamplesMenu } from './examples.js';
 import { HistoryKeys } from './history.js';
 import { QuestionDialog } from './question.js';
+import { PresentView } from './present.js';
 import { SessionPlayer } from './session.js';
 import { TeachingPanel } from './teaching.js';
 import { languages } from './languages.js';
@@ -132,6 +133,7 @@ vspace.onPressed = () => diagram.draw();
 new AttributeNames(vspace, (english, ...values) => module.format(translate('Page', english), values), {
     button: element('attributes-button'), dialog: element('attributes'), legend: element('diagram').querySelector('.legend'),
 });
+new PresentView(document.querySelector('main'), element('present'), diagram);
 
 vspace.start();
 // A build for benchmarks hands them the window; the page itself offers nothing of the kind.

@@ -1,0 +1,112 @@
+// The page on any screen at least as wide as the window: the window, the tools bar and the panels
+// scaled together to fill the screen without scrolling, below their own size on a small screen and
+// above it on a projector, and scaled again whenever the screen or what the page shows changes.
+// The Present button shows the page full screen, the diagram beside the window. Narrower than the
+// window, the page is one column and is left as it is.
+
+// The window's width, under which the page is one column.
+const windowWidth = 712;
+
+export class PresentView {
+    // `main` is the page, `diagram` the diagram panel that Present opens.
+    constructor(main, button, diagram) {
+        this.main = main;
+        this.button = button;
+        this.diagram = diagram;
+        this.presenting = false;
+        this.openedDiagram = false;
+        this.scheduled = 0;
+        button.addEventListener('click', () => (this.presenting ? this.stop() : this.present()));
+        document.addEventListener('fullscreenchange', () => this.changed());
+        addEventListener('resize', () => this.schedule());
+        // What the page shows changes its size: a session's status, a note, messages, the diagram.
+        const observer = new ResizeObserver(() => this.schedule());
+        for (const part of main.querySelectorAll('.form, .tools, .differences, .diagram, .messages'))
+            observer.observe(part);
+        // The Steps, scrolled to their end, stay at their end when the layout gives them less room.
+        const steps = main.querySelector('#steps ol');
+        let atEnd = true;
+        steps.addEventListener('scroll', () => { atEnd = steps.scrollTop + steps.clientHeight >= steps.scrollHeight - 2; });
+        new ResizeObserver(() => { if (atEnd) steps.scrollTop = steps.scrollHeight; }).observe(steps);
+        this.fit();
+    }
+
+    schedule() {
+        this.scheduled ||= requestAnimationFrame(() => {
+            this.scheduled = 0;
+            this.fit();
+        });
+    }
+
+    // The scale at which the page, laid out one way or the other at its least, fills the screen
+    // in one direction; the larger of the two wins, and while presenting the panels go beside the
+    // window. The page then takes the whole screen at that scale, its panels sharing the room.
+    fit() {
+        const { main } = this, style = document.documentElement.style;
+        if (innerWidth < windowWidth) {
+            delete main.dataset.arrangement;
+            for (const property of ['--page-zoom', '--page-width', '--page-height'])
+                style.removeProperty(property);
+            return;
+        }
+        const best = (this.presenting ? ['beside'] : ['beside', 'below']).map((arrangement) => {
+            main.dataset.arrangement = arrangement;
+            main.classList.add('measuring');
+            const { width, height } = this.least(arrangement);
+            main.classList.remove('measuring');
+            return { arrangement, zoom: Math.min(innerWidth / width, innerHeight / height) };
+        }).reduce((a, b) => (b.zoom > a.zoom ? b : a));
+        main.dataset.arrangement = best.arrangement;
+        style.setProperty('--page-zoom', best.zoom);
+        style.setProperty('--page-width', `${innerWidth / best.zoom}px`);
+        style.setProperty('--page-height', `${innerHeight / best.zoom}px`);
+    }
+
+    // The page's least size at scale 1: under the window, its parts' heights one after another;
+    // beside it, the taller of the two columns, the window over the tools bar and the panels.
+    least(arrangement) {
+        const { width, height } = this.main.getBoundingClientRect();
+        if (arrangement === 'below')
+            return { width, height };
+        const style = getComputedStyle(this.main);
+        const [form, upper, tools, lower] = ['.form', '.upper', '.tools', '.lower'].map((part) => this.main.querySelector(part).offsetHeight);
+        const column = Math.max(form + tools, upper + lower) + parseFloat(style.rowGap);
+        return { width, height: column + parseFloat(style.paddingTop) + parseFloat(style.paddingBottom) };
+    }
+
+    // Present: the diagram open beside the window, full screen where the browser allows it and in
+    // the browser's window where it refuses (an embedding page, a browser without the
+    // Fullscreen API).
+    async present() {
+        this.presenting = true;
+        this.button.setAttribute('aria-pressed', 'true');
+        this.openedDiagram = !this.diagram.open;
+        try {
+            await document.documentElement.requestFullscreen();
+        } catch {
+            // Refused: presented as the page is.
+        }
+        if (this.openedDiagram && !this.diagram.open)
+            await this.diagram.toggle();
+        this.fit();
+    }
+
+    // Pressed again, or full screen left (Esc): back as it was.
+    stop() {
+        this.presenting = false;
+        this.button.setAttribute('aria-pressed', 'false');
+        if (document.fullscreenElement)
+            document.exitFullscreen().catch(() => {});
+        if (this.openedDiagram && this.diagram.open)
+            this.diagram.toggle();
+        this.openedDiagram = false;
+        this.fit();
+    }
+
+    changed() {
+        if (!document.fullscreenElement && this.presenting)
+            this.stop();
+        else
+            this.schedule();
+    }
+}
