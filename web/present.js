@@ -23,12 +23,21 @@ export class PresentView {
         const observer = new ResizeObserver(() => this.schedule());
         for (const part of main.querySelectorAll('.form, .tools, .differences, .diagram, .messages'))
             observer.observe(part);
-        // The Steps, scrolled to their end, stay at their end when the layout gives them less room.
-        const steps = main.querySelector('#steps ol');
-        let atEnd = true;
-        steps.addEventListener('scroll', () => { atEnd = steps.scrollTop + steps.clientHeight >= steps.scrollHeight - 2; });
-        new ResizeObserver(() => { if (atEnd) steps.scrollTop = steps.scrollHeight; }).observe(steps);
+        // The Steps, scrolled to their end, stay at their end when the page is laid out anew.
+        this.steps = main.querySelector('#steps ol');
+        this.stepsAtEnd = true;
+        this.steps.addEventListener('scroll', () => { this.stepsAtEnd = this.atEnd(); });
+        new ResizeObserver(() => this.keepEnd(this.stepsAtEnd)).observe(this.steps);
         this.fit();
+    }
+
+    atEnd() {
+        return this.steps.scrollTop + this.steps.clientHeight >= this.steps.scrollHeight - 2;
+    }
+
+    keepEnd(atEnd) {
+        if (atEnd)
+            this.steps.scrollTop = this.steps.scrollHeight;
     }
 
     schedule() {
@@ -42,7 +51,7 @@ export class PresentView {
     // in one direction; the larger of the two wins, and while presenting the panels go beside the
     // window. The page then takes the whole screen at that scale, its panels sharing the room.
     fit() {
-        const { main } = this, style = document.documentElement.style;
+        const { main } = this, style = document.documentElement.style, atEnd = this.atEnd();
         if (innerWidth < windowWidth) {
             delete main.dataset.arrangement;
             for (const property of ['--page-zoom', '--page-width', '--page-height'])
@@ -60,6 +69,8 @@ export class PresentView {
         style.setProperty('--page-zoom', best.zoom);
         style.setProperty('--page-width', `${innerWidth / best.zoom}px`);
         style.setProperty('--page-height', `${innerHeight / best.zoom}px`);
+        // A new scale moves what a panel shows.
+        this.keepEnd(atEnd);
     }
 
     // The page's least size at scale 1: under the window, its parts' heights one after another;

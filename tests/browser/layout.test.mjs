@@ -76,7 +76,8 @@ const screens = [
     { width: 1024, height: 600, diagram: 'beside' },
     { width: 1280, height: 720, diagram: 'beside' },
     { width: 1920, height: 1080, diagram: 'beside' },
-    { width: 800, height: 1200, diagram: 'below' },
+    { width: 800, height: 800, diagram: 'below' },
+    { width: 1024, height: 1366, diagram: 'below' },
 ];
 
 test('from 712 × 400 to 1920 × 1080 the page fits the screen, its text larger on a larger one', async () => {
@@ -92,6 +93,7 @@ test('from 712 × 400 to 1920 × 1080 the page fits the screen, its text larger 
             await setDiagram(open);
             const fit = await page.evaluate(() => {
                 const name = (part) => part.id || part.className;
+                const zoom = parseFloat(getComputedStyle(document.querySelector('main')).zoom);
                 const inView = (box) => box.left >= 0 && box.top >= 0 && box.right <= innerWidth && box.bottom <= innerHeight;
                 const parts = [...document.querySelectorAll('#steps, #differences, #diagram, #messages')].filter((part) => part.checkVisibility());
                 const controls = [...document.querySelectorAll('#window > :is(input, button, [role=listbox]), .tools :is(button, progress)')]
@@ -99,7 +101,7 @@ test('from 712 × 400 to 1920 × 1080 the page fits the screen, its text larger 
                     .map((control) => ({ name: name(control), box: control.getBoundingClientRect() }));
                 // Edges may meet, and the General and Specific lists share a border as in the
                 // stored form: up to one of the page's pixels, and a screen pixel's rounding, is no overlap.
-                const pixel = parseFloat(getComputedStyle(document.querySelector('main')).zoom) + 1;
+                const pixel = zoom + 1;
                 const overlaps = controls.flatMap((a, i) => controls.slice(i + 1).filter((b) =>
                     Math.min(a.box.right, b.box.right) - Math.max(a.box.left, b.box.left) > pixel
                     && Math.min(a.box.bottom, b.box.bottom) - Math.max(a.box.top, b.box.top) > pixel).map((b) => `${a.name} ${b.name}`));
@@ -110,18 +112,27 @@ test('from 712 × 400 to 1920 × 1080 the page fits the screen, its text larger 
                     range.selectNodeContents(document.getElementById(id));
                     return range.getBoundingClientRect().height / parseFloat(getComputedStyle(document.getElementById(id)).fontSize);
                 });
-                return { scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight, overlaps, text,
+                // The Steps and the diagram no smaller than present.js measures them at their
+                // least, 8 and 16 em, at the page's scale.
+                const small = [['steps', 8], ['diagram', 16]].filter(([id, least]) => {
+                    const part = document.getElementById(id);
+                    return part.checkVisibility() && part.getBoundingClientRect().height < least * parseFloat(getComputedStyle(part).fontSize) * zoom - 1;
+                }).map(([id]) => id);
+                // The tools bar lines up under the window.
+                const [form, tools] = ['.form', '.tools'].map((part) => document.querySelector(part).getBoundingClientRect());
+                return { scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight, overlaps, text, small,
+                         under: Math.abs(form.left - tools.left) < 1 && tools.top >= form.bottom,
                          outside: [...parts.map((part) => ({ name: name(part), box: part.getBoundingClientRect() })), ...controls]
                              .filter((part) => !inView(part.box)).map((part) => part.name) };
             });
             const where = `${width} × ${height}, diagram ${open ? 'open' : 'closed'}`;
             assert.deepEqual({ ...fit, text: undefined, place: await diagramPlace() },
-                             { scrolls: false, outside: [], overlaps: [], text: undefined, place: open ? diagram : 'closed' }, where);
-            textHeights.set(`${width} ${open}`, fit.text);
+                             { scrolls: false, outside: [], overlaps: [], small: [], under: true, text: undefined, place: open ? diagram : 'closed' }, where);
+            textHeights.set(open ? `${width} × ${height}` : where, fit.text);
         }
     }
     // Unscaled, a line of text is about 1.1 times its font size tall.
-    const [small, laptop, projector] = [712, 1024, 1920].map((width) => textHeights.get(`${width} true`));
+    const [small, laptop, projector] = ['712 × 400', '1024 × 600', '1920 × 1080'].map((screen) => textHeights.get(screen));
     assert.ok(small.every((ratio) => ratio < 1) && projector.every((ratio) => ratio >= 1.5), [...textHeights].join(' '));
     assert.ok(laptop.every((ratio, i) => small[i] < ratio && ratio < projector[i]), [...textHeights].join(' '));
 });
