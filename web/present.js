@@ -21,8 +21,8 @@ export class PresentView {
         addEventListener('resize', () => this.schedule());
         // What the page shows changes its size: a session's status, a note, messages, the diagram.
         const observer = new ResizeObserver(() => this.schedule());
-        for (const part of main.querySelectorAll('.form, .tools, .differences, .diagram, .messages'))
-            observer.observe(part);
+        for (const element of main.querySelectorAll('.form, .tools, .differences, .diagram, .messages'))
+            observer.observe(element);
         // The Steps, scrolled to their end, stay at their end when the page is laid out anew.
         this.steps = main.querySelector('#steps ol');
         this.stepsAtEnd = true;
@@ -73,14 +73,15 @@ export class PresentView {
         this.keepEnd(atEnd);
     }
 
-    // The page's least size at scale 1: under the window, its parts' heights one after another;
-    // beside it, the taller of the two columns, the window over the tools bar and the panels.
+    // The page's least size at scale 1: under the window, its whole height as laid out; beside
+    // it, the taller of the two columns, the window over the tools bar and the panels.
     least(arrangement) {
         const { width, height } = this.main.getBoundingClientRect();
         if (arrangement === 'below')
             return { width, height };
         const style = getComputedStyle(this.main);
-        const [form, upper, tools, lower] = ['.form', '.upper', '.tools', '.lower'].map((part) => this.main.querySelector(part).offsetHeight);
+        const [form, upper, tools, lower] = ['.form', '.upper', '.tools', '.lower']
+            .map((selector) => this.main.querySelector(selector).offsetHeight);
         const column = Math.max(form + tools, upper + lower) + parseFloat(style.rowGap);
         return { width, height: column + parseFloat(style.paddingTop) + parseFloat(style.paddingBottom) };
     }

@@ -6,6 +6,7 @@
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
+import { mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -29,9 +30,9 @@ async function load(width, height) {
     await page.goto(opened.url);
     await page.waitForSelector('html[data-ready]');
 }
-async function openEnjoySport() {
+async function openSession(file = join(root, 'examples', 'enjoysport.csv')) {
     const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
-    await chooser.accept([join(root, 'examples', 'enjoysport.csv')]);
+    await chooser.accept([file]);
     await page.waitForFunction(() => !document.getElementById('play-to-end').disabled);
 }
 async function setDiagram(open) {
@@ -49,7 +50,7 @@ const diagramPlace = () => page.evaluate(() => {
 
 test('at 1280 × 720 the diagram beside the window, a drawing too wide for it scrolling in its panel', async () => {
     await load(1280, 720);
-    await openEnjoySport();
+    await openSession();
     await setDiagram(true);
     // After three examples the version space has nine rows, too wide to draw in the panel; after
     // the fourth, three.
@@ -62,12 +63,51 @@ test('at 1280 × 720 the diagram beside the window, a drawing too wide for it sc
         assert.deepEqual([await diagramPlace(), await page.evaluate(() => {
             const drawing = document.querySelector('#diagram .drawing'), box = drawing.getBoundingClientRect();
             const { scrollWidth, scrollHeight } = document.scrollingElement;
-            return [drawing.scrollWidth > drawing.clientWidth && /auto|scroll/.test(getComputedStyle(drawing).overflowX), scrollWidth <= innerWidth && scrollHeight <= innerHeight,
-                    box.right <= innerWidth && box.bottom <= innerHeight];
+            return [drawing.scrollWidth > drawing.clientWidth && /auto|scroll/.test(getComputedStyle(drawing).overflowX),
+                    scrollWidth <= innerWidth && scrollHeight <= innerHeight, box.right <= innerWidth && box.bottom <= innerHeight];
         })], ['beside', [scrolls, true, true]], `after ${presses === 3 ? 'three' : 'four'} examples`);
     }
     await page.screenshot({ path: join(shots, 'page-projector.png') });
 });
+
+// What is wrong with the page's fit: whether the page scrolls, the panels and controls out of view,
+// the controls that overlap, the panels smaller than their least, whether the tools bar is under
+// the window; and each text's rendered height to its font size.
+const fit = () => page.evaluate(() => {
+    const name = (element) => element.id || element.className;
+    const zoom = parseFloat(getComputedStyle(document.querySelector('main')).zoom);
+    const inView = (box) => box.left >= 0 && box.top >= 0 && box.right <= innerWidth && box.bottom <= innerHeight;
+    const panels = [...document.querySelectorAll('#steps, #differences, #diagram, #messages')].filter((panel) => panel.checkVisibility());
+    const controls = [...document.querySelectorAll('#window > :is(input, button, [role=listbox]), .tools :is(button, progress)')]
+        .filter((control) => control.checkVisibility())
+        .map((control) => ({ name: name(control), box: control.getBoundingClientRect() }));
+    // Edges may meet, and the General and Specific lists share a border as in the stored form:
+    // up to one of the page's pixels, and a screen pixel's rounding, is no overlap.
+    const pixel = zoom + 1;
+    const overlaps = controls.flatMap((a, i) => controls.slice(i + 1).filter((b) =>
+        Math.min(a.box.right, b.box.right) - Math.max(a.box.left, b.box.left) > pixel
+        && Math.min(a.box.bottom, b.box.bottom) - Math.max(a.box.top, b.box.top) > pixel).map((b) => `${a.name} ${b.name}`));
+    const { scrollWidth, scrollHeight } = document.scrollingElement;
+    // Each text's rendered height to its font size, in the tools bar and in the window.
+    const text = ['undo', 'Command6'].map((id) => {
+        const range = document.createRange();
+        range.selectNodeContents(document.getElementById(id));
+        return range.getBoundingClientRect().height / parseFloat(getComputedStyle(document.getElementById(id)).fontSize);
+    });
+    // The Steps and the diagram no smaller than present.js measures them at their least, 8 and
+    // 16 em, at the page's scale.
+    const small = [['steps', 8], ['diagram', 16]].filter(([id, least]) => {
+        const panel = document.getElementById(id);
+        return panel.checkVisibility() && panel.getBoundingClientRect().height < least * parseFloat(getComputedStyle(panel).fontSize) * zoom - 1;
+    }).map(([id]) => id);
+    // The tools bar lines up under the window.
+    const [form, tools] = ['.form', '.tools'].map((selector) => document.querySelector(selector).getBoundingClientRect());
+    return { scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight, overlaps, text, small,
+             under: Math.abs(form.left - tools.left) < 1 && tools.top >= form.bottom,
+             outside: [...panels.map((panel) => ({ name: name(panel), box: panel.getBoundingClientRect() })), ...controls]
+                 .filter((shown) => !inView(shown.box)).map((shown) => shown.name) };
+});
+const fitted = { scrolls: false, outside: [], overlaps: [], small: [], under: true, text: undefined };
 
 // The bar with every button shown, as while a session plays; the diagram open and closed.
 const screens = [
@@ -82,7 +122,7 @@ const screens = [
 
 test('from 712 × 400 to 1920 × 1080 the page fits the screen, its text larger on a larger one', async () => {
     await load(1280, 720);
-    await openEnjoySport();
+    await openSession();
     await page.click('#play-to-end');
     await page.waitForFunction(() => document.querySelectorAll('#messages li').length === 3);
     await page.$$eval('#stop, #play-progress', (hidden) => hidden.forEach((element) => { element.hidden = false; }));
@@ -91,50 +131,38 @@ test('from 712 × 400 to 1920 × 1080 the page fits the screen, its text larger 
         await page.setViewport({ width, height });
         for (const open of [true, false]) {
             await setDiagram(open);
-            const fit = await page.evaluate(() => {
-                const name = (part) => part.id || part.className;
-                const zoom = parseFloat(getComputedStyle(document.querySelector('main')).zoom);
-                const inView = (box) => box.left >= 0 && box.top >= 0 && box.right <= innerWidth && box.bottom <= innerHeight;
-                const parts = [...document.querySelectorAll('#steps, #differences, #diagram, #messages')].filter((part) => part.checkVisibility());
-                const controls = [...document.querySelectorAll('#window > :is(input, button, [role=listbox]), .tools :is(button, progress)')]
-                    .filter((control) => control.checkVisibility())
-                    .map((control) => ({ name: name(control), box: control.getBoundingClientRect() }));
-                // Edges may meet, and the General and Specific lists share a border as in the
-                // stored form: up to one of the page's pixels, and a screen pixel's rounding, is no overlap.
-                const pixel = zoom + 1;
-                const overlaps = controls.flatMap((a, i) => controls.slice(i + 1).filter((b) =>
-                    Math.min(a.box.right, b.box.right) - Math.max(a.box.left, b.box.left) > pixel
-                    && Math.min(a.box.bottom, b.box.bottom) - Math.max(a.box.top, b.box.top) > pixel).map((b) => `${a.name} ${b.name}`));
-                const { scrollWidth, scrollHeight } = document.scrollingElement;
-                // Each text's rendered height to its font size, in the tools bar and in the window.
-                const text = ['undo', 'Command6'].map((id) => {
-                    const range = document.createRange();
-                    range.selectNodeContents(document.getElementById(id));
-                    return range.getBoundingClientRect().height / parseFloat(getComputedStyle(document.getElementById(id)).fontSize);
-                });
-                // The Steps and the diagram no smaller than present.js measures them at their
-                // least, 8 and 16 em, at the page's scale.
-                const small = [['steps', 8], ['diagram', 16]].filter(([id, least]) => {
-                    const part = document.getElementById(id);
-                    return part.checkVisibility() && part.getBoundingClientRect().height < least * parseFloat(getComputedStyle(part).fontSize) * zoom - 1;
-                }).map(([id]) => id);
-                // The tools bar lines up under the window.
-                const [form, tools] = ['.form', '.tools'].map((part) => document.querySelector(part).getBoundingClientRect());
-                return { scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight, overlaps, text, small,
-                         under: Math.abs(form.left - tools.left) < 1 && tools.top >= form.bottom,
-                         outside: [...parts.map((part) => ({ name: name(part), box: part.getBoundingClientRect() })), ...controls]
-                             .filter((part) => !inView(part.box)).map((part) => part.name) };
-            });
+            const faults = await fit();
             const where = `${width} × ${height}, diagram ${open ? 'open' : 'closed'}`;
-            assert.deepEqual({ ...fit, text: undefined, place: await diagramPlace() },
-                             { scrolls: false, outside: [], overlaps: [], small: [], under: true, text: undefined, place: open ? diagram : 'closed' }, where);
-            textHeights.set(open ? `${width} × ${height}` : where, fit.text);
+            assert.deepEqual({ ...faults, text: undefined, place: await diagramPlace() },
+                             { ...fitted, place: open ? diagram : 'closed' }, where);
+            textHeights.set(open ? `${width} × ${height}` : where, faults.text);
         }
     }
     // Unscaled, a line of text is about 1.1 times its font size tall.
     const [small, laptop, projector] = ['712 × 400', '1024 × 600', '1920 × 1080'].map((screen) => textHeights.get(screen));
     assert.ok(small.every((ratio) => ratio < 1) && projector.every((ratio) => ratio >= 1.5), [...textHeights].join(' '));
     assert.ok(laptop.every((ratio, i) => small[i] < ratio && ratio < projector[i]), [...textHeights].join(' '));
+});
+
+test('while 10,000 rows play, Stop and the progress bar fit with the rest', async () => {
+    const rows = ['Sky,AirTemp,Humidity,Wind,Water,Forecast,EnjoySport', 'Sunny,Warm,Normal,Strong,Warm,Same,yes'];
+    for (let i = 1; i < 10000; ++i)
+        rows.push(`v${i},w${i % 5},Normal,Strong,Warm,Same,${i % 3 ? 'yes' : 'no'}`);
+    const file = join(await mkdtemp(join(tmpdir(), 'vspace-layout-')), 'long.csv');
+    await writeFile(file, `${rows.join('\n')}\n`);
+    await load(1280, 720);
+    await openSession(file);
+    // A slower processor, for the picture to be taken while the session plays.
+    const cdp = await page.createCDPSession();
+    await cdp.send('Emulation.setCPUThrottlingRate', { rate: 20 });
+    await page.click('#play-to-end');
+    await page.waitForFunction(() => document.getElementById('play-progress').value > 2000);
+    assert.deepEqual({ ...await fit(), text: undefined }, fitted);
+    await page.screenshot({ path: join(shots, 'page-playing.png') });
+    assert.ok(await page.$eval('#play-progress', (bar) => bar.checkVisibility() && bar.value < bar.max), 'still playing after the picture');
+    await cdp.send('Emulation.setCPUThrottlingRate', { rate: 1 });
+    await page.click('#stop');
+    await page.waitForFunction(() => document.getElementById('play-progress').hidden);
 });
 
 // Present: pressed, the diagram open beside the window even on a portrait screen, full screen where
