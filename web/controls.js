@@ -219,9 +219,17 @@ export class PageWindow {
         document.addEventListener('keydown', (event) => this.shortcut(event));
     }
 
-    // `observer(update, quietly)` sees every update after the window has applied it.
+    // `observer(update, quietly)` sees every update after the window has applied it, and
+    // {busy} when a session starts or stops playing by itself.
     observe(observer) {
         this.observers.push(observer);
+    }
+
+    // While busy, a session plays by itself: the window's buttons wait.
+    setBusy(busy) {
+        this.busy = busy;
+        for (const observer of this.observers)
+            observer({ busy });
     }
 
     build(table) {
@@ -341,7 +349,7 @@ export class PageWindow {
 
     // Presses the button of that name, with the fields as they stand.
     press(button) {
-        if (this.dialogs.open)
+        if (this.dialogs.open || this.busy)
             return;
         this.act((fields) => this.page.press(this.module.Button[button], fields));
         this.pressed();

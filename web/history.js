@@ -48,7 +48,7 @@ export class HistoryKeys {
     }
 
     step(undo) {
-        if (this.vspace.root.hidden || this.buttons[undo ? 'undo' : 'redo'].disabled)
+        if (this.vspace.root.hidden || this.vspace.busy || this.buttons[undo ? 'undo' : 'redo'].disabled)
             return;
         const update = this.vspace.stepThroughHistory(undo);
         if (update?.announced)
@@ -59,10 +59,14 @@ export class HistoryKeys {
     // put in a field, the typing before it is no longer undone by the keys.
     update(update) {
         const closed = update.closed || this.vspace.root.hidden;
+        if ('busy' in update || 'undoName' in update) {
+            this.canUndo = update.undoName ?? this.canUndo;
+            this.canRedo = update.canRedo ?? this.canRedo;
+            this.buttons.undo.disabled = closed || this.vspace.busy || !this.canUndo;
+            this.buttons.redo.disabled = closed || this.vspace.busy || !this.canRedo;
+        }
         if (!('undoName' in update))
             return;
-        this.buttons.undo.disabled = closed || update.undoName === 0;
-        this.buttons.redo.disabled = closed || !update.canRedo;
         const acted = update.undoName !== this.lastName || update.history;
         this.lastName = update.undoName;
         const fields = [...this.vspace.fields.Training, ...this.vspace.fields.Unseen];

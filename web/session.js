@@ -122,6 +122,7 @@ export class SessionPlayer {
             return;
         const { stop, progress, toEnd } = this.elements;
         this.playing = true;
+        this.vspace.setBusy(true);
         this.teaching.quiet(true);
         stop.hidden = progress.hidden = false;
         stop.focus();
@@ -138,6 +139,7 @@ export class SessionPlayer {
             this.vspace.act(() => this.vspace.page.stopPlaying(), true);
         await this.vspace.drawn();
         this.playing = false;
+        this.vspace.setBusy(false);
         this.teaching.quiet(false);
         stop.hidden = progress.hidden = true;
         if (update.closed)
@@ -171,7 +173,7 @@ export class SessionPlayer {
                 examples.disabled = this.playing;
             if (session) {
                 progress.max = session.presses;
-                if (!this.playing && (session.played > 0 || !session.left))
+                if (session.played > 0 || !session.left)
                     this.say(this.plural('played', session.presses, String(session.played)));
             }
         }

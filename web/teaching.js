@@ -21,6 +21,8 @@ export class TeachingPanel {
             this.vspace.pressed();
         });
         suggest.addEventListener('click', () => {
+            if (this.vspace.busy)
+                return;
             this.vspace.act((fields) => this.vspace.page.suggest(fields));
             this.vspace.fields.Training[0].focus();
         });

@@ -1,7 +1,6 @@
-// The page in a lesson: every kind of press undone and redone as vspace-replay undoes it (REPLAY),
-// typing undone before a press, a session opened over examples learnt (asked, then undone), files
-// with no presses refused, Next press keeping the focus and its access key, Play to end with its
-// progress and Stop, Exit ending a session, and Clear emptying Messages.
+// The page in a lesson: every kind of press undone and redone as vspace-replay (REPLAY) does it,
+// typing undone first, opening over work, empty files, Next press, Play to end with Stop, Exit,
+// Clear emptying Messages, values with line breaks, a file dropped during a message box.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -36,6 +35,9 @@ async function chord(modifiers, name) {
         await page.keyboard.up(modifier);
 }
 const focused = () => page.evaluate(() => document.activeElement.id);
+const fill = (values, row = 'Text1') => page.evaluate((values, row) => values.forEach((v, a) => {
+    document.getElementById(`${row}_${a + 1}`).value = v;
+}), values, row);
 const value = (id) => page.$eval(`#${id}`, (field) => field.value);
 const learnt = () => page.$$eval('#List3 [role=option]', (options) => options.map((o) => o.getAttribute('aria-label')));
 const messages = () => page.$$eval('#messages li', (items) => items.map((item) => item.textContent));
@@ -48,10 +50,8 @@ const shown = () => page.evaluate(() => ({
 }));
 // Closes the open message boxes with Enter.
 async function closeMessages() {
-    while (await page.$eval('#message', (dialog) => dialog.open)) {
+    while (await page.$eval('#message', (dialog) => dialog.open))
         await key('Enter');
-        await page.waitForFunction(() => !document.getElementById('message').open || document.getElementById('message-text').textContent);
-    }
 }
 
 // The file chooser given a file of that name and text; the question answered if it is asked.
@@ -96,8 +96,8 @@ test('undo and redo of each kind of press leave the lists vspace-replay leaves',
         lines.push({ ...(values && { [name === 'Predict' ? 'Text2' : 'Text1']: values }), press: name },
                    { press: 'Undo' }, { press: 'Redo' }, { press: 'Redo' });
         steps.push(async () => {
-            await page.evaluate((values, row) => values?.forEach((v, a) => { document.getElementById(`${row}_${a + 1}`).value = v; }),
-                                values, name === 'Predict' ? 'Text2' : 'Text1');
+            if (values)
+                await fill(values, name === 'Predict' ? 'Text2' : 'Text1');
             await page.click(`#${buttons[name]}`);
         });
         for (const way of [ways[i % 3][0], ways[i % 3][1], ways[i % 3][1]]) {
@@ -128,9 +128,7 @@ test('undo and redo of each kind of press leave the lists vspace-replay leaves',
 // undone whole.
 test('typing is undone before the press; a duplicate\'s values and a suggestion are undone', async () => {
     await load();
-    await page.evaluate(() => ['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'].forEach((v, a) => {
-        document.getElementById(`Text1_${a + 1}`).value = v;
-    }));
+    await fill(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']);
     await page.click('#Command1');
     await page.click('#Text1_2');
     await page.keyboard.type('xy');
@@ -142,9 +140,7 @@ test('typing is undone before the press; a duplicate\'s values and a suggestion 
 
     await page.click('#Text1_1');
     await chord(['Control', 'Shift'], 'Z');
-    await page.evaluate(() => ['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'].forEach((v, a) => {
-        document.getElementById(`Text1_${a + 1}`).value = v;
-    }));
+    await fill(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']);
     await page.click('#Command1');
     assert.equal(await page.$eval('#message-text', (p) => p.textContent), 'Duplicate Data');
     await key('Enter');
@@ -153,9 +149,7 @@ test('typing is undone before the press; a duplicate\'s values and a suggestion 
     await chord(['Control'], 'z');
     assert.deepEqual([await learnt(), await value('Text1_6')], [['Sunny,Warm,Normal,Strong,Warm,Same,+'], 'Same']);
     await chord(['Control'], 'y');
-    await page.evaluate(() => ['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change'].forEach((v, a) => {
-        document.getElementById(`Text1_${a + 1}`).value = v;
-    }));
+    await fill(['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change']);
     await page.click('#Command2');
     await page.click('#suggest');
     const suggested = await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value));
@@ -171,7 +165,7 @@ test('typing is undone before the press; a duplicate\'s values and a suggestion 
 test('opening over work asks first and can be undone; files with no presses are refused', async () => {
     await load();
     for (const values of enjoySport.slice(0, 2).map((press) => press.slice(0, 6))) {
-        await page.evaluate((values) => values.forEach((v, a) => { document.getElementById(`Text1_${a + 1}`).value = v; }), values);
+        await fill(values);
         await page.click('#Command1');
     }
     const before = await learnt();
@@ -236,8 +230,9 @@ test('Play to end: progress, Stop, messages by line, Clear', async () => {
     await page.click('#play-to-end');
     await page.waitForFunction(() => !document.getElementById('play-progress').hidden
                                      && document.getElementById('play-progress').value > 0);
-    const progress = await page.$eval('#play-progress', (p) => ({ max: p.max, role: p.getAttribute('aria-label') }));
-    assert.deepEqual(progress, { max: 20000, role: 'Playing the session' });
+    const progress = await page.$eval('#play-progress', (p) => ({ max: p.max, role: p.ariaLabel, undo: document.getElementById('undo').disabled }));
+    assert.deepEqual(progress, { max: 20000, role: 'Playing the session', undo: true });
+    await page.screenshot({ path: join(process.env.SHOTS ?? tmpdir(), 'page-playing.png') });
     await page.click('#stop');
     await page.waitForFunction(() => document.getElementById('play-progress').hidden);
     const played = Number(/^(\d+) of 20000 presses played$/.exec(await status())[1]);
@@ -271,7 +266,7 @@ test('values as read: line breaks from a session, a lone surrogate typed', async
     assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled });
     assert.equal(List3[1], 'x,c\r\nd,e,f,g,h,+');
 
-    await page.evaluate(() => ['a\uD800b', 'q', 'r', 's', 't', 'u'].forEach((v, a) => { document.getElementById(`Text1_${a + 1}`).value = v; }));
+    await fill(['a\uD800b', 'q', 'r', 's', 't', 'u']);
     await page.click('#Command1');
     assert.equal((await learnt()).at(-1), 'a\uFFFDb,q,r,s,t,u,+');
 });

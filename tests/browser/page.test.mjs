@@ -105,7 +105,6 @@ test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear, Exit;
     assert.deepEqual([await rows('General'), await rows('Specific'), await rows('Learning Data'), await rows('Version Space')],
                      [['?,?,?,?,?,?'], ['0,0,0,0,0,0'], [], []]);
     assert.equal(await page.$eval('#Command2', (b) => b.disabled), true);
-    assert.equal(await page.$eval('#Command6', (b) => b.getAttribute('aria-keyshortcuts')), 'Alt+C');
 
     await alt('e');
     assert.equal(await page.$eval('#window', (w) => w.hidden), true);
@@ -288,7 +287,7 @@ test('installable, working offline after one visit, diagram included; rebuilt, i
 
 // The page speaks the browser's language: names and the translation's own access keys; English
 // where the browser asks for none the page has.
-test('the page in German, Spanish and Thai, its explanations too', async () => {
+test('the page in German, Spanish and Thai, its explanations and access keys too', async () => {
     for (const [languages, lang, clear, shortcut, step] of [
         [['de-AT', 'en'], 'de', 'Leeren', 'l', 'Positives Beispiel a,b,c,d,e,f. S wird zum Beispiel. Noch gibt es keinen Versionsraum.'],
         [['es'], 'es', 'Limpiar', 'l', 'Ejemplo positivo a,b,c,d,e,f. S pasa a ser el ejemplo. Todavía no hay espacio de versiones.'],
@@ -298,6 +297,10 @@ test('the page in German, Spanish and Thai, its explanations too', async () => {
         await page.evaluateOnNewDocument((list) => Object.defineProperty(navigator, 'languages', { get: () => list }), languages);
         await load(800);
         assert.deepEqual([await page.$eval('html', (html) => html.lang), await page.$eval('#Command6', (b) => b.textContent)], [lang, clear]);
+        // Each access key and shortcut is one button's; Clear, Exit and Next press have one each.
+        const shortcuts = await page.$$eval('[aria-keyshortcuts]', (all) => all.flatMap((b) => b.ariaKeyShortcuts.toUpperCase().split(' ')));
+        assert.deepEqual([new Set(shortcuts).size, shortcuts.length > 0], [shortcuts.length, true], lang);
+        assert.ok(await page.$$eval('#Command5, #Command6, #next-press', (all) => all.every((b) => /^Alt\+/.test(b.ariaKeyShortcuts))));
         await typeValues(['a', 'b', 'c', 'd', 'e', 'f']);
         await key('Enter');
         assert.equal(await page.$eval('#steps li', (item) => item.textContent), step);
