@@ -204,18 +204,17 @@ QWidget *MainWindow::createControl(const ControlEntry &entry, QWidget *container
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const auto field = m_fieldOf.constFind(watched);
-    if (field == m_fieldOf.constEnd())
+    const bool keyEvent = event->type() == QEvent::KeyPress
+                          || event->type() == QEvent::ShortcutOverride;
+    if (field == m_fieldOf.constEnd() || !keyEvent)
         return QWidget::eventFilter(watched, event);
     // Undo and redo of what was typed in a field since the last action come first; then those of
     // the last action.
     const auto *key = static_cast<QKeyEvent *>(event);
     const auto *edit = static_cast<QLineEdit *>(watched);
     const bool typed = m_typedIn.contains(edit);
-    const bool history = (event->type() == QEvent::KeyPress
-                          || event->type() == QEvent::ShortcutOverride)
-                         && ((key->matches(QKeySequence::Undo)
-                              && !(typed && edit->isUndoAvailable()))
-                             || (isRedo(*key) && !(typed && edit->isRedoAvailable())));
+    const bool history = (key->matches(QKeySequence::Undo) && !(typed && edit->isUndoAvailable()))
+                         || (isRedo(*key) && !(typed && edit->isRedoAvailable()));
     if (history && event->type() == QEvent::ShortcutOverride) {
         event->accept(); // the window's, not the field's
         return true;
