@@ -24,7 +24,7 @@ using json = nlohmann::json;
 // press's report must hold ("error: " and the reason for bad input); a report holds "messages":[]
 // unless a part names messages. "set", exampleCount, S and the rows of G (values joined by commas)
 // put a state in place by hand, as if examples had been learnt: a limit is reached without some
-// 32,000 presses. Returns the parts missing, one a line.
+// 32,000 presses. Reports are explained (--explain). Returns the parts missing, one a line.
 std::string play(const std::string &script)
 {
     const std::map<std::string, std::string> presses{{"+", "Positive"}, {"-", "Negative"},
@@ -32,7 +32,7 @@ std::string play(const std::string &script)
                                                      {"exit", "Exit"},  {"clear", "Clear"},
                                                      {"undo", "Undo"},  {"redo", "Redo"}};
     MemoryFile file;
-    ReplaySession session(file);
+    ReplaySession session(file, Learner::Program, true); // each report says what the press did
     std::string failures, line;
     std::istringstream lines(script);
     for (int number = 1; std::getline(lines, line); ++number) {

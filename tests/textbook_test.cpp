@@ -1,10 +1,12 @@
 // The textbook learner: against a brute-force model of candidate elimination on random sessions,
 // and the textbook's EnjoySport trace.
 
+#include "comparison.h"
 #include "textbook.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -69,10 +71,13 @@ struct Model
 
 // 600 sessions of 3 to 10 examples, the first positive, over 2 to 4 values an attribute ("?" and
 // the empty value among them), labelled by a hidden conjunctive concept or at random: after each
-// example, S, G, the version space and the vote on random instances are the model's.
+// example, S, G, the version space, the vote on random instances and a suggestion's are the
+// model's; the values learnt, kept from state to state (and back to an earlier one), are those of
+// the state; the program's rows that contradict an example name the first.
 TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
 {
     const std::vector<std::string> pool{"a", "b", "?", "", "c"};
+    LearntValues values;
     for (unsigned seed = 0; seed < 600; ++seed) {
         std::mt19937 random(seed);
         const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
@@ -81,6 +86,9 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
         for (std::string &v : hidden)
             v = pick(2) ? "?" : pool[pick(kinds)];
         TextbookState state;
+        LearningState program;
+        LearnerComparison comparison;
+        std::vector<ExampleLog> logs;
         std::vector<std::pair<Row, bool>> examples;
         for (std::size_t n = 0, length = 3 + pick(8); n < length; ++n) {
             Row x;
@@ -88,11 +96,37 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
                 v = pool[pick(kinds)];
             const bool positive = n == 0 || (seed % 2 ? pick(2) == 0 : accepts(hidden, x));
             auto step = trainTextbook(state, x, positive);
-            if (std::holds_alternative<Refusal>(step))
-                continue; // a duplicate
+            auto programStep = train(program, x, positive);
+            if (std::holds_alternative<Refusal>(step)
+                || std::holds_alternative<Refusal>(programStep))
+                continue; // a duplicate, or beyond the program's learner's limits
             state = std::get<TextbookStep>(step).state;
+            program = std::get<Step>(programStep).state;
             examples.emplace_back(x, positive);
             const Model model(examples);
+            logs.push_back(state.examples);
+            const ExampleLog &earlier = logs[pick(logs.size())];
+            EXPECT_EQ(values.of(earlier), LearntValues().of(earlier)) << "seed " << seed;
+            const LearnerDifference difference = comparison.compare(program, state);
+            std::vector<std::pair<std::string, std::size_t>> found, contradictions;
+            for (const auto &[row, example] : difference.contradictions)
+                found.emplace_back(rowText(row), example);
+            for (const Rows *rows : {&program.general, &program.versionSpace}) {
+                for (const Row &h : *rows) {
+                    std::size_t first = 0; // the first positive rejected, else negative accepted
+                    for (int pass = 0; pass < 2 && !first; ++pass)
+                        for (std::size_t e = 0; e < examples.size() && !first; ++e)
+                            first = examples[e].second == !pass
+                                                    && accepts(h, examples[e].first) == pass
+                                            ? e + 1
+                                            : 0;
+                    if (first
+                        && std::ranges::count(contradictions, std::pair(rowText(h), first)) == 0)
+                        contradictions.emplace_back(rowText(h), first);
+                }
+            }
+            EXPECT_EQ(found, contradictions) << "seed " << seed;
+            EXPECT_EQ(difference.textbookCollapsed, state.collapsed && !program.general.empty());
             ASSERT_EQ(state.collapsed, model.consistent.empty()) << "seed " << seed;
             if (state.collapsed)
                 continue;
@@ -109,6 +143,12 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
                 EXPECT_EQ(std::pair(vote.accepting, vote.voting),
                           std::pair(accepting, model.consistent.size()));
             }
+            const std::optional<Suggestion> next = suggestExample(state, values.of(state.examples));
+            // A suggestion's votes, counted as the model counts them.
+            EXPECT_EQ(next ? next->accepting : 0,
+                      std::ranges::count_if(model.consistent, [&](const Row &h) {
+                          return next && accepts(h, next->instance);
+                      }));
         }
     }
 }
