@@ -239,8 +239,8 @@ test('Play to end: progress, Stop, messages by line, Clear', async () => {
     assert.ok(played > 0 && played < 20000, `${played} played before Stop`);
     assert.equal((await learnt()).length, new Set(rows.slice(0, played)).size);
     await page.click('#play-to-end');
-    await page.waitForFunction(() => document.getElementById('session-status').textContent === '20000 of 20000 presses played',
-                               { timeout: 20000 });
+    await page.waitForFunction(() => document.getElementById('session-status').textContent === '20000 of 20000 presses played'
+                                     && document.getElementById('play-progress').hidden, { timeout: 20000 });
     assert.deepEqual(await messages(), [4001, 8001, 12001, 16001].map((line) =>
         `line ${line}: Data not correct: Duplicate Data`));
     assert.deepEqual([(await learnt()).length, await page.$eval('#next-press', (b) => b.disabled)], [19996, true]);
