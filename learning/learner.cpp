@@ -210,14 +210,7 @@ Prediction predict(const LearningState &state, const Row &x)
         return {state.general.empty() ? Prediction::Answer::NoConsistent
                                       : Prediction::Answer::NothingLearnt};
     }
-    Prediction vote{Prediction::Answer::Undecided, 0, state.versionSpace.size()};
-    for (const Row &row : state.versionSpace)
-        vote.accepting += accepts(row, x) ? 1 : 0;
-    if (vote.accepting == vote.voting)
-        vote.answer = Prediction::Answer::Positive;
-    else if (vote.accepting == 0)
-        vote.answer = Prediction::Answer::Negative;
-    return vote;
+    return voteOf(state.versionSpace, x);
 }
 
 } // namespace vspace

@@ -79,4 +79,18 @@ struct Prediction
     std::size_t accepting = 0, voting = 0;
 };
 
+// The vote of a nonempty version space on `instance`: positive when every row accepts it, negative
+// when none does, undecided otherwise.
+inline Prediction voteOf(const Rows &versionSpace, const Row &instance)
+{
+    Prediction vote{Prediction::Answer::Undecided, 0, versionSpace.size()};
+    for (const Row &row : versionSpace)
+        vote.accepting += accepts(row, instance) ? 1 : 0;
+    if (vote.accepting == vote.voting)
+        vote.answer = Prediction::Answer::Positive;
+    else if (vote.accepting == 0)
+        vote.answer = Prediction::Answer::Negative;
+    return vote;
+}
+
 } // namespace vspace

@@ -200,14 +200,7 @@ Prediction predictTextbook(const TextbookState &state, const Row &x)
         return {state.collapsed ? Prediction::Answer::NoConsistent
                                 : Prediction::Answer::NothingLearnt};
     }
-    Prediction vote{Prediction::Answer::Undecided, 0, state.versionSpace.size()};
-    for (const Row &h : state.versionSpace)
-        vote.accepting += accepts(h, x) ? 1 : 0;
-    if (vote.accepting == vote.voting)
-        vote.answer = Prediction::Answer::Positive;
-    else if (vote.accepting == 0)
-        vote.answer = Prediction::Answer::Negative;
-    return vote;
+    return voteOf(state.versionSpace, x);
 }
 
 const LearntValues::Values &LearntValues::of(const ExampleLog &log)

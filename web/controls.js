@@ -219,7 +219,7 @@ export class PageWindow {
         document.addEventListener('keydown', (event) => this.shortcut(event));
     }
 
-    // `observer(update, quietly)` sees every update after the window has applied it, and
+    // `observer(update)` sees every update after the window has applied it, and
     // {busy} when a session starts or stops playing by itself.
     observe(observer) {
         this.observers.push(observer);
@@ -466,7 +466,7 @@ export class PageWindow {
         if (update.closed)
             this.onClose();
         for (const observer of this.observers)
-            observer(update, quietly);
+            observer(update);
         return update;
     }
 
