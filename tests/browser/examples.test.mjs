@@ -45,10 +45,9 @@ const menu = () => page.evaluate(() => ({
 const closed = (focused) => ({ expanded: 'false', hidden: true, focused });
 const open = (focused) => ({ expanded: 'true', hidden: false, focused });
 async function train(...instances) {
-    for (const values of instances) {
-        await page.evaluate((values) => values.forEach((v, a) => { document.getElementById(`Text1_${a + 1}`).value = v; }), values);
-        await page.click('#Command1');
-    }
+    for (const values of instances)
+        await page.evaluate((values) => values.forEach((v, a) => { document.getElementById(`Text1_${a + 1}`).value = v; }), values)
+            .then(() => page.click('#Command1'));
 }
 // The example chosen by keyboard: the menu opened with Down on its button, Down to the item, Enter.
 async function chooseByKeyboard(name) {
