@@ -68,7 +68,6 @@ public:
     static constexpr std::size_t kMaxUndo = 32766;
     bool undo();
     bool redo();
-    bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
     // The number that names the action the next undo would undo (0 when there is none), and the
     // one that the last undo or redo undid or did again: front ends keep what they show beyond the
