@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace vspace {
 
@@ -26,6 +27,9 @@ enum class Button { Positive, Negative, Predict, GenText, Exit, Clear };
 inline constexpr int kFieldCount = 6;
 inline constexpr int kListCount = 4;
 inline constexpr int kButtonCount = 6;
+
+// The control that has the keyboard focus, of those the form knows; none when another has it.
+using Focus = std::variant<std::monostate, Field, Button>;
 
 // The character code of the Enter key, the only key the entry fields act on.
 inline constexpr int kEnterKey = 13;
@@ -52,11 +56,16 @@ public:
     virtual void append(List list, std::string row) = 0;
     // Keeps the first `rows` rows of the list, and removes the others.
     virtual void truncate(List list, int rows) = 0;
+    // False for controls that show no list at all (a replay that reports nothing): the form then
+    // spares itself the rows' texts.
+    virtual bool showsLists() const { return true; }
 
     // Buttons.
     virtual bool enabled(Button button) const = 0;
     virtual void setEnabled(Button button, bool enabled) = 0;
     virtual void setFocus(Button button) = 0;
+    // The control with the keyboard focus.
+    virtual Focus focused() const = 0;
 
     // An information message box with one OK button; returns when the user has closed it.
     virtual void messageBox(const std::string &text, const std::string &title) = 0;

@@ -84,21 +84,78 @@ Form::Form(Controls &controls, ExportFile &exportFile)
     show({.drawGeneral = true, .drawSpecific = true, .negativeEnabled = false});
 }
 
+const PressOutcome &Form::lastOutcome(Learner learner) const
+{
+    if (learner == Learner::Textbook)
+        followTextbook();
+    return m_outcomes[static_cast<std::size_t>(learner)];
+}
+
+const TextbookState &Form::textbook() const
+{
+    followTextbook();
+    return *m_textbook;
+}
+
+void Form::followTextbook() const
+{
+    if (m_textbook)
+        return;
+    // The textbook learner learns what the program's learner learnt since the last Clear; the last
+    // press's outcome for it is what it would have been, had it been followed all along.
+    m_textbook.emplace();
+    const ExampleLog &examples = m_state.examples;
+    for (std::size_t n = 1; n <= examples.size(); ++n) {
+        const Example example = examples.at(n);
+        auto step = trainTextbook(*m_textbook, example.values, example.positive);
+        if (TextbookStep *learnt = std::get_if<TextbookStep>(&step)) {
+            *m_textbook = std::move(learnt->state);
+            if (n == examples.size() && std::holds_alternative<StepRecord>(m_outcomes[0]))
+                m_outcomes[1] = std::move(learnt->record);
+        }
+    }
+    if (std::holds_alternative<Refusal>(m_outcomes[0]))
+        m_outcomes[1] = m_outcomes[0];
+    else if (std::holds_alternative<Prediction>(m_outcomes[0]))
+        m_outcomes[1] = predictTextbook(*m_textbook, m_predicted);
+}
+
+bool Form::marked() const
+{
+    return std::holds_alternative<StepRecord>(m_outcomes[0]);
+}
+
+Form::FieldRows Form::fieldRows()
+{
+    for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen}) {
+        SharedRow &kept = m_fieldRows[static_cast<std::size_t>(row)];
+        Row values = instance(row);
+        if (!kept || !sameRow(*kept, values))
+            kept = SharedRow::make(std::move(values));
+    }
+    return m_fieldRows;
+}
+
+Form::Before Form::before()
+{
+    return {fieldRows(),
+            m_controls.focused(),
+            m_controls.enabled(Button::Negative),
+            marked(),
+            {m_state, m_textbook}};
+}
+
 bool Form::press(Button button)
 {
-    Snapshot before = m_beforeTyping ? std::move(*m_beforeTyping) : snapshot();
+    const Before prior = m_beforeTyping ? std::move(*m_beforeTyping) : before();
     m_beforeTyping.reset();
     if (!m_controls.enabled(button))
         return false;
     m_outcomes = {};
     switch (button) {
     case Button::Positive:
-        train(true);
-        remember(std::move(before));
-        break;
     case Button::Negative:
-        train(false);
-        remember(std::move(before));
+        train(button == Button::Positive, prior);
         break;
     case Button::Predict:
         predict();
@@ -109,115 +166,250 @@ bool Form::press(Button button)
     case Button::Exit:
         m_controls.close();
         break;
-    case Button::Clear:
+    case Button::Clear: {
+        const FieldRows at = fieldRows();
         clear();
-        remember(std::move(before));
+        remember(Action::Clear, prior, at);
         break;
+    }
     }
     return true;
 }
 
-Form::Snapshot Form::snapshot() const
+namespace {
+
+bool sameRows(const std::array<Shared<const Row>, 2> &x, const std::array<Shared<const Row>, 2> &y)
 {
-    return {0,
-            m_state,
-            m_textbook,
-            {instance(FieldRow::Training), instance(FieldRow::Unseen)},
-            m_controls.enabled(Button::Negative)};
+    for (std::size_t r = 0; r < x.size(); ++r) {
+        if (!(x[r] == y[r]) && !sameRow(*x[r], *y[r]))
+            return false;
+    }
+    return true;
 }
 
-void Form::remember(Snapshot before, bool always)
+Shared<const Row> emptyRow()
 {
-    const bool changed = always || before.program.examples.size() != m_state.examples.size()
-                         || !m_state.examples.extends(before.program.examples)
-                         || before.fields[0] != instance(FieldRow::Training)
-                         || before.fields[1] != instance(FieldRow::Unseen)
-                         || !(before.program.general == m_state.general);
+    static const Shared<const Row> empty = Shared<const Row>::make();
+    return empty;
+}
+
+} // namespace
+
+Form::FieldRows Form::fieldsLeft(const Entry &entry) const
+{
+    switch (entry.action) {
+    case Action::LearnPositive:
+    case Action::LearnNegative:
+    case Action::RefuseDuplicate:
+        return {emptyRow(), entry.fieldsAt[1]};
+    case Action::Clear:
+    case Action::Restart:
+        return {emptyRow(), emptyRow()};
+    case Action::Fields:
+        break;
+    }
+    return entry.fieldsAt;
+}
+
+void Form::remember(Action action, const Before &prior, const FieldRows &at, bool always)
+{
+    Entry entry{action,
+                prior.negative,
+                prior.marked,
+                false,
+                prior.fields,
+                at,
+                {},
+                prior.focus,
+                {},
+                m_place,
+                {}};
+    if (action == Action::RefuseDuplicate)
+        entry.fieldsBefore = at; // its undo gives the values typed back
+    const LearningState &was = prior.state.program;
+    const bool changed = always || was.examples.size() != m_state.examples.size()
+                         || !m_state.examples.extends(was.examples)
+                         || !sameRows(entry.fieldsBefore, fieldsLeft(entry))
+                         || !(was.general == m_state.general);
     if (!changed)
         return;
-    before.name = ++m_names;
-    m_undo.push_back(std::move(before));
-    if (m_undo.size() > kMaxUndo)
-        m_undo.pop_front();
-    m_redo.clear();
+    // A new action forgets what could be redone.
+    m_entries.resize(m_done - m_base);
+    m_checkpoints.resize(
+            std::min<std::size_t>(m_checkpoints.size(), (m_done - m_base) / kCheckpointEvery + 1));
+    if ((m_done - m_base) % kCheckpointEvery == 0
+        && m_checkpoints.size() == (m_done - m_base) / kCheckpointEvery)
+        m_checkpoints.push_back(prior.state);
+    m_entries.push_back(std::move(entry));
+    ++m_done;
+    if (m_done - m_oldest > kMaxUndo)
+        ++m_oldest;
+    // The entries of the first checkpoint go once none of them can be undone any more.
+    while (m_checkpoints.size() > 1 && m_base + kCheckpointEvery <= m_oldest) {
+        m_entries.erase(m_entries.begin(), m_entries.begin() + kCheckpointEvery);
+        m_checkpoints.pop_front();
+        m_base += kCheckpointEvery;
+    }
 }
 
-Form::Snapshot Form::restore(Snapshot snapshot)
+void Form::replay(const Entry &entry, LearningState &program,
+                  std::optional<TextbookState> &textbook,
+                  std::array<PressOutcome, 2> *outcomes) const
 {
-    m_beforeTyping.reset();
-    Snapshot replaced = this->snapshot();
-    replaced.name = snapshot.name;
-    m_lastHistoryName = snapshot.name;
+    switch (entry.action) {
+    case Action::LearnPositive:
+    case Action::LearnNegative: {
+        const bool positive = entry.action == Action::LearnPositive;
+        const Row &x = *entry.fieldsAt[0];
+        std::variant<Step, Refusal> step = vspace::train(program, x, positive);
+        if (Step *taken = std::get_if<Step>(&step)) {
+            program = std::move(taken->state);
+            if (outcomes)
+                (*outcomes)[0] = std::move(taken->record);
+        }
+        if (textbook) {
+            std::variant<TextbookStep, Refusal> other = trainTextbook(*textbook, x, positive);
+            if (TextbookStep *learnt = std::get_if<TextbookStep>(&other)) {
+                *textbook = std::move(learnt->state);
+                if (outcomes)
+                    (*outcomes)[1] = std::move(learnt->record);
+            }
+        }
+        break;
+    }
+    case Action::Clear:
+    case Action::Restart:
+        program = LearningState();
+        if (textbook)
+            textbook.emplace();
+        break;
+    case Action::RefuseDuplicate:
+    case Action::Fields:
+        break;
+    }
+}
+
+Form::Checkpoint Form::rebuilt(std::uint64_t index, std::array<PressOutcome, 2> *outcomes) const
+{
+    const std::uint64_t from = outcomes && index > m_base ? index - 1 : index;
+    const std::size_t checkpoint = static_cast<std::size_t>((from - m_base) / kCheckpointEvery);
+    Checkpoint state = m_checkpoints[checkpoint];
+    if (m_textbook && !state.textbook) {
+        // Followed since: learnt from the checkpoint's examples.
+        state.textbook.emplace();
+        for (std::size_t n = 1; n <= state.program.examples.size(); ++n) {
+            const Example example = state.program.examples.at(n);
+            auto step = trainTextbook(*state.textbook, example.values, example.positive);
+            if (TextbookStep *learnt = std::get_if<TextbookStep>(&step))
+                *state.textbook = std::move(learnt->state);
+        }
+    } else if (!m_textbook) {
+        state.textbook.reset();
+    }
+    for (std::uint64_t i = m_base + checkpoint * kCheckpointEvery; i < index; ++i)
+        replay(m_entries[i - m_base], state.program, state.textbook,
+               i + 1 == index ? outcomes : nullptr);
+    return state;
+}
+
+void Form::restore(Checkpoint state, const FieldRows &fields, bool negative, const Focus &focus)
+{
     // The learning data keeps the rows the two states share, the examples of the one that extends
     // the other, and draws the rest.
-    const ExampleLog &was = m_state.examples, &next = snapshot.program.examples;
+    const ExampleLog &was = m_state.examples, &next = state.program.examples;
     const std::size_t kept = was.extends(next) ? next.size() : next.extends(was) ? was.size() : 0;
-    if (kept < was.size())
+    const bool lists = m_controls.showsLists();
+    if (lists && kept < was.size())
         m_controls.truncate(List::LearningData, static_cast<int>(kept));
-    m_state = std::move(snapshot.program);
-    m_textbook = std::move(snapshot.textbook);
-    m_outcomes = {};
-    for (std::size_t n = kept + 1; n <= m_state.examples.size(); ++n) {
+    m_state = std::move(state.program);
+    if (m_textbook)
+        m_textbook = std::move(state.textbook);
+    for (std::size_t n = kept + 1; lists && n <= m_state.examples.size(); ++n) {
         const Example example = m_state.examples.at(n);
         m_controls.append(List::LearningData, learningDataEntry(example.values, example.positive));
     }
     for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen})
-        setTexts(row, snapshot.fields[static_cast<std::size_t>(row)]);
+        setTexts(row, *fields[static_cast<std::size_t>(row)]);
+    m_fieldRows = fields;
     show({.drawGeneral = true,
           .drawSpecific = true,
           .drawVersionSpace = true,
-          .negativeEnabled = snapshot.negativeEnabled});
-    return replaced;
+          .negativeEnabled = negative});
+    if (const Field *field = std::get_if<Field>(&focus))
+        m_controls.setFocus(*field);
+    else if (const Button *button = std::get_if<Button>(&focus))
+        m_controls.setFocus(*button);
 }
 
 bool Form::undo()
 {
-    if (m_undo.empty())
+    if (m_done <= m_oldest)
         return false;
-    Snapshot snapshot = std::move(m_undo.back());
-    m_undo.pop_back();
-    m_redo.push_back(restore(std::move(snapshot)));
+    m_beforeTyping.reset();
+    Entry &entry = m_entries[m_done - 1 - m_base];
+    entry.fieldsAfter = fieldRows();
+    entry.focusAfter = m_controls.focused();
+    entry.placeAfter = m_place;
+    entry.markedAfter = marked();
+    --m_done;
+    std::array<PressOutcome, 2> outcomes;
+    Checkpoint state = rebuilt(m_done, entry.markedBefore ? &outcomes : nullptr);
+    m_lastHistoryName = m_done + 1;
+    m_outcomes = std::move(outcomes);
+    m_place = entry.placeBefore;
+    restore(std::move(state), entry.fieldsBefore, entry.negativeBefore, entry.focusBefore);
     return true;
 }
 
 bool Form::redo()
 {
-    if (m_redo.empty())
+    if (!canRedo())
         return false;
-    Snapshot snapshot = std::move(m_redo.back());
-    m_redo.pop_back();
-    m_undo.push_back(restore(std::move(snapshot)));
+    m_beforeTyping.reset();
+    const Entry &entry = m_entries[m_done - m_base];
+    Checkpoint state{m_state, m_textbook};
+    std::array<PressOutcome, 2> outcomes;
+    replay(entry, state.program, state.textbook, &outcomes);
+    ++m_done;
+    m_lastHistoryName = m_done;
+    m_outcomes = entry.markedAfter ? std::move(outcomes) : std::array<PressOutcome, 2>{};
+    m_place = entry.placeAfter;
+    const bool negative = entry.action == Action::LearnPositive
+                          || (entry.action != Action::Clear && entry.action != Action::Restart
+                              && entry.negativeBefore);
+    restore(std::move(state), entry.fieldsAfter, negative, entry.focusAfter);
     return true;
 }
 
 void Form::setTexts(FieldRow row, const Row &values)
 {
     for (int a = 1; a <= kAttributeCount; ++a)
-        m_controls.setText({row, a}, values[static_cast<std::size_t>(a - 1)]);
+        m_controls.setText({row, a}, values[static_cast<std::size_t>(a - 1)].str());
 }
 
-void Form::type(FieldRow row, const Row &values)
+void Form::type(FieldRow row, const FieldTexts &values)
 {
     if (!m_beforeTyping)
-        m_beforeTyping = snapshot();
-    setTexts(row, values);
+        m_beforeTyping = before();
+    for (int a = 1; a <= kFieldCount; ++a)
+        m_controls.setText({row, a}, values[static_cast<std::size_t>(a - 1)]);
 }
 
 void Form::fill(FieldRow row, const Row &values)
 {
     m_beforeTyping.reset();
-    Snapshot before = snapshot();
+    const Before prior = before();
     setTexts(row, values);
-    remember(std::move(before));
+    remember(Action::Fields, prior, fieldRows());
 }
 
 void Form::restart()
 {
-    m_outcomes = {};
     m_beforeTyping.reset();
-    Snapshot before = snapshot();
+    const Before prior = before();
+    m_outcomes = {};
     clear();
-    remember(std::move(before), true);
+    remember(Action::Restart, prior, fieldRows(), true);
 }
 
 void Form::keyPress(Field field, int key)
@@ -233,6 +425,8 @@ void Form::keyPress(Field field, int key)
 void Form::showLearner(Learner learner)
 {
     m_shown = learner;
+    if (learner == Learner::Textbook)
+        followTextbook();
     show({.drawGeneral = true, .drawSpecific = true, .drawVersionSpace = true});
 }
 
@@ -245,17 +439,18 @@ void Form::setState(const LearningState &state)
           .negativeEnabled = m_state.exampleCount > 1});
 }
 
-Row Form::instance(FieldRow row) const
+Row Form::instance(FieldRow row)
 {
     Row values;
     for (int a = 1; a <= kAttributeCount; ++a)
-        values[static_cast<std::size_t>(a - 1)] = m_controls.text({row, a});
+        values[static_cast<std::size_t>(a - 1)] = m_values(m_controls.text({row, a}));
     return values;
 }
 
-void Form::train(bool positive)
+void Form::train(bool positive, const Before &prior)
 {
-    Row x = instance(FieldRow::Training);
+    const FieldRows at = fieldRows();
+    const Row &x = *at[0];
     std::variant<Step, Refusal> step = vspace::train(m_state, x, positive);
     if (const Refusal *refused = std::get_if<Refusal>(&step)) {
         m_outcomes = {*refused, *refused};
@@ -264,16 +459,19 @@ void Form::train(bool positive)
         show({.message = refusalPrompt(refused->kind),
               .title = duplicate ? Text::DuplicateTitle : Text::CannotLearnTitle,
               .clearTraining = duplicate});
+        remember(duplicate ? Action::RefuseDuplicate : Action::Fields, prior, at);
         return;
     }
     Step &taken = std::get<Step>(step);
     m_state = std::move(taken.state);
     m_outcomes[0] = std::move(taken.record);
     // The textbook learner refuses only duplicates, which the program's learner refused first.
-    std::variant<TextbookStep, Refusal> textbook = trainTextbook(m_textbook, std::move(x), positive);
-    if (TextbookStep *learnt = std::get_if<TextbookStep>(&textbook)) {
-        m_textbook = std::move(learnt->state);
-        m_outcomes[1] = std::move(learnt->record);
+    if (m_textbook) {
+        std::variant<TextbookStep, Refusal> textbook = trainTextbook(*m_textbook, x, positive);
+        if (TextbookStep *learnt = std::get_if<TextbookStep>(&textbook)) {
+            *m_textbook = std::move(learnt->state);
+            m_outcomes[1] = std::move(learnt->record);
+        }
     }
     show({.drawGeneral = true,
           .drawSpecific = positive || m_shown == Learner::Textbook,
@@ -282,12 +480,15 @@ void Form::train(bool positive)
           .selectAndFocus = Field{FieldRow::Training, 1},
           .negativeEnabled = positive ? std::optional(true) : std::nullopt,
           .clearTraining = true});
+    remember(positive ? Action::LearnPositive : Action::LearnNegative, prior, at);
 }
 
 void Form::predict()
 {
-    const Row x = instance(FieldRow::Unseen);
-    m_outcomes = {vspace::predict(m_state, x), predictTextbook(m_textbook, x)};
+    m_predicted = instance(FieldRow::Unseen);
+    m_outcomes = {vspace::predict(m_state, m_predicted),
+                  m_textbook ? PressOutcome(predictTextbook(*m_textbook, m_predicted))
+                             : PressOutcome()};
     const Prediction &vote = std::get<Prediction>(lastOutcome());
     const bool answered = vote.answer != Prediction::Answer::NothingLearnt
                           && vote.answer != Prediction::Answer::NoConsistent;
@@ -299,7 +500,7 @@ void Form::predict()
 void Form::exportVersionSpace()
 {
     const std::optional<ExportFailure> failure = m_exportFile.replace(hypothesisFileBytes(
-            m_shown == Learner::Program ? m_state.versionSpace : m_textbook.versionSpace));
+            m_shown == Learner::Program ? m_state.versionSpace : textbook().versionSpace));
     if (!failure)
         return show({.message = Text::ExportedPrompt, .title = Text::TextFileTitle});
     const std::string reason = format(m_controls.phrase(failureReason(failure->reason)),
@@ -312,7 +513,8 @@ void Form::exportVersionSpace()
 void Form::clear()
 {
     m_state = LearningState();
-    m_textbook = TextbookState();
+    if (m_textbook)
+        m_textbook.emplace();
     show({.clearAllFields = true,
           .clearLearningData = true,
           .drawGeneral = true,
@@ -331,7 +533,8 @@ void Form::show(const Shown &shown)
         m_controls.setText({FieldRow::Training, i}, {});
         m_controls.setText({FieldRow::Unseen, i}, {});
     }
-    if (shown.clearLearningData)
+    const bool lists = m_controls.showsLists();
+    if (shown.clearLearningData && lists)
         m_controls.clear(List::LearningData);
     const auto draw = [this](List list, const Rows &rows) {
         m_controls.clear(list);
@@ -339,20 +542,20 @@ void Form::show(const Shown &shown)
             m_controls.append(list, rowText(row));
     };
     const bool program = m_shown == Learner::Program;
-    if (shown.drawGeneral)
-        draw(List::General, program ? m_state.general : m_textbook.general);
-    if (shown.drawSpecific && program) {
+    if (shown.drawGeneral && lists)
+        draw(List::General, program ? m_state.general : textbook().general);
+    if (shown.drawSpecific && program && lists) {
         m_controls.clear(List::Specific);
         m_controls.append(List::Specific, rowText(m_state.specific));
-    } else if (shown.drawSpecific) {
-        draw(List::Specific, m_textbook.specificRows());
+    } else if (shown.drawSpecific && lists) {
+        draw(List::Specific, textbook().specificRows());
     }
-    if (shown.newExample) {
+    if (shown.newExample && lists) {
         const Example example = m_state.examples.at(m_state.examples.size());
         m_controls.append(List::LearningData, learningDataEntry(example.values, example.positive));
     }
-    if (shown.drawVersionSpace)
-        draw(List::VersionSpace, program ? m_state.versionSpace : m_textbook.versionSpace);
+    if (shown.drawVersionSpace && lists)
+        draw(List::VersionSpace, program ? m_state.versionSpace : textbook().versionSpace);
     if (shown.selectAndFocus) {
         const Field field = *shown.selectAndFocus;
         m_controls.setSelection(field, 0, utf16Length(m_controls.text(field)));

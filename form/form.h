@@ -4,6 +4,7 @@
 #include "learner.h"
 #include "textbook.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -20,12 +21,33 @@ using PressOutcome = std::variant<std::monostate, StepRecord, Refusal, Predictio
 // The two learners behind the form: the program's, which the window shows, and the textbook's.
 enum class Learner { Program, Textbook };
 
+// The texts of a row of six fields, as a session types them.
+using FieldTexts = std::array<std::string, kFieldCount>;
+
+// Where a front end stands beyond the form, kept with every action so that taking the action back
+// goes back there too: the session open (a number its player gives each session; 0 for none), the
+// session's next command and the presses of it played, and how many Steps entries and messages the
+// front end has shown.
+struct Place
+{
+    std::uint32_t session = 0, next = 0, played = 0, steps = 0, messages = 0;
+    bool operator==(const Place &) const = default;
+};
+
 // The main form: the controls of the window, and behind them the program's learner and, beside
 // it, the textbook learner; both learn every example, and an example the program's learner refuses
 // is refused for both. A press of a button or a key in an entry field is worked out in three
 // moves: the form reads the fields, asks the learners, then shows the outcome in one place (show):
 // the lists drawn from the learner shown, the message, the focus, the selection and the Negative
 // button. Every front end sends presses here.
+//
+// The form also keeps the one history of what was done, for undo and redo. Each action that
+// changed something is an entry holding what taking it back and doing it again need: the fields,
+// the Negative button, the focus and the front end's place before it (and after it, once undone),
+// whether the rows the press before it added were marked, and the instance it learnt. The learners'
+// states are not kept with each entry: every so many entries a checkpoint keeps them, and an undo
+// learns the entries since the checkpoint again. So the history's memory grows with what the
+// session holds, not with the number of actions times the size of the tables.
 class Form
 {
 public:
@@ -37,20 +59,19 @@ public:
     bool press(Button button);
     // Types six values into a row of fields, as a session played in does: the undo of the next
     // press brings back the fields as they were before the typing.
-    void type(FieldRow row, const Row &values);
+    void type(FieldRow row, const FieldTexts &values);
     // A key typed into an entry field, as its character code: Enter moves on to the next field
     // with its text selected, and from the sixth field to the button that uses the instance.
     // The key itself is left to the field.
     void keyPress(Field field, int key);
 
     const LearningState &state() const { return m_state; }
-    const TextbookState &textbook() const { return m_textbook; }
+    // The textbook learner's state. It is followed from the first time it is asked for (or
+    // shown): until then, nothing spends time on it.
+    const TextbookState &textbook() const;
     // What the last press did for a learner; for the learner shown when none is named.
     const PressOutcome &lastOutcome() const { return lastOutcome(m_shown); }
-    const PressOutcome &lastOutcome(Learner learner) const
-    {
-        return m_outcomes[static_cast<std::size_t>(learner)];
-    }
+    const PressOutcome &lastOutcome(Learner learner) const;
     // The learner whose G, S and version space the lists show, whose vote Predict tells and whose
     // version space Gen Text writes: the program's unless another is chosen.
     Learner shownLearner() const { return m_shown; }
@@ -62,17 +83,18 @@ public:
 
     // Undo and redo. Every action that changed what the form holds (a press that learnt an example
     // or emptied fields, Clear, and the actions below) can be undone whole: both learners, the
-    // lists, the twelve fields and the Negative button as they were before it; redo does it again.
-    // A new such action forgets what could be redone. The last 32,766 actions are kept. Both return
-    // false, and change nothing, when there is nothing to undo or redo.
+    // lists, the twelve fields, the Negative button, the focus and the front end's place as they
+    // were before it, and the last press's outcome as it was then; redo does it again. Undoing a
+    // refused duplicate gives its typed values back. A new such action forgets what could be
+    // redone. The last 32,766 actions are kept. Both return false, and change nothing, when there
+    // is nothing to undo or redo.
     static constexpr std::size_t kMaxUndo = 32766;
     bool undo();
     bool redo();
-    bool canRedo() const { return !m_redo.empty(); }
+    bool canRedo() const { return m_done < m_base + m_entries.size(); }
     // The number that names the action the next undo would undo (0 when there is none), and the
-    // one that the last undo or redo undid or did again: front ends keep what they show beyond the
-    // form under these numbers.
-    std::uint64_t undoName() const { return m_undo.empty() ? 0 : m_undo.back().name; }
+    // one that the last undo or redo undid or did again. Numbers only grow.
+    std::uint64_t undoName() const { return m_done > m_oldest ? m_done : 0; }
     std::uint64_t lastHistoryName() const { return m_lastHistoryName; }
     // Types `values` into a row of fields, as one action that can be undone.
     void fill(FieldRow row, const Row &values);
@@ -80,15 +102,51 @@ public:
     // opening a session.
     void restart();
 
+    // The front end's place: kept with each action from now on, and brought back by undo and redo.
+    const Place &place() const { return m_place; }
+    void setPlace(const Place &place) { m_place = place; }
+
 private:
-    // What an undo brings back.
-    struct Snapshot
+    // The fields' values of one row, shared by the entries that saw them unchanged.
+    using SharedRow = Shared<const Row>;
+    using FieldRows = std::array<SharedRow, 2>;
+    enum class Action : std::uint8_t {
+        LearnPositive,
+        LearnNegative,
+        RefuseDuplicate, // the fields emptied
+        Clear,
+        Restart,
+        Fields, // the fields changed, nothing else
+    };
+    struct Entry
     {
-        std::uint64_t name;
+        Action action;
+        bool negativeBefore;
+        bool markedBefore;      // the rows the entry before added were marked when it began
+        bool markedAfter;       // its own rows were marked when it was undone
+        FieldRows fieldsBefore; // what undoing it brings back
+        FieldRows fieldsAt;     // as it found them: the instance it learnt; for Fields, after it
+        FieldRows fieldsAfter;  // as they were when it was undone: what doing it again brings back
+        Focus focusBefore, focusAfter;
+        Place placeBefore, placeAfter;
+    };
+    // The learners' states before an entry.
+    struct Checkpoint
+    {
         LearningState program;
-        TextbookState textbook;
-        std::array<Row, 2> fields;
-        bool negativeEnabled;
+        std::optional<TextbookState> textbook;
+    };
+    // Every so many entries a checkpoint.
+    static constexpr std::size_t kCheckpointEvery = 64;
+    // What the form held before the action being made: the fields before a session typed, and the
+    // focus.
+    struct Before
+    {
+        FieldRows fields;
+        Focus focus;
+        bool negative;
+        bool marked;
+        Checkpoint state;
     };
     // What a press leaves on the form, shown in this order.
     struct Shown
@@ -105,28 +163,50 @@ private:
         bool clearTraining = false;
     };
 
-    void train(bool positive);
+    void train(bool positive, const Before &before);
     void predict();
     void exportVersionSpace();
     void clear();
     void show(const Shown &shown);
-    Row instance(FieldRow row) const;
-    Snapshot snapshot() const;
+    Row instance(FieldRow row);
+    FieldRows fieldRows();
+    Before before();
     void setTexts(FieldRow row, const Row &values);
-    // Keeps `before` to undo to, when the action since changed something or `always`.
-    void remember(Snapshot before, bool always = false);
-    // Shows `snapshot`'s state and fields, and returns the state it replaced.
-    Snapshot restore(Snapshot snapshot);
+    // Keeps the action just done as an entry, when it changed something or `always`; `at`: the
+    // fields as it found them.
+    void remember(Action action, const Before &before, const FieldRows &at, bool always = false);
+    bool marked() const;
+    // The fields an entry leaves.
+    FieldRows fieldsLeft(const Entry &entry) const;
+    // Learns the entry again: the state after it, from the state before.
+    void replay(const Entry &entry, LearningState &program, std::optional<TextbookState> &textbook,
+                std::array<PressOutcome, 2> *outcomes) const;
+    // The learners' states before entry `index`, with the outcomes of the entry before it when
+    // `outcomes` is given.
+    Checkpoint rebuilt(std::uint64_t index, std::array<PressOutcome, 2> *outcomes) const;
+    // Shows a state the history went to, its fields and the Negative button.
+    void restore(Checkpoint state, const FieldRows &fields, bool negative, const Focus &focus);
+    // Starts following the textbook learner, bringing it up to the program's examples.
+    void followTextbook() const;
 
     Controls &m_controls;
     ExportFile &m_exportFile;
     LearningState m_state;
-    TextbookState m_textbook;
+    mutable std::optional<TextbookState> m_textbook; // while followed
     Learner m_shown = Learner::Program;
-    std::array<PressOutcome, 2> m_outcomes;
-    std::deque<Snapshot> m_undo, m_redo;
-    std::optional<Snapshot> m_beforeTyping; // what the form held before a session typed
-    std::uint64_t m_names = 0, m_lastHistoryName = 0;
+    mutable std::array<PressOutcome, 2> m_outcomes;
+    ValuePool m_values;
+    FieldRows m_fieldRows; // the rows last read from the fields, to share
+    std::optional<Before> m_beforeTyping;
+    Place m_place;
+    Row m_predicted; // the unseen instance Predict voted on last
+    // The history: entries m_base to m_base + size - 1, by their index; those from m_oldest up to
+    // m_done can be undone, those from m_done on redone. The checkpoint before entry i, for every
+    // i a multiple of kCheckpointEvery from m_base on.
+    std::deque<Entry> m_entries;
+    std::deque<Checkpoint> m_checkpoints;
+    std::uint64_t m_base = 0, m_oldest = 0, m_done = 0;
+    std::uint64_t m_lastHistoryName = 0;
 };
 
 } // namespace vspace

@@ -40,6 +40,7 @@ MemoryControls::Selection MemoryControls::selection(Field field) const
 void MemoryControls::setFocus(Field field)
 {
     m_focus = control(field).objectName;
+    m_focused = field;
 }
 
 void MemoryControls::clear(List list)
@@ -78,6 +79,7 @@ void MemoryControls::setEnabled(Button button, bool enabled)
 void MemoryControls::setFocus(Button button)
 {
     m_focus = control(button).objectName;
+    m_focused = button;
 }
 
 void MemoryControls::messageBox(const std::string &text, const std::string &title)

@@ -39,10 +39,14 @@ public:
     void clear(List list) override;
     void append(List list, std::string row) override;
     void truncate(List list, int rows) override;
+    bool showsLists() const override { return m_showsLists; }
+    // Lists left empty, their rows never made: for a replay that reports nothing.
+    void hideLists() { m_showsLists = false; }
 
     bool enabled(Button button) const override;
     void setEnabled(Button button, bool enabled) override;
     void setFocus(Button button) override;
+    Focus focused() const override { return m_focused; }
 
     void messageBox(const std::string &text, const std::string &title) override;
     void close() override { m_closed = true; }
@@ -69,7 +73,9 @@ private:
     std::array<bool, kButtonCount> m_enabled{true, true, true, true, true, true};
     std::vector<Message> m_messages;
     std::string m_focus;
+    Focus m_focused;
     bool m_closed = false;
+    bool m_showsLists = true;
 };
 
 } // namespace vspace

@@ -2,49 +2,72 @@
 
 namespace vspace {
 
+const ExampleLog::Entries::value_type &ExampleLog::entry(std::size_t number) const
+{
+    const Segment *segment = m_segment.get();
+    while (number <= segment->from)
+        segment = segment->parent.get();
+    return *segment->order[number - segment->from - 1];
+}
+
 Example ExampleLog::at(std::size_t number) const
 {
-    const Entries::value_type &entry = *m_shared->order[number - 1];
-    return {entry.first, entry.second.positive};
+    const Entries::value_type &found = entry(number);
+    return {found.first, found.second.positive};
 }
 
 std::size_t ExampleLog::find(const Row &values) const
 {
-    if (!m_shared)
-        return 0;
-    const auto found = m_shared->entries.find(values);
-    return found != m_shared->entries.end() && found->second.number <= m_count
-                   ? found->second.number
-                   : 0;
+    std::size_t seen = m_count; // the examples of the segment this log sees
+    for (const Segment *segment = m_segment.get(); segment; segment = segment->parent.get()) {
+        const auto found = segment->entries.find(values);
+        if (found != segment->entries.end() && found->second.number <= seen)
+            return found->second.number;
+        seen = segment->from;
+    }
+    return 0;
 }
 
 bool ExampleLog::extends(const ExampleLog &earlier) const
 {
-    // Within one log, an example stands at one number only: the last one of `earlier` standing
-    // at the same number here means the same examples came first.
+    // An example stands at one number only along a chain: the last one of `earlier` standing at
+    // the same number here, as the same entry, means the same examples came first.
     return earlier.size() <= size()
-           && (earlier.empty() || find(earlier.at(earlier.size()).values) == earlier.size());
+           && (earlier.empty() || &entry(earlier.size()) == &earlier.entry(earlier.size()));
 }
 
 ExampleLog ExampleLog::with(const Row &values, bool positive) const
 {
     ExampleLog longer;
-    if (m_shared && m_shared->order.size() == m_count) {
-        // This copy sees the whole log: the others see fewer examples, and go on seeing them.
-        longer.m_shared = m_shared;
-    } else {
-        longer.m_shared = vspace::Shared<Log>::make();
-        for (std::size_t number = 1; number <= m_count; ++number) {
-            const Example example = at(number);
-            longer.m_shared->order.push_back(
-                    &*longer.m_shared->entries
-                              .emplace(example.values, Learnt{number, example.positive})
-                              .first);
+    longer.m_count = m_count + 1;
+    Segment *segment = m_segment.get();
+    if (segment && m_count < segment->end()) {
+        const Entries::value_type &next = *segment->order[m_count - segment->from];
+        if (next.second.positive == positive && sameRow(next.first, values)) {
+            longer.m_segment = m_segment; // the step done again: the example is there already
+            return longer;
         }
     }
-    const auto added = longer.m_shared->entries.emplace(values, Learnt{m_count + 1, positive});
-    longer.m_shared->order.push_back(&*added.first);
-    longer.m_count = m_count + 1;
+    if (segment && m_count == segment->end()) {
+        longer.m_segment = m_segment;
+    } else {
+        longer.m_segment = vspace::Shared<Segment>::make();
+        Segment &started = *longer.m_segment;
+        if (segment && segment->depth < kMaxDepth) {
+            started.parent = m_segment;
+            started.from = m_count;
+            started.depth = segment->depth + 1;
+        } else {
+            for (std::size_t number = 1; number <= m_count; ++number) {
+                const Example example = at(number);
+                started.order.push_back(
+                        &*started.entries.emplace(example.values, Learnt{number, example.positive})
+                                  .first);
+            }
+        }
+    }
+    Segment &last = *longer.m_segment;
+    last.order.push_back(&*last.entries.emplace(values, Learnt{m_count + 1, positive}).first);
     return longer;
 }
 

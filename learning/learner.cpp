@@ -17,11 +17,11 @@ std::vector<MadeRow> specialisations(const Rows &general, const Row &s, const Ro
 {
     std::vector<MadeRow> made;
     made.reserve(static_cast<std::size_t>(
-            std::count_if(s.begin(), s.end(), [&, a = 0](const std::string &sa) mutable {
+            std::count_if(s.begin(), s.end(), [&, a = 0](const Value &sa) mutable {
                 return sa != x[static_cast<std::size_t>(a++)] && sa != kAnyValue;
             })));
     for (int a = 1; a <= kAttributeCount; ++a) {
-        const std::string &sa = s[static_cast<std::size_t>(a - 1)];
+        const Value &sa = s[static_cast<std::size_t>(a - 1)];
         if (sa == x[static_cast<std::size_t>(a - 1)] || sa == kAnyValue)
             continue;
         MadeRow row{mostGeneralRow(), a, sa, MadeRow::kNone};
@@ -48,7 +48,7 @@ struct Candidate
 {
     const Row *g;
     int a;
-    const std::string &value(std::size_t b, const Row &s) const
+    const Value &value(std::size_t b, const Row &s) const
     {
         return static_cast<int>(b) == a ? s[b] : (*g)[b];
     }
@@ -177,7 +177,7 @@ std::variant<Step, Refusal> train(const LearningState &state, Row instance, bool
     } else if (positive) {
         for (std::size_t a = 0; a < kAttributeCount; ++a) {
             if (move.to[a] != kAnyValue && move.to[a] != x[a]) {
-                move.to[a] = std::string(kAnyValue);
+                move.to[a] = anyValue();
                 move.generalised.push_back(static_cast<int>(a + 1));
             }
         }

@@ -11,12 +11,12 @@ namespace {
 std::string joined(const Row &row, std::string_view suffix)
 {
     std::size_t size = kAttributeCount - 1 + suffix.size();
-    for (const std::string &value : row)
+    for (const Value &value : row)
         size += value.size();
     std::string text(size, ',');
     char *at = text.data();
-    for (const std::string &value : row) {
-        value.copy(at, value.size());
+    for (const Value &value : row) {
+        value.view().copy(at, value.size());
         at += value.size() + 1; // past the comma already there
     }
     suffix.copy(at - 1, suffix.size());
@@ -35,23 +35,43 @@ std::string learningDataEntry(const Row &row, bool positive)
     return joined(row, positive ? ",+" : ",-");
 }
 
+Row rowOf(const std::array<std::string, kAttributeCount> &texts)
+{
+    Row row;
+    for (std::size_t a = 0; a < row.size(); ++a)
+        row[a] = texts[a];
+    return row;
+}
+
+const Value &anyValue()
+{
+    static const Value any(kAnyValue);
+    return any;
+}
+
+const Value &noValue()
+{
+    static const Value none(kNoValue);
+    return none;
+}
+
 Row mostGeneralRow()
 {
     Row row;
-    row.fill(std::string(kAnyValue));
+    row.fill(anyValue());
     return row;
 }
 
 Row mostSpecificRow()
 {
     Row row;
-    row.fill(std::string(kNoValue));
+    row.fill(noValue());
     return row;
 }
 
 bool isMostGeneral(const Row &row)
 {
-    return std::all_of(row.begin(), row.end(), [](const std::string &v) { return v == kAnyValue; });
+    return std::all_of(row.begin(), row.end(), [](const Value &v) { return v == kAnyValue; });
 }
 
 bool accepts(const Row &hypothesis, const Row &instance)
@@ -66,8 +86,8 @@ bool accepts(const Row &hypothesis, const Row &instance)
 std::size_t RowHash::operator()(const Row &row) const noexcept
 {
     std::size_t seed = 0;
-    for (const std::string &value : row)
-        seed ^= std::hash<std::string>{}(value) + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
+    for (const Value &value : row)
+        seed ^= value.hash() + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
     return seed;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shared.h"
+#include "value.h"
 
 #include <array>
 #include <string>
@@ -17,14 +18,20 @@ inline constexpr std::string_view kAnyValue = "?";
 inline constexpr std::string_view kNoValue = "0";
 
 // Six attribute values, attribute a at index a - 1: an instance or a hypothesis.
-using Row = std::array<std::string, kAttributeCount>;
+using Row = std::array<Value, kAttributeCount>;
 
-// Exact comparison of two values, quick for the one-character values most rows hold.
-inline bool sameValue(const std::string &x, const std::string &y)
+// Exact comparison of two values.
+inline bool sameValue(const Value &x, const Value &y)
 {
-    return x.size() == y.size()
-           && (x.empty() || (x[0] == y[0] && (x.size() == 1 || x.compare(y) == 0)));
+    return x == y;
 }
+
+// The row of six texts' values.
+Row rowOf(const std::array<std::string, kAttributeCount> &texts);
+
+// "?" and "0" as values, each held once.
+const Value &anyValue();
+const Value &noValue();
 
 // Value-by-value comparison of two rows.
 inline bool sameRow(const Row &x, const Row &y)

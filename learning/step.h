@@ -33,7 +33,7 @@ struct MadeRow
 
     Row row;
     int attribute; // 1 to 6
-    std::string value;
+    Value value;
     int source; // one of the two above, or the number (from 1) of a G row as the step found it
 };
 

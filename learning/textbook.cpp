@@ -107,7 +107,7 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
         } else {
             for (std::size_t a = 0; a < kAttributeCount; ++a) {
                 if (move.to[a] != kAnyValue && !sameValue(move.to[a], x[a])) {
-                    move.to[a] = std::string(kAnyValue);
+                    move.to[a] = anyValue();
                     move.generalised.push_back(static_cast<int>(a + 1));
                 }
             }
@@ -134,7 +134,7 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
             }
             record.dropped.push_back({static_cast<int>(r + 1), g, DropReason::AcceptsNegative});
             for (std::size_t a = 0; state.specific && a < kAttributeCount; ++a) {
-                const std::string &sa = (*state.specific)[a];
+                const Value &sa = (*state.specific)[a];
                 if (g[a] != kAnyValue || sa == kAnyValue || sameValue(sa, x[a]))
                     continue;
                 Row specialised = g;
@@ -247,7 +247,7 @@ std::optional<Suggestion> suggestExample(const TextbookState &state,
     for (std::size_t a = 0; a < kAttributeCount; ++a) {
         free |= s[a] == kAnyValue ? 1u << a : 0u;
         other[a] = std::any_of(values[a].begin(), values[a].end(),
-                               [&](const std::string &v) { return !sameValue(v, s[a]); });
+                               [&](const Value &v) { return !sameValue(v, s[a]); });
     }
     std::vector<unsigned> held; // the attributes each hypothesis holds values at
     for (const Row &h : state.versionSpace) {
@@ -276,9 +276,9 @@ std::optional<Suggestion> suggestExample(const TextbookState &state,
     for (const auto &split : splits) {
         const unsigned mask = split.second;
         // The mask's instances in turn, until one not learnt: at most one more than the examples.
-        std::array<std::vector<const std::string *>, kAttributeCount> choices;
+        std::array<std::vector<const Value *>, kAttributeCount> choices;
         for (std::size_t a = 0; a < kAttributeCount; ++a) {
-            for (const std::string &v : values[a]) {
+            for (const Value &v : values[a]) {
                 if ((free >> a) & 1u || sameValue(v, s[a]) == (((mask >> a) & 1u) != 0))
                     choices[a].push_back(&v);
             }

@@ -59,14 +59,15 @@ Prediction predictTextbook(const TextbookState &state, const Row &instance);
 class LearntValues
 {
 public:
-    using Values = std::array<std::vector<std::string>, kAttributeCount>;
+    using Values = std::array<std::vector<Value>, kAttributeCount>;
     const Values &of(const ExampleLog &log);
 
 private:
     ExampleLog m_log;
     Values m_values;
-    std::array<std::unordered_set<std::string>, kAttributeCount> m_known; // m_values, to look up
-    std::array<std::vector<std::size_t>, kAttributeCount> m_firstLearnt;  // by whose example
+    std::array<std::unordered_set<Value, ValueHash, ValueEqual>, kAttributeCount>
+            m_known;                                                     // m_values, to look up
+    std::array<std::vector<std::size_t>, kAttributeCount> m_firstLearnt; // by whose example
 };
 
 // The instance whose label would halve the version space as nearly as possible, made of the values

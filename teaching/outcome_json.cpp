@@ -33,9 +33,9 @@ std::string jsonString(std::string_view text)
 void rowJson(std::string &out, const Row &row)
 {
     char separator = '[';
-    for (const std::string &value : row) {
+    for (const Value &value : row) {
         out += separator;
-        quote(out, value);
+        quote(out, value.view());
         separator = ',';
     }
     out += ']';
@@ -76,8 +76,9 @@ std::string recordJson(const PressOutcome &outcome)
             const MadeRow &made = step->made[i];
             out += i ? ",{\"row\":" : "{\"row\":";
             rowJson(out, made.row);
-            out += ",\"attribute\":" + std::to_string(made.attribute) + ",\"value\":"
-                   + jsonString(made.value) + ",\"source\":" + std::to_string(made.source) + '}';
+            out += ",\"attribute\":" + std::to_string(made.attribute)
+                   + ",\"value\":" + jsonString(made.value.view())
+                   + ",\"source\":" + std::to_string(made.source) + '}';
         }
         out += "],\"specific\":{\"from\":";
         rowJson(out, step->specific.from);

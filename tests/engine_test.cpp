@@ -83,7 +83,7 @@ TEST(Form, UndoesTheLastActionsWhole)
     const auto learnt = [&] {
         return std::tuple(form.state().examples.size(), form.textbook().examples.size(),
                           controls.rows(List::LearningData).size(),
-                          controls.values(FieldRow::Training));
+                          rowOf(controls.values(FieldRow::Training)));
     };
     EXPECT_EQ(learnt(), std::tuple(2u, 2u, 2u, Row{}));
     EXPECT_TRUE(form.undo());
@@ -98,7 +98,7 @@ TEST(Form, UndoesTheLastActionsWhole)
     int undone = 0;
     while (form.undo())
         ++undone;
-    EXPECT_EQ(std::pair(undone, controls.values(FieldRow::Unseen)), std::pair(32766, y));
+    EXPECT_EQ(std::pair(undone, rowOf(controls.values(FieldRow::Unseen))), std::pair(32766, y));
 }
 
 class Generated : public ::testing::TestWithParam<int>
@@ -125,9 +125,9 @@ TEST_P(Generated, SessionsKeepTheInvariants)
             hidden[a] = pick(3) ? "?" : values[a][pick(values[a].size())];
         std::string session;
         auto line = [&](const char *field, const Row &row, const char *press) {
-            session += std::string("{\"") + field + "\":[\"" + row[0];
+            session += std::string("{\"") + field + "\":[\"" + row[0].str();
             for (std::size_t a = 1; a < 6; ++a)
-                session += "\",\"" + row[a];
+                session += "\",\"" + row[a].str();
             session += std::string("\"],\"press\":\"") + press + "\"}\n";
         };
         for (int step = 0, length = 20 + static_cast<int>(pick(100)); step < length; ++step) {

@@ -24,8 +24,11 @@ Row row(const std::string &values)
 {
     Row x;
     std::istringstream words(values);
-    for (std::string &value : x)
-        words >> value;
+    for (Value &value : x) {
+        std::string word;
+        words >> word;
+        value = word;
+    }
     return x;
 }
 

@@ -39,7 +39,7 @@ struct Model
         std::array<std::set<std::string>, 6> values;
         for (const auto &[x, positive] : examples)
             for (std::size_t a = 0; a < 6; ++a)
-                values[a].insert(x[a]);
+                values[a].insert(x[a].str());
         for (auto &v : values)
             v.insert("?");
         Row h;
@@ -83,7 +83,7 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
         const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
         const std::size_t kinds = 2 + pick(3);
         Row hidden;
-        for (std::string &v : hidden)
+        for (Value &v : hidden)
             v = pick(2) ? "?" : pool[pick(kinds)];
         TextbookState state;
         LearningState program;
@@ -92,7 +92,7 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
         std::vector<std::pair<Row, bool>> examples;
         for (std::size_t n = 0, length = 3 + pick(8); n < length; ++n) {
             Row x;
-            for (std::string &v : x)
+            for (Value &v : x)
                 v = pool[pick(kinds)];
             const bool positive = n == 0 || (seed % 2 ? pick(2) == 0 : accepts(hidden, x));
             auto step = trainTextbook(state, x, positive);
@@ -134,7 +134,7 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
             EXPECT_EQ(texts(state.specificRows()), model.s) << "seed " << seed;
             EXPECT_EQ(texts(state.versionSpace), model.all) << "seed " << seed;
             for (int i = 0; i < 4; ++i) {
-                for (std::string &v : x)
+                for (Value &v : x)
                     v = pool[pick(kinds)];
                 const std::size_t accepting = static_cast<std::size_t>(
                         std::count_if(model.consistent.begin(), model.consistent.end(),

@@ -81,8 +81,8 @@ std::string rowsCell(const std::vector<Row> &before, const std::vector<Row> &aft
 std::string cells(const Row &row, std::string_view label = {})
 {
     std::string text;
-    for (const std::string &value : row)
-        text += "<td>" + escapedHtml(value) + "</td>";
+    for (const Value &value : row)
+        text += "<td>" + escapedHtml(value.view()) + "</td>";
     return text + "<td>" + std::string(label) + "</td>";
 }
 
@@ -171,7 +171,7 @@ LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
         if (moment == ReplaySession::Moment::AfterPress)
             return pressed(button, name);
         const bool unseen = button == Button::Predict;
-        m_typed = m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training);
+        m_typed = rowOf(m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training));
     });
 }
 

@@ -245,27 +245,19 @@ bool MainWindow::isRedo(const QKeyEvent &event)
 
 void MainWindow::remembered(const std::function<void()> &action)
 {
-    QWidget *before = QApplication::focusWidget();
     const std::uint64_t known = m_form->undoName();
     action();
-    if (m_form->undoName() != known) { // a new action to undo: the focus it found is kept with it
-        m_focusBefore.insert(m_form->undoName(), before ? before->objectName() : QString());
+    if (m_form->undoName() != known)
         m_typedIn.clear();
-    }
 }
 
 void MainWindow::stepThroughHistory(bool undo)
 {
-    QWidget *focus = QApplication::focusWidget();
     m_typedIn.clear();
-    if (undo && m_form->undo()) {
-        m_focusAfter.insert(m_form->lastHistoryName(), focus ? focus->objectName() : QString());
-        focus = findChild<QWidget *>(m_focusBefore.value(m_form->lastHistoryName()));
-    } else if (!undo && m_form->redo()) {
-        focus = findChild<QWidget *>(m_focusAfter.value(m_form->lastHistoryName()));
-    }
-    if (focus)
-        focus->setFocus(Qt::OtherFocusReason);
+    if (undo)
+        m_form->undo();
+    else
+        m_form->redo();
 }
 
 void MainWindow::showEvent(QShowEvent *event)

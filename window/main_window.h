@@ -43,10 +43,11 @@ private:
     void buildControls();
     QWidget *createControl(const ControlEntry &entry, QWidget *container);
     static bool isRedo(const QKeyEvent &event);
-    // Does `action`; when it can be undone, keeps the focus it found, for the undo to put back.
+    // Does `action`; when it made an action that can be undone, the typing before it is no
+    // longer undone first.
     void remembered(const std::function<void()> &action);
-    // Ctrl+Z undoes the last action, Ctrl+Shift+Z or Ctrl+Y does it again; the focus goes back
-    // where it was.
+    // Ctrl+Z undoes the last action, Ctrl+Shift+Z or Ctrl+Y does it again; the form puts the focus
+    // back where it was.
     void stepThroughHistory(bool undo);
 
     std::unique_ptr<MessageBoxes> m_ownBoxes;
@@ -55,8 +56,7 @@ private:
     std::unique_ptr<QtControls> m_controls;
     HypothesisFile m_exportFile;
     std::unique_ptr<Form> m_form;
-    QHash<quint64, QString> m_focusBefore, m_focusAfter; // by the name of the action undone
-    QSet<const QObject *> m_typedIn;                     // fields typed in since the last action
+    QSet<const QObject *> m_typedIn; // fields typed in since the last action
     bool m_shown = false;
 };
 

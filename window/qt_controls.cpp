@@ -1,5 +1,7 @@
 #include "qt_controls.h"
 
+#include <QApplication>
+
 #include "list_view.h"
 #include "message_boxes.h"
 
@@ -91,6 +93,22 @@ void QtControls::setEnabled(Button button, bool enabled)
 void QtControls::setFocus(Button button)
 {
     m_widgets.button(button)->setFocus(Qt::OtherFocusReason);
+}
+
+Focus QtControls::focused() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    for (std::size_t row = 0; row < m_widgets.fields.size(); ++row) {
+        for (std::size_t i = 0; i < m_widgets.fields[row].size(); ++i) {
+            if (m_widgets.fields[row][i] == focus)
+                return Field{static_cast<FieldRow>(row), static_cast<int>(i + 1)};
+        }
+    }
+    for (std::size_t b = 0; b < m_widgets.buttons.size(); ++b) {
+        if (m_widgets.buttons[b] == focus)
+            return static_cast<Button>(b);
+    }
+    return {};
 }
 
 void QtControls::messageBox(const std::string &text, const std::string &title)

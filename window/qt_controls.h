@@ -51,6 +51,7 @@ public:
     bool enabled(Button button) const override;
     void setEnabled(Button button, bool enabled) override;
     void setFocus(Button button) override;
+    Focus focused() const override;
 
     void messageBox(const std::string &text, const std::string &title) override;
     void close() override;

@@ -69,7 +69,7 @@ std::string check(const ReplaySession &session, std::optional<Button> button, co
         return "a list is not its table, each row once";
     const std::string title = c.messages().empty() ? "" : c.messages().back().title;
     const bool unchanged = now == was;
-    const Row &unseen = c.values(FieldRow::Unseen);
+    const Row unseen = rowOf(c.values(FieldRow::Unseen));
     const bool training = button == Button::Positive || button == Button::Negative;
     std::vector<Row> positives; // learnt since the last Clear
     for (std::size_t n = 1; n <= st.examples.size(); ++n) {
@@ -79,7 +79,7 @@ std::string check(const ReplaySession &session, std::optional<Button> button, co
     if (!button) {
         // An undo or redo: the lists above are the state's; the examples' checks follow.
     } else if (title == "Data not correct" || title == "Cannot Learn") {
-        if (!unchanged || (title == "Cannot Learn" && c.values(FieldRow::Training) != typed))
+        if (!unchanged || (title == "Cannot Learn" && rowOf(c.values(FieldRow::Training)) != typed))
             return "a refused press changed the state or lost the typed values";
     } else if (training) {
         if (now.examples != was.examples + 1 || !now.negativeEnabled
@@ -95,7 +95,8 @@ std::string check(const ReplaySession &session, std::optional<Button> button, co
             return "a G row accepts the negative example just learnt";
     } else if (button == Button::Clear) {
         if (now.examples != 1 || now.g.size() != 1 || !now.space.empty()
-            || c.values(FieldRow::Training) != Row{} || unseen != Row{} || now.negativeEnabled)
+            || rowOf(c.values(FieldRow::Training)) != Row{} || unseen != Row{}
+            || now.negativeEnabled)
             return "Clear did not restore the initial state";
     } else if (!unchanged) {
         return "a press that does not train changed the state";
@@ -125,16 +126,16 @@ std::string playReplayInput(std::string_view bytes)
         Row typed;
         std::string broken;
         int presses = 0;
-        // An undo must bring back what the form showed before the action it undoes, a redo what
-        // it showed when the action was undone (typing since the action kept): kept, with the
-        // fields, by the action's number.
+        // An undo must bring back what the form showed before the action it undoes (a refused
+        // duplicate: with the values typed), a redo what it showed when the action was undone
+        // (typing since the action kept): kept, with the fields, by the action's number.
         const auto shownNow = [&session] {
             const MemoryControls &c = session.controls();
             return std::tuple(snapshot(session), c.rows(List::LearningData),
                               c.values(FieldRow::Training), c.values(FieldRow::Unseen));
         };
         std::map<std::uint64_t, decltype(shownNow())> shownBefore, shownAfter;
-        decltype(shownNow()) was;
+        decltype(shownNow()) was, atPress;
         std::uint64_t last = 0;
         session.setPressObserver([&](ReplaySession::Moment moment, std::optional<Button> button,
                                      std::string_view name) {
@@ -142,8 +143,8 @@ std::string playReplayInput(std::string_view bytes)
             if (moment == ReplaySession::Moment::BeforeTyping)
                 return void((was = shownNow(), last = form.undoName()));
             if (moment == ReplaySession::Moment::BeforePress)
-                return void((before = snapshot(session),
-                             typed = session.controls().values(FieldRow::Training)));
+                return void((before = snapshot(session), atPress = shownNow(),
+                             typed = rowOf(session.controls().values(FieldRow::Training))));
             ++presses;
             if (broken.empty() && !(broken = check(session, button, before, typed)).empty())
                 broken += " (press " + std::to_string(presses) + ")";
@@ -155,7 +156,10 @@ std::string playReplayInput(std::string_view bytes)
                 && shownNow() != (undone ? shownBefore[action] : shownAfter[action]))
                 broken = "an undo or redo did not bring back what the form showed (press "
                          + std::to_string(presses) + ")";
-            (undone ? shownAfter : shownBefore)[action] = was;
+            const auto &messages = session.controls().messages();
+            const bool duplicate = button && !messages.empty()
+                                   && messages.back().title == "Data not correct";
+            (undone ? shownAfter : shownBefore)[action] = duplicate ? atPress : was;
         });
         const int status = csv ? runCsvSession(in, out, err, session)
                                : runJsonLines(in, out, err, session);
