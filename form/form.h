@@ -26,11 +26,12 @@ using FieldTexts = std::array<std::string, kFieldCount>;
 
 // Where a front end stands beyond the form, kept with every action so that taking the action back
 // goes back there too: the session open (a number its player gives each session; 0 for none), the
-// session's next command and the presses of it played, and how many Steps entries and messages the
-// front end has shown.
+// session's next command and the presses of it played, how many Steps entries the front end has
+// shown, and the messages of the sessions it played: how many, and where the list shown starts.
 struct Place
 {
-    std::uint32_t session = 0, next = 0, played = 0, steps = 0, messages = 0;
+    std::uint32_t session = 0, next = 0, played = 0, steps = 0;
+    std::uint32_t messagesFrom = 0, messages = 0;
     bool operator==(const Place &) const = default;
 };
 

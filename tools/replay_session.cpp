@@ -67,6 +67,24 @@ std::string shownText(std::string_view text)
            + (shown.size() < text.size() ? "..." : "");
 }
 
+std::optional<bool> playCommand(Form &form, const ReplayCommand &command, std::uint64_t opening,
+                                const std::function<void()> &beforePress)
+{
+    if (command.training)
+        form.type(FieldRow::Training, *command.training);
+    if (command.unseen)
+        form.type(FieldRow::Unseen, *command.unseen);
+    if (!command.press && !command.history)
+        return std::nullopt;
+    if (beforePress)
+        beforePress();
+    if (command.press)
+        return form.press(*command.press);
+    if (command.history == History::Redo)
+        return form.redo();
+    return form.undoName() > opening && form.undo();
+}
+
 ReplaySession::ReplaySession(ExportFile &exportFile, Learner shown, bool explain)
     : m_explain(explain)
     , m_export(exportFile)
@@ -85,18 +103,14 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
     const bool pressed = command.press || command.history;
     if (pressed && m_observer)
         m_observer(Moment::BeforeTyping, button, name);
-    if (command.training)
-        m_form.type(FieldRow::Training, *command.training);
-    if (command.unseen)
-        m_form.type(FieldRow::Unseen, *command.unseen);
-    if (!pressed)
+    const std::optional<bool> done = playCommand(m_form, command, 0, [&] {
+        if (m_observer)
+            m_observer(Moment::BeforePress, button, name);
+        m_export.failed = false;
+    });
+    if (!done)
         return std::nullopt;
-    if (m_observer)
-        m_observer(Moment::BeforePress, button, name);
-    m_export.failed = false;
-    const bool ignored = button                             ? !m_form.press(*button)
-                         : command.history == History::Undo ? !m_form.undo()
-                                                            : !m_form.redo();
+    const bool ignored = !*done;
     if (m_export.failed && !m_controls.messages().empty())
         m_exportFailure = m_controls.messages().back().text;
     if (!ignored && m_observer)

@@ -37,6 +37,15 @@ bool validUtf8(std::string_view text);
 // in two, as a JSON string, followed by "..." when it was cut.
 std::string shownText(std::string_view text);
 
+// Plays one command of a session through `form`, as vspace-replay and the page both play them: types
+// its values, then presses its button, or undoes or redoes one of the session's own actions. An
+// undo with nothing after `opening` (the number of the action that opened the session; 0 for none)
+// is ignored: it never reaches the opening or the work before it. `beforePress` is called between
+// the typing and the press. Returns whether the press was done, or nothing for a command that
+// presses nothing.
+std::optional<bool> playCommand(Form &form, const ReplayCommand &command, std::uint64_t opening = 0,
+                                const std::function<void()> &beforePress = {});
+
 // The form over in-memory controls, started as the window starts it, played one command
 // at a time.
 class ReplaySession
@@ -50,8 +59,13 @@ public:
     // Types the values of `command`, then presses its button, if any. Returns the compact JSON
     // object that reports the press, or nothing for a command without a press, or when quiet.
     std::optional<std::string> play(const ReplayCommand &command);
-    // No report of each press is wanted: none is made.
-    void setQuiet(bool quiet) { m_quiet = quiet; }
+    // No report of each press is wanted: none is made, and the lists are not drawn.
+    void setQuiet(bool quiet)
+    {
+        m_quiet = quiet;
+        if (quiet)
+            m_controls.hideLists();
+    }
 
     // True once "Exit" has been pressed.
     bool ended() const { return m_controls.closed(); }

@@ -88,13 +88,26 @@ public:
         m_enabled.fill(true);
     }
 
-    // The twelve texts the page's fields hold, training then unseen.
+    // The twelve texts the page's fields hold, training then unseen, then the id of the element
+    // that has the focus.
     void takeFields(const val &fields)
     {
         for (std::size_t i = 0; i < 2 * kFieldCount; ++i) {
             std::string text = fields[i].as<std::string>();
             if (text != m_shown[i])
                 m_values[i] = m_shown[i] = std::move(text);
+        }
+        m_focused = {};
+        const std::string focus = fields[2 * kFieldCount].isString()
+                                          ? fields[2 * kFieldCount].as<std::string>()
+                                          : std::string();
+        for (const ControlEntry &entry : kControlTable) {
+            if (entry.objectName != focus)
+                continue;
+            if (const Field *field = std::get_if<Field>(&entry.role))
+                m_focused = *field;
+            else if (const Button *button = std::get_if<Button>(&entry.role))
+                m_focused = *button;
         }
     }
 
@@ -202,6 +215,7 @@ public:
         m_selection = Selection{field, start, length};
     }
     void setFocus(Field field) override { m_focus = field; }
+    Focus focused() const override { return m_focused; }
     void clear(List list) override
     {
         m_lists[static_cast<std::size_t>(list)] = {true, true, {}, {}};
@@ -289,6 +303,7 @@ private:
     bool m_holdingLists = false;
     std::optional<Selection> m_selection;
     std::variant<std::monostate, Field, Button> m_focus;
+    Focus m_focused; // as the page had it at the call
     std::vector<Message> m_messages;
     bool m_closed = false;
     std::optional<std::string> m_download;
@@ -297,12 +312,13 @@ private:
 // How many rows a note under the lists names; it says how many more there are.
 constexpr std::size_t kNoteRows = 4;
 
-// A session file read whole, up to its first Exit.
+// A session file read whole, up to its first Exit; once opened, the action that opened it.
 struct Session
 {
     std::vector<ReplayCommand> commands;
     std::size_t presses = 0;
     std::string attributes; // the names the file gives the attributes, as a JSON array; or none
+    std::uint64_t opening = 0;
 };
 
 // ,"attributes":[six names] when the session's file names them; nothing otherwise.
@@ -310,19 +326,6 @@ std::string attributesJson(const Session &session)
 {
     return session.attributes.empty() ? std::string() : ",\"attributes\":" + session.attributes;
 }
-
-// Where the page stands beyond the form: the session open and how far it has been played, the
-// number of the last Steps entry, and the messages of presses played quietly. Each action that
-// can be undone keeps the place it found, and the place it left when it is undone.
-struct Place
-{
-    std::shared_ptr<const Session> session;
-    std::size_t next = 0;   // the session's next command
-    std::size_t played = 0; // its presses played
-    std::size_t steps = 0;
-    std::shared_ptr<std::vector<std::string>> messages = std::make_shared<std::vector<std::string>>();
-    std::size_t messageCount = 0;
-};
 
 // One session of the page: the form over the page's controls, in its initial state, with what
 // the page tells beyond the window: each press explained in a numbered Steps entry, where the two
@@ -342,7 +345,7 @@ public:
     std::string press(Button button, val fields)
     {
         m_controls.takeFields(fields);
-        const bool pressed = act([&] { return m_form.press(button); });
+        const bool pressed = m_form.press(button);
         return m_controls.update(teaching({.button = button, .ignored = !pressed}));
     }
     // A key typed into a field, as its character code, with the field texts as in press().
@@ -366,20 +369,18 @@ public:
         m_controls.takeFields(fields);
         const std::optional<Suggestion> suggestion
                 = suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples));
-        act([&] {
-            if (suggestion)
-                m_form.fill(FieldRow::Training, suggestion->instance);
-            addStep(suggestion ? format(m_controls.phrase(Text::SuggestedExample),
-                                        {rowText(suggestion->instance),
-                                         std::to_string(suggestion->accepting),
-                                         std::to_string(suggestion->voting)})
-                               : m_controls.phrase(Text::NoSuggestion));
-            return true;
-        });
+        if (suggestion)
+            m_form.fill(FieldRow::Training, suggestion->instance);
+        addStep(suggestion ? format(m_controls.phrase(Text::SuggestedExample),
+                                    {rowText(suggestion->instance),
+                                     std::to_string(suggestion->accepting),
+                                     std::to_string(suggestion->voting)})
+                           : m_controls.phrase(Text::NoSuggestion));
         return m_controls.update(teaching({.outcome = false}));
     }
     // Undoes the last action, or does the last undone again: the update draws the form as it
-    // was; its history member names the action.
+    // was, the session's place, the Steps and Messages with it; its history member names the
+    // action.
     std::string undo(val fields) { return stepThroughHistory(History::Undo, fields); }
     std::string redo(val fields) { return stepThroughHistory(History::Redo, fields); }
 
@@ -419,18 +420,20 @@ public:
                + std::to_string(m_form.state().examples.size()) + attributesJson(*session) + '}';
     }
     // Opens the session read last: the form starts afresh, as Clear does, in an action that can
-    // be undone, and the session waits for its first press.
+    // be undone, and the session waits for its first press. Its Undo never reaches past this.
     std::string startSession(val fields)
     {
         m_controls.takeFields(fields);
-        act([&] {
-            m_form.restart();
-            m_place.session = std::exchange(m_pending, nullptr);
-            m_place.next = m_place.played = 0;
-            m_place.messages = std::make_shared<std::vector<std::string>>();
-            m_place.messageCount = 0;
-            return true;
-        });
+        if (!m_pending)
+            return m_controls.update(teaching({}));
+        m_form.restart();
+        m_pending->opening = m_form.undoName();
+        m_sessions.push_back(std::exchange(m_pending, nullptr));
+        Place place = m_form.place();
+        place.session = static_cast<std::uint32_t>(m_sessions.size());
+        place.next = place.played = 0;
+        place.messagesFrom = place.messages;
+        m_form.setPlace(place);
         return m_controls.update(teaching({}));
     }
     // Types the session's values up to its next press and presses it, as the user would; the
@@ -458,8 +461,8 @@ public:
             const ReplayCommand *command = nextPress();
             if (!command)
                 break;
-            const bool explain = m_place.played + static_cast<std::size_t>(explained)
-                                 >= m_place.session->presses;
+            const bool explain = m_form.place().played + static_cast<std::size_t>(explained)
+                                 >= session()->presses;
             playCommand(*command, !explain);
             for (const PageControls::Message &message : m_controls.takeMessages())
                 addMessage(format(m_controls.phrase(Text::MessageLine),
@@ -527,67 +530,46 @@ private:
         std::string announced; // said to screen readers
     };
 
-    // Runs `action`; when the form remembered a new action, the page's place before it is kept
-    // with it, and what could be redone is forgotten.
-    template<typename Action>
-    bool act(Action action)
+    // The session open, or null.
+    const Session *session() const
     {
-        const Place before = m_place;
-        const std::uint64_t known = m_form.undoName();
-        const bool done = action();
-        const std::uint64_t name = m_form.undoName();
-        if (name != known) {
-            m_before[name] = before;
-            const std::uint64_t oldest = name > Form::kMaxUndo ? name - Form::kMaxUndo : 0;
-            m_before.erase(m_before.begin(), m_before.lower_bound(oldest));
-            m_after.clear();
-        }
-        return done;
+        const std::uint32_t number = m_form.place().session;
+        return number ? m_sessions[number - 1].get() : nullptr;
     }
 
     // The session's next command that presses a button or steps through the history, typing the
     // values of those before it when `typing`; null at the end.
     const ReplayCommand *nextPress(bool typing = true)
     {
-        for (std::size_t next = m_place.next;
-             m_place.session && next < m_place.session->commands.size(); ++next) {
-            const ReplayCommand &command = m_place.session->commands[next];
+        const Session *open = session();
+        for (std::size_t next = m_form.place().next; open && next < open->commands.size(); ++next) {
+            const ReplayCommand &command = open->commands[next];
             if (command.press || command.history)
                 return &command;
             if (typing) {
-                typeValues(command);
-                m_place.next = next + 1;
+                vspace::playCommand(m_form, command);
+                Place place = m_form.place();
+                place.next = static_cast<std::uint32_t>(next + 1);
+                m_form.setPlace(place);
             }
         }
         return nullptr;
     }
-    void typeValues(const ReplayCommand &command)
-    {
-        if (command.training)
-            m_form.type(FieldRow::Training, *command.training);
-        if (command.unseen)
-            m_form.type(FieldRow::Unseen, *command.unseen);
-    }
     // Plays one command of the session, typing its values and pressing its button (or stepping
-    // through the history), as one action; its Steps entry unless `unexplained`. Returns the
-    // button pressed and whether the press was ignored.
+    // through the session's own history), as vspace-replay plays it; its Steps entry unless
+    // `unexplained`. Returns the button pressed and whether the press was ignored.
     std::pair<std::optional<Button>, bool> playCommand(const ReplayCommand &command,
                                                        bool unexplained)
     {
-        bool done = false;
-        act([&] {
-            typeValues(command);
-            ++m_place.next;
-            ++m_place.played;
-            if (command.press)
-                done = m_form.press(*command.press);
-            else
-                done = command.history == History::Undo ? m_form.undo() : m_form.redo();
-            return done;
-        });
+        const bool done = vspace::playCommand(m_form, command, session()->opening).value_or(false);
+        Place place = m_form.place();
+        ++place.next;
+        ++place.played;
+        m_form.setPlace(place);
         if (command.history) {
-            addStep(unexplained ? std::nullopt
-                                : std::optional(explainHistory(*command.history, !done, phrase())));
+            addStep(unexplained
+                            ? std::nullopt
+                            : std::optional(explainHistory(*command.history, !done, phrase())));
             return {std::nullopt, !done};
         }
         const PressOutcome &outcome = done ? m_form.lastOutcome() : PressOutcome();
@@ -601,26 +583,21 @@ private:
     void afterPress(Button button, bool done)
     {
         if (button == Button::Clear && done) {
-            m_place.messages = std::make_shared<std::vector<std::string>>();
-            m_place.messageCount = 0;
+            Place place = m_form.place();
+            place.messagesFrom = place.messages;
+            m_form.setPlace(place);
         }
     }
 
     std::string stepThroughHistory(History step, val fields)
     {
         m_controls.takeFields(fields);
-        const Place now = m_place;
         const bool done = step == History::Undo ? m_form.undo() : m_form.redo();
-        const std::uint64_t name = m_form.lastHistoryName();
         std::string history;
         if (done) {
-            const auto &from = step == History::Undo ? m_before : m_after;
-            if (const auto place = from.find(name); place != from.end())
-                m_place = place->second;
-            (step == History::Undo ? m_after : m_before)[name] = now;
             history = std::string(",\"history\":{\"")
-                      + (step == History::Undo ? "undone" : "redone") + "\":" + std::to_string(name)
-                      + '}';
+                      + (step == History::Undo ? "undone" : "redone")
+                      + "\":" + std::to_string(m_form.lastHistoryName()) + '}';
         }
         return m_controls.update(teaching({.outcome = false,
                                            .history = history,
@@ -634,7 +611,9 @@ private:
     // The next Steps entry, or its number alone when the press is not explained.
     void addStep(std::optional<std::string> text)
     {
-        const std::size_t number = ++m_place.steps;
+        Place place = m_form.place();
+        const std::size_t number = ++place.steps;
+        m_form.setPlace(place);
         while (!m_steps.empty() && m_steps.back().first >= number)
             m_steps.pop_back(); // what an undo took back, now beyond redoing
         if (text)
@@ -644,14 +623,52 @@ private:
     }
     void addMessage(std::string text)
     {
-        m_place.messages->resize(m_place.messageCount); // what an undo took back
-        m_place.messages->push_back(std::move(text));
-        ++m_place.messageCount;
+        Place place = m_form.place();
+        m_messages.resize(place.messages); // what an undo took back
+        m_messages.push_back(std::move(text));
+        ++place.messages;
+        m_form.setPlace(place);
+    }
+
+    // The rows of G, S and the version space that the last press added, by their place in the
+    // lists shown: the page marks them.
+    std::string marksJson(bool ignored) const
+    {
+        const StepRecord *step = ignored ? nullptr
+                                         : std::get_if<StepRecord>(&m_form.lastOutcome());
+        std::string out = ",\"marks\":{";
+        const auto added = [&](const char *list, const std::vector<Row> &before,
+                               const std::vector<Row> &after, bool first) {
+            out += first ? "\"" : ",\"";
+            out += list;
+            out += "\":[";
+            bool none = true;
+            for (std::size_t r = 0; step && r < after.size(); ++r) {
+                if (std::none_of(before.begin(), before.end(),
+                                 [&](const Row &row) { return sameRow(row, after[r]); })) {
+                    out += (none ? "" : ",") + std::to_string(r);
+                    none = false;
+                }
+            }
+            out += ']';
+        };
+        const bool textbook = m_form.shownLearner() == Learner::Textbook;
+        std::vector<Row> sBefore, sAfter;
+        if (step && !(textbook && step->collapsed)) {
+            sBefore = {step->specific.from};
+            sAfter = {step->specific.to};
+        }
+        added("General", step ? step->generalBefore.all() : std::vector<Row>(),
+              step ? step->generalAfter.all() : std::vector<Row>(), true);
+        added("Specific", sBefore, sAfter, false);
+        added("VersionSpace", step ? step->versionSpaceBefore.all() : std::vector<Row>(),
+              step ? step->versionSpaceAfter.all() : std::vector<Row>(), false);
+        return out + '}';
     }
 
     // What the update tells beyond the controls: what the press did and its Steps entry, the
-    // notes on where the two learners differ, whether an example can be suggested, what can be
-    // undone, the session's progress and the Messages list.
+    // rows it added, the notes on where the two learners differ, whether an example can be
+    // suggested, what can be undone, the session's progress and the Messages list.
     std::string teaching(const Told &told)
     {
         std::string out;
@@ -663,6 +680,8 @@ private:
                 afterPress(*told.button, !told.ignored);
             }
         }
+        if (!told.quiet && (told.button || !told.history.empty()))
+            out += marksJson(told.ignored);
         out += told.history;
         if (!told.announced.empty())
             out += ",\"announced\":" + jsonString(told.announced);
@@ -700,10 +719,10 @@ private:
                + (m_form.shownLearner() == Learner::Textbook ? "\"Textbook\"" : "\"Program\"")
                + ",\"undoName\":" + std::to_string(m_form.undoName())
                + ",\"canRedo\":" + (m_form.canRedo() ? "true" : "false");
-        if (m_place.session)
-            out += ",\"session\":{\"played\":" + std::to_string(m_place.played)
-                   + ",\"presses\":" + std::to_string(m_place.session->presses) + ",\"left\":"
-                   + (nextPress(false) ? "true" : "false") + attributesJson(*m_place.session) + '}';
+        if (const Session *open = session())
+            out += ",\"session\":{\"played\":" + std::to_string(m_form.place().played)
+                   + ",\"presses\":" + std::to_string(open->presses) + ",\"left\":"
+                   + (nextPress(false) ? "true" : "false") + attributesJson(*open) + '}';
         else
             out += ",\"session\":null";
         return out + stepsJson() + messagesJson();
@@ -712,34 +731,38 @@ private:
     // The Steps entries the page lacks, after the number of the last it keeps.
     std::string stepsJson()
     {
-        if (m_shownSteps == m_place.steps)
+        const std::size_t steps = m_form.place().steps;
+        if (m_shownSteps == steps)
             return {};
-        const std::size_t keep = std::min(m_shownSteps, m_place.steps);
+        const std::size_t keep = std::min(m_shownSteps, steps);
         std::string out = ",\"steps\":{\"keep\":" + std::to_string(keep) + ",\"add\":[";
         auto entry = std::lower_bound(m_steps.begin(), m_steps.end(), keep + 1,
                                       [](const auto &step, std::size_t n) {
                                           return step.first < n;
                                       });
-        for (bool first = true; entry != m_steps.end() && entry->first <= m_place.steps;
+        for (bool first = true; entry != m_steps.end() && entry->first <= steps;
              ++entry, first = false)
             out += (first ? "[" : ",[") + std::to_string(entry->first) + ','
                    + jsonString(entry->second) + ']';
-        m_shownSteps = m_place.steps;
+        m_shownSteps = steps;
         return out + "]}";
     }
-    // The Messages list: drawn anew when it is another list, otherwise the items it keeps and
-    // those it lacks.
+    // The Messages list: drawn anew when it starts elsewhere (after Clear, or an undo of it),
+    // otherwise the items it keeps and those it lacks.
     std::string messagesJson()
     {
-        const bool other = m_shownMessages != m_place.messages;
-        if (!other && m_shownMessageCount == m_place.messageCount)
+        const Place &place = m_form.place();
+        const bool other = m_shownMessagesFrom != place.messagesFrom;
+        if (!other && m_shownMessages == place.messages)
             return {};
-        const std::size_t keep = other ? 0 : std::min(m_shownMessageCount, m_place.messageCount);
+        const std::size_t from = place.messagesFrom;
+        const std::size_t keep = other ? 0
+                                       : std::min(m_shownMessages, place.messages) - from;
         std::string out = ",\"messageList\":{\"keep\":" + std::to_string(keep) + ",\"add\":[";
-        for (std::size_t m = keep; m < m_place.messageCount; ++m)
-            out += (m > keep ? "," : "") + jsonString((*m_place.messages)[m]);
-        m_shownMessages = m_place.messages;
-        m_shownMessageCount = m_place.messageCount;
+        for (std::size_t m = from + keep; m < place.messages; ++m)
+            out += (m > from + keep ? "," : "") + jsonString(m_messages[m]);
+        m_shownMessagesFrom = place.messagesFrom;
+        m_shownMessages = place.messages;
         return out + "]}";
     }
 
@@ -749,13 +772,12 @@ private:
     LearntValues m_values;
     std::vector<std::string> m_differences;
     bool m_suggestable = false;
-    Place m_place;
-    std::map<std::uint64_t, Place> m_before, m_after;         // by the number of the action
+    std::vector<std::shared_ptr<const Session>> m_sessions; // opened, by their number from 1
     std::vector<std::pair<std::size_t, std::string>> m_steps; // numbered, in order
     std::size_t m_shownSteps = 0;
-    std::shared_ptr<std::vector<std::string>> m_shownMessages = m_place.messages;
-    std::size_t m_shownMessageCount = 0;
-    std::shared_ptr<const Session> m_pending;
+    std::vector<std::string> m_messages; // of the sessions played, in order
+    std::size_t m_shownMessagesFrom = 0, m_shownMessages = 0;
+    std::shared_ptr<Session> m_pending;
 };
 
 // The control table, as the page builds its controls from it: an object for each control, its

@@ -209,12 +209,6 @@ export class PageWindow {
         this.onClose = () => {};
         this.onPressed = () => {};
         this.observers = [];
-        this.learner = 'Program';
-        this.undoName = 0;
-        // What an undo or redo brings back beyond the engine's update, by the number of the
-        // action: the focus and the marked rows it found, and those it left.
-        this.viewBefore = new Map();
-        this.viewAfter = new Map();
         this.build(module.controlTable());
         document.addEventListener('keydown', (event) => this.shortcut(event));
     }
@@ -338,9 +332,6 @@ export class PageWindow {
             list.clear();
         this.page?.delete();
         this.page = new this.module.Page(this.texts);
-        this.undoName = 0;
-        this.viewBefore.clear();
-        this.viewAfter.clear();
         this.apply(this.page.start());
         this.root.hidden = false;
         this.fields.Training[0].focus();
@@ -361,42 +352,17 @@ export class PageWindow {
         this.onPressed();
     }
 
-    // Calls the engine with the fields' texts and applies its update; when the call made an action
-    // that can be undone, the focus and the marks it found are kept with it.
+    // Calls the engine with the fields' texts and the focus, and applies its update.
     act(call, quietly = false) {
-        const view = this.view();
-        const update = this.apply(call(this.fieldTexts()), quietly);
-        if (update.undoName !== this.undoName && !update.history) {
-            this.viewBefore.set(update.undoName, view);
-            this.viewAfter.clear();
-            if (this.viewBefore.size > 40000)
-                this.viewBefore.delete(this.viewBefore.keys().next().value);
-        }
-        this.undoName = update.undoName;
-        return update;
+        return this.apply(call(this.fieldTexts()), quietly);
     }
 
-    // Undoes the last action (`undo`), or does the last undone again: the engine brings back the
-    // form, the page the focus and the marks.
+    // Undoes the last action (`undo`), or does the last undone again: the engine's update brings
+    // back the form, the focus, the marks and the session's place.
     stepThroughHistory(undo) {
         if (this.dialogs.open)
             return null;
-        const view = this.view();
-        const update = this.apply(undo ? this.page.undo(this.fieldTexts()) : this.page.redo(this.fieldTexts()));
-        const name = update.history?.undone ?? update.history?.redone;
-        if (name !== undefined) {
-            (undo ? this.viewAfter : this.viewBefore).set(name, view);
-            const shown = (undo ? this.viewBefore : this.viewAfter).get(name);
-            for (const list of ['General', 'Specific', 'VersionSpace']) {
-                for (const option of this.lists[list].element.children) {
-                    if (shown?.marks[list].has(option.title))
-                        this.lists[list].mark(option, this.marked);
-                }
-            }
-            if (shown?.focus?.isConnected && !shown.focus.disabled)
-                shown.focus.focus();
-        }
-        this.undoName = update.undoName;
+        const update = this.act((fields) => (undo ? this.page.undo(fields) : this.page.redo(fields)));
         this.onPressed();
         return update;
     }
@@ -406,31 +372,19 @@ export class PageWindow {
         return Promise.all(Object.values(this.lists).map((list) => list.drawing));
     }
 
-    // The focus and the rows marked as added by the last press.
-    view() {
-        const marks = {};
-        for (const list of ['General', 'Specific', 'VersionSpace'])
-            marks[list] = new Set([...this.lists[list].element.querySelectorAll('.added')].map((o) => o.title));
-        return { focus: document.activeElement, marks };
-    }
-
     // The twelve fields' texts, training then unseen, each a well-formed string: a lone surrogate
-    // pasted in becomes U+FFFD, as in any UTF-8 text, and never takes its neighbour with it.
+    // pasted in becomes U+FFFD, as in any UTF-8 text, and never takes its neighbour with it; then
+    // the id of the element with the focus, which an action keeps to be given back by its undo.
     fieldTexts() {
-        return [...this.fields.Training, ...this.fields.Unseen].map((field) => field.value.toWellFormed());
+        return [...this.fields.Training, ...this.fields.Unseen].map((field) => field.value.toWellFormed())
+            .concat(document.activeElement?.id ?? '');
     }
 
     // Shows an update of the engine: everything one call changed, in one pass. The rows a press
     // added to G, S and the version space are marked, until the next press.
     apply(json, quietly = false) {
         const update = JSON.parse(json);
-        const pressed = 'outcome' in update || update.history;
-        const marking = 'outcome' in update && update.learner === this.learner && !quietly;
-        this.learner = update.learner ?? this.learner;
-        for (const list of pressed ? ['General', 'Specific', 'VersionSpace'] : [])
-            this.lists[list].mark(null);
         for (const { list, clear, keep, rows } of update.lists) {
-            const before = marking && clear && list !== 'LearningData' ? new Set(this.lists[list].texts()) : null;
             if (clear)
                 this.lists[list].clear();
             else if (keep !== undefined)
@@ -439,14 +393,20 @@ export class PageWindow {
                 this.lists[list].appendLater(rows, list === 'LearningData');
                 continue;
             }
-            for (const row of rows) {
-                const option = this.lists[list].append(row);
-                if (before && !before.has(row))
-                    this.lists[list].mark(option, this.marked);
-            }
+            for (const row of rows)
+                this.lists[list].append(row);
             // The newest learning-data entry in view; laid out once, however many rows came.
             if (list === 'LearningData' && rows.length)
                 this.lists[list].scrollToEnd();
+        }
+        // The rows the last press added, marked until the next press.
+        for (const [list, added] of Object.entries(update.marks ?? {})) {
+            this.lists[list].mark(null);
+            for (const index of added) {
+                const option = this.lists[list].element.children[index];
+                if (option)
+                    this.lists[list].mark(option, this.marked);
+            }
         }
         const field = ({ row, index }) => this.fields[row][index - 1];
         for (const { field: at, text } of update.fields)
