@@ -17,15 +17,16 @@ export interface FieldRef { row: RowName; index: number }
 
 /** Everything one press or key changed, in the order the page applies it. */
 export interface Update {
-    /** Lists drawn anew (`clear`), or cut to their first `keep` rows, then grown by the rows added. */
+    /** Lists drawn anew (`clear`), or cut to their first `keep` rows, then grown by the rows added.
+     * None while a session plays quietly: the lists are drawn at its end. */
     lists: { list: ListName; clear: boolean; keep?: number; rows: string[] }[];
     /** Fields given a new text. */
     fields: { field: FieldRef; text: string }[];
     /** The text selected in a field, counted in UTF-16 code units. */
     selection?: { field: FieldRef; start: number; length: number };
     /** Where the focus goes. */
-    focus?: { field: FieldRef } | { button: ButtonName };
-    /** Buttons enabled (true) or greyed (false). */
+    focus?: { field: FieldRef; button?: undefined } | { button: ButtonName; field?: undefined };
+    /** Buttons enabled (true) or greyed (false): those that changed. */
     enabled: Partial<Record<ButtonName, boolean>>;
     /** The message boxes shown, in order. */
     messages: { title: string; text: string }[];
@@ -33,51 +34,81 @@ export interface Update {
     closed: boolean;
     /** Gen Text: the export file's text, to offer as hypothesis.txt. */
     download?: string;
-    /** What the press taught, refused or voted; null for other presses. Absent for keys and
-     * actions that press nothing. */
+
+    /* Every update but a key's also has the members below (each one says when it is absent). */
+
+    /** What the press taught, refused or voted for the learner shown; null when it did none of
+     * these (a press ignored, Clear, Gen Text, Exit) and after start() and startSession(); after
+     * showLearner(), the last press's for the learner now shown. Absent after suggest(), undo(),
+     * redo(), play() and stopPlaying(). */
     outcome?: Outcome | null;
-    /** Members of every update but a key's: */
-    /** The Steps entries after number `keep` taken back, then those added, by their numbers. */
+    /** The Steps entries after number `keep` taken back, then those added, by their numbers;
+     * absent when they are as the last update left them. */
     steps?: { keep: number; add: [number, string][] };
-    /** The Messages list of a session: its first `keep` items kept, then those added. */
+    /** The Messages list of a session: its first `keep` items kept, then those added; absent when
+     * it is as the last update left it. */
     messageList?: { keep: number; add: string[] };
     /** Notes on where the two learners differ; absent while a session plays quietly. */
     differences?: string[];
-    /** Whether Suggest example can suggest one. */
+    /** Whether Suggest example can suggest one; absent while a session plays quietly. */
     suggestion?: boolean;
+    /** The learner the lists show. */
     learner?: LearnerName;
     /** The last action that Undo undoes, by number; 0 when there is none. */
     undoName?: number;
     canRedo?: boolean;
     /** The session opened: presses played, of how many, whether any are left, and the names of
-     * the attributes when its file gives them. */
-    session?: { played: number; presses: number; left: boolean; attributes?: string[] } | null;
-    /** An undo or redo done: the action's number. */
-    history?: { undone: number } | { redone: number };
-    /** What screen readers are told of an undo or redo. */
+     * the attributes when its file gives them; null when none is open. */
+    session?: SessionProgress | null;
+    /** An undo or redo done: the action's number. Absent when there was nothing to undo or redo. */
+    history?: { undone: number; redone?: undefined } | { redone: number; undone?: undefined };
+    /** An undo or redo: what screen readers are told of it. */
     announced?: string;
-    /** The update of a press of the session. */
-    played?: boolean;
+    /** playNext(): the update of a press of the session. */
+    played?: true;
 }
+
+export interface SessionProgress {
+    played: number;
+    presses: number;
+    left: boolean;
+    attributes?: string[];
+}
+
+/** What Page.open() says of a session file: the presses it holds, the examples learnt now and the
+ * six names of the attributes when the file gives them; or why it was refused. */
+export type OpenedSession =
+    | { presses: number; learnt: number; attributes?: string[]; error?: undefined }
+    | { error: string };
 
 export type Outcome = StepOutcome | RefusalOutcome | PredictionOutcome;
 
-/** A training step of the program's learner, and why it changed what it changed. */
+/** A training step of the learner shown, and why it changed what it changed. */
 export interface StepOutcome {
     kind: 'step';
     instance: Row;
     positive: boolean;
+    /** Its number in the learning data. */
     exampleNumber: number;
-    dropReason: 'RejectsPositive' | 'AcceptsNegative';
-    /** G's rows that left it, by their place in G before the step (from 1). */
-    dropped: { position: number; row: Row }[];
-    /** G's new rows: S's value at `attribute`; the tail from the row made just before (-1), from
-     * no row (0), or from G's last row as the step found it (its number). */
-    made: { row: Row; attribute: number; value: string; tailFrom: number }[];
+    /** The textbook learner: no hypothesis is consistent any more. */
+    collapsed: boolean;
+    /** G's rows that left it, by their place in G before the step (from 1), and why: the row
+     * rejects the positive example, accepts the negative one, or (the textbook learner) another
+     * row of G is more general. */
+    dropped: { position: number; reason: DropReason; row: Row }[];
+    /** G's new rows: S's value `value` at `attribute` (from 1), made from the G row `source`: for
+     * the textbook learner the row it specialises, for the program's learner the row it took its
+     * tail from; the row made just before (-1), no row (0), or a G row as the step found it (its
+     * number, from 1). */
+    made: { row: Row; attribute: number; value: string; source: number }[];
+    /** How S moved: replaced by the first positive example, or the attributes (from 1) that
+     * became "?". */
     specific: { from: Row; to: Row; replaced: boolean; generalised: number[] };
     versionSpaceBefore: Row[];
     versionSpaceAfter: Row[];
 }
+
+export type DropReason = 'RejectsPositive' | 'AcceptsNegative' | 'LessGeneral';
 
 export interface RefusalOutcome {
     kind: 'refusal';
@@ -113,7 +144,7 @@ export interface Page {
     /** Reads a session file's bytes as vspace-replay reads them (CSV or JSON Lines) and keeps it.
      * Returns JSON: the presses it holds, the examples learnt now and the six names of the
      * attributes when the file gives them (`{presses, learnt, attributes?}`), or why it was
-     * refused (`{error}`). */
+     * refused (`{error}`): an OpenedSession. */
     open(bytes: Uint8Array, csv: boolean): string;
     /** Starts the session read last, as an action that can be undone. */
     startSession(fields: string[]): string;
@@ -126,6 +157,9 @@ export interface Page {
     stopPlaying(): string;
     /** S, G and the version space in Graphviz's DOT language. */
     versionSpaceDot(): string;
+    /** The engine built for benchmarks alone: S (six values) and the rows of G put in place by
+     * hand, as after `examples` examples. */
+    setBoundaries?(specific: Row, general: Row[], examples: number): string;
     delete(): void;
 }
 
@@ -160,6 +194,8 @@ export interface VspaceModule {
     clientWidth: number;
     clientHeight: number;
     windowTitle: string;
+    /** The engine built for benchmarks alone: true. */
+    benchmark?: true;
 }
 
 export default function createVspace(): Promise<VspaceModule>;
