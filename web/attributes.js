@@ -4,9 +4,12 @@
 // name) and a line of the diagram's legend, so that a row such as "Sunny,Warm,?,…" reads
 // attribute by attribute. Without names the fields keep the names the window gives them.
 
+/** @import { PageWindow } from './controls.js' */
+
 const storageKey = 'vspace-attributes';
 
 // The names this browser keeps: six texts, at least one of them not empty; or null.
+/** @returns {string[] | null} */
 function keptNames() {
     try {
         const names = JSON.parse(localStorage.getItem(storageKey));
@@ -18,16 +21,23 @@ function keptNames() {
 }
 
 // Six names with at least one not empty, or null.
+/** @type {(names: string[] | null | undefined) => string[] | null} */
 const named = (names) => (names?.some((name) => name) ? names : null);
 
 // Each field's accessible name without an attribute's name, as the window gave it.
+/** @type {WeakMap<HTMLInputElement, string | null>} */
 const plainNames = new WeakMap();
 
 // Names the training and unseen fields after `names` (null: none): "Training value 1: Sky" is the
 // accessible name and the tooltip, "Sky" the placeholder; a field whose attribute is unnamed keeps
 // its plain name. `text(english, ...values)` is a text of the page's, translated.
+/**
+ * @param {PageWindow['fields']} fields
+ * @param {string[] | null} names
+ * @param {(english: string, ...values: string[]) => string} text
+ */
 function nameFields(fields, names, text) {
-    for (const [row, label] of [['Training', 'Training value %1: %2'], ['Unseen', 'Unseen value %1: %2']]) {
+    for (const [row, label] of /** @type {const} */ ([['Training', 'Training value %1: %2'], ['Unseen', 'Unseen value %1: %2']])) {
         fields[row].forEach((field, a) => {
             if (!plainNames.has(field))
                 plainNames.set(field, field.getAttribute('aria-label'));
@@ -49,10 +59,16 @@ function nameFields(fields, names, text) {
 export class AttributeNames {
     // `vspace` is the page's window; `text(english, ...values)` a text of the page's, translated;
     // `elements`: the button that opens the dialog, the dialog, the diagram's legend.
+    /**
+     * @param {PageWindow} vspace
+     * @param {(english: string, ...values: string[]) => string} text
+     * @param {{ button: HTMLButtonElement; dialog: HTMLDialogElement; legend: HTMLElement }} elements
+     */
     constructor(vspace, text, { button, dialog, legend }) {
         this.vspace = vspace;
         this.text = text;
         this.dialog = dialog;
+        /** @type {string[] | null} */
         this.session = null; // the names of the session open, unless names were typed since
         this.seen = 'null'; // the names of the session open, as last seen in an update
         this.inputs = Array.from({ length: 6 }, (_, a) => {
@@ -73,7 +89,7 @@ export class AttributeNames {
         });
         // A session opened, undone, redone or ended brings its own names, or none.
         vspace.observe((update) => {
-            if (!('session' in update) && !update.closed)
+            if ('busy' in update || (!('session' in update) && !update.closed))
                 return;
             const names = update.closed ? null : named(update.session?.attributes);
             if (JSON.stringify(names) === this.seen)
@@ -100,6 +116,7 @@ export class AttributeNames {
 
     // The names typed: kept by this browser (forgotten when all are empty) and in use from now on,
     // also over the open session's.
+    /** @param {string[]} names */
     keep(names) {
         try {
             if (named(names))

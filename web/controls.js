@@ -2,9 +2,22 @@
 // places (one column on a narrow screen, in tab order), and the view through which the engine
 // reads and changes them.
 
+/** @import { ButtonName, Control, FieldRef, LearnerName, ListName, Page, RowName, Update, VspaceModule } from './vspace.js' */
+/** @import { MessageDialogs } from './dialogs.js' */
+
+/** What observers of the window see: each update of the engine's once applied, or whether a
+ * session starts or stops playing by itself.
+ * @typedef {Update | { busy: boolean }} Observed */
+
+/** @type {(twips: number, perPixel: number) => string} */
 const px = (twips, perPixel) => `${Math.floor(twips / perPixel)}px`;
 
 // "&Clear": the caption with its access key underlined, as the engine reads it; the key.
+/**
+ * @param {HTMLElement} element
+ * @param {{ before: string; key: string; after: string }} parsed
+ * @returns {string | null}
+ */
 function caption(element, parsed) {
     element.textContent = parsed.before;
     if (!parsed.key)
@@ -27,6 +40,11 @@ const rightToLeft = /[\u0590-\u08ff\u200f\u202a-\u202e\u2066-\u2069\ufb1d-\ufdff
 // A part of a row as a span. In a row with right-to-left text each comma-separated value is in an
 // element that isolates its own direction, the commas between them outside, so that each value
 // reads in its own direction; any other row reads the same as plain text, which costs less.
+/**
+ * @param {string} className
+ * @param {string} text
+ * @param {boolean} isolated
+ */
 function rowPart(className, text, isolated) {
     const part = document.createElement('span');
     part.className = className;
@@ -52,22 +70,33 @@ function rowPart(className, text, isolated) {
 const drawnAtOnce = 1000;
 
 class ListBox {
+    /** @param {HTMLElement} element */
     constructor(element) {
         this.element = element;
+        /** @type {HTMLElement | null} */
         this.active = null;
         this.count = 0;
+        /** @type {string[]} */
         this.waiting = [];
+        /** @type {Promise<void> | null} */
         this.drawing = null;
+        /** @type {() => void} */
+        this.drawn = () => {};
+        this.scroll = false;
         element.addEventListener('keydown', (event) => this.key(event));
         element.addEventListener('click', (event) => {
-            const option = event.target.closest('[role=option]');
+            const option = /** @type {Element} */ (event.target).closest('[role=option]');
             if (option)
-                this.activate(option);
+                this.activate(/** @type {HTMLElement} */ (option));
         });
     }
 
     // Adds many rows, `drawnAtOnce` in each task, the last scrolled into view when `scroll`; what
     // reads or changes the list first draws the rest at once. `drawing` resolves when all are in.
+    /**
+     * @param {string[]} rows
+     * @param {boolean} scroll
+     */
     appendLater(rows, scroll) {
         this.waiting.push(...rows);
         this.scroll ||= scroll;
@@ -104,11 +133,13 @@ class ListBox {
         this.active = null;
     }
 
+    /** @param {string} text */
     append(text) {
         this.draw();
         return this.add(text);
     }
 
+    /** @param {string} text */
     add(text) {
         const option = document.createElement('div');
         option.setAttribute('role', 'option');
@@ -136,6 +167,7 @@ class ListBox {
     }
 
     // Keeps the first `count` rows.
+    /** @param {number} count */
     truncate(count) {
         this.draw();
         while (this.element.childElementCount > count)
@@ -149,11 +181,15 @@ class ListBox {
     // The rows' texts, in order.
     texts() {
         this.draw();
-        return [...this.element.children].map((option) => option.title);
+        return [...this.element.children].map((option) => /** @type {HTMLElement} */ (option).title);
     }
 
     // Marks an option as added by the last press, visibly and for screen readers; `null` unmarks
     // every option.
+    /**
+     * @param {HTMLElement | null} option
+     * @param {string} [description]
+     */
     mark(option, description) {
         this.draw();
         if (option) {
@@ -167,6 +203,7 @@ class ListBox {
         }
     }
 
+    /** @param {HTMLElement} option */
     activate(option) {
         this.active?.setAttribute('aria-selected', 'false');
         this.active = option;
@@ -175,10 +212,12 @@ class ListBox {
         option.scrollIntoView({ block: 'nearest' });
     }
 
+    /** @param {KeyboardEvent} event */
     key(event) {
         this.draw();
-        const first = this.element.firstElementChild;
-        const last = this.element.lastElementChild;
+        const first = /** @type {HTMLElement | null} */ (this.element.firstElementChild);
+        const last = /** @type {HTMLElement | null} */ (this.element.lastElementChild);
+        /** @type {Record<string, Element | null>} */
         const moves = {
             ArrowDown: this.active?.nextElementSibling ?? (this.active ? null : first),
             ArrowUp: this.active?.previousElementSibling ?? (this.active ? null : first),
@@ -189,46 +228,63 @@ class ListBox {
             return;
         event.preventDefault();
         if (moves[event.key])
-            this.activate(moves[event.key]);
+            this.activate(/** @type {HTMLElement} */ (moves[event.key]));
     }
 }
 
 export class PageWindow {
     // `module` is the engine's module, `texts` every text of its catalog in the page's language,
     // `marked` the description of a row the last press added.
+    /**
+     * @param {HTMLElement} root
+     * @param {VspaceModule} module
+     * @param {string[]} texts
+     * @param {MessageDialogs} dialogs
+     * @param {string} marked
+     */
     constructor(root, module, texts, dialogs, marked) {
         this.root = root;
         this.module = module;
         this.texts = texts;
         this.dialogs = dialogs;
         this.marked = marked;
+        /** @type {Record<RowName, HTMLInputElement[]>} */
         this.fields = { Training: [], Unseen: [] };
-        this.lists = {};
-        this.buttons = {};
+        this.lists = /** @type {Record<ListName, ListBox>} */ ({});
+        this.buttons = /** @type {Record<ButtonName, HTMLButtonElement>} */ ({});
+        /** @type {Map<string, HTMLButtonElement>} */
         this.accessKeys = new Map();
         this.onClose = () => {};
         this.onPressed = () => {};
+        /** @type {((update: Observed) => void)[]} */
         this.observers = [];
+        this.busy = false;
+        /** @type {Page | undefined} */
+        this.page = undefined;
         this.build(module.controlTable());
         document.addEventListener('keydown', (event) => this.shortcut(event));
     }
 
     // `observer(update)` sees every update after the window has applied it, and
     // {busy} when a session starts or stops playing by itself.
+    /** @param {(update: Observed) => void} observer */
     observe(observer) {
         this.observers.push(observer);
     }
 
     // While busy, a session plays by itself: the window's buttons wait.
+    /** @param {boolean} busy */
     setBusy(busy) {
         this.busy = busy;
         for (const observer of this.observers)
             observer({ busy });
     }
 
+    /** @param {Control[]} table */
     build(table) {
         const perPixel = this.module.twipsPerPixel;
         const frames = new Map(table.filter((c) => c.kind === 'frame').map((c) => [c.name, c]));
+        /** @type {(element: HTMLElement, control: Control) => void} */
         const place = (element, control) => {
             const frame = frames.get(control.container);
             element.style.setProperty('--left', px(control.left + (frame?.left ?? 0), perPixel));
@@ -257,8 +313,8 @@ export class PageWindow {
     // stored size and its text shrinks, down to 8 px; what still does not fit ends in "…", the
     // whole caption in the tooltip.
     fitCaptions() {
-        for (const caption of this.root.querySelectorAll('.window > button, .window > .label > span')) {
-            const box = caption.closest('button, .label');
+        for (const caption of this.root.querySelectorAll(/** @type {'span'} */ ('.window > button, .window > .label > span'))) {
+            const box = /** @type {HTMLElement} */ (caption.closest('button, .label'));
             for (let size = 11; box.scrollWidth > box.clientWidth && size > 8; size -= 0.5)
                 caption.style.fontSize = `${size - 0.5}px`;
             if (box.scrollWidth > box.clientWidth) {
@@ -270,15 +326,23 @@ export class PageWindow {
 
     // Gives `button` the caption `text`, its access key ("&") underlined; Alt and the key press
     // it, wherever the focus is.
+    /**
+     * @param {HTMLElement} button
+     * @param {string} text
+     */
     accessKey(button, text) {
         const key = caption(button, this.module.accessKey(text));
         if (key) {
-            this.accessKeys.set(key, button);
+            this.accessKeys.set(key, /** @type {HTMLButtonElement} */ (button));
             button.setAttribute('aria-keyshortcuts', `Alt+${key.toUpperCase()}`);
         }
     }
 
     // The control's element, after the heading that names it on a narrow screen.
+    /**
+     * @param {Control} control
+     * @param {(element: HTMLElement, control: Control) => void} place
+     */
     create(control, place) {
         const name = control.accessibleName >= 0
             ? this.module.format(this.texts[control.accessibleName], [String(control.index ?? '')])
@@ -339,6 +403,7 @@ export class PageWindow {
     }
 
     // Presses the button of that name, with the fields as they stand.
+    /** @param {ButtonName} button */
     press(button) {
         if (this.dialogs.open || this.busy)
             return;
@@ -353,12 +418,17 @@ export class PageWindow {
     }
 
     // Calls the engine with the fields' texts and the focus, and applies its update.
+    /**
+     * @param {(fields: string[]) => string} call
+     * @param {boolean} [quietly]
+     */
     act(call, quietly = false) {
         return this.apply(call(this.fieldTexts()), quietly);
     }
 
     // Undoes the last action (`undo`), or does the last undone again: the engine's update brings
     // back the form, the focus, the marks and the session's place.
+    /** @param {boolean} undo */
     stepThroughHistory(undo) {
         if (this.dialogs.open)
             return null;
@@ -382,7 +452,13 @@ export class PageWindow {
 
     // Shows an update of the engine: everything one call changed, in one pass. The rows a press
     // added to G, S and the version space are marked, until the next press.
+    /**
+     * @param {string} json
+     * @param {boolean} [quietly]
+     * @returns {Update}
+     */
     apply(json, quietly = false) {
+        /** @type {Update} */
         const update = JSON.parse(json);
         for (const { list, clear, keep, rows } of update.lists) {
             if (clear)
@@ -401,13 +477,15 @@ export class PageWindow {
         }
         // The rows the last press added, marked until the next press.
         for (const [list, added] of Object.entries(update.marks ?? {})) {
-            this.lists[list].mark(null);
+            const box = this.lists[/** @type {ListName} */ (list)];
+            box.mark(null);
             for (const index of added) {
-                const option = this.lists[list].element.children[index];
+                const option = /** @type {HTMLElement | undefined} */ (box.element.children[index]);
                 if (option)
-                    this.lists[list].mark(option, this.marked);
+                    box.mark(option, this.marked);
             }
         }
+        /** @type {(at: FieldRef) => HTMLInputElement} */
         const field = ({ row, index }) => this.fields[row][index - 1];
         for (const { field: at, text } of update.fields)
             field(at).value = text;
@@ -422,7 +500,7 @@ export class PageWindow {
         for (const { title, text } of update.messages)
             this.dialogs.add(text, title);
         if (update.download !== undefined && !quietly)
-            download(new TextEncoder().encode(update.download), 'hypothesis.txt');
+            download(update.download, 'hypothesis.txt');
         if (update.closed)
             this.onClose();
         for (const observer of this.observers)
@@ -433,6 +511,7 @@ export class PageWindow {
     // Alt and an access key press its button, wherever the focus is, whatever the keyboard
     // layout: where the key types no Latin letter or digit (a Thai or Greek layout, or a character
     // Alt makes), the Latin letter or digit at its place on the keyboard counts.
+    /** @param {KeyboardEvent} event */
     shortcut(event) {
         const typed = event.key.toLowerCase();
         const place = /^(?:Key|Digit)(.)$/.exec(event.code);
@@ -446,10 +525,14 @@ export class PageWindow {
     }
 }
 
-// Offers `bytes` as a file of that name to save.
-function download(bytes, name) {
+// Offers `text`, in UTF-8, as a file of that name to save.
+/**
+ * @param {string} text
+ * @param {string} name
+ */
+function download(text, name) {
     const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([bytes], { type: 'text/plain' }));
+    link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
     link.download = name;
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);

@@ -6,14 +6,24 @@
 export class DiagramPanel {
     // `dot()` gives the drawing in Graphviz's DOT language, `describe()` the rows it draws in
     // words, by boundary; `name` the drawing's name.
+    /**
+     * @param {HTMLButtonElement} button
+     * @param {HTMLElement} panel
+     * @param {() => string} dot
+     * @param {() => string} describe
+     * @param {string} name
+     */
     constructor(button, panel, dot, describe, name) {
         this.button = button;
         this.panel = panel;
         this.dot = dot;
         this.describe = describe;
         this.name = name;
+        /** @type {import('./viz.js').Viz | null} */
         this.viz = null;
-        this.drawing = panel.querySelector('.drawing');
+        /** @type {{ width: number; height: number }} */
+        this.natural = { width: 0, height: 0 };
+        this.drawing = /** @type {HTMLElement} */ (panel.querySelector('.drawing'));
         button.addEventListener('click', () => this.toggle());
         // The page scaled or laid out anew: the drawing fitted to its panel's new size.
         new ResizeObserver(() => requestAnimationFrame(() => this.fit())).observe(this.drawing);

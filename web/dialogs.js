@@ -3,11 +3,14 @@
 // where the press left it.
 
 export class MessageDialogs {
+    /** @param {HTMLDialogElement} dialog */
     constructor(dialog) {
         this.dialog = dialog;
         this.title = dialog.querySelector('h2');
         this.text = dialog.querySelector('p');
+        /** @type {{ text: string; title: string }[]} */
         this.waiting = [];
+        /** @type {{ element: HTMLElement | null; done: () => void } | null} */
         this.afterwards = null;
         dialog.addEventListener('close', () => this.next());
     }
@@ -17,6 +20,10 @@ export class MessageDialogs {
     }
 
     // Keeps a message to show once the press is over.
+    /**
+     * @param {string} text
+     * @param {string} title
+     */
     add(text, title) {
         this.waiting.push({ text, title });
     }
@@ -27,8 +34,9 @@ export class MessageDialogs {
     }
 
     // Shows the waiting messages one after another; `done` runs when the last is closed.
+    /** @param {() => void} [done] */
     show(done = () => {}) {
-        this.afterwards = { element: document.activeElement, done };
+        this.afterwards = { element: /** @type {HTMLElement | null} */ (document.activeElement), done };
         if (!this.dialog.open)
             this.next();
     }

@@ -9,6 +9,11 @@ import { exampleFiles } from './example-files.js';
 export class ExamplesMenu {
     // `open(file)` opens a session file as "Open session" does; `refused(name)` says that the
     // example of that name could not be loaded.
+    /**
+     * @param {HTMLButtonElement} button
+     * @param {HTMLElement} menu
+     * @param {{ open: (file: File) => Promise<boolean>; refused: (name: string) => void }} actions
+     */
     constructor(button, menu, { open, refused }) {
         this.button = button;
         this.menu = menu;
@@ -37,7 +42,8 @@ export class ExamplesMenu {
         // takes the focus even from a greyed button; a click on the menu's button closes it by
         // itself.
         menu.addEventListener('focusout', (event) => {
-            if (this.expanded && !menu.contains(event.relatedTarget) && event.relatedTarget !== button)
+            const to = /** @type {Node | null} */ (event.relatedTarget);
+            if (this.expanded && !menu.contains(to) && to !== button)
                 this.close(false);
         });
     }
@@ -47,6 +53,7 @@ export class ExamplesMenu {
     }
 
     // Opens the menu with the focus on the item at `index`.
+    /** @param {number} index */
     show(index) {
         if (this.button.disabled)
             return;
@@ -61,6 +68,7 @@ export class ExamplesMenu {
     }
 
     // Closes the menu; the focus goes back to the button unless it has gone elsewhere.
+    /** @param {boolean} [refocus] */
     close(refocus = true) {
         if (refocus)
             this.button.focus();
@@ -68,10 +76,11 @@ export class ExamplesMenu {
         this.button.setAttribute('aria-expanded', 'false');
     }
 
+    /** @param {KeyboardEvent} event */
     key(event) {
         if (event.altKey || event.ctrlKey || event.metaKey)
             return;
-        const at = this.items.indexOf(event.target);
+        const at = this.items.indexOf(/** @type {HTMLLIElement} */ (event.target));
         const count = this.items.length;
         const moves = { ArrowDown: at + 1, ArrowUp: at - 1 + count, Home: 0, End: count - 1 };
         if (event.key in moves) {
@@ -95,6 +104,7 @@ export class ExamplesMenu {
 
     // Fetches the example, from the site kept for working offline once there is one, and opens
     // it under its own name. Resolves to whether it was opened.
+    /** @param {string} name */
     async choose(name) {
         this.close();
         let bytes;

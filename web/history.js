@@ -2,21 +2,34 @@
 // field typed in since the last action the keys first undo and redo the typing, as the browser
 // does it; then the actions.
 
+/** @import { Observed, PageWindow } from './controls.js' */
+
 export class HistoryKeys {
     // `announce(text)` tells screen readers what was undone or redone.
+    /**
+     * @param {PageWindow} vspace
+     * @param {{ undo: HTMLButtonElement; redo: HTMLButtonElement }} buttons
+     * @param {(text: string) => void} announce
+     */
     constructor(vspace, { undo, redo }, announce) {
         this.vspace = vspace;
         this.buttons = { undo, redo };
         this.announce = announce;
         // Each field's text as the last action left it, and how many typing undos the browser
         // could redo in it.
+        /** @type {Map<EventTarget, string>} */
         this.baseline = new Map();
+        /** @type {Map<EventTarget, number>} */
         this.typingUndone = new Map();
+        /** @type {number | undefined} */
+        this.lastName = undefined;
+        this.canUndo = false;
+        this.canRedo = false;
         undo.addEventListener('click', () => this.step(true));
         redo.addEventListener('click', () => this.step(false));
         for (const field of [...vspace.fields.Training, ...vspace.fields.Unseen]) {
             field.addEventListener('input', (event) => {
-                if (!event.inputType.startsWith('history'))
+                if (!(/** @type {InputEvent} */ (event).inputType.startsWith('history')))
                     this.typingUndone.set(field, 0);
             });
         }
@@ -24,6 +37,7 @@ export class HistoryKeys {
         vspace.observe((update) => this.update(update));
     }
 
+    /** @param {KeyboardEvent} event */
     key(event) {
         if (!(event.ctrlKey || event.metaKey) || event.altKey)
             return;
@@ -31,7 +45,7 @@ export class HistoryKeys {
         if (!letter || document.querySelector('dialog[open]'))
             return;
         const undo = letter === 'z' && !event.shiftKey;
-        const field = this.baseline.has(event.target) ? event.target : null;
+        const field = this.baseline.has(event.target) ? /** @type {HTMLInputElement} */ (event.target) : null;
         if (field) {
             const undone = this.typingUndone.get(field) ?? 0;
             if (undo && field.value !== this.baseline.get(field)) {
@@ -47,6 +61,7 @@ export class HistoryKeys {
         this.step(undo);
     }
 
+    /** @param {boolean} undo */
     step(undo) {
         if (this.vspace.root.hidden || this.vspace.busy || this.buttons[undo ? 'undo' : 'redo'].disabled)
             return;
@@ -57,15 +72,19 @@ export class HistoryKeys {
 
     // After every update: what can be undone and redone. After an action, or a text the engine
     // put in a field, the typing before it is no longer undone by the keys.
+    /** @param {Observed} update */
     update(update) {
-        const closed = update.closed || this.vspace.root.hidden;
-        if ('busy' in update || 'undoName' in update) {
-            this.canUndo = update.undoName ?? this.canUndo;
-            this.canRedo = update.canRedo ?? this.canRedo;
-            this.buttons.undo.disabled = closed || this.vspace.busy || !this.canUndo;
-            this.buttons.redo.disabled = closed || this.vspace.busy || !this.canRedo;
+        const busy = 'busy' in update;
+        if (!busy && update.undoName === undefined)
+            return; // a key's update
+        if (!busy) {
+            this.canUndo = update.undoName !== 0;
+            this.canRedo = update.canRedo;
         }
-        if (!('undoName' in update))
+        const closed = (!busy && update.closed) || Boolean(this.vspace.root.hidden);
+        this.buttons.undo.disabled = closed || this.vspace.busy || !this.canUndo;
+        this.buttons.redo.disabled = closed || this.vspace.busy || !this.canRedo;
+        if (busy)
             return;
         const acted = update.undoName !== this.lastName || update.history;
         this.lastName = update.undoName;

@@ -28,6 +28,10 @@ function chooseLanguage() {
 
 // The translation of every text, from the same Qt Linguist file the window's comes from: a text,
 // or a text's plural forms in the language's order. English has its plural forms alone.
+/**
+ * @param {string} language
+ * @returns {Promise<Map<string, string | string[]>>}
+ */
 async function loadTranslation(language) {
     const translation = new Map();
     const source = await (await fetch(`translations/vspace_${language}.ts`)).text();
@@ -46,14 +50,17 @@ async function loadTranslation(language) {
 const language = chooseLanguage();
 const [module, translation] = await Promise.all([createVspace(), loadTranslation(language)]);
 document.documentElement.lang = language;
+/** @type {(context: string, english: string) => string} */
 const translate = (context, english) => {
     const text = translation.get(`${context}|${english}`);
     return typeof text === 'string' && text ? text : english;
 };
 // The plural form for `n`: the language's forms come in the order of its plural categories.
+/** @type {Intl.LDMLPluralRule[]} */
 const categories = ['zero', 'one', 'two', 'few', 'many', 'other'];
 const rules = new Intl.PluralRules(language);
 const used = categories.filter((category) => rules.resolvedOptions().pluralCategories.includes(category));
+/** @type {(context: string, english: string, n: number) => string} */
 const plural = (context, english, n) => {
     const forms = translation.get(`${context}|${english}`);
     if (!Array.isArray(forms) || forms.length === 0)
@@ -62,9 +69,15 @@ const plural = (context, english, n) => {
     return form.replaceAll('%n', String(n));
 };
 const texts = module.catalog().map(({ context, english }) => translate(context, english));
-const element = (id) => document.getElementById(id);
+// The element of that id, as the kind of element the page's HTML makes it.
+/**
+ * @template {HTMLElement} [T=HTMLElement]
+ * @param {string} id
+ * @returns {T}
+ */
+const element = (id) => /** @type {T} */ (document.getElementById(id));
 element('window-title').textContent = module.windowTitle;
-for (const item of document.querySelectorAll('[data-context]')) {
+for (const item of document.querySelectorAll(/** @type {'div'} */ ('[data-context]'))) {
     if (item.hasAttribute('aria-label'))
         item.setAttribute('aria-label', translate(item.dataset.context, item.getAttribute('aria-label')));
     else
@@ -80,7 +93,9 @@ const pageTexts = {
     description: 'S: %1. G: %2. The version space: %3.', diagram: 'Version space diagram',
     nextPress: '&Next press', exampleNotLoaded: 'the example could not be loaded',
 };
+/** @type {(key: keyof typeof pageTexts, ...values: string[]) => string} */
 const pageText = (key, ...values) => module.format(translate('Page', pageTexts[key]), values);
+/** @type {(key: keyof typeof pageTexts, n: number, ...values: string[]) => string} */
 const pagePlural = (key, n, ...values) => module.format(plural('Page', pageTexts[key], n), values);
 const dialogs = new MessageDialogs(element('message'));
 const vspace = new PageWindow(root, module, texts, dialogs, pageText('added'));
@@ -89,6 +104,7 @@ const teaching = new TeachingPanel(vspace, module, {
     textbook: element('textbook'), suggest: element('suggest'),
 });
 const announcer = element('announcer');
+/** @param {string} text */
 const announce = (text) => {
     announcer.textContent = '';
     requestAnimationFrame(() => { announcer.textContent = text; });
@@ -125,6 +141,7 @@ vspace.onClose = () => {
 };
 element('start-again').addEventListener('click', startAgain);
 
+/** @param {'General' | 'Specific' | 'VersionSpace'} list */
 const rowsOf = (list) => vspace.lists[list].texts().join('; ');
 const diagram = new DiagramPanel(element('diagram-button'), element('diagram'), () => vspace.page.versionSpaceDot(),
                                  () => pageText('description', rowsOf('Specific'), rowsOf('General'), rowsOf('VersionSpace')),

@@ -9,6 +9,11 @@ const windowWidth = 712;
 
 export class PresentView {
     // `main` is the page, `diagram` the diagram panel that Present opens.
+    /**
+     * @param {HTMLElement} main
+     * @param {HTMLButtonElement} button
+     * @param {import('./diagram.js').DiagramPanel} diagram
+     */
     constructor(main, button, diagram) {
         this.main = main;
         this.button = button;
@@ -24,7 +29,7 @@ export class PresentView {
         for (const element of main.querySelectorAll('.form, .tools, .differences, .diagram, .messages'))
             observer.observe(element);
         // The Steps, scrolled to their end, stay at their end when the page is laid out anew.
-        this.steps = main.querySelector('#steps ol');
+        this.steps = /** @type {HTMLOListElement} */ (main.querySelector('#steps ol'));
         this.stepsAtEnd = true;
         this.steps.addEventListener('scroll', () => { this.stepsAtEnd = this.atEnd(); });
         new ResizeObserver(() => this.keepEnd(this.stepsAtEnd)).observe(this.steps);
@@ -35,6 +40,7 @@ export class PresentView {
         return this.steps.scrollTop + this.steps.clientHeight >= this.steps.scrollHeight - 2;
     }
 
+    /** @param {boolean} atEnd */
     keepEnd(atEnd) {
         if (atEnd)
             this.steps.scrollTop = this.steps.scrollHeight;
@@ -58,7 +64,9 @@ export class PresentView {
                 style.removeProperty(property);
             return;
         }
-        const best = (this.presenting ? ['beside'] : ['beside', 'below']).map((arrangement) => {
+        /** @type {('beside' | 'below')[]} */
+        const arrangements = this.presenting ? ['beside'] : ['beside', 'below'];
+        const best = arrangements.map((arrangement) => {
             main.dataset.arrangement = arrangement;
             main.classList.add('measuring');
             const { width, height } = this.least(arrangement);
@@ -66,7 +74,7 @@ export class PresentView {
             return { arrangement, zoom: Math.min(innerWidth / width, innerHeight / height) };
         }).reduce((a, b) => (b.zoom > a.zoom ? b : a));
         main.dataset.arrangement = best.arrangement;
-        style.setProperty('--page-zoom', best.zoom);
+        style.setProperty('--page-zoom', String(best.zoom));
         style.setProperty('--page-width', `${innerWidth / best.zoom}px`);
         style.setProperty('--page-height', `${innerHeight / best.zoom}px`);
         // A new scale moves what a panel shows.
@@ -75,13 +83,14 @@ export class PresentView {
 
     // The page's least size at scale 1: under the window, its whole height as laid out; beside
     // it, the taller of the two columns, the window over the tools bar and the panels.
+    /** @param {'beside' | 'below'} arrangement */
     least(arrangement) {
         const { width, height } = this.main.getBoundingClientRect();
         if (arrangement === 'below')
             return { width, height };
         const style = getComputedStyle(this.main);
         const [form, upper, tools, lower] = ['.form', '.upper', '.tools', '.lower']
-            .map((selector) => this.main.querySelector(selector).offsetHeight);
+            .map((selector) => /** @type {HTMLElement} */ (this.main.querySelector(selector)).offsetHeight);
         const column = Math.max(form + tools, upper + lower) + parseFloat(style.rowGap);
         return { width, height: column + parseFloat(style.paddingTop) + parseFloat(style.paddingBottom) };
     }

@@ -6,7 +6,12 @@
 
 import { keptSteps } from './teaching.js';
 
+/** @import { OpenedSession, SessionProgress, Update } from './vspace.js' */
+/** @import { PageWindow } from './controls.js' */
+/** @import { TeachingPanel } from './teaching.js' */
+
 // The first byte after a UTF-8 byte-order mark and ASCII white space.
+/** @param {Uint8Array} bytes */
 function firstCharacter(bytes) {
     let i = bytes[0] === 0xef && bytes[1] === 0xbb && bytes[2] === 0xbf ? 3 : 0;
     while ([0x09, 0x0a, 0x0c, 0x0d, 0x20].includes(bytes[i]))
@@ -24,6 +29,7 @@ async function noDialogOpen() {
 }
 
 // Resolves after the page has had a chance to paint, also in a tab in the background.
+/** @type {() => Promise<void>} */
 const painted = () => new Promise((resolve) => {
     const done = () => setTimeout(resolve, 0);
     requestAnimationFrame(done);
@@ -35,6 +41,22 @@ export class SessionPlayer {
     // asks a question and resolves to the answer, `teaching` is the Steps panel, `announce(text)`
     // tells screen readers, `startAgain()` starts a new session after Exit. The Examples menu's
     // button (`elements.examples`) is greyed with "Open session" while the rest plays.
+    /**
+     * @param {PageWindow} vspace
+     * @param {{
+     *     text: (key: string, ...values: string[]) => string;
+     *     plural: (key: string, n: number, ...values: string[]) => string;
+     *     ask: (text: string) => Promise<boolean>;
+     *     teaching: TeachingPanel;
+     *     announce: (text: string) => void;
+     *     startAgain: () => void;
+     * }} page
+     * @param {{
+     *     open: HTMLButtonElement; chooser: HTMLInputElement; next: HTMLButtonElement;
+     *     toEnd: HTMLButtonElement; stop: HTMLButtonElement; progress: HTMLProgressElement;
+     *     messages: HTMLElement; status: HTMLElement; examples?: HTMLButtonElement;
+     * }} elements
+     */
     constructor(vspace, { text, plural, ask, teaching, announce, startAgain }, elements) {
         this.startAgain = startAgain;
         this.vspace = vspace;
@@ -45,6 +67,7 @@ export class SessionPlayer {
         this.announce = announce;
         this.elements = elements;
         this.playing = false;
+        /** @type {SessionProgress | null} */
         this.session = null;
         const { open, chooser, next, toEnd, stop } = elements;
         open.addEventListener('click', () => chooser.click());
@@ -70,7 +93,10 @@ export class SessionPlayer {
             if (event.dataTransfer.files[0])
                 this.open(event.dataTransfer.files[0]);
         });
-        vspace.observe((update) => this.update(update));
+        vspace.observe((update) => {
+            if (!('busy' in update))
+                this.update(update);
+        });
     }
 
     // Opens a file: its bytes as they stand, undecoded, as vspace-replay reads them; told apart by
@@ -78,6 +104,7 @@ export class SessionPlayer {
     // is refused and nothing changes; over examples learnt, the user is asked first; after Exit, a
     // new session starts. Resolves to
     // whether the session was opened.
+    /** @param {File} file */
     async open(file) {
         const bytes = new Uint8Array(await file.arrayBuffer());
         await noDialogOpen();
@@ -87,8 +114,9 @@ export class SessionPlayer {
             this.startAgain();
         const csv = /\.(csv|tsv)$/i.test(file.name)
             || (!/\.(jsonl|json)$/i.test(file.name) && firstCharacter(bytes) !== 0x7b);
+        /** @type {OpenedSession} */
         const read = JSON.parse(this.vspace.page.open(bytes, csv));
-        if (read.error) {
+        if ('error' in read) {
             this.refuse(file.name, read.error);
             return false;
         }
@@ -127,6 +155,7 @@ export class SessionPlayer {
         stop.hidden = progress.hidden = false;
         stop.focus();
         this.update({ session: this.session });
+        /** @type {Update} */
         let update;
         do {
             update = this.vspace.act((fields) => this.vspace.page.play(fields, slice, keptSteps), true);
@@ -159,6 +188,7 @@ export class SessionPlayer {
 
     // Follows the engine's updates: the session's progress, the buttons that play it, the
     // Messages list; Exit ends the session.
+    /** @param {Partial<Update>} update */
     update(update) {
         const { next, toEnd, open, examples, messages, progress } = this.elements;
         if (update.closed) {
@@ -187,11 +217,16 @@ export class SessionPlayer {
     }
 
     // Says that the file `name` was not opened, and why.
+    /**
+     * @param {string} name
+     * @param {string} reason
+     */
     refuse(name, reason) {
         this.say(this.text('refused', name, reason));
         this.announce(this.elements.status.textContent);
     }
 
+    /** @param {string} text */
     say(text) {
         this.elements.status.textContent = text;
     }

@@ -7,12 +7,22 @@
 // out than a lesson.
 export const keptSteps = 500;
 
+/** @import { Update, VspaceModule } from './vspace.js' */
+/** @import { Observed, PageWindow } from './controls.js' */
+
 export class TeachingPanel {
     // `elements`: steps (the log's list), differences (the note), textbook (the switch), suggest.
+    /**
+     * @param {PageWindow} vspace
+     * @param {VspaceModule} module
+     * @param {{ steps: HTMLOListElement; differences: HTMLElement; textbook: HTMLElement; suggest: HTMLButtonElement }} elements
+     */
     constructor(vspace, module, elements) {
         this.vspace = vspace;
         this.module = module;
         this.elements = elements;
+        /** @type {number | null} */
+        this.scrolling = null;
         const { textbook, suggest } = elements;
         textbook.addEventListener('click', () => {
             const on = textbook.getAttribute('aria-checked') !== 'true';
@@ -36,6 +46,7 @@ export class TeachingPanel {
     }
 
     // While a session plays quietly its entries are not read out one by one.
+    /** @param {boolean} on */
     quiet(on) {
         if (on)
             this.elements.steps.setAttribute('aria-live', 'off');
@@ -43,7 +54,10 @@ export class TeachingPanel {
             this.elements.steps.removeAttribute('aria-live');
     }
 
+    /** @param {Observed} update */
     update(update) {
+        if ('busy' in update)
+            return;
         if (update.steps)
             this.steps(update.steps);
         if (update.differences) {
@@ -61,10 +75,12 @@ export class TeachingPanel {
 
     // Takes back the entries after number `keep`, then adds the new ones, and scrolls the last
     // into view, once a frame however many come; screen readers hear them politely.
+    /** @param {NonNullable<Update['steps']>} steps */
     steps({ keep, add }) {
         const { steps } = this.elements;
-        while (steps.lastElementChild && steps.lastElementChild.value > keep)
-            steps.lastElementChild.remove();
+        const items = /** @type {HTMLCollectionOf<HTMLLIElement>} */ (steps.children);
+        while (items.length && items[items.length - 1].value > keep)
+            items[items.length - 1].remove();
         steps.append(...add.slice(-keptSteps).map(([number, text]) => {
             const item = document.createElement('li');
             item.textContent = text;
