@@ -44,9 +44,17 @@ vspace_install_node() {
     command -v npm >/dev/null || vspace_install npm
 }
 
-# The browser tests' packages (puppeteer-core), as package-lock.json has them.
-vspace_browser_packages() {
+# The npm packages of the checkout's top, as package-lock.json has them: puppeteer-core for the
+# browser tests and the page benchmark, prettier and typescript for the checks of the JavaScript.
+vspace_dev_packages() {
     npm ci --no-audit --no-fund --loglevel=error
+}
+
+# The page's npm packages (Graphviz), as web/package-lock.json has them; installed once a command.
+vspace_page_packages() {
+    [ -n "${vspace_page_packages_done:-}" ] && return 0
+    (cd web && npm ci --no-audit --no-fund --loglevel=error)
+    vspace_page_packages_done=1
 }
 
 # Unpacks libcsv's Debian source into build-web/libcsv, with the archive's deb-src entries given to
@@ -74,7 +82,7 @@ vspace_libcsv_source() {
 # Builds the page into build-web/site and vspace-replay for node into build-web.
 vspace_web_build() {
     vspace_libcsv_source
-    (cd web && npm ci --no-audit --no-fund --loglevel=error)
+    vspace_page_packages
     # em++ sees the headers of nlohmann-json alone, not the whole of /usr/include.
     mkdir -p build-web/include
     ln -sfn /usr/include/nlohmann build-web/include/nlohmann
