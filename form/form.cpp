@@ -195,6 +195,25 @@ Shared<const Row> emptyRow()
 
 } // namespace
 
+std::uint8_t Form::focusCode(const Focus &focus)
+{
+    if (const Field *field = std::get_if<Field>(&focus))
+        return static_cast<std::uint8_t>(1 + static_cast<int>(field->row) * kFieldCount
+                                         + field->index - 1);
+    if (const Button *button = std::get_if<Button>(&focus))
+        return static_cast<std::uint8_t>(1 + 2 * kFieldCount + static_cast<int>(*button));
+    return 0;
+}
+
+Focus Form::focusOf(std::uint8_t code)
+{
+    if (code == 0)
+        return {};
+    if (code <= 2 * kFieldCount)
+        return Field{static_cast<FieldRow>((code - 1) / kFieldCount), (code - 1) % kFieldCount + 1};
+    return static_cast<Button>(code - 1 - 2 * kFieldCount);
+}
+
 Form::FieldRows Form::fieldsLeft(const Entry &entry) const
 {
     switch (entry.action) {
@@ -220,8 +239,8 @@ void Form::remember(Action action, const Before &prior, const FieldRows &at, boo
                 prior.fields,
                 at,
                 {},
-                prior.focus,
-                {},
+                focusCode(prior.focus),
+                0,
                 m_place,
                 {}};
     if (action == Action::RefuseDuplicate)
@@ -348,7 +367,7 @@ bool Form::undo()
     m_beforeTyping.reset();
     Entry &entry = m_entries[m_done - 1 - m_base];
     entry.fieldsAfter = fieldRows();
-    entry.focusAfter = m_controls.focused();
+    entry.focusAfter = focusCode(m_controls.focused());
     entry.placeAfter = m_place;
     entry.markedAfter = marked();
     --m_done;
@@ -357,7 +376,7 @@ bool Form::undo()
     m_lastHistoryName = m_done + 1;
     m_outcomes = std::move(outcomes);
     m_place = entry.placeBefore;
-    restore(std::move(state), entry.fieldsBefore, entry.negativeBefore, entry.focusBefore);
+    restore(std::move(state), entry.fieldsBefore, entry.negativeBefore, focusOf(entry.focusBefore));
     return true;
 }
 
@@ -377,7 +396,7 @@ bool Form::redo()
     const bool negative = entry.action == Action::LearnPositive
                           || (entry.action != Action::Clear && entry.action != Action::Restart
                               && entry.negativeBefore);
-    restore(std::move(state), entry.fieldsAfter, negative, entry.focusAfter);
+    restore(std::move(state), entry.fieldsAfter, negative, focusOf(entry.focusAfter));
     return true;
 }
 

@@ -128,9 +128,12 @@ private:
         FieldRows fieldsBefore; // what undoing it brings back
         FieldRows fieldsAt;     // as it found them: the instance it learnt; for Fields, after it
         FieldRows fieldsAfter;  // as they were when it was undone: what doing it again brings back
-        Focus focusBefore, focusAfter;
+        std::uint8_t focusBefore, focusAfter; // as focusCode() gives them
         Place placeBefore, placeAfter;
     };
+    // A focus in a byte: 0 for none, then the twelve fields, then the six buttons.
+    static std::uint8_t focusCode(const Focus &focus);
+    static Focus focusOf(std::uint8_t code);
     // The learners' states before an entry.
     struct Checkpoint
     {

@@ -567,9 +567,8 @@ private:
         ++place.played;
         m_form.setPlace(place);
         if (command.history) {
-            addStep(unexplained
-                            ? std::nullopt
-                            : std::optional(explainHistory(*command.history, !done, phrase())));
+            addStep(unexplained ? std::nullopt
+                                : std::optional(explainHistory(*command.history, !done, phrase())));
             return {std::nullopt, !done};
         }
         const PressOutcome &outcome = done ? m_form.lastOutcome() : PressOutcome();
@@ -634,8 +633,7 @@ private:
     // lists shown: the page marks them.
     std::string marksJson(bool ignored) const
     {
-        const StepRecord *step = ignored ? nullptr
-                                         : std::get_if<StepRecord>(&m_form.lastOutcome());
+        const StepRecord *step = ignored ? nullptr : std::get_if<StepRecord>(&m_form.lastOutcome());
         std::string out = ",\"marks\":{";
         const auto added = [&](const char *list, const std::vector<Row> &before,
                                const std::vector<Row> &after, bool first) {
@@ -757,7 +755,8 @@ private:
             return {};
         const std::size_t from = place.messagesFrom;
         const std::size_t keep = other ? 0
-                                       : std::min(m_shownMessages, place.messages) - from;
+                                       : std::min<std::size_t>(m_shownMessages, place.messages)
+                                                 - from;
         std::string out = ",\"messageList\":{\"keep\":" + std::to_string(keep) + ",\"add\":[";
         for (std::size_t m = from + keep; m < place.messages; ++m)
             out += (m > from + keep ? "," : "") + jsonString(m_messages[m]);
@@ -772,7 +771,7 @@ private:
     LearntValues m_values;
     std::vector<std::string> m_differences;
     bool m_suggestable = false;
-    std::vector<std::shared_ptr<const Session>> m_sessions; // opened, by their number from 1
+    std::vector<std::shared_ptr<const Session>> m_sessions;   // opened, by their number from 1
     std::vector<std::pair<std::size_t, std::string>> m_steps; // numbered, in order
     std::size_t m_shownSteps = 0;
     std::vector<std::string> m_messages; // of the sessions played, in order

@@ -62,6 +62,10 @@ export interface Update {
     session?: SessionProgress | null;
     /** An undo or redo done: the action's number. Absent when there was nothing to undo or redo. */
     history?: { undone: number; redone?: undefined } | { redone: number; undone?: undefined };
+    /** The rows of G, S and the version space that the last press added, by their place in the
+     * lists shown (from 0): marked until the next press. Sent with every press, undo and redo
+     * that is not played quietly; an undo brings back the marks of the press before. */
+    marks?: Record<'General' | 'Specific' | 'VersionSpace', number[]>;
     /** An undo or redo: what screen readers are told of it. */
     announced?: string;
     /** playNext(): the update of a press of the session. */
@@ -130,7 +134,9 @@ export interface PredictionOutcome {
 export interface Page {
     /** The update that draws the form as it starts. */
     start(): string;
-    /** Presses a button; `fields` are the twelve field texts, training then unseen. */
+    /** Presses a button. `fields`, here and below: the twelve field texts, training then unseen,
+     * then the id of the element that has the focus ('' for none), which an action keeps for its
+     * undo to give back. */
     press(button: Enum<ButtonName>[ButtonName], fields: string[]): string;
     /** A key typed into a field, as its character code. */
     keyPress(row: Enum<RowName>[RowName], index: number, key: number, fields: string[]): string;
