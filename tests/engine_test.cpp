@@ -2,7 +2,7 @@
 #include "form.h"
 #include "fuzz/replay_harness.h"
 #include "memory_controls.h"
-#include "replay_session.h"
+#include "player.h"
 
 #include <gtest/gtest.h>
 

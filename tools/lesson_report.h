@@ -2,7 +2,7 @@
 
 #include "comparison.h"
 #include "generality_graph.h"
-#include "replay_session.h"
+#include "player.h"
 #include "spool.h"
 
 #include <cstddef>

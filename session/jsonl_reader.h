@@ -1,6 +1,6 @@
 #pragma once
 
-#include "replay_session.h"
+#include "player.h"
 #include "session_input.h"
 
 #include <functional>

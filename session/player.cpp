@@ -1,4 +1,4 @@
-#include "replay_session.h"
+#include "player.h"
 
 #include "explanation.h"
 #include "outcome_json.h"
