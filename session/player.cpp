@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <new>
 #include <ostream>
 
 namespace vspace {
@@ -173,18 +174,28 @@ int playSession(const SessionReader &read, std::ostream &out, std::ostream &err,
                 ReplaySession &session)
 {
     bool exportFailed = false;
-    const std::optional<std::string> error = read([&](const ReplayCommand &command) {
-        if (const std::optional<std::string> report = session.play(command))
-            out << *report << '\n';
-        if (const std::optional<std::string> failure = session.takeExportFailure()) {
-            out.flush();
-            err << "vspace-replay: "
-                << (command.line ? "line " + std::to_string(command.line) + ": " : "")
-                << "Gen Text failed: " << *failure << '\n';
-            exportFailed = true;
-        }
-        return !session.ended();
-    });
+    long line = 0; // of the command being played
+    std::optional<std::string> error;
+    try {
+        error = read([&](const ReplayCommand &command) {
+            line = command.line;
+            if (const std::optional<std::string> report = session.play(command))
+                out << *report << '\n';
+            if (const std::optional<std::string> failure = session.takeExportFailure()) {
+                out.flush();
+                err << "vspace-replay: "
+                    << (command.line ? "line " + std::to_string(command.line) + ": " : "")
+                    << "Gen Text failed: " << *failure << '\n';
+                exportFailed = true;
+            }
+            return !session.ended();
+        });
+    } catch (const std::bad_alloc &) {
+        out.flush();
+        err << "vspace-replay: " << (line ? "line " + std::to_string(line) + ": " : "")
+            << kOutOfMemory << '\n';
+        return kOutOfMemoryStatus;
+    }
     out.flush();
     if (!error)
         return exportFailed ? 1 : 0;

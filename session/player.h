@@ -37,12 +37,12 @@ bool validUtf8(std::string_view text);
 // in two, as a JSON string, followed by "..." when it was cut.
 std::string shownText(std::string_view text);
 
-// Plays one command of a session through `form`, as vspace-replay and the page both play them: types
-// its values, then presses its button, or undoes or redoes one of the session's own actions. An
-// undo with nothing after `opening` (the number of the action that opened the session; 0 for none)
-// is ignored: it never reaches the opening or the work before it. `beforePress` is called between
-// the typing and the press. Returns whether the press was done, or nothing for a command that
-// presses nothing.
+// Plays one command of a session through `form`, as vspace-replay and the page both play them:
+// types its values, then presses its button, or undoes or redoes one of the session's own actions.
+// An undo with nothing after `opening` (the number of the action that opened the session; 0 for
+// none) is ignored: it never reaches the opening or the work before it. `beforePress` is called
+// between the typing and the press. Returns whether the press was done, or nothing for a command
+// that presses nothing.
 std::optional<bool> playCommand(Form &form, const ReplayCommand &command, std::uint64_t opening = 0,
                                 const std::function<void()> &beforePress = {});
 
@@ -136,11 +136,16 @@ using SessionReader = std::function<std::optional<std::string>(const CommandHand
 using AttributeNames = std::array<std::string, kAttributeCount>;
 using NamesHandler = std::function<void(const AttributeNames &)>;
 
+// When memory runs out: what is said, and the exit status.
+inline constexpr std::string_view kOutOfMemory
+        = "out of memory: the presses before this line were played, and the rest were not";
+inline constexpr int kOutOfMemoryStatus = 3;
+
 // Plays what `read` reads through `session`, writing one object per press to `out`, until Exit.
 // Bad input or a failed read stops the run with a message on `err`; what was written before it
 // stands. A Gen Text that fails is told on `err` too, with its line, and the session plays on.
-// Returns the exit status: 2 after bad input or a failed read, otherwise 1 when a Gen Text
-// failed, otherwise 0.
+// Returns the exit status: 3 when memory ran out (said on `err` with the line), 2 after bad input
+// or a failed read, otherwise 1 when a Gen Text failed, otherwise 0.
 int playSession(const SessionReader &read, std::ostream &out, std::ostream &err,
                 ReplaySession &session);
 

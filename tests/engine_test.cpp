@@ -101,6 +101,93 @@ TEST(Form, UndoesTheLastActionsWhole)
     EXPECT_EQ(std::pair(undone, rowOf(controls.values(FieldRow::Unseen))), std::pair(32766, y));
 }
 
+// Undo and redo across many checkpoints, with the textbook learner followed or not: every state
+// of a long session comes back as its lists were shown, the marks of the press before with it
+// (the fields follow their own rule, a refused duplicate's typed values coming back), and going
+// on differently from a state returned to (again and again, past the chain of logs a lookup
+// walks) finds duplicates among the examples it sees and no others.
+TEST(Form, UndoesAndRedoesAcrossCheckpoints)
+{
+    for (const bool textbook : {false, true}) {
+        MemoryControls controls;
+        MemoryFile file;
+        Form form(controls, file);
+        if (textbook)
+            form.showLearner(Learner::Textbook);
+        std::mt19937 random(5);
+        const auto shown = [&] {
+            return std::tuple(controls.rows(List::General), controls.rows(List::Specific),
+                              controls.rows(List::VersionSpace), controls.rows(List::LearningData),
+                              std::holds_alternative<StepRecord>(form.lastOutcome()));
+        };
+        std::vector<decltype(shown())> states{shown()};
+        for (int n = 0; n < 300; ++n) {
+            FieldTexts x;
+            for (std::size_t a = 0; a < x.size(); ++a)
+                x[a] = "v" + std::to_string(random() % (a < 2 ? 2 : 3));
+            form.type(FieldRow::Training, x);
+            const std::uint64_t before = form.undoName();
+            form.press(n % 3 && n % 70 ? Button::Negative
+                       : n % 70        ? Button::Positive
+                                       : Button::Clear);
+            if (form.undoName() != before)
+                states.push_back(shown());
+        }
+        ASSERT_GT(states.size(), 130u);
+        for (std::size_t i = states.size() - 1; i > 0; --i) {
+            ASSERT_TRUE(form.undo());
+            ASSERT_EQ(shown(), states[i - 1]) << "undone to " << i - 1;
+        }
+        EXPECT_FALSE(form.undo());
+        for (std::size_t i = 1; i < states.size(); ++i) {
+            ASSERT_TRUE(form.redo());
+            ASSERT_EQ(std::get<3>(shown()), std::get<3>(states[i])) << "redone to " << i;
+        }
+        const Row first = form.state().examples.at(1).values;
+        for (int n = 0; n < 80; ++n) {
+            ASSERT_TRUE(form.undo());
+            form.fill(FieldRow::Training, {"w" + std::to_string(n), "", "", "", "", ""});
+            form.press(Button::Positive);
+        }
+        EXPECT_EQ(form.state().examples.find(first), 1u);
+        EXPECT_EQ(form.state().examples.find(Row{"w3", "", "", "", "", ""}), 0u);
+        EXPECT_EQ(form.state().examples.find(Row{"w79", "", "", "", "", ""}),
+                  form.state().examples.size());
+    }
+}
+
+// A session's Undo takes back the session's own actions only: never its opening, nor the work
+// before it; the Undo of the opening itself, by the user, brings the work back.
+TEST(Form, SessionUndoStopsAtItsOpening)
+{
+    MemoryControls controls;
+    MemoryFile file;
+    Form form(controls, file);
+    for (const char *value : {"x", "y"}) {
+        form.fill(FieldRow::Training, {value, "b", "c", "d", "e", "f"});
+        form.press(Button::Positive);
+    }
+    form.restart();
+    const std::uint64_t opening = form.undoName();
+    const auto command = [](const char *last, std::optional<History> history = {}) {
+        ReplayCommand line{FieldTexts{"a", "b", "c", "d", "e", last}, {}, Button::Positive};
+        if (history)
+            line = {{}, {}, {}, 0, history};
+        return line;
+    };
+    const std::vector<std::pair<ReplayCommand, bool>> session{
+            {command("f"), true},
+            {command("", History::Undo), true},
+            {command("", History::Undo), false},
+            {command("g"), true},
+    };
+    for (const auto &[line, done] : session)
+        EXPECT_EQ(playCommand(form, line, opening), done);
+    EXPECT_EQ(controls.rows(List::LearningData), std::vector<std::string>{"a,b,c,d,e,g,+"});
+    EXPECT_TRUE(form.undo() && form.undo());
+    EXPECT_EQ(controls.rows(List::LearningData).size(), 2u);
+}
+
 class Generated : public ::testing::TestWithParam<int>
 {};
 

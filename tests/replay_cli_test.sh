@@ -32,5 +32,20 @@ cmp -s "$work/table.csv" "$examples/enjoysport.csv" || { echo "FAIL: the input w
 expect 2 "vspace-replay: the report $work cannot be written: Is a directory" 0 --csv --report "$work" "$work/table.csv"
 expect 1 "vspace-replay: the report $work/none/r.html cannot be written: No such file or directory" \
     0 --csv --report "$work/none/r.html" "$work/table.csv"
+# Memory running out is told with the line, and a status of its own, never an abort: examples of
+# six values of 170 KB each (each kept, as examples are), in a process given 200 MB. The sanitizers
+# need more address space than that, so a build with them is not tried.
+if ! ldd "$replay" | grep -q libasan; then
+    python3 -c "
+import json
+for i in range(400):
+    print(json.dumps({'Text1': [chr(97 + a) * 170000 + str(i) for a in range(6)], 'press': 'Positive' if i == 0 else 'Negative'}))" \
+        >"$work/huge.jsonl"
+    (ulimit -v 200000 && exec "$replay" --quiet "$work/huge.jsonl") 2>"$work/err"
+    status=$?
+    grep -q '^vspace-replay: line [0-9]*: out of memory: the presses before this line were played' "$work/err" \
+        && [ "$status" = 3 ] || { echo "FAIL: out of memory gave status $status and: $(cat "$work/err")"; failed=1; }
+    rm -f "$work/huge.jsonl"
+fi
 [ ! -e "$work/r.html" ] && [ "$(ls -A "$work" | wc -l)" = 4 ] || { echo "FAIL: files left: $(ls -A "$work")"; failed=1; }
 exit $failed

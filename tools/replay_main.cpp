@@ -137,7 +137,13 @@ int main(int argc, char *argv[])
         std::cout << vspace::kReplayUsage;
     else if (options.action == vspace::ReplayOptions::Action::Version)
         std::cout << "vspace-replay " VSPACE_VERSION "\n";
-    else
-        return play(options);
+    else {
+        try {
+            return play(options);
+        } catch (const std::bad_alloc &) {
+            std::cerr << "vspace-replay: out of memory\n";
+            return vspace::kOutOfMemoryStatus;
+        }
+    }
     return 0;
 }

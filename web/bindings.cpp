@@ -561,8 +561,10 @@ private:
     std::pair<std::optional<Button>, bool> playCommand(const ReplayCommand &command,
                                                        bool unexplained)
     {
-        const bool done = vspace::playCommand(m_form, command, session()->opening).value_or(false);
+        // A press of the session moves its place on, an Undo or Redo of it too: what it takes
+        // back or does again is the form's, not the session's place.
         Place place = m_form.place();
+        const bool done = vspace::playCommand(m_form, command, session()->opening).value_or(false);
         ++place.next;
         ++place.played;
         m_form.setPlace(place);

@@ -218,6 +218,33 @@ test('Next press: focus, its access key, undo, and Exit', async () => {
                                                 document.getElementById('play-to-end').disabled]), [true, false, true, true]);
 });
 
+// A session's Undo takes back the session's own presses only: never its opening or the examples
+// learnt before it. Undone and redone with the buttons between played presses, the page still
+// shows after each press what vspace-replay shows for the session.
+test("a session's Undo stays in its session, also with the buttons used between", async () => {
+    await load();
+    for (const values of enjoySport.slice(0, 2).map((press) => press.slice(0, 6))) {
+        await fill(values);
+        await page.click('#Command1');
+    }
+    const lines = [{ Text1: ['a', 'b', 'c', 'd', 'e', 'f'], press: 'Positive' }, { press: 'Undo' }, { press: 'Undo' },
+                   { Text1: ['a', 'b', 'c', 'd', 'e', 'g'], press: 'Positive' }];
+    await open('own.jsonl', lines.map((line) => JSON.stringify(line)).join('\n'));
+    const replay = spawnSync(process.env.REPLAY, ['--export-dir', files, join(files, 'own.jsonl')], { encoding: 'utf8' });
+    const expected = replay.stdout.trim().split('\n').map(JSON.parse);
+    for (const [i, { List1, List2, List3, List4, negative_enabled }] of expected.entries()) {
+        await page.click('#next-press');
+        await closeMessages();
+        if (i === 1 || i === 2) {
+            await page.click('#undo');
+            await page.click('#redo');
+        }
+        assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled }, `press ${i + 1}`);
+        assert.equal(await status(), `${i + 1} of 4 presses played`);
+    }
+    assert.deepEqual(expected.map((line) => line.ignored ?? false), [false, false, true, false]);
+});
+
 // Play to end of a long table: a progress bar that grows while the page paints, Stop ending it part
 // way with the lists drawn as they stand, the rest played on; refused presses in Messages with their
 // lines; the status counts what was played; Clear empties Messages.
