@@ -25,6 +25,10 @@ std::string explainPress(Button button, const PressOutcome &outcome, bool ignore
 // What an undo or redo did, or that there was nothing to undo or redo (`ignored`).
 std::string explainHistory(History step, bool ignored, const Phrase &phrase);
 
+// How many rows a note on where the learners differ names, in the page and in the report alike;
+// it says how many more there are.
+inline constexpr std::size_t kDifferenceRows = 4;
+
 // Sentences that say where the two learners differ, one for each difference; none when they
 // agree. The votes are the two learners' when the press was Predict. With a `limit`, a list names
 // that many rows and says how many more, and the notes stop short of four times that many.

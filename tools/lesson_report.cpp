@@ -205,9 +205,6 @@ LessonReport::Boundaries LessonReport::boundaries() const
     return {{state.specific}, state.general.all(), state.versionSpace.all()};
 }
 
-// How many rows a note on the learners' differences names; it says how many more there are.
-constexpr std::size_t kNoteRows = 8;
-
 std::string LessonReport::notes(std::optional<Button> button, std::string_view name)
 {
     const Form &form = m_session.form();
@@ -225,7 +222,7 @@ std::string LessonReport::notes(std::optional<Button> button, std::string_view n
         differences = explainDifference({}, form.state(), english, programVote, textbookVote);
     } else if (button != Button::Predict && button != Button::GenText && button != Button::Exit) {
         differences = explainDifference(m_comparison.compare(form.state(), form.textbook()),
-                                        form.state(), english, nullptr, nullptr, kNoteRows);
+                                        form.state(), english, nullptr, nullptr, kDifferenceRows);
     }
     if (differences.empty())
         return notes;

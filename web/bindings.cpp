@@ -309,9 +309,6 @@ private:
     std::optional<std::string> m_download;
 };
 
-// How many rows a note under the lists names; it says how many more there are.
-constexpr std::size_t kNoteRows = 4;
-
 // A session file read whole, up to its first Exit; once opened, the action that opened it.
 struct Session
 {
@@ -696,7 +693,7 @@ private:
                 m_differences = explainDifference(m_comparison.compare(m_form.state(),
                                                                        m_form.textbook()),
                                                   m_form.state(), phrase(), nullptr, nullptr,
-                                                  kNoteRows);
+                                                  kDifferenceRows);
             }
             std::vector<std::string> differences = m_differences;
             if (programVote && textbookVote) {
