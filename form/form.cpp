@@ -2,6 +2,8 @@
 
 #include "export_file.h"
 
+#include <algorithm>
+
 namespace vspace {
 
 namespace {
@@ -138,20 +140,17 @@ Form::FieldRows Form::fieldRows()
 
 Form::Before Form::before()
 {
-    return {fieldRows(),
-            m_controls.focused(),
-            m_controls.enabled(Button::Negative),
-            marked(),
-            {m_state, m_textbook}};
+    return {fieldRows(), m_controls.focused(),  m_controls.enabled(Button::Negative),
+            marked(),    {m_state, m_textbook}, {}};
 }
 
 bool Form::press(Button button)
 {
-    const Before prior = m_beforeTyping ? std::move(*m_beforeTyping) : before();
+    Before prior = m_beforeTyping ? std::move(*m_beforeTyping) : before();
     m_beforeTyping.reset();
     if (!m_controls.enabled(button))
         return false;
-    m_outcomes = {};
+    prior.outcomes = std::exchange(m_outcomes, {});
     switch (button) {
     case Button::Positive:
     case Button::Negative:
@@ -259,6 +258,11 @@ void Form::remember(Action action, const Before &prior, const FieldRows &at, boo
     if ((m_done - m_base) % kCheckpointEvery == 0
         && m_checkpoints.size() == (m_done - m_base) / kCheckpointEvery)
         m_checkpoints.push_back(prior.state);
+    while (!m_recent.empty() && m_recent.back().index >= m_done)
+        m_recent.pop_back();
+    m_recent.push_back({m_done, prior.state, prior.outcomes});
+    if (m_recent.size() > kRecentKept)
+        m_recent.pop_front();
     m_entries.push_back(std::move(entry));
     ++m_done;
     if (m_done - m_oldest > kMaxUndo)
@@ -372,7 +376,18 @@ bool Form::undo()
     entry.markedAfter = marked();
     --m_done;
     std::array<PressOutcome, 2> outcomes;
-    Checkpoint state = rebuilt(m_done, entry.markedBefore ? &outcomes : nullptr);
+    const auto recent = std::find_if(m_recent.begin(), m_recent.end(),
+                                     [&](const Recent &kept) { return kept.index == m_done; });
+    Checkpoint state;
+    if (recent != m_recent.end() && (recent->state.textbook || !m_textbook)) {
+        state = recent->state;
+        if (entry.markedBefore)
+            outcomes = recent->outcomes;
+    } else {
+        state = rebuilt(m_done, entry.markedBefore ? &outcomes : nullptr);
+    }
+    if (!entry.markedBefore)
+        outcomes = {};
     m_lastHistoryName = m_done + 1;
     m_outcomes = std::move(outcomes);
     m_place = entry.placeBefore;
@@ -417,7 +432,8 @@ void Form::type(FieldRow row, const FieldTexts &values)
 void Form::fill(FieldRow row, const Row &values)
 {
     m_beforeTyping.reset();
-    const Before prior = before();
+    Before prior = before();
+    prior.outcomes = m_outcomes;
     setTexts(row, values);
     remember(Action::Fields, prior, fieldRows());
 }
@@ -425,8 +441,8 @@ void Form::fill(FieldRow row, const Row &values)
 void Form::restart()
 {
     m_beforeTyping.reset();
-    const Before prior = before();
-    m_outcomes = {};
+    Before prior = before();
+    prior.outcomes = std::exchange(m_outcomes, {});
     clear();
     remember(Action::Restart, prior, fieldRows(), true);
 }

@@ -151,7 +151,17 @@ private:
         bool negative;
         bool marked;
         Checkpoint state;
+        std::array<PressOutcome, 2> outcomes; // of the press before, for the marks
     };
+    // The states before the newest entries, kept whole, so that undoing the last few costs no
+    // learning again.
+    struct Recent
+    {
+        std::uint64_t index;
+        Checkpoint state;
+        std::array<PressOutcome, 2> outcomes;
+    };
+    static constexpr std::size_t kRecentKept = 16;
     // What a press leaves on the form, shown in this order.
     struct Shown
     {
@@ -209,6 +219,7 @@ private:
     // i a multiple of kCheckpointEvery from m_base on.
     std::deque<Entry> m_entries;
     std::deque<Checkpoint> m_checkpoints;
+    std::deque<Recent> m_recent;
     std::uint64_t m_base = 0, m_oldest = 0, m_done = 0;
     std::uint64_t m_lastHistoryName = 0;
 };
