@@ -23,6 +23,12 @@ Text refusalPrompt(Refusal::Kind kind)
     return Text::VersionSpaceLimitPrompt;
 }
 
+// The limit a refusal reached, which its prompt names.
+int refusalLimit(Refusal::Kind kind)
+{
+    return kind == Refusal::Kind::ExampleLimit ? kMaxExamples : kTableRows;
+}
+
 Text predictionPrompt(Prediction::Answer answer)
 {
     switch (answer) {
@@ -491,8 +497,9 @@ void Form::train(bool positive, const Before &prior)
         m_outcomes = {*refused, *refused};
         // A duplicate empties the fields; a limit keeps what was typed, and nothing changes.
         const bool duplicate = refused->kind == Refusal::Kind::Duplicate;
-        show({.message = refusalPrompt(refused->kind),
-              .title = duplicate ? Text::DuplicateTitle : Text::CannotLearnTitle,
+        show({.title = duplicate ? Text::DuplicateTitle : Text::CannotLearnTitle,
+              .messageText = format(m_controls.phrase(refusalPrompt(refused->kind)),
+                                    {std::to_string(refusalLimit(refused->kind))}),
               .clearTraining = duplicate});
         remember(duplicate ? Action::RefuseDuplicate : Action::Fields, prior, at);
         return;

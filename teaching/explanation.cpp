@@ -131,13 +131,15 @@ std::string explainRefusal(const Refusal &refused, const Phrase &phrase)
         return said(phrase, Text::ExplainDuplicate,
                     {quoted(refused.instance), std::to_string(refused.repeats)});
     case Refusal::Kind::ExampleLimit:
-        return phrase(Text::ExplainExampleLimit);
+        return said(phrase, Text::ExplainExampleLimit, {std::to_string(kMaxExamples)});
     case Refusal::Kind::GeneralLimit:
-        return said(phrase, Text::ExplainGeneralLimit, {std::to_string(refused.rowsNeeded)});
+        return said(phrase, Text::ExplainGeneralLimit,
+                    {std::to_string(refused.rowsNeeded), std::to_string(kTableRows)});
     case Refusal::Kind::VersionSpaceLimit:
         break;
     }
-    return said(phrase, Text::ExplainVersionSpaceLimit, {std::to_string(refused.rowsNeeded)});
+    return said(phrase, Text::ExplainVersionSpaceLimit,
+                {std::to_string(refused.rowsNeeded), std::to_string(kTableRows)});
 }
 
 } // namespace

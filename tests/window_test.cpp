@@ -313,10 +313,21 @@ private slots:
         const QString source = read("translations/vspace_" + language + ".ts");
         QVERIFY(!source.isEmpty()
                 && !source.contains(QRegularExpression("unfinished|obsolete|vanished")));
+        // The placeholders %1 to %9 a text is filled through, sorted.
+        const auto placeholders = [](const QString &text) {
+            QStringList found;
+            for (const QRegularExpressionMatch &match :
+                 QRegularExpression("%[1-9]").globalMatch(text))
+                found += match.captured();
+            found.sort();
+            return found;
+        };
         QSet<QString> texts;
         for (int id = 0; id < vspace::kTextCount; ++id) {
             const auto &entry = vspace::catalogEntry(static_cast<vspace::Text>(id));
             texts += QString(entry.context) + entry.english;
+            QCOMPARE(placeholders(vspace::translated(static_cast<vspace::Text>(id))),
+                     placeholders(entry.english));
             QVERIFY2(vspace::translated(static_cast<vspace::Text>(id)) != entry.english
                              || QString(entry.english)
                                         .contains(QRegularExpression("^(OK|General|%1)$")),

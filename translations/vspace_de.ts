@@ -157,16 +157,16 @@
         <translation>Beispiel %1 wiederholt Beispiel %2: Nichts ändert sich.</translation>
     </message>
     <message>
-        <source>Not learnt: G would need %1 rows, more than 30.</source>
-        <translation>Nicht gelernt: G bräuchte %1 Zeilen, mehr als 30.</translation>
+        <source>Not learnt: G would need %1 rows, more than %2.</source>
+        <translation>Nicht gelernt: G bräuchte %1 Zeilen, mehr als %2.</translation>
     </message>
     <message>
-        <source>Not learnt: the version space would need %1 rows, more than 30.</source>
-        <translation>Nicht gelernt: Der Versionsraum bräuchte %1 Zeilen, mehr als 30.</translation>
+        <source>Not learnt: the version space would need %1 rows, more than %2.</source>
+        <translation>Nicht gelernt: Der Versionsraum bräuchte %1 Zeilen, mehr als %2.</translation>
     </message>
     <message>
-        <source>Not learnt: no more than 32766 examples can be learnt.</source>
-        <translation>Nicht gelernt: Es können höchstens 32766 Beispiele gelernt werden.</translation>
+        <source>Not learnt: no more than %1 examples can be learnt.</source>
+        <translation>Nicht gelernt: Es können höchstens %1 Beispiele gelernt werden.</translation>
     </message>
     <message>
         <source>%1 of %2 hypotheses accept it, so the answer is positive.</source>
@@ -291,16 +291,16 @@
         <translation>Lernen nicht möglich</translation>
     </message>
     <message>
-        <source>This example was not learnt: the General boundary would need more than 30 rows.</source>
-        <translation>Dieses Beispiel wurde nicht gelernt: Die allgemeine Grenze bräuchte mehr als 30 Zeilen.</translation>
+        <source>This example was not learnt: the General boundary would need more than %1 rows.</source>
+        <translation>Dieses Beispiel wurde nicht gelernt: Die allgemeine Grenze bräuchte mehr als %1 Zeilen.</translation>
     </message>
     <message>
-        <source>This example was not learnt: the Version Space would need more than 30 rows.</source>
-        <translation>Dieses Beispiel wurde nicht gelernt: Der Versionsraum bräuchte mehr als 30 Zeilen.</translation>
+        <source>This example was not learnt: the Version Space would need more than %1 rows.</source>
+        <translation>Dieses Beispiel wurde nicht gelernt: Der Versionsraum bräuchte mehr als %1 Zeilen.</translation>
     </message>
     <message>
-        <source>This example was not learnt: no more than 32766 examples can be learnt. Press Clear to start again.</source>
-        <translation>Dieses Beispiel wurde nicht gelernt: Es können höchstens 32766 Beispiele gelernt werden. Drücken Sie „Leeren“, um neu zu beginnen.</translation>
+        <source>This example was not learnt: no more than %1 examples can be learnt. Press Clear to start again.</source>
+        <translation>Dieses Beispiel wurde nicht gelernt: Es können höchstens %1 Beispiele gelernt werden. Drücken Sie „Leeren“, um neu zu beginnen.</translation>
     </message>
     <message>
         <source>Cannot Predict</source>

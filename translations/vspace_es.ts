@@ -157,16 +157,16 @@
         <translation>El ejemplo %1 repite el ejemplo %2: nada cambia.</translation>
     </message>
     <message>
-        <source>Not learnt: G would need %1 rows, more than 30.</source>
-        <translation>No aprendido: G necesitaría %1 filas, más de 30.</translation>
+        <source>Not learnt: G would need %1 rows, more than %2.</source>
+        <translation>No aprendido: G necesitaría %1 filas, más de %2.</translation>
     </message>
     <message>
-        <source>Not learnt: the version space would need %1 rows, more than 30.</source>
-        <translation>No aprendido: el espacio de versiones necesitaría %1 filas, más de 30.</translation>
+        <source>Not learnt: the version space would need %1 rows, more than %2.</source>
+        <translation>No aprendido: el espacio de versiones necesitaría %1 filas, más de %2.</translation>
     </message>
     <message>
-        <source>Not learnt: no more than 32766 examples can be learnt.</source>
-        <translation>No aprendido: no se pueden aprender más de 32766 ejemplos.</translation>
+        <source>Not learnt: no more than %1 examples can be learnt.</source>
+        <translation>No aprendido: no se pueden aprender más de %1 ejemplos.</translation>
     </message>
     <message>
         <source>%1 of %2 hypotheses accept it, so the answer is positive.</source>
@@ -291,16 +291,16 @@
         <translation>No se puede aprender</translation>
     </message>
     <message>
-        <source>This example was not learnt: the General boundary would need more than 30 rows.</source>
-        <translation>Este ejemplo no se aprendió: el límite general necesitaría más de 30 filas.</translation>
+        <source>This example was not learnt: the General boundary would need more than %1 rows.</source>
+        <translation>Este ejemplo no se aprendió: el límite general necesitaría más de %1 filas.</translation>
     </message>
     <message>
-        <source>This example was not learnt: the Version Space would need more than 30 rows.</source>
-        <translation>Este ejemplo no se aprendió: el espacio de versiones necesitaría más de 30 filas.</translation>
+        <source>This example was not learnt: the Version Space would need more than %1 rows.</source>
+        <translation>Este ejemplo no se aprendió: el espacio de versiones necesitaría más de %1 filas.</translation>
     </message>
     <message>
-        <source>This example was not learnt: no more than 32766 examples can be learnt. Press Clear to start again.</source>
-        <translation>Este ejemplo no se aprendió: no se pueden aprender más de 32766 ejemplos. Pulse «Limpiar» para empezar de nuevo.</translation>
+        <source>This example was not learnt: no more than %1 examples can be learnt. Press Clear to start again.</source>
+        <translation>Este ejemplo no se aprendió: no se pueden aprender más de %1 ejemplos. Pulse «Limpiar» para empezar de nuevo.</translation>
     </message>
     <message>
         <source>Cannot Predict</source>

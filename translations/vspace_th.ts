@@ -157,16 +157,16 @@
         <translation>ตัวอย่าง %1 ซ้ำกับตัวอย่างที่ %2: ไม่มีอะไรเปลี่ยน</translation>
     </message>
     <message>
-        <source>Not learnt: G would need %1 rows, more than 30.</source>
-        <translation>ไม่ได้เรียนรู้: G จะต้องมี %1 แถว มากกว่า 30</translation>
+        <source>Not learnt: G would need %1 rows, more than %2.</source>
+        <translation>ไม่ได้เรียนรู้: G จะต้องมี %1 แถว มากกว่า %2</translation>
     </message>
     <message>
-        <source>Not learnt: the version space would need %1 rows, more than 30.</source>
-        <translation>ไม่ได้เรียนรู้: ปริภูมิเวอร์ชันจะต้องมี %1 แถว มากกว่า 30</translation>
+        <source>Not learnt: the version space would need %1 rows, more than %2.</source>
+        <translation>ไม่ได้เรียนรู้: ปริภูมิเวอร์ชันจะต้องมี %1 แถว มากกว่า %2</translation>
     </message>
     <message>
-        <source>Not learnt: no more than 32766 examples can be learnt.</source>
-        <translation>ไม่ได้เรียนรู้: เรียนรู้ได้ไม่เกิน 32766 ตัวอย่าง</translation>
+        <source>Not learnt: no more than %1 examples can be learnt.</source>
+        <translation>ไม่ได้เรียนรู้: เรียนรู้ได้ไม่เกิน %1 ตัวอย่าง</translation>
     </message>
     <message>
         <source>%1 of %2 hypotheses accept it, so the answer is positive.</source>
@@ -291,16 +291,16 @@
         <translation>เรียนรู้ไม่ได้</translation>
     </message>
     <message>
-        <source>This example was not learnt: the General boundary would need more than 30 rows.</source>
-        <translation>ไม่ได้เรียนรู้ตัวอย่างนี้: ขอบเขตทั่วไปจะต้องมีมากกว่า 30 แถว</translation>
+        <source>This example was not learnt: the General boundary would need more than %1 rows.</source>
+        <translation>ไม่ได้เรียนรู้ตัวอย่างนี้: ขอบเขตทั่วไปจะต้องมีมากกว่า %1 แถว</translation>
     </message>
     <message>
-        <source>This example was not learnt: the Version Space would need more than 30 rows.</source>
-        <translation>ไม่ได้เรียนรู้ตัวอย่างนี้: ปริภูมิเวอร์ชันจะต้องมีมากกว่า 30 แถว</translation>
+        <source>This example was not learnt: the Version Space would need more than %1 rows.</source>
+        <translation>ไม่ได้เรียนรู้ตัวอย่างนี้: ปริภูมิเวอร์ชันจะต้องมีมากกว่า %1 แถว</translation>
     </message>
     <message>
-        <source>This example was not learnt: no more than 32766 examples can be learnt. Press Clear to start again.</source>
-        <translation>ไม่ได้เรียนรู้ตัวอย่างนี้: เรียนรู้ได้ไม่เกิน 32766 ตัวอย่าง กด ล้าง เพื่อเริ่มใหม่</translation>
+        <source>This example was not learnt: no more than %1 examples can be learnt. Press Clear to start again.</source>
+        <translation>ไม่ได้เรียนรู้ตัวอย่างนี้: เรียนรู้ได้ไม่เกิน %1 ตัวอย่าง กด ล้าง เพื่อเริ่มใหม่</translation>
     </message>
     <message>
         <source>Cannot Predict</source>
