@@ -5,6 +5,7 @@
 // attribute by attribute. Without names the fields keep the names the window gives them.
 
 /** @import { PageWindow } from './controls.js' */
+/** @import { TextName } from './vspace.js' */
 
 const storageKey = 'vspace-attributes';
 
@@ -30,14 +31,14 @@ const plainNames = new WeakMap();
 
 // Names the training and unseen fields after `names` (null: none): "Training value 1: Sky" is the
 // accessible name and the tooltip, "Sky" the placeholder; a field whose attribute is unnamed keeps
-// its plain name. `text(english, ...values)` is a text of the page's, translated.
+// its plain name. `text(name, ...values)` is a text of the catalog, translated.
 /**
  * @param {PageWindow['fields']} fields
  * @param {string[] | null} names
- * @param {(english: string, ...values: string[]) => string} text
+ * @param {(name: TextName, ...values: string[]) => string} text
  */
 function nameFields(fields, names, text) {
-    for (const [row, label] of /** @type {const} */ ([['Training', 'Training value %1: %2'], ['Unseen', 'Unseen value %1: %2']])) {
+    for (const [row, label] of /** @type {const} */ ([['Training', 'TrainingValueNamed'], ['Unseen', 'UnseenValueNamed']])) {
         fields[row].forEach((field, a) => {
             if (!plainNames.has(field))
                 plainNames.set(field, field.getAttribute('aria-label'));
@@ -57,11 +58,11 @@ function nameFields(fields, names, text) {
 }
 
 export class AttributeNames {
-    // `vspace` is the page's window; `text(english, ...values)` a text of the page's, translated;
+    // `vspace` is the page's window; `text(name, ...values)` a text of the catalog, translated;
     // `elements`: the button that opens the dialog, the dialog, the diagram's legend.
     /**
      * @param {PageWindow} vspace
-     * @param {(english: string, ...values: string[]) => string} text
+     * @param {(name: TextName, ...values: string[]) => string} text
      * @param {{ button: HTMLButtonElement; dialog: HTMLDialogElement; legend: HTMLElement }} elements
      */
     constructor(vspace, text, { button, dialog, legend }) {
@@ -75,7 +76,7 @@ export class AttributeNames {
             const input = Object.assign(document.createElement('input'),
                                         { type: 'text', id: `attribute-${a + 1}`, autocomplete: 'off', spellcheck: false });
             const label = Object.assign(document.createElement('label'),
-                                        { htmlFor: input.id, textContent: text('Attribute %1', String(a + 1)) });
+                                        { htmlFor: input.id, textContent: text('AttributeName', String(a + 1)) });
             dialog.querySelector('.names').append(label, input);
             return input;
         });
@@ -135,7 +136,7 @@ export class AttributeNames {
         nameFields(this.vspace.fields, names, this.text);
         this.legend.hidden = !names;
         this.legend.textContent = names
-            ? this.text('Attributes: %1', names.map((name, a) => name || this.text('Attribute %1', String(a + 1))).join(', '))
+            ? this.text('LegendAttributes', names.map((name, a) => name || this.text('AttributeName', String(a + 1))).join(', '))
             : '';
     }
 }

@@ -821,6 +821,163 @@ val catalog()
     return val::global("JSON").call<val>("parse", texts.dump());
 }
 
+// Every text by the name the page gives it (index.html's data-text, page.js), in the order of
+// Text.
+struct TextName
+{
+    const char *name;
+    Text id;
+};
+#define VSPACE_TEXT(name) (TextName{#name, Text::name})
+constexpr std::array<TextName, kTextCount> kTextNames{{
+        VSPACE_TEXT(PositiveCaption),
+        VSPACE_TEXT(NegativeCaption),
+        VSPACE_TEXT(PredictCaption),
+        VSPACE_TEXT(GenTextCaption),
+        VSPACE_TEXT(ExitCaption),
+        VSPACE_TEXT(ClearCaption),
+        VSPACE_TEXT(UnseenDataFrame),
+        VSPACE_TEXT(LearningDataFrame),
+        VSPACE_TEXT(HypothesisFrame),
+        VSPACE_TEXT(VersionSpaceLabel),
+        VSPACE_TEXT(SpecificLabel),
+        VSPACE_TEXT(GeneralLabel),
+        VSPACE_TEXT(TrainingValueName),
+        VSPACE_TEXT(UnseenValueName),
+        VSPACE_TEXT(GeneralListName),
+        VSPACE_TEXT(SpecificListName),
+        VSPACE_TEXT(LearningDataListName),
+        VSPACE_TEXT(VersionSpaceListName),
+        VSPACE_TEXT(DuplicateTitle),
+        VSPACE_TEXT(DuplicatePrompt),
+        VSPACE_TEXT(CannotLearnTitle),
+        VSPACE_TEXT(GeneralLimitPrompt),
+        VSPACE_TEXT(VersionSpaceLimitPrompt),
+        VSPACE_TEXT(ExampleLimitPrompt),
+        VSPACE_TEXT(CannotPredictTitle),
+        VSPACE_TEXT(NothingLearntPrompt),
+        VSPACE_TEXT(NoConsistentPrompt),
+        VSPACE_TEXT(ResultTitle),
+        VSPACE_TEXT(PositivePrompt),
+        VSPACE_TEXT(NegativePrompt),
+        VSPACE_TEXT(UndecidedPrompt),
+        VSPACE_TEXT(TextFileTitle),
+        VSPACE_TEXT(ExportedPrompt),
+        VSPACE_TEXT(ExportFailedPrompt),
+        VSPACE_TEXT(NotAFolderReason),
+        VSPACE_TEXT(FolderNotCreatedReason),
+        VSPACE_TEXT(FolderInTheWayReason),
+        VSPACE_TEXT(IncompleteWriteReason),
+        VSPACE_TEXT(NotARegularFileReason),
+        VSPACE_TEXT(DanglingLinkReason),
+        VSPACE_TEXT(ForeignLinkReason),
+        VSPACE_TEXT(NoDesktopReason),
+        VSPACE_TEXT(SystemReason),
+        VSPACE_TEXT(OkButton),
+        VSPACE_TEXT(DiagramButton),
+        VSPACE_TEXT(DiagramRegion),
+        VSPACE_TEXT(OpenSessionButton),
+        VSPACE_TEXT(NextPressButton),
+        VSPACE_TEXT(PlayToEndButton),
+        VSPACE_TEXT(MessagesList),
+        VSPACE_TEXT(EndedText),
+        VSPACE_TEXT(StartAgainButton),
+        VSPACE_TEXT(SessionOpened),
+        VSPACE_TEXT(SessionRefused),
+        VSPACE_TEXT(StepsHeading),
+        VSPACE_TEXT(TextbookSwitch),
+        VSPACE_TEXT(SuggestButton),
+        VSPACE_TEXT(SuggestedExample),
+        VSPACE_TEXT(NoSuggestion),
+        VSPACE_TEXT(DifferenceNote),
+        VSPACE_TEXT(AddedMark),
+        VSPACE_TEXT(LegendSpecific),
+        VSPACE_TEXT(LegendGeneral),
+        VSPACE_TEXT(LegendVersionSpace),
+        VSPACE_TEXT(DiagramDescription),
+        VSPACE_TEXT(UndoButton),
+        VSPACE_TEXT(RedoButton),
+        VSPACE_TEXT(StopButton),
+        VSPACE_TEXT(PlayingProgress),
+        VSPACE_TEXT(PressesPlayed),
+        VSPACE_TEXT(OpenOverWork),
+        VSPACE_TEXT(OpenButton),
+        VSPACE_TEXT(CancelButton),
+        VSPACE_TEXT(NoPressesReason),
+        VSPACE_TEXT(MessageLine),
+        VSPACE_TEXT(ExampleNotLoadedReason),
+        VSPACE_TEXT(PresentButton),
+        VSPACE_TEXT(ExamplesMenu),
+        VSPACE_TEXT(AttributesButton),
+        VSPACE_TEXT(AttributesTitle),
+        VSPACE_TEXT(AttributesPrompt),
+        VSPACE_TEXT(AttributeName),
+        VSPACE_TEXT(TrainingValueNamed),
+        VSPACE_TEXT(UnseenValueNamed),
+        VSPACE_TEXT(LegendAttributes),
+        VSPACE_TEXT(ExplainPositive),
+        VSPACE_TEXT(ExplainNegative),
+        VSPACE_TEXT(ExplainLosesRejecting),
+        VSPACE_TEXT(ExplainLosesAccepting),
+        VSPACE_TEXT(ExplainLosesLessGeneral),
+        VSPACE_TEXT(ExplainGainsAtAttribute),
+        VSPACE_TEXT(ExplainGainsAtAttributes),
+        VSPACE_TEXT(ExplainSpecificUnchanged),
+        VSPACE_TEXT(ExplainSpecificReplaced),
+        VSPACE_TEXT(ExplainSpecificAttribute),
+        VSPACE_TEXT(ExplainSpecificAttributes),
+        VSPACE_TEXT(ExplainNoVersionSpace),
+        VSPACE_TEXT(ExplainVersionSpaceOne),
+        VSPACE_TEXT(ExplainVersionSpaceRows),
+        VSPACE_TEXT(ExplainGeneralEmpty),
+        VSPACE_TEXT(ExplainCollapse),
+        VSPACE_TEXT(ExplainCollapsed),
+        VSPACE_TEXT(ExplainDuplicate),
+        VSPACE_TEXT(ExplainGeneralLimit),
+        VSPACE_TEXT(ExplainVersionSpaceLimit),
+        VSPACE_TEXT(ExplainExampleLimit),
+        VSPACE_TEXT(ExplainVotePositive),
+        VSPACE_TEXT(ExplainVoteNegative),
+        VSPACE_TEXT(ExplainVoteUndecided),
+        VSPACE_TEXT(ExplainVoteOneAccepts),
+        VSPACE_TEXT(ExplainVoteOneRejects),
+        VSPACE_TEXT(ExplainNoVote),
+        VSPACE_TEXT(ExplainNothingConsistent),
+        VSPACE_TEXT(ExplainGenText),
+        VSPACE_TEXT(ExplainClear),
+        VSPACE_TEXT(ExplainExit),
+        VSPACE_TEXT(ExplainIgnored),
+        VSPACE_TEXT(ExplainUndo),
+        VSPACE_TEXT(ExplainRedo),
+        VSPACE_TEXT(ExplainNothingToUndo),
+        VSPACE_TEXT(ExplainNothingToRedo),
+        VSPACE_TEXT(ListAnd),
+        VSPACE_TEXT(ListMore),
+        VSPACE_TEXT(CompareTextbookGeneral),
+        VSPACE_TEXT(CompareProgramGeneral),
+        VSPACE_TEXT(CompareTextbookSpace),
+        VSPACE_TEXT(CompareProgramSpace),
+        VSPACE_TEXT(CompareContradiction),
+        VSPACE_TEXT(CompareVotes),
+        VSPACE_TEXT(CompareCollapse),
+        VSPACE_TEXT(CompareSummary),
+        VSPACE_TEXT(CompareAgreed),
+        VSPACE_TEXT(GenericName),
+        VSPACE_TEXT(Comment),
+        VSPACE_TEXT(Summary),
+}};
+#undef VSPACE_TEXT
+
+constexpr bool textNamesInOrder()
+{
+    for (int i = 0; i < kTextCount; ++i) {
+        if (static_cast<int>(kTextNames[static_cast<std::size_t>(i)].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(textNamesInOrder(), "every text is named once, in the order of Text");
+
 // A caption's access key, as the window reads it: {before, key, after}.
 val captionKey(const std::string &caption)
 {
@@ -857,6 +1014,9 @@ EMSCRIPTEN_BINDINGS(vspace)
     emscripten::enum_<FieldRow>("FieldRow")
             .value("Training", FieldRow::Training)
             .value("Unseen", FieldRow::Unseen);
+    emscripten::enum_<Text> texts("Text");
+    for (const TextName &text : kTextNames)
+        texts.value(text.name, text.id);
     emscripten::class_<Page>("Page")
             .constructor<val>()
             .function("start", &Page::start)

@@ -14,6 +14,7 @@ import { PresentView } from './present.js';
 import { SessionPlayer } from './session.js';
 import { TeachingPanel } from './teaching.js';
 import { languages } from './languages.js';
+/** @import { TextName } from './vspace.js' */
 
 // The page speaks the first of the browser's languages it has a translation for; English when
 // English comes first or none is found.
@@ -68,7 +69,19 @@ const plural = (context, english, n) => {
     const form = forms[Math.min(used.indexOf(rules.select(n)), forms.length - 1)] || forms.at(-1);
     return form.replaceAll('%n', String(n));
 };
-const texts = module.catalog().map(({ context, english }) => translate(context, english));
+const catalog = module.catalog();
+const texts = catalog.map(({ context, english }) => translate(context, english));
+/** @type {(name: TextName) => number} */
+const numbered = (name) => module.Text[name].value;
+// A text of the catalog by name, translated, with %1 to %9 filled in; and one with plural forms,
+// chosen by `n`.
+/** @type {(name: TextName, ...values: string[]) => string} */
+const text = (name, ...values) => module.format(texts[numbered(name)], values);
+/** @type {(name: TextName, n: number, ...values: string[]) => string} */
+const pluralText = (name, n, ...values) => {
+    const { context, english } = catalog[numbered(name)];
+    return module.format(plural(context, english, n), values);
+};
 // The element of that id, as the kind of element the page's HTML makes it.
 /**
  * @template {HTMLElement} [T=HTMLElement]
@@ -77,28 +90,16 @@ const texts = module.catalog().map(({ context, english }) => translate(context, 
  */
 const element = (id) => /** @type {T} */ (document.getElementById(id));
 element('window-title').textContent = module.windowTitle;
-for (const item of document.querySelectorAll(/** @type {'div'} */ ('[data-context]'))) {
-    if (item.hasAttribute('aria-label'))
-        item.setAttribute('aria-label', translate(item.dataset.context, item.getAttribute('aria-label')));
-    else
-        item.textContent = translate(item.dataset.context, item.textContent);
-}
+// The page's own elements name their text (data-text) or their accessible name (data-label).
+for (const item of document.querySelectorAll(/** @type {'div'} */ ('[data-text]')))
+    item.textContent = text(/** @type {TextName} */ (item.dataset.text));
+for (const item of document.querySelectorAll(/** @type {'div'} */ ('[data-label]')))
+    item.setAttribute('aria-label', text(/** @type {TextName} */ (item.dataset.label)));
 
 const root = element('window');
 const ended = element('ended');
-const pageTexts = {
-    opened: 'Opened %1: %n presses to play.', refused: '%1 was not opened: %2', added: 'added by the last press',
-    played: '%1 of %n presses played',
-    openOverWork: 'Open %1? The %n examples learnt are set aside; Undo brings them back.',
-    description: 'S: %1. G: %2. The version space: %3.', diagram: 'Version space diagram',
-    nextPress: '&Next press', exampleNotLoaded: 'the example could not be loaded',
-};
-/** @type {(key: keyof typeof pageTexts, ...values: string[]) => string} */
-const pageText = (key, ...values) => module.format(translate('Page', pageTexts[key]), values);
-/** @type {(key: keyof typeof pageTexts, n: number, ...values: string[]) => string} */
-const pagePlural = (key, n, ...values) => module.format(plural('Page', pageTexts[key], n), values);
 const dialogs = new MessageDialogs(element('message'));
-const vspace = new PageWindow(root, module, texts, dialogs, pageText('added'));
+const vspace = new PageWindow(root, module, texts, dialogs, text('AddedMark'));
 const teaching = new TeachingPanel(vspace, module, {
     steps: element('steps').querySelector('ol'), differences: element('differences'),
     textbook: element('textbook'), suggest: element('suggest'),
@@ -111,7 +112,7 @@ const announce = (text) => {
 };
 new HistoryKeys(vspace, { undo: element('undo'), redo: element('redo') }, announce);
 const question = new QuestionDialog(element('question'));
-vspace.accessKey(element('next-press'), pageText('nextPress'));
+vspace.accessKey(element('next-press'), text('NextPressButton'));
 const startAgain = () => {
     ended.hidden = true;
     teaching.start();
@@ -119,7 +120,7 @@ const startAgain = () => {
     vspace.start();
 };
 const player = new SessionPlayer(vspace, {
-    text: pageText, plural: pagePlural, ask: (text) => question.ask(text), teaching, announce, startAgain,
+    text, plural: pluralText, ask: (text) => question.ask(text), teaching, announce, startAgain,
 }, {
     open: element('open-session'), chooser: element('session-file'), next: element('next-press'),
     toEnd: element('play-to-end'), stop: element('stop'), progress: element('play-progress'),
@@ -128,7 +129,7 @@ const player = new SessionPlayer(vspace, {
 });
 new ExamplesMenu(element('examples-button'), element('examples-menu'), {
     open: (file) => player.open(file),
-    refused: (name) => player.refuse(name, pageText('exampleNotLoaded')),
+    refused: (name) => player.refuse(name, text('ExampleNotLoadedReason')),
 });
 
 // A tab cannot close itself: Exit ends the session and offers a new one; messages still waiting
@@ -144,10 +145,10 @@ element('start-again').addEventListener('click', startAgain);
 /** @param {'General' | 'Specific' | 'VersionSpace'} list */
 const rowsOf = (list) => vspace.lists[list].texts().join('; ');
 const diagram = new DiagramPanel(element('diagram-button'), element('diagram'), () => vspace.page.versionSpaceDot(),
-                                 () => pageText('description', rowsOf('Specific'), rowsOf('General'), rowsOf('VersionSpace')),
-                                 pageText('diagram'));
+                                 () => text('DiagramDescription', rowsOf('Specific'), rowsOf('General'), rowsOf('VersionSpace')),
+                                 text('DiagramRegion'));
 vspace.onPressed = () => diagram.draw();
-new AttributeNames(vspace, (english, ...values) => module.format(translate('Page', english), values), {
+new AttributeNames(vspace, text, {
     button: element('attributes-button'), dialog: element('attributes'), legend: element('diagram').querySelector('.legend'),
 });
 new PresentView(document.querySelector('main'), element('present'), diagram);

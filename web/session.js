@@ -6,7 +6,7 @@
 
 import { keptSteps } from './teaching.js';
 
-/** @import { OpenedSession, SessionProgress, Update } from './vspace.js' */
+/** @import { OpenedSession, SessionProgress, TextName, Update } from './vspace.js' */
 /** @import { PageWindow } from './controls.js' */
 /** @import { TeachingPanel } from './teaching.js' */
 
@@ -37,15 +37,16 @@ const painted = () => new Promise((resolve) => {
 }).then(() => {});
 
 export class SessionPlayer {
-    // `text(key, ...values)` and `plural(key, n, ...values)` give the page's own texts, `ask(text)`
-    // asks a question and resolves to the answer, `teaching` is the Steps panel, `announce(text)`
-    // tells screen readers, `startAgain()` starts a new session after Exit. The Examples menu's
-    // button (`elements.examples`) is greyed with "Open session" while the rest plays.
+    // `text(name, ...values)` and `plural(name, n, ...values)` give texts of the catalog by name,
+    // `ask(text)` asks a question and resolves to the answer, `teaching` is the Steps panel,
+    // `announce(text)` tells screen readers, `startAgain()` starts a new session after Exit. The
+    // Examples menu's button (`elements.examples`) is greyed with "Open session" while the rest
+    // plays.
     /**
      * @param {PageWindow} vspace
      * @param {{
-     *     text: (key: string, ...values: string[]) => string;
-     *     plural: (key: string, n: number, ...values: string[]) => string;
+     *     text: (name: TextName, ...values: string[]) => string;
+     *     plural: (name: TextName, n: number, ...values: string[]) => string;
      *     ask: (text: string) => Promise<boolean>;
      *     teaching: TeachingPanel;
      *     announce: (text: string) => void;
@@ -120,11 +121,11 @@ export class SessionPlayer {
             this.refuse(file.name, read.error);
             return false;
         }
-        if (read.learnt > 0 && !(await this.ask(this.plural('openOverWork', read.learnt, file.name))))
+        if (read.learnt > 0 && !(await this.ask(this.plural('OpenOverWork', read.learnt, file.name))))
             return false;
         this.vspace.act((fields) => this.vspace.page.startSession(fields));
         this.vspace.onPressed();
-        this.say(this.plural('opened', read.presses, file.name));
+        this.say(this.plural('SessionOpened', read.presses, file.name));
         this.announce(this.elements.status.textContent);
         this.elements.next.focus();
         return true;
@@ -204,7 +205,7 @@ export class SessionPlayer {
             if (session) {
                 progress.max = session.presses;
                 if (session.played > 0 || !session.left)
-                    this.say(this.plural('played', session.presses, String(session.played)));
+                    this.say(this.plural('PressesPlayed', session.presses, String(session.played)));
             }
         }
         if (update.messageList) {
@@ -222,7 +223,7 @@ export class SessionPlayer {
      * @param {string} reason
      */
     refuse(name, reason) {
-        this.say(this.text('refused', name, reason));
+        this.say(this.text('SessionRefused', name, reason));
         this.announce(this.elements.status.textContent);
     }
 

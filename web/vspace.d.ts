@@ -6,6 +6,42 @@ export type ButtonName = 'Positive' | 'Negative' | 'Predict' | 'GenText' | 'Exit
 export type LearnerName = 'Program' | 'Textbook';
 export type ListName = 'General' | 'Specific' | 'LearningData' | 'VersionSpace';
 export type RowName = 'Training' | 'Unseen';
+/** Every text of the catalog by name (texts/text_catalog.h); `.value` is its number. */
+export type TextName =
+      'PositiveCaption' | 'NegativeCaption' | 'PredictCaption' | 'GenTextCaption' | 'ExitCaption'
+    | 'ClearCaption' | 'UnseenDataFrame' | 'LearningDataFrame' | 'HypothesisFrame'
+    | 'VersionSpaceLabel' | 'SpecificLabel' | 'GeneralLabel' | 'TrainingValueName'
+    | 'UnseenValueName' | 'GeneralListName' | 'SpecificListName' | 'LearningDataListName'
+    | 'VersionSpaceListName' | 'DuplicateTitle' | 'DuplicatePrompt' | 'CannotLearnTitle'
+    | 'GeneralLimitPrompt' | 'VersionSpaceLimitPrompt' | 'ExampleLimitPrompt'
+    | 'CannotPredictTitle' | 'NothingLearntPrompt' | 'NoConsistentPrompt' | 'ResultTitle'
+    | 'PositivePrompt' | 'NegativePrompt' | 'UndecidedPrompt' | 'TextFileTitle' | 'ExportedPrompt'
+    | 'ExportFailedPrompt' | 'NotAFolderReason' | 'FolderNotCreatedReason' | 'FolderInTheWayReason'
+    | 'IncompleteWriteReason' | 'NotARegularFileReason' | 'DanglingLinkReason'
+    | 'ForeignLinkReason' | 'NoDesktopReason' | 'SystemReason' | 'OkButton' | 'DiagramButton'
+    | 'DiagramRegion' | 'OpenSessionButton' | 'NextPressButton' | 'PlayToEndButton'
+    | 'MessagesList' | 'EndedText' | 'StartAgainButton' | 'SessionOpened' | 'SessionRefused'
+    | 'StepsHeading' | 'TextbookSwitch' | 'SuggestButton' | 'SuggestedExample' | 'NoSuggestion'
+    | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
+    | 'DiagramDescription' | 'UndoButton' | 'RedoButton' | 'StopButton' | 'PlayingProgress'
+    | 'PressesPlayed' | 'OpenOverWork' | 'OpenButton' | 'CancelButton' | 'NoPressesReason'
+    | 'MessageLine' | 'ExampleNotLoadedReason' | 'PresentButton' | 'ExamplesMenu'
+    | 'AttributesButton' | 'AttributesTitle' | 'AttributesPrompt' | 'AttributeName'
+    | 'TrainingValueNamed' | 'UnseenValueNamed' | 'LegendAttributes' | 'ExplainPositive'
+    | 'ExplainNegative' | 'ExplainLosesRejecting' | 'ExplainLosesAccepting'
+    | 'ExplainLosesLessGeneral' | 'ExplainGainsAtAttribute' | 'ExplainGainsAtAttributes'
+    | 'ExplainSpecificUnchanged' | 'ExplainSpecificReplaced' | 'ExplainSpecificAttribute'
+    | 'ExplainSpecificAttributes' | 'ExplainNoVersionSpace' | 'ExplainVersionSpaceOne'
+    | 'ExplainVersionSpaceRows' | 'ExplainGeneralEmpty' | 'ExplainCollapse' | 'ExplainCollapsed'
+    | 'ExplainDuplicate' | 'ExplainGeneralLimit' | 'ExplainVersionSpaceLimit'
+    | 'ExplainExampleLimit' | 'ExplainVotePositive' | 'ExplainVoteNegative'
+    | 'ExplainVoteUndecided' | 'ExplainVoteOneAccepts' | 'ExplainVoteOneRejects' | 'ExplainNoVote'
+    | 'ExplainNothingConsistent' | 'ExplainGenText' | 'ExplainClear' | 'ExplainExit'
+    | 'ExplainIgnored' | 'ExplainUndo' | 'ExplainRedo' | 'ExplainNothingToUndo'
+    | 'ExplainNothingToRedo' | 'ListAnd' | 'ListMore' | 'CompareTextbookGeneral'
+    | 'CompareProgramGeneral' | 'CompareTextbookSpace' | 'CompareProgramSpace'
+    | 'CompareContradiction' | 'CompareVotes' | 'CompareCollapse' | 'CompareSummary'
+    | 'CompareAgreed' | 'GenericName' | 'Comment' | 'Summary';
 
 /** An enum of embind: each value by its name, `.value` its number. */
 export type Enum<Name extends string> = { [name in Name]: { value: number } };
@@ -189,6 +225,7 @@ export interface VspaceModule {
     Button: Enum<ButtonName>;
     FieldRow: Enum<RowName>;
     Learner: Enum<LearnerName>;
+    Text: Enum<TextName>;
     controlTable(): Control[];
     catalog(): { context: string; english: string }[];
     /** A caption's access key: "&Clear" is {before: '', key: 'C', after: 'lear'}. */

@@ -288,15 +288,18 @@ test('installable, working offline after one visit, diagram included; rebuilt, i
 // The page speaks the browser's language: names and the translation's own access keys; English
 // where the browser asks for none the page has.
 test('the page in German, Spanish and Thai, its explanations and access keys too', async () => {
-    for (const [languages, lang, clear, shortcut, step] of [
-        [['de-AT', 'en'], 'de', 'Leeren', 'l', 'Positives Beispiel a,b,c,d,e,f. S wird zum Beispiel. Noch gibt es keinen Versionsraum.'],
-        [['es'], 'es', 'Limpiar', 'l', 'Ejemplo positivo a,b,c,d,e,f. S pasa a ser el ejemplo. Todavía no hay espacio de versiones.'],
-        [['th-TH'], 'th', 'ล้าง (C)', 'c', 'ตัวอย่างบวก a,b,c,d,e,f S กลายเป็นตัวอย่างนี้ ยังไม่มีปริภูมิเวอร์ชัน'],
-        [['fr', 'en'], 'en', 'Clear', 'c', 'Positive example a,b,c,d,e,f. S becomes the example. There is no version space yet.']]) {
+    for (const [languages, lang, clear, shortcut, step, named] of [
+        [['de-AT', 'en'], 'de', 'Leeren', 'l', 'Positives Beispiel a,b,c,d,e,f. S wird zum Beispiel. Noch gibt es keinen Versionsraum.', ['Schritte', 'Meldungen']],
+        [['es'], 'es', 'Limpiar', 'l', 'Ejemplo positivo a,b,c,d,e,f. S pasa a ser el ejemplo. Todavía no hay espacio de versiones.', ['Pasos', 'Mensajes']],
+        [['th-TH'], 'th', 'ล้าง (C)', 'c', 'ตัวอย่างบวก a,b,c,d,e,f S กลายเป็นตัวอย่างนี้ ยังไม่มีปริภูมิเวอร์ชัน', ['ขั้นตอน', 'ข้อความ']],
+        [['fr', 'en'], 'en', 'Clear', 'c', 'Positive example a,b,c,d,e,f. S becomes the example. There is no version space yet.', ['Steps', 'Messages']]]) {
         page = await opened.browser.newPage();
         await page.evaluateOnNewDocument((list) => Object.defineProperty(navigator, 'languages', { get: () => list }), languages);
         await load(800);
         assert.deepEqual([await page.$eval('html', (html) => html.lang), await page.$eval('#Command6', (b) => b.textContent)], [lang, clear]);
+        // The page's own elements take their texts from the catalog by name, every one of them.
+        assert.deepEqual(await page.evaluate(() => [document.getElementById('steps-title').textContent, document.getElementById('messages').ariaLabel,
+            document.querySelectorAll('[data-text]:empty, [data-label]:not([aria-label])').length]), [...named, 0], lang);
         // Each access key and shortcut is one button's; Clear, Exit and Next press have one each.
         const shortcuts = await page.$$eval('[aria-keyshortcuts]', (all) => all.flatMap((b) => b.ariaKeyShortcuts.toUpperCase().split(' ')));
         assert.deepEqual([new Set(shortcuts).size, shortcuts.length > 0], [shortcuts.length, true], lang);
