@@ -1,21 +1,14 @@
 #include "player.h"
 
 #include "explanation.h"
+#include "json_writer.h"
 #include "outcome_json.h"
 #include "session_format.h"
-
-#include <nlohmann/json.hpp>
 
 #include <new>
 #include <ostream>
 
 namespace vspace {
-
-namespace {
-
-using json = nlohmann::json;
-
-} // namespace
 
 std::string_view pressName(Button button)
 {
@@ -64,8 +57,9 @@ std::string shownText(std::string_view text)
     while (!shown.empty() && shown.size() < text.size()
            && (static_cast<unsigned char>(text[shown.size()]) & 0xC0) == 0x80)
         shown.pop_back(); // do not cut a character in two
-    return json(shown).dump(-1, ' ', false, json::error_handler_t::replace)
-           + (shown.size() < text.size() ? "..." : "");
+    JsonWriter quoted;
+    quoted.string(shown);
+    return quoted.take() + (shown.size() < text.size() ? "..." : "");
 }
 
 std::optional<bool> playCommand(Form &form, const ReplayCommand &command, std::uint64_t opening,
@@ -121,36 +115,36 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         return std::nullopt;
     }
 
-    // The report is put together key by key; every text in it is escaped by the JSON library.
-    std::string messages = "[";
+    JsonWriter &out = m_report;
+    out.clear();
+    out.beginObject().key(kPressKey).string(name).key(kMessagesKey).beginArray();
     for (const MemoryControls::Message &message : m_controls.takeMessages()) {
-        if (messages.size() > 1)
-            messages += ',';
-        messages += nlohmann::ordered_json{{"title", message.title}, {"text", message.text}}.dump();
+        out.beginObject().key("title").string(message.title);
+        out.key("text").string(message.text).endObject();
     }
-    messages += ']';
-    const auto key = [](std::string_view name) { return ",\"" + std::string(name) + "\":"; };
-    std::string out = "{\"" + std::string(kPressKey) + "\":" + json(name).dump() + key(kMessagesKey)
-                      + messages;
-    for (const List list : {List::General, List::Specific, List::LearningData, List::VersionSpace}) {
-        out += key(listKey(list)); // the lists appended in place: a long one is not copied again
-        out += listJson(list);
-        out += ']';
+    out.endArray();
+    // The rows of each list as written before: a long list is not escaped again.
+    for (const List list : {List::General, List::Specific, List::LearningData, List::VersionSpace})
+        out.key(listKey(list)).beginArray().raw(listJson(list)).endArray();
+    for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen}) {
+        out.key(fieldKey(row)).beginArray();
+        for (const std::string &value : m_controls.values(row))
+            out.string(value);
+        out.endArray();
     }
-    for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen})
-        out += key(fieldKey(row)) + json(m_controls.values(row)).dump();
-    out += key(kNegativeEnabledKey) + (m_controls.enabled(Button::Negative) ? "true" : "false");
+    out.key(kNegativeEnabledKey).boolean(m_controls.enabled(Button::Negative));
     if (ignored)
-        out += key(kIgnoredKey) + "true";
+        out.key(kIgnoredKey).boolean(true);
     if (m_explain) {
         const auto english = [](Text text) { return std::string(vspace::english(text)); };
         const PressOutcome &outcome = ignored || !button ? PressOutcome() : m_form.lastOutcome();
-        out += key(kStepKey)
-               + outcomeJson(outcome, button ? explainPress(*button, outcome, ignored, english)
-                                             : explainHistory(*command.history, ignored, english));
+        out.key(kStepKey);
+        outcomeJson(out, outcome,
+                    button ? explainPress(*button, outcome, ignored, english)
+                           : explainHistory(*command.history, ignored, english));
     }
-    out += '}';
-    return out;
+    out.endObject();
+    return out.text();
 }
 
 const std::string &ReplaySession::listJson(List list)
@@ -160,14 +154,11 @@ const std::string &ReplaySession::listJson(List list)
     if (text.clears != m_controls.clearCount(list) || text.count > rows.size()) {
         text.clears = m_controls.clearCount(list);
         text.count = 0;
-        text.json = "[";
+        text.rows.clear();
     }
-    for (; text.count < rows.size(); ++text.count) {
-        if (text.count > 0)
-            text.json += ',';
-        text.json += json(rows[text.count]).dump();
-    }
-    return text.json;
+    for (; text.count < rows.size(); ++text.count)
+        text.rows.string(rows[text.count]);
+    return text.rows.text();
 }
 
 int playSession(const SessionReader &read, std::ostream &out, std::ostream &err,

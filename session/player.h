@@ -3,6 +3,7 @@
 #include "explanation.h"
 #include "export_file.h"
 #include "form.h"
+#include "json_writer.h"
 #include "memory_controls.h"
 
 #include <array>
@@ -86,12 +87,13 @@ public:
     MemoryControls &controls() { return m_controls; }
 
 private:
-    // The JSON text of one list as last reported, extended while the list only grows.
+    // The rows of one list as last reported, as JSON strings with commas between them, extended
+    // while the list only grows.
     struct ListText
     {
         std::uint64_t clears = UINT64_MAX;
         std::size_t count = 0;
-        std::string json;
+        JsonWriter rows;
     };
 
     // The export file, with a note of whether the last export failed.
@@ -114,10 +116,12 @@ private:
         ExportFile &m_file;
     };
 
+    // The rows of `list` as JSON strings, with commas between them.
     const std::string &listJson(List list);
 
     PressObserver m_observer;
     std::array<ListText, kListCount> m_listTexts;
+    JsonWriter m_report; // the last report, its storage kept for the next
     std::optional<std::string> m_exportFailure;
     bool m_explain;
     bool m_quiet = false;

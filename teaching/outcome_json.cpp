@@ -4,123 +4,91 @@
 
 namespace vspace {
 
-void quote(std::string &out, std::string_view text)
-{
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            constexpr char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xF];
-            out += hex[c & 0xF];
-        } else {
-            out += c; // the page reads the text as UTF-8, any ill-formed byte as U+FFFD
-        }
-    }
-    out += '"';
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string out;
-    quote(out, text);
-    return out;
-}
-
-void rowJson(std::string &out, const Row &row)
-{
-    char separator = '[';
-    for (const Value &value : row) {
-        out += separator;
-        quote(out, value.view());
-        separator = ',';
-    }
-    out += ']';
-}
-
-void rowsJson(std::string &out, const Rows &rows)
-{
-    out += '[';
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (r)
-            out += ',';
-        rowJson(out, rows[r]);
-    }
-    out += ']';
-}
-
 namespace {
 
-std::string recordJson(const PressOutcome &outcome)
+void rowJson(JsonWriter &out, const Row &row)
 {
-    std::string out;
+    out.beginArray();
+    for (const Value &value : row)
+        out.string(value.view());
+    out.endArray();
+}
+
+void rowsJson(JsonWriter &out, const Rows &rows)
+{
+    out.beginArray();
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        rowJson(out, rows[r]);
+    out.endArray();
+}
+
+// The members of the record of what a press did.
+void recordJson(JsonWriter &out, const PressOutcome &outcome)
+{
     if (const StepRecord *step = std::get_if<StepRecord>(&outcome)) {
-        out = "{\"kind\":\"step\",\"instance\":";
+        out.key("kind").string("step").key("instance");
         rowJson(out, step->instance);
-        out += std::string(",\"positive\":") + (step->positive ? "true" : "false")
-               + ",\"exampleNumber\":" + std::to_string(step->exampleNumber)
-               + ",\"collapsed\":" + (step->collapsed ? "true" : "false") + ",\"dropped\":[";
-        for (std::size_t i = 0; i < step->dropped.size(); ++i) {
+        out.key("positive").boolean(step->positive);
+        out.key("exampleNumber").number(step->exampleNumber);
+        out.key("collapsed").boolean(step->collapsed);
+        out.key("dropped").beginArray();
+        for (const DroppedRow &dropped : step->dropped) {
             constexpr std::array reasons{"RejectsPositive", "AcceptsNegative", "LessGeneral"};
-            out += (i ? ",{\"position\":" : "{\"position\":")
-                   + std::to_string(step->dropped[i].position) + ",\"reason\":\""
-                   + reasons[static_cast<std::size_t>(step->dropped[i].reason)] + "\",\"row\":";
-            rowJson(out, step->dropped[i].row);
-            out += '}';
+            out.beginObject().key("position").number(dropped.position);
+            out.key("reason").string(reasons[static_cast<std::size_t>(dropped.reason)]);
+            out.key("row");
+            rowJson(out, dropped.row);
+            out.endObject();
         }
-        out += "],\"made\":[";
-        for (std::size_t i = 0; i < step->made.size(); ++i) {
-            const MadeRow &made = step->made[i];
-            out += i ? ",{\"row\":" : "{\"row\":";
+        out.endArray().key("made").beginArray();
+        for (const MadeRow &made : step->made) {
+            out.beginObject().key("row");
             rowJson(out, made.row);
-            out += ",\"attribute\":" + std::to_string(made.attribute)
-                   + ",\"value\":" + jsonString(made.value.view())
-                   + ",\"source\":" + std::to_string(made.source) + '}';
+            out.key("attribute").number(made.attribute);
+            out.key("value").string(made.value.view());
+            out.key("source").number(made.source).endObject();
         }
-        out += "],\"specific\":{\"from\":";
+        out.endArray().key("specific").beginObject().key("from");
         rowJson(out, step->specific.from);
-        out += ",\"to\":";
+        out.key("to");
         rowJson(out, step->specific.to);
-        out += std::string(",\"replaced\":") + (step->specific.replaced ? "true" : "false")
-               + ",\"generalised\":[";
-        for (std::size_t i = 0; i < step->specific.generalised.size(); ++i)
-            out += (i ? "," : "") + std::to_string(step->specific.generalised[i]);
-        out += "]},\"versionSpaceBefore\":";
+        out.key("replaced").boolean(step->specific.replaced);
+        out.key("generalised").beginArray();
+        for (const auto attribute : step->specific.generalised)
+            out.number(attribute);
+        out.endArray().endObject().key("versionSpaceBefore");
         rowsJson(out, step->versionSpaceBefore);
-        out += ",\"versionSpaceAfter\":";
+        out.key("versionSpaceAfter");
         rowsJson(out, step->versionSpaceAfter);
-        return out + '}';
-    }
-    if (const Refusal *refused = std::get_if<Refusal>(&outcome)) {
+    } else if (const Refusal *refused = std::get_if<Refusal>(&outcome)) {
         constexpr std::array kinds{"Duplicate", "ExampleLimit", "GeneralLimit", "VersionSpaceLimit"};
-        return std::string("{\"kind\":\"refusal\",\"refusal\":\"")
-               + kinds[static_cast<std::size_t>(refused->kind)]
-               + "\",\"repeats\":" + std::to_string(refused->repeats)
-               + ",\"rowsNeeded\":" + std::to_string(refused->rowsNeeded) + '}';
-    }
-    if (const Prediction *vote = std::get_if<Prediction>(&outcome)) {
+        out.key("kind").string("refusal");
+        out.key("refusal").string(kinds[static_cast<std::size_t>(refused->kind)]);
+        out.key("repeats").number(refused->repeats);
+        out.key("rowsNeeded").number(refused->rowsNeeded);
+    } else if (const Prediction *vote = std::get_if<Prediction>(&outcome)) {
         constexpr std::array answers{"Positive", "Negative", "Undecided", "NothingLearnt",
                                      "NoConsistent"};
-        return std::string("{\"kind\":\"prediction\",\"answer\":\"")
-               + answers[static_cast<std::size_t>(vote->answer)]
-               + "\",\"accepting\":" + std::to_string(vote->accepting)
-               + ",\"voting\":" + std::to_string(vote->voting) + '}';
+        out.key("kind").string("prediction");
+        out.key("answer").string(answers[static_cast<std::size_t>(vote->answer)]);
+        out.key("accepting").number(vote->accepting);
+        out.key("voting").number(vote->voting);
     }
-    return "null";
 }
 
 } // namespace
 
-std::string outcomeJson(const PressOutcome &outcome, const std::string &sentence)
+void outcomeJson(JsonWriter &out, const PressOutcome &outcome, std::string_view sentence)
 {
-    std::string json = recordJson(outcome);
-    if (sentence.empty())
-        return json;
-    json = json == "null" ? "{" : json.substr(0, json.size() - 1) + ',';
-    return json + "\"sentence\":" + jsonString(sentence) + '}';
+    if (std::holds_alternative<std::monostate>(outcome) && sentence.empty()) {
+        out.null();
+        return;
+    }
+    out.beginObject();
+    recordJson(out, outcome);
+    if (!sentence.empty())
+        out.key("sentence").string(sentence);
+    out.endObject();
 }
 
 } // namespace vspace

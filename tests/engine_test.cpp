@@ -1,6 +1,7 @@
 #include "control_table.h"
 #include "form.h"
 #include "fuzz/replay_harness.h"
+#include "json_writer.h"
 #include "memory_controls.h"
 #include "player.h"
 
@@ -40,6 +41,19 @@ TEST(Values, ExamplesOfStatesKeptToReturnTo)
          {"\xE0\x9F\xBF", "\xED\xA0\x80", "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80"})
         EXPECT_FALSE(validUtf8(overlongSurrogateOrBeyond)) << overlongSurrogateOrBeyond;
     EXPECT_TRUE(validUtf8("\xE0\xA0\x80\xED\x9F\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
+}
+
+// Texts are escaped as the JSON library escapes them, each ill-formed byte written as U+FFFD; the
+// commas come between members and values, none for an empty raw text, and none left over once
+// the text is taken.
+TEST(Values, JsonEscapedAsTheLibraryEscapes)
+{
+    JsonWriter out;
+    out.beginObject().key("a\"\\").beginArray().string("\b\f\n\r\t\x01\x1f\x7f\u00e9\xC3(\xFF");
+    out.raw("").raw("1,2").number(-3).boolean(false).null().endArray().endObject();
+    EXPECT_EQ(out.take(), R"({"a\"\\":["\b\f\n\r\t\u0001\u001f)"
+                          "\x7f\u00e9\uFFFD(\uFFFD\",1,2,-3,false,null]}");
+    EXPECT_EQ(out.string("").text(), "\"\"");
 }
 
 // A state put in place by hand is shown whole; Enter selects the next field's whole text, counted

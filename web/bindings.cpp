@@ -8,6 +8,7 @@
 #include "export_file.h"
 #include "form.h"
 #include "generality_graph.h"
+#include "json_writer.h"
 #include "jsonl_reader.h"
 #include "outcome_json.h"
 #include "session_format.h"
@@ -35,10 +36,10 @@ constexpr std::array<const char *, kButtonCount> kButtonNames{"Positive", "Negat
                                                               "GenText",  "Exit",     "Clear"};
 constexpr std::array<const char *, 2> kRowNames{"Training", "Unseen"};
 
-std::string fieldJson(Field field)
+void fieldJson(JsonWriter &out, Field field)
 {
-    return "{\"row\":\"" + std::string(kRowNames[static_cast<std::size_t>(field.row)])
-           + "\",\"index\":" + std::to_string(field.index) + '}';
+    out.beginObject().key("row").string(kRowNames[static_cast<std::size_t>(field.row)]);
+    out.key("index").number(field.index).endObject();
 }
 
 // A value as a text field can hold it: a field keeps no line break, so each shows as "⏎"; bytes
@@ -125,70 +126,64 @@ public:
     bool closed() const { return m_closed; }
     void forgetDownload() { m_download.reset(); }
 
-    // Everything recorded since the last update, then `extra` (members of the update's own), and
-    // a fresh record.
+    // Everything recorded since the last update, then `extra` (members of the update's own, with
+    // commas between them), and a fresh record.
     std::string update(const std::string &extra = {})
     {
-        std::string out = "{\"lists\":[";
-        bool first = true;
+        JsonWriter out;
+        out.beginObject().key("lists").beginArray();
         for (std::size_t l = 0; l < kListCount && !m_holdingLists; ++l) {
             ListChange &change = m_lists[l];
             if (!change.touched)
                 continue;
-            out += first ? "{\"list\":\"" : ",{\"list\":\"";
-            out += kListNames[l];
-            out += change.cleared ? "\",\"clear\":true," : "\",\"clear\":false,";
+            out.beginObject().key("list").string(kListNames[l]).key("clear").boolean(change.cleared);
             if (change.kept)
-                out += "\"keep\":" + std::to_string(*change.kept) + ',';
-            out += "\"rows\":[";
-            for (std::size_t r = 0; r < change.rows.size(); ++r) {
-                if (r)
-                    out += ',';
-                quote(out, change.rows[r]);
-            }
-            out += "]}";
+                out.key("keep").number(*change.kept);
+            out.key("rows").beginArray();
+            for (const std::string &row : change.rows)
+                out.string(row);
+            out.endArray().endObject();
             m_pageRows[l] = base(l) + change.rows.size();
             change = {};
-            first = false;
         }
-        out += "],\"fields\":[";
-        first = true;
+        out.endArray().key("fields").beginArray();
         for (std::size_t i = 0; i < m_fieldChanged.size(); ++i) {
             if (!m_fieldChanged[i])
                 continue;
-            out += first ? "{\"field\":" : ",{\"field\":";
-            out += fieldJson({static_cast<FieldRow>(i / kFieldCount),
-                              static_cast<int>(i % kFieldCount) + 1})
-                   + ",\"text\":" + jsonString(m_shown[i]) + '}';
-            first = false;
+            out.beginObject().key("field");
+            fieldJson(out, {static_cast<FieldRow>(i / kFieldCount),
+                            static_cast<int>(i % kFieldCount) + 1});
+            out.key("text").string(m_shown[i]).endObject();
         }
-        out += ']';
-        if (m_selection)
-            out += ",\"selection\":{\"field\":" + fieldJson(m_selection->field)
-                   + ",\"start\":" + std::to_string(m_selection->start)
-                   + ",\"length\":" + std::to_string(m_selection->length) + '}';
-        if (const Field *field = std::get_if<Field>(&m_focus))
-            out += ",\"focus\":{\"field\":" + fieldJson(*field) + '}';
-        else if (const Button *button = std::get_if<Button>(&m_focus))
-            out += std::string(",\"focus\":{\"button\":\"")
-                   + kButtonNames[static_cast<std::size_t>(*button)] + "\"}";
-        out += ",\"enabled\":{";
-        first = true;
+        out.endArray();
+        if (m_selection) {
+            out.key("selection").beginObject().key("field");
+            fieldJson(out, m_selection->field);
+            out.key("start").number(m_selection->start);
+            out.key("length").number(m_selection->length).endObject();
+        }
+        if (const Field *field = std::get_if<Field>(&m_focus)) {
+            out.key("focus").beginObject().key("field");
+            fieldJson(out, *field);
+            out.endObject();
+        } else if (const Button *button = std::get_if<Button>(&m_focus)) {
+            out.key("focus").beginObject();
+            out.key("button").string(kButtonNames[static_cast<std::size_t>(*button)]).endObject();
+        }
+        out.key("enabled").beginObject();
         for (std::size_t b = 0; b < kButtonCount; ++b) {
-            if (!m_buttonChanged[b])
-                continue;
-            out += std::string(first ? "\"" : ",\"") + kButtonNames[b]
-                   + (m_enabled[b] ? "\":true" : "\":false");
-            first = false;
+            if (m_buttonChanged[b])
+                out.key(kButtonNames[b]).boolean(m_enabled[b]);
         }
-        out += "},\"messages\":[";
-        for (std::size_t m = 0; m < m_messages.size(); ++m)
-            out += (m ? ",{\"title\":" : "{\"title\":") + jsonString(m_messages[m].title)
-                   + ",\"text\":" + jsonString(m_messages[m].text) + '}';
-        out += std::string("],\"closed\":") + (m_closed ? "true" : "false");
+        out.endObject().key("messages").beginArray();
+        for (const Message &message : m_messages) {
+            out.beginObject().key("title").string(message.title);
+            out.key("text").string(message.text).endObject();
+        }
+        out.endArray().key("closed").boolean(m_closed);
         if (m_download)
-            out += ",\"download\":" + jsonString(*m_download);
-        out += extra + '}';
+            out.key("download").string(*m_download);
+        out.raw(extra).endObject();
         m_fieldChanged = {};
         m_selection.reset();
         m_focus = std::monostate{};
@@ -196,7 +191,7 @@ public:
         m_messages.clear();
         m_closed = false;
         m_download.reset();
-        return out;
+        return out.take();
     }
 
     std::string text(Field field) const override { return m_values[slot(field)]; }
@@ -318,10 +313,11 @@ struct Session
     std::uint64_t opening = 0;
 };
 
-// ,"attributes":[six names] when the session's file names them; nothing otherwise.
-std::string attributesJson(const Session &session)
+// "attributes": [six names] when the session's file names them; nothing otherwise.
+void attributesJson(JsonWriter &out, const Session &session)
 {
-    return session.attributes.empty() ? std::string() : ",\"attributes\":" + session.attributes;
+    if (!session.attributes.empty())
+        out.key("attributes").raw(session.attributes);
 }
 
 // One session of the page: the form over the page's controls, in its initial state, with what
@@ -402,19 +398,24 @@ public:
         const auto named = [&](const AttributeNames &names) {
             if (std::all_of(names.begin(), names.end(), [](const auto &n) { return n.empty(); }))
                 return;
+            JsonWriter attributes;
+            attributes.beginArray();
             for (const std::string &name : names)
-                session->attributes += (session->attributes.empty() ? "[" : ",") + jsonString(name);
-            session->attributes += ']';
+                attributes.string(name);
+            session->attributes = attributes.endArray().take();
         };
         std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add, named)
                                                : readJsonLines(in, add, named);
         if (!error && session->presses == 0)
             error = m_controls.phrase(Text::NoPressesReason);
+        JsonWriter out;
         if (error)
-            return "{\"error\":" + jsonString(*error) + '}';
+            return out.beginObject().key("error").string(*error).endObject().take();
         m_pending = session;
-        return "{\"presses\":" + std::to_string(session->presses) + ",\"learnt\":"
-               + std::to_string(m_form.state().examples.size()) + attributesJson(*session) + '}';
+        out.beginObject().key("presses").number(session->presses);
+        out.key("learnt").number(m_form.state().examples.size());
+        attributesJson(out, *session);
+        return out.endObject().take();
     }
     // Opens the session read last: the form starts afresh, as Clear does, in an action that can
     // be undone, and the session waits for its first press. Its Undo never reaches past this.
@@ -591,14 +592,14 @@ private:
     {
         m_controls.takeFields(fields);
         const bool done = step == History::Undo ? m_form.undo() : m_form.redo();
-        std::string history;
+        JsonWriter history;
         if (done) {
-            history = std::string(",\"history\":{\"")
-                      + (step == History::Undo ? "undone" : "redone")
-                      + "\":" + std::to_string(m_form.lastHistoryName()) + '}';
+            history.key("history").beginObject();
+            history.key(step == History::Undo ? "undone" : "redone");
+            history.number(m_form.lastHistoryName()).endObject();
         }
         return m_controls.update(teaching({.outcome = false,
-                                           .history = history,
+                                           .history = history.take(),
                                            .announced = explainHistory(step, !done, phrase())}));
     }
 
@@ -630,24 +631,19 @@ private:
 
     // The rows of G, S and the version space that the last press added, by their place in the
     // lists shown: the page marks them.
-    std::string marksJson(bool ignored) const
+    void marksJson(JsonWriter &out, bool ignored) const
     {
         const StepRecord *step = ignored ? nullptr : std::get_if<StepRecord>(&m_form.lastOutcome());
-        std::string out = ",\"marks\":{";
+        out.key("marks").beginObject();
         const auto added = [&](const char *list, const std::vector<Row> &before,
-                               const std::vector<Row> &after, bool first) {
-            out += first ? "\"" : ",\"";
-            out += list;
-            out += "\":[";
-            bool none = true;
+                               const std::vector<Row> &after) {
+            out.key(list).beginArray();
             for (std::size_t r = 0; step && r < after.size(); ++r) {
                 if (std::none_of(before.begin(), before.end(),
-                                 [&](const Row &row) { return sameRow(row, after[r]); })) {
-                    out += (none ? "" : ",") + std::to_string(r);
-                    none = false;
-                }
+                                 [&](const Row &row) { return sameRow(row, after[r]); }))
+                    out.number(r);
             }
-            out += ']';
+            out.endArray();
         };
         const bool textbook = m_form.shownLearner() == Learner::Textbook;
         std::vector<Row> sBefore, sAfter;
@@ -656,11 +652,11 @@ private:
             sAfter = {step->specific.to};
         }
         added("General", step ? step->generalBefore.all() : std::vector<Row>(),
-              step ? step->generalAfter.all() : std::vector<Row>(), true);
-        added("Specific", sBefore, sAfter, false);
+              step ? step->generalAfter.all() : std::vector<Row>());
+        added("Specific", sBefore, sAfter);
         added("VersionSpace", step ? step->versionSpaceBefore.all() : std::vector<Row>(),
-              step ? step->versionSpaceAfter.all() : std::vector<Row>(), false);
-        return out + '}';
+              step ? step->versionSpaceAfter.all() : std::vector<Row>());
+        out.endObject();
     }
 
     // What the update tells beyond the controls: what the press did and its Steps entry, the
@@ -668,22 +664,22 @@ private:
     // suggested, what can be undone, the session's progress and the Messages list.
     std::string teaching(const Told &told)
     {
-        std::string out;
+        JsonWriter out;
         if (told.outcome) {
             const PressOutcome &outcome = told.ignored ? PressOutcome() : m_form.lastOutcome();
-            out += ",\"outcome\":" + outcomeJson(outcome);
+            outcomeJson(out.key("outcome"), outcome);
             if (told.button && !told.played) {
                 addStep(explainPress(*told.button, outcome, told.ignored, phrase()));
                 afterPress(*told.button, !told.ignored);
             }
         }
         if (!told.quiet && (told.button || !told.history.empty()))
-            out += marksJson(told.ignored);
-        out += told.history;
+            marksJson(out, told.ignored);
+        out.raw(told.history);
         if (!told.announced.empty())
-            out += ",\"announced\":" + jsonString(told.announced);
+            out.key("announced").string(told.announced);
         if (told.played)
-            out += ",\"played\":true";
+            out.key("played").boolean(true);
         if (!m_controls.holdingLists()) {
             const auto *programVote = std::get_if<Prediction>(&m_form.lastOutcome(Learner::Program));
             const auto *textbookVote = std::get_if<Prediction>(
@@ -701,67 +697,69 @@ private:
                      explainDifference({}, m_form.state(), phrase(), programVote, textbookVote))
                     differences.push_back(std::move(vote));
             }
-            out += ",\"differences\":[";
-            for (std::size_t i = 0; i < differences.size(); ++i)
-                out += (i ? "," : "") + jsonString(differences[i]);
+            out.key("differences").beginArray();
+            for (const std::string &difference : differences)
+                out.string(difference);
             const bool suggestable = suggestExample(m_form.textbook(),
                                                     m_values.of(m_form.textbook().examples))
                                              .has_value();
             if (m_suggestable && !suggestable && !told.quiet && told.button)
                 addStep(m_controls.phrase(Text::NoSuggestion));
             m_suggestable = suggestable;
-            out += std::string("],\"suggestion\":") + (suggestable ? "true" : "false");
+            out.endArray().key("suggestion").boolean(suggestable);
         }
-        out += std::string(",\"learner\":")
-               + (m_form.shownLearner() == Learner::Textbook ? "\"Textbook\"" : "\"Program\"")
-               + ",\"undoName\":" + std::to_string(m_form.undoName())
-               + ",\"canRedo\":" + (m_form.canRedo() ? "true" : "false");
-        if (const Session *open = session())
-            out += ",\"session\":{\"played\":" + std::to_string(m_form.place().played)
-                   + ",\"presses\":" + std::to_string(open->presses) + ",\"left\":"
-                   + (nextPress(false) ? "true" : "false") + attributesJson(*open) + '}';
-        else
-            out += ",\"session\":null";
-        return out + stepsJson() + messagesJson();
+        out.key("learner").string(m_form.shownLearner() == Learner::Textbook ? "Textbook"
+                                                                             : "Program");
+        out.key("undoName").number(m_form.undoName());
+        out.key("canRedo").boolean(m_form.canRedo());
+        if (const Session *open = session()) {
+            out.key("session").beginObject().key("played").number(m_form.place().played);
+            out.key("presses").number(open->presses).key("left").boolean(nextPress(false));
+            attributesJson(out, *open);
+            out.endObject();
+        } else {
+            out.key("session").null();
+        }
+        stepsJson(out);
+        messagesJson(out);
+        return out.take();
     }
 
     // The Steps entries the page lacks, after the number of the last it keeps.
-    std::string stepsJson()
+    void stepsJson(JsonWriter &out)
     {
         const std::size_t steps = m_form.place().steps;
         if (m_shownSteps == steps)
-            return {};
+            return;
         const std::size_t keep = std::min(m_shownSteps, steps);
-        std::string out = ",\"steps\":{\"keep\":" + std::to_string(keep) + ",\"add\":[";
+        out.key("steps").beginObject().key("keep").number(keep).key("add").beginArray();
         auto entry = std::lower_bound(m_steps.begin(), m_steps.end(), keep + 1,
                                       [](const auto &step, std::size_t n) {
                                           return step.first < n;
                                       });
-        for (bool first = true; entry != m_steps.end() && entry->first <= steps;
-             ++entry, first = false)
-            out += (first ? "[" : ",[") + std::to_string(entry->first) + ','
-                   + jsonString(entry->second) + ']';
+        for (; entry != m_steps.end() && entry->first <= steps; ++entry)
+            out.beginArray().number(entry->first).string(entry->second).endArray();
         m_shownSteps = steps;
-        return out + "]}";
+        out.endArray().endObject();
     }
     // The Messages list: drawn anew when it starts elsewhere (after Clear, or an undo of it),
     // otherwise the items it keeps and those it lacks.
-    std::string messagesJson()
+    void messagesJson(JsonWriter &out)
     {
         const Place &place = m_form.place();
         const bool other = m_shownMessagesFrom != place.messagesFrom;
         if (!other && m_shownMessages == place.messages)
-            return {};
+            return;
         const std::size_t from = place.messagesFrom;
         const std::size_t keep = other ? 0
                                        : std::min<std::size_t>(m_shownMessages, place.messages)
                                                  - from;
-        std::string out = ",\"messageList\":{\"keep\":" + std::to_string(keep) + ",\"add\":[";
+        out.key("messageList").beginObject().key("keep").number(keep).key("add").beginArray();
         for (std::size_t m = from + keep; m < place.messages; ++m)
-            out += (m > from + keep ? "," : "") + jsonString(m_messages[m]);
+            out.string(m_messages[m]);
         m_shownMessagesFrom = place.messagesFrom;
         m_shownMessages = place.messages;
-        return out + "]}";
+        out.endArray().endObject();
     }
 
     PageControls m_controls;
