@@ -120,6 +120,9 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {Text::MessageLine, VSPACE_TRANSLATE_NOOP("Page", "line %1: %2")},
         {Text::ExampleNotLoadedReason,
          VSPACE_TRANSLATE_NOOP("Page", "the example could not be loaded")},
+        {Text::OutOfMemoryReason,
+         VSPACE_TRANSLATE_NOOP(
+                 "Page", "the page ran out of memory: the rest of the session was not played")},
         {Text::PresentButton, VSPACE_TRANSLATE_NOOP("Page", "Present")},
         {Text::ExamplesMenu, VSPACE_TRANSLATE_NOOP("Page", "Examples")},
         {Text::AttributesButton, VSPACE_TRANSLATE_NOOP("Page", "Attributes…")},

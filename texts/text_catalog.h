@@ -96,6 +96,8 @@ enum class Text {
     MessageLine,     // %1: the line of the press in its session; %2: the message, "title: text"
     // Why an example session of the page's Examples menu was not opened.
     ExampleNotLoadedReason,
+    // Why a session stopped playing on the page: memory ran out.
+    OutOfMemoryReason,
     PresentButton,
     ExamplesMenu,
     AttributesButton,

@@ -522,6 +522,10 @@
         <source>the example could not be loaded</source>
         <translation>das Beispiel konnte nicht geladen werden</translation>
     </message>
+    <message>
+        <source>the page ran out of memory: the rest of the session was not played</source>
+        <translation>der Seite ging der Speicher aus: der Rest der Sitzung wurde nicht abgespielt</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -522,6 +522,10 @@
         <source>the example could not be loaded</source>
         <translation>no se pudo cargar el ejemplo</translation>
     </message>
+    <message>
+        <source>the page ran out of memory: the rest of the session was not played</source>
+        <translation>la página se quedó sin memoria: el resto de la sesión no se reprodujo</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

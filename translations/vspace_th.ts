@@ -519,6 +519,10 @@
         <source>the example could not be loaded</source>
         <translation>โหลดตัวอย่างไม่ได้</translation>
     </message>
+    <message>
+        <source>the page ran out of memory: the rest of the session was not played</source>
+        <translation>หน้าเว็บหน่วยความจำไม่พอ: ส่วนที่เหลือของเซสชันไม่ได้เล่น</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

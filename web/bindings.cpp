@@ -22,6 +22,7 @@
 
 #include <map>
 #include <memory>
+#include <new>
 
 namespace vspace {
 
@@ -455,19 +456,33 @@ public:
         m_controls.takeFields(fields);
         m_controls.holdLists(true);
         const double until = emscripten_get_now() + milliseconds;
-        do {
-            const ReplayCommand *command = nextPress();
-            if (!command)
-                break;
-            const bool explain = m_form.place().played + static_cast<std::size_t>(explained)
-                                 >= session()->presses;
-            playCommand(*command, !explain);
-            for (const PageControls::Message &message : m_controls.takeMessages())
-                addMessage(format(m_controls.phrase(Text::MessageLine),
-                                  {std::to_string(command->line),
-                                   message.title + ": " + message.text}));
-            m_controls.forgetDownload();
-        } while (!m_controls.closed() && emscripten_get_now() < until);
+        const ReplayCommand *command = nullptr;
+        try {
+            do {
+                if (!(command = nextPress()))
+                    break;
+                const bool explain = m_form.place().played + static_cast<std::size_t>(explained)
+                                     >= session()->presses;
+                playCommand(*command, !explain);
+                for (const PageControls::Message &message : m_controls.takeMessages())
+                    addMessage(format(m_controls.phrase(Text::MessageLine),
+                                      {std::to_string(command->line),
+                                       message.title + ": " + message.text}));
+                m_controls.forgetDownload();
+            } while (!m_controls.closed() && emscripten_get_now() < until);
+        } catch (const std::bad_alloc &) {
+            // Memory ran out: the session stops here, said in Messages; what was played stays,
+            // and can be undone.
+            m_controls.takeMessages();
+            addMessage(format(m_controls.phrase(Text::MessageLine),
+                              {std::to_string(command ? command->line : 0),
+                               m_controls.phrase(Text::OutOfMemoryReason)}));
+            Place place = m_form.place();
+            place.next = static_cast<std::uint32_t>(session()->commands.size());
+            m_form.setPlace(place);
+            m_controls.forgetFocus();
+            return stopPlaying();
+        }
         m_controls.forgetFocus();
         if (m_controls.closed() || !nextPress(false))
             return stopPlaying();
@@ -904,6 +919,7 @@ constexpr std::array<TextName, kTextCount> kTextNames{{
         VSPACE_TEXT(NoPressesReason),
         VSPACE_TEXT(MessageLine),
         VSPACE_TEXT(ExampleNotLoadedReason),
+        VSPACE_TEXT(OutOfMemoryReason),
         VSPACE_TEXT(PresentButton),
         VSPACE_TEXT(ExamplesMenu),
         VSPACE_TEXT(AttributesButton),
