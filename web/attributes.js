@@ -14,8 +14,12 @@ const storageKey = 'vspace-attributes';
 function keptNames() {
     try {
         const names = JSON.parse(localStorage.getItem(storageKey));
-        return Array.isArray(names) && names.length === 6 && names.every((name) => typeof name === 'string')
-            && names.some((name) => name) ? names : null;
+        return Array.isArray(names) &&
+            names.length === 6 &&
+            names.every((name) => typeof name === 'string') &&
+            names.some((name) => name)
+            ? names
+            : null;
     } catch {
         return null;
     }
@@ -38,21 +42,20 @@ const plainNames = new WeakMap();
  * @param {(name: TextName, ...values: string[]) => string} text
  */
 function nameFields(fields, names, text) {
-    for (const [row, label] of /** @type {const} */ ([['Training', 'TrainingValueNamed'], ['Unseen', 'UnseenValueNamed']])) {
+    for (const [row, label] of /** @type {const} */ ([
+        ['Training', 'TrainingValueNamed'],
+        ['Unseen', 'UnseenValueNamed'],
+    ])) {
         fields[row].forEach((field, a) => {
-            if (!plainNames.has(field))
-                plainNames.set(field, field.getAttribute('aria-label'));
+            if (!plainNames.has(field)) plainNames.set(field, field.getAttribute('aria-label'));
             const name = names?.[a] ?? '';
             const accessible = name ? text(label, String(a + 1), name) : plainNames.get(field);
             field.setAttribute('aria-label', accessible);
             field.placeholder = name;
-            if (name)
-                field.title = accessible;
-            else
-                field.removeAttribute('title');
+            if (name) field.title = accessible;
+            else field.removeAttribute('title');
             const heading = field.previousElementSibling; // above the field on a narrow screen
-            if (heading?.classList.contains('narrow'))
-                heading.textContent = accessible;
+            if (heading?.classList.contains('narrow')) heading.textContent = accessible;
         });
     }
 }
@@ -73,14 +76,23 @@ export class AttributeNames {
         this.session = null; // the names of the session open, unless names were typed since
         this.seen = 'null'; // the names of the session open, as last seen in an update
         this.inputs = Array.from({ length: 6 }, (_, a) => {
-            const input = Object.assign(document.createElement('input'),
-                                        { type: 'text', id: `attribute-${a + 1}`, autocomplete: 'off', spellcheck: false });
-            const label = Object.assign(document.createElement('label'),
-                                        { htmlFor: input.id, textContent: text('AttributeName', String(a + 1)) });
+            const input = Object.assign(document.createElement('input'), {
+                type: 'text',
+                id: `attribute-${a + 1}`,
+                autocomplete: 'off',
+                spellcheck: false,
+            });
+            const label = Object.assign(document.createElement('label'), {
+                htmlFor: input.id,
+                textContent: text('AttributeName', String(a + 1)),
+            });
             dialog.querySelector('.names').append(label, input);
             return input;
         });
-        this.legend = Object.assign(document.createElement('li'), { className: 'attributes', hidden: true });
+        this.legend = Object.assign(document.createElement('li'), {
+            className: 'attributes',
+            hidden: true,
+        });
         legend.append(this.legend);
         button.addEventListener('click', () => this.edit());
         dialog.addEventListener('close', () => {
@@ -90,11 +102,9 @@ export class AttributeNames {
         });
         // A session opened, undone, redone or ended brings its own names, or none.
         vspace.observe((update) => {
-            if ('busy' in update || (!('session' in update) && !update.closed))
-                return;
+            if ('busy' in update || (!('session' in update) && !update.closed)) return;
             const names = update.closed ? null : named(update.session?.attributes);
-            if (JSON.stringify(names) === this.seen)
-                return;
+            if (JSON.stringify(names) === this.seen) return;
             this.seen = JSON.stringify(names);
             this.session = names;
             this.show();
@@ -110,7 +120,9 @@ export class AttributeNames {
     // Opens the dialog on the names in use.
     edit() {
         const names = this.names ?? [];
-        this.inputs.forEach((input, a) => { input.value = names[a] ?? ''; });
+        this.inputs.forEach((input, a) => {
+            input.value = names[a] ?? '';
+        });
         this.dialog.returnValue = '';
         this.dialog.showModal();
     }
@@ -120,10 +132,8 @@ export class AttributeNames {
     /** @param {string[]} names */
     keep(names) {
         try {
-            if (named(names))
-                localStorage.setItem(storageKey, JSON.stringify(names));
-            else
-                localStorage.removeItem(storageKey);
+            if (named(names)) localStorage.setItem(storageKey, JSON.stringify(names));
+            else localStorage.removeItem(storageKey);
         } catch {
             // A browser that keeps nothing still uses the names until the page is left.
         }
@@ -136,7 +146,12 @@ export class AttributeNames {
         nameFields(this.vspace.fields, names, this.text);
         this.legend.hidden = !names;
         this.legend.textContent = names
-            ? this.text('LegendAttributes', names.map((name, a) => name || this.text('AttributeName', String(a + 1))).join(', '))
+            ? this.text(
+                  'LegendAttributes',
+                  names
+                      .map((name, a) => name || this.text('AttributeName', String(a + 1)))
+                      .join(', ')
+              )
             : '';
     }
 }

@@ -20,8 +20,7 @@ const px = (twips, perPixel) => `${Math.floor(twips / perPixel)}px`;
  */
 function caption(element, parsed) {
     element.textContent = parsed.before;
-    if (!parsed.key)
-        return null;
+    if (!parsed.key) return null;
     const key = document.createElement('u');
     key.textContent = parsed.key;
     element.append(key, parsed.after);
@@ -35,7 +34,8 @@ const keptAtEnd = 16;
 // Characters that read right to left (Hebrew, Arabic, Syriac, Thaana, N'Ko and their neighbours,
 // presentation forms, the right-to-left scripts beyond the first plane, the right-to-left mark) or
 // change the direction of what follows them (embeddings, overrides and isolates).
-const rightToLeft = /[\u0590-\u08ff\u200f\u202a-\u202e\u2066-\u2069\ufb1d-\ufdff\ufe70-\ufefe\u{10800}-\u{10fff}\u{1e800}-\u{1efff}]/u;
+const rightToLeft =
+    /[\u0590-\u08ff\u200f\u202a-\u202e\u2066-\u2069\ufb1d-\ufdff\ufe70-\ufefe\u{10800}-\u{10fff}\u{1e800}-\u{1efff}]/u;
 
 // A part of a row as a span. In a row with right-to-left text each comma-separated value is in an
 // element that isolates its own direction, the commas between them outside, so that each value
@@ -53,8 +53,7 @@ function rowPart(className, text, isolated) {
         return part;
     }
     text.split(',').forEach((value, i) => {
-        if (i > 0)
-            part.append(',');
+        if (i > 0) part.append(',');
         if (value)
             part.append(Object.assign(document.createElement('bdi'), { textContent: value }));
     });
@@ -86,8 +85,7 @@ class ListBox {
         element.addEventListener('keydown', (event) => this.key(event));
         element.addEventListener('click', (event) => {
             const option = /** @type {Element} */ (event.target).closest('[role=option]');
-            if (option)
-                this.activate(/** @type {HTMLElement} */ (option));
+            if (option) this.activate(/** @type {HTMLElement} */ (option));
         });
     }
 
@@ -103,8 +101,7 @@ class ListBox {
         this.drawing ??= new Promise((resolve) => {
             this.drawn = resolve;
             const step = () => {
-                if (this.draw(drawnAtOnce))
-                    setTimeout(step, 0);
+                if (this.draw(drawnAtOnce)) setTimeout(step, 0);
             };
             setTimeout(step, 0);
         });
@@ -112,14 +109,10 @@ class ListBox {
 
     // Draws up to `count` waiting rows; whether some are still waiting.
     draw(count = Infinity) {
-        if (!this.drawing)
-            return false;
-        for (const row of this.waiting.splice(0, count))
-            this.add(row);
-        if (this.scroll)
-            this.scrollToEnd();
-        if (this.waiting.length)
-            return true;
+        if (!this.drawing) return false;
+        for (const row of this.waiting.splice(0, count)) this.add(row);
+        if (this.scroll) this.scrollToEnd();
+        if (this.waiting.length) return true;
         this.drawing = null;
         this.scroll = false;
         this.drawn();
@@ -155,8 +148,10 @@ class ListBox {
         if (start < cut && cut < end && rightToLeft.test(characters.slice(start, end).join('')))
             cut = characters.length - start <= 2 * keptAtEnd ? start : end;
         const isolated = rightToLeft.test(text);
-        option.append(rowPart('head', characters.slice(0, cut).join(''), isolated),
-                      rowPart('tail', characters.slice(cut).join(''), isolated));
+        option.append(
+            rowPart('head', characters.slice(0, cut).join(''), isolated),
+            rowPart('tail', characters.slice(cut).join(''), isolated)
+        );
         this.element.append(option);
         return option;
     }
@@ -170,8 +165,7 @@ class ListBox {
     /** @param {number} count */
     truncate(count) {
         this.draw();
-        while (this.element.childElementCount > count)
-            this.element.lastElementChild.remove();
+        while (this.element.childElementCount > count) this.element.lastElementChild.remove();
         if (this.active && !this.active.isConnected) {
             this.active = null;
             this.element.removeAttribute('aria-activedescendant');
@@ -181,7 +175,9 @@ class ListBox {
     // The rows' texts, in order.
     texts() {
         this.draw();
-        return [...this.element.children].map((option) => /** @type {HTMLElement} */ (option).title);
+        return [...this.element.children].map(
+            (option) => /** @type {HTMLElement} */ (option).title
+        );
     }
 
     // Marks an option as added by the last press, visibly and for screen readers; `null` unmarks
@@ -224,11 +220,9 @@ class ListBox {
             Home: first,
             End: last,
         };
-        if (!(event.key in moves))
-            return;
+        if (!(event.key in moves)) return;
         event.preventDefault();
-        if (moves[event.key])
-            this.activate(/** @type {HTMLElement} */ (moves[event.key]));
+        if (moves[event.key]) this.activate(/** @type {HTMLElement} */ (moves[event.key]));
     }
 }
 
@@ -276,8 +270,7 @@ export class PageWindow {
     /** @param {boolean} busy */
     setBusy(busy) {
         this.busy = busy;
-        for (const observer of this.observers)
-            observer({ busy });
+        for (const observer of this.observers) observer({ busy });
     }
 
     /** @param {Control[]} table */
@@ -290,7 +283,10 @@ export class PageWindow {
             element.style.setProperty('--left', px(control.left + (frame?.left ?? 0), perPixel));
             element.style.setProperty('--top', px(control.top + (frame?.top ?? 0), perPixel));
             element.style.setProperty('--width', px(control.width, perPixel));
-            element.style.setProperty('--height', px(control.visibleHeight ?? control.height, perPixel));
+            element.style.setProperty(
+                '--height',
+                px(control.visibleHeight ?? control.height, perPixel)
+            );
         };
         const decorations = table.filter((c) => c.kind === 'frame' || c.kind === 'label');
         for (const control of decorations) {
@@ -313,7 +309,9 @@ export class PageWindow {
     // stored size and its text shrinks, down to 8 px; what still does not fit ends in "…", the
     // whole caption in the tooltip.
     fitCaptions() {
-        for (const caption of this.root.querySelectorAll(/** @type {'span'} */ ('.window > button, .window > .label > span'))) {
+        for (const caption of this.root.querySelectorAll(
+            /** @type {'span'} */ ('.window > button, .window > .label > span')
+        )) {
             const box = /** @type {HTMLElement} */ (caption.closest('button, .label'));
             for (let size = 11; box.scrollWidth > box.clientWidth && size > 8; size -= 0.5)
                 caption.style.fontSize = `${size - 0.5}px`;
@@ -344,9 +342,12 @@ export class PageWindow {
      * @param {(element: HTMLElement, control: Control) => void} place
      */
     create(control, place) {
-        const name = control.accessibleName >= 0
-            ? this.module.format(this.texts[control.accessibleName], [String(control.index ?? '')])
-            : null;
+        const name =
+            control.accessibleName >= 0
+                ? this.module.format(this.texts[control.accessibleName], [
+                      String(control.index ?? ''),
+                  ])
+                : null;
         let element;
         if (control.kind === 'field') {
             element = document.createElement('input');
@@ -356,8 +357,14 @@ export class PageWindow {
             element.addEventListener('keydown', (event) => {
                 if (event.key === 'Enter' && !event.isComposing) {
                     event.preventDefault();
-                    this.apply(this.page.keyPress(this.module.FieldRow[control.row], control.index,
-                                                  this.module.enterKey, this.fieldTexts()));
+                    this.apply(
+                        this.page.keyPress(
+                            this.module.FieldRow[control.row],
+                            control.index,
+                            this.module.enterKey,
+                            this.fieldTexts()
+                        )
+                    );
                 }
             });
             this.fields[control.row][control.index - 1] = element;
@@ -375,11 +382,9 @@ export class PageWindow {
         }
         element.id = control.name;
         element.className = control.kind;
-        if (name)
-            element.setAttribute('aria-label', name);
+        if (name) element.setAttribute('aria-label', name);
         place(element, control);
-        if (!name)
-            return [element];
+        if (!name) return [element];
         const heading = document.createElement('div');
         heading.className = 'narrow';
         heading.setAttribute('aria-hidden', 'true');
@@ -390,10 +395,8 @@ export class PageWindow {
     // A new session: empty fields and lists, the engine in its initial state, the first training
     // field focused.
     start() {
-        for (const field of [...this.fields.Training, ...this.fields.Unseen])
-            field.value = '';
-        for (const list of Object.values(this.lists))
-            list.clear();
+        for (const field of [...this.fields.Training, ...this.fields.Unseen]) field.value = '';
+        for (const list of Object.values(this.lists)) list.clear();
         this.page?.delete();
         this.page = new this.module.Page(this.texts);
         this.apply(this.page.start());
@@ -405,8 +408,7 @@ export class PageWindow {
     // Presses the button of that name, with the fields as they stand.
     /** @param {ButtonName} button */
     press(button) {
-        if (this.dialogs.open || this.busy)
-            return;
+        if (this.dialogs.open || this.busy) return;
         this.act((fields) => this.page.press(this.module.Button[button], fields));
         this.pressed();
     }
@@ -430,9 +432,10 @@ export class PageWindow {
     // back the form, the focus, the marks and the session's place.
     /** @param {boolean} undo */
     stepThroughHistory(undo) {
-        if (this.dialogs.open)
-            return null;
-        const update = this.act((fields) => (undo ? this.page.undo(fields) : this.page.redo(fields)));
+        if (this.dialogs.open) return null;
+        const update = this.act((fields) =>
+            undo ? this.page.undo(fields) : this.page.redo(fields)
+        );
         this.onPressed();
         return update;
     }
@@ -446,7 +449,8 @@ export class PageWindow {
     // pasted in becomes U+FFFD, as in any UTF-8 text, and never takes its neighbour with it; then
     // the id of the element with the focus, which an action keeps to be given back by its undo.
     fieldTexts() {
-        return [...this.fields.Training, ...this.fields.Unseen].map((field) => field.value.toWellFormed())
+        return [...this.fields.Training, ...this.fields.Unseen]
+            .map((field) => field.value.toWellFormed())
             .concat(document.activeElement?.id ?? '');
     }
 
@@ -461,19 +465,15 @@ export class PageWindow {
         /** @type {Update} */
         const update = JSON.parse(json);
         for (const { list, clear, keep, rows } of update.lists) {
-            if (clear)
-                this.lists[list].clear();
-            else if (keep !== undefined)
-                this.lists[list].truncate(keep);
+            if (clear) this.lists[list].clear();
+            else if (keep !== undefined) this.lists[list].truncate(keep);
             if (quietly && rows.length > drawnAtOnce) {
                 this.lists[list].appendLater(rows, list === 'LearningData');
                 continue;
             }
-            for (const row of rows)
-                this.lists[list].append(row);
+            for (const row of rows) this.lists[list].append(row);
             // The newest learning-data entry in view; laid out once, however many rows came.
-            if (list === 'LearningData' && rows.length)
-                this.lists[list].scrollToEnd();
+            if (list === 'LearningData' && rows.length) this.lists[list].scrollToEnd();
         }
         // The rows the last press added, marked until the next press.
         for (const [list, added] of Object.entries(update.marks ?? {})) {
@@ -481,14 +481,12 @@ export class PageWindow {
             box.mark(null);
             for (const index of added) {
                 const option = /** @type {HTMLElement | undefined} */ (box.element.children[index]);
-                if (option)
-                    box.mark(option, this.marked);
+                if (option) box.mark(option, this.marked);
             }
         }
         /** @type {(at: FieldRef) => HTMLInputElement} */
         const field = ({ row, index }) => this.fields[row][index - 1];
-        for (const { field: at, text } of update.fields)
-            field(at).value = text;
+        for (const { field: at, text } of update.fields) field(at).value = text;
         for (const [button, enabled] of Object.entries(update.enabled))
             this.buttons[button].disabled = !enabled;
         if (update.selection) {
@@ -496,15 +494,14 @@ export class PageWindow {
             field(at).setSelectionRange(start, start + length);
         }
         if (update.focus)
-            (update.focus.field ? field(update.focus.field) : this.buttons[update.focus.button]).focus();
-        for (const { title, text } of update.messages)
-            this.dialogs.add(text, title);
-        if (update.download !== undefined && !quietly)
-            download(update.download, 'hypothesis.txt');
-        if (update.closed)
-            this.onClose();
-        for (const observer of this.observers)
-            observer(update);
+            (update.focus.field
+                ? field(update.focus.field)
+                : this.buttons[update.focus.button]
+            ).focus();
+        for (const { title, text } of update.messages) this.dialogs.add(text, title);
+        if (update.download !== undefined && !quietly) download(update.download, 'hypothesis.txt');
+        if (update.closed) this.onClose();
+        for (const observer of this.observers) observer(update);
         return update;
     }
 
@@ -515,10 +512,20 @@ export class PageWindow {
     shortcut(event) {
         const typed = event.key.toLowerCase();
         const place = /^(?:Key|Digit)(.)$/.exec(event.code);
-        const key = /^[a-z0-9]$/.test(typed) || this.accessKeys.has(typed) || !place ? typed : place[1].toLowerCase();
+        const key =
+            /^[a-z0-9]$/.test(typed) || this.accessKeys.has(typed) || !place
+                ? typed
+                : place[1].toLowerCase();
         const button = this.accessKeys.get(key);
-        if (!event.altKey || event.ctrlKey || event.metaKey || button === undefined || this.root.hidden
-            || button.disabled || document.querySelector('dialog[open]'))
+        if (
+            !event.altKey ||
+            event.ctrlKey ||
+            event.metaKey ||
+            button === undefined ||
+            this.root.hidden ||
+            button.disabled ||
+            document.querySelector('dialog[open]')
+        )
             return;
         event.preventDefault();
         button.click();

@@ -41,8 +41,7 @@ export class DiagramPanel {
     }
 
     async draw() {
-        if (!this.open)
-            return;
+        if (!this.open) return;
         if (!this.viz) {
             this.panel.setAttribute('aria-busy', 'true');
             const { instance } = await import('./viz.js');
@@ -64,13 +63,18 @@ export class DiagramPanel {
     // the panel has with the drawing left out (on a phone, any height).
     fit() {
         const svg = this.drawing.querySelector('svg');
-        if (!svg || !this.open)
-            return;
+        if (!svg || !this.open) return;
         svg.setAttribute('width', '0');
         svg.setAttribute('height', '0');
         const { width, height } = this.natural;
-        const scale = Math.max(0.6, Math.min(1, this.drawing.offsetWidth / width,
-                                             (this.drawing.offsetHeight || height) / height));
+        const scale = Math.max(
+            0.6,
+            Math.min(
+                1,
+                this.drawing.offsetWidth / width,
+                (this.drawing.offsetHeight || height) / height
+            )
+        );
         svg.setAttribute('width', `${width * scale}px`);
         svg.setAttribute('height', `${height * scale}px`);
     }

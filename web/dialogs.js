@@ -36,9 +36,11 @@ export class MessageDialogs {
     // Shows the waiting messages one after another; `done` runs when the last is closed.
     /** @param {() => void} [done] */
     show(done = () => {}) {
-        this.afterwards = { element: /** @type {HTMLElement | null} */ (document.activeElement), done };
-        if (!this.dialog.open)
-            this.next();
+        this.afterwards = {
+            element: /** @type {HTMLElement | null} */ (document.activeElement),
+            done,
+        };
+        if (!this.dialog.open) this.next();
     }
 
     next() {

@@ -43,8 +43,7 @@ export class ExamplesMenu {
         // itself.
         menu.addEventListener('focusout', (event) => {
             const to = /** @type {Node | null} */ (event.relatedTarget);
-            if (this.expanded && !menu.contains(to) && to !== button)
-                this.close(false);
+            if (this.expanded && !menu.contains(to) && to !== button) this.close(false);
         });
     }
 
@@ -55,14 +54,16 @@ export class ExamplesMenu {
     // Opens the menu with the focus on the item at `index`.
     /** @param {number} index */
     show(index) {
-        if (this.button.disabled)
-            return;
+        if (this.button.disabled) return;
         this.menu.hidden = false;
         // Above the button where there is no room below it and there is above.
         this.menu.classList.remove('above');
         const { top, bottom } = this.menu.getBoundingClientRect();
         const height = bottom - top;
-        this.menu.classList.toggle('above', bottom > innerHeight && this.button.getBoundingClientRect().top > height);
+        this.menu.classList.toggle(
+            'above',
+            bottom > innerHeight && this.button.getBoundingClientRect().top > height
+        );
         this.button.setAttribute('aria-expanded', 'true');
         this.items[index].focus();
     }
@@ -70,31 +71,29 @@ export class ExamplesMenu {
     // Closes the menu; the focus goes back to the button unless it has gone elsewhere.
     /** @param {boolean} [refocus] */
     close(refocus = true) {
-        if (refocus)
-            this.button.focus();
+        if (refocus) this.button.focus();
         this.menu.hidden = true;
         this.button.setAttribute('aria-expanded', 'false');
     }
 
     /** @param {KeyboardEvent} event */
     key(event) {
-        if (event.altKey || event.ctrlKey || event.metaKey)
-            return;
+        if (event.altKey || event.ctrlKey || event.metaKey) return;
         const at = this.items.indexOf(/** @type {HTMLLIElement} */ (event.target));
         const count = this.items.length;
         const moves = { ArrowDown: at + 1, ArrowUp: at - 1 + count, Home: 0, End: count - 1 };
         if (event.key in moves) {
             this.items[moves[event.key] % count].focus();
         } else if (event.key === 'Enter' || event.key === ' ') {
-            if (at >= 0)
-                this.choose(exampleFiles[at]);
+            if (at >= 0) this.choose(exampleFiles[at]);
         } else if (event.key === 'Escape') {
             this.close();
         } else if (event.key.length === 1 && event.key.trim()) {
             // The next item starting with the letter typed, after the focused one, round the menu.
             const letter = event.key.toLowerCase();
-            const next = [...this.items.slice(at + 1), ...this.items.slice(0, at + 1)]
-                .find((item) => item.textContent.toLowerCase().startsWith(letter));
+            const next = [...this.items.slice(at + 1), ...this.items.slice(0, at + 1)].find(
+                (item) => item.textContent.toLowerCase().startsWith(letter)
+            );
             next?.focus();
         } else {
             return;
@@ -110,8 +109,7 @@ export class ExamplesMenu {
         let bytes;
         try {
             const response = await fetch(`examples/${encodeURIComponent(name)}`);
-            if (!response.ok)
-                throw new Error(response.statusText);
+            if (!response.ok) throw new Error(response.statusText);
             bytes = await response.arrayBuffer();
         } catch {
             this.refused(name);

@@ -39,13 +39,13 @@ export class HistoryKeys {
 
     /** @param {KeyboardEvent} event */
     key(event) {
-        if (!(event.ctrlKey || event.metaKey) || event.altKey)
-            return;
+        if (!(event.ctrlKey || event.metaKey) || event.altKey) return;
         const letter = event.code === 'KeyZ' ? 'z' : event.code === 'KeyY' ? 'y' : null;
-        if (!letter || document.querySelector('dialog[open]'))
-            return;
+        if (!letter || document.querySelector('dialog[open]')) return;
         const undo = letter === 'z' && !event.shiftKey;
-        const field = this.baseline.has(event.target) ? /** @type {HTMLInputElement} */ (event.target) : null;
+        const field = this.baseline.has(event.target)
+            ? /** @type {HTMLInputElement} */ (event.target)
+            : null;
         if (field) {
             const undone = this.typingUndone.get(field) ?? 0;
             if (undo && field.value !== this.baseline.get(field)) {
@@ -63,11 +63,14 @@ export class HistoryKeys {
 
     /** @param {boolean} undo */
     step(undo) {
-        if (this.vspace.root.hidden || this.vspace.busy || this.buttons[undo ? 'undo' : 'redo'].disabled)
+        if (
+            this.vspace.root.hidden ||
+            this.vspace.busy ||
+            this.buttons[undo ? 'undo' : 'redo'].disabled
+        )
             return;
         const update = this.vspace.stepThroughHistory(undo);
-        if (update?.announced)
-            this.announce(update.announced);
+        if (update?.announced) this.announce(update.announced);
     }
 
     // After every update: what can be undone and redone. After an action, or a text the engine
@@ -75,8 +78,7 @@ export class HistoryKeys {
     /** @param {Observed} update */
     update(update) {
         const busy = 'busy' in update;
-        if (!busy && update.undoName === undefined)
-            return; // a key's update
+        if (!busy && update.undoName === undefined) return; // a key's update
         if (!busy) {
             this.canUndo = update.undoName !== 0;
             this.canRedo = update.canRedo;
@@ -84,12 +86,13 @@ export class HistoryKeys {
         const closed = (!busy && update.closed) || Boolean(this.vspace.root.hidden);
         this.buttons.undo.disabled = closed || this.vspace.busy || !this.canUndo;
         this.buttons.redo.disabled = closed || this.vspace.busy || !this.canRedo;
-        if (busy)
-            return;
+        if (busy) return;
         const acted = update.undoName !== this.lastName || update.history;
         this.lastName = update.undoName;
         const fields = [...this.vspace.fields.Training, ...this.vspace.fields.Unseen];
-        const changed = acted ? fields : update.fields.map(({ field }) => this.vspace.fields[field.row][field.index - 1]);
+        const changed = acted
+            ? fields
+            : update.fields.map(({ field }) => this.vspace.fields[field.row][field.index - 1]);
         for (const field of changed) {
             this.baseline.set(field, field.value);
             this.typingUndone.set(field, 0);

@@ -21,8 +21,7 @@ import { languages } from './languages.js';
 function chooseLanguage() {
     for (const tag of navigator.languages ?? [navigator.language]) {
         const primary = tag.toLowerCase().split('-')[0];
-        if (primary === 'en' || languages.includes(primary))
-            return primary;
+        if (primary === 'en' || languages.includes(primary)) return primary;
     }
     return 'en';
 }
@@ -40,9 +39,13 @@ async function loadTranslation(language) {
     for (const context of xml.querySelectorAll('context')) {
         const name = context.querySelector('name').textContent;
         for (const message of context.querySelectorAll('message')) {
-            const forms = [...message.querySelectorAll('numerusform')].map((form) => form.textContent);
-            translation.set(`${name}|${message.querySelector('source').textContent}`,
-                            forms.length ? forms : message.querySelector('translation').textContent);
+            const forms = [...message.querySelectorAll('numerusform')].map(
+                (form) => form.textContent
+            );
+            translation.set(
+                `${name}|${message.querySelector('source').textContent}`,
+                forms.length ? forms : message.querySelector('translation').textContent
+            );
         }
     }
     return translation;
@@ -60,12 +63,13 @@ const translate = (context, english) => {
 /** @type {Intl.LDMLPluralRule[]} */
 const categories = ['zero', 'one', 'two', 'few', 'many', 'other'];
 const rules = new Intl.PluralRules(language);
-const used = categories.filter((category) => rules.resolvedOptions().pluralCategories.includes(category));
+const used = categories.filter((category) =>
+    rules.resolvedOptions().pluralCategories.includes(category)
+);
 /** @type {(context: string, english: string, n: number) => string} */
 const plural = (context, english, n) => {
     const forms = translation.get(`${context}|${english}`);
-    if (!Array.isArray(forms) || forms.length === 0)
-        return english.replaceAll('%n', String(n));
+    if (!Array.isArray(forms) || forms.length === 0) return english.replaceAll('%n', String(n));
     const form = forms[Math.min(used.indexOf(rules.select(n)), forms.length - 1)] || forms.at(-1);
     return form.replaceAll('%n', String(n));
 };
@@ -101,14 +105,18 @@ const ended = element('ended');
 const dialogs = new MessageDialogs(element('message'));
 const vspace = new PageWindow(root, module, texts, dialogs, text('AddedMark'));
 const teaching = new TeachingPanel(vspace, module, {
-    steps: element('steps').querySelector('ol'), differences: element('differences'),
-    textbook: element('textbook'), suggest: element('suggest'),
+    steps: element('steps').querySelector('ol'),
+    differences: element('differences'),
+    textbook: element('textbook'),
+    suggest: element('suggest'),
 });
 const announcer = element('announcer');
 /** @param {string} text */
 const announce = (text) => {
     announcer.textContent = '';
-    requestAnimationFrame(() => { announcer.textContent = text; });
+    requestAnimationFrame(() => {
+        announcer.textContent = text;
+    });
 };
 new HistoryKeys(vspace, { undo: element('undo'), redo: element('redo') }, announce);
 const question = new QuestionDialog(element('question'));
@@ -119,14 +127,28 @@ const startAgain = () => {
     player.reset();
     vspace.start();
 };
-const player = new SessionPlayer(vspace, {
-    text, plural: pluralText, ask: (text) => question.ask(text), teaching, announce, startAgain,
-}, {
-    open: element('open-session'), chooser: element('session-file'), next: element('next-press'),
-    toEnd: element('play-to-end'), stop: element('stop'), progress: element('play-progress'),
-    messages: element('messages'), status: element('session-status'),
-    examples: element('examples-button'),
-});
+const player = new SessionPlayer(
+    vspace,
+    {
+        text,
+        plural: pluralText,
+        ask: (text) => question.ask(text),
+        teaching,
+        announce,
+        startAgain,
+    },
+    {
+        open: element('open-session'),
+        chooser: element('session-file'),
+        next: element('next-press'),
+        toEnd: element('play-to-end'),
+        stop: element('stop'),
+        progress: element('play-progress'),
+        messages: element('messages'),
+        status: element('session-status'),
+        examples: element('examples-button'),
+    }
+);
 new ExamplesMenu(element('examples-button'), element('examples-menu'), {
     open: (file) => player.open(file),
     refused: (name) => player.refuse(name, text('ExampleNotLoadedReason')),
@@ -144,19 +166,24 @@ element('start-again').addEventListener('click', startAgain);
 
 /** @param {'General' | 'Specific' | 'VersionSpace'} list */
 const rowsOf = (list) => vspace.lists[list].texts().join('; ');
-const diagram = new DiagramPanel(element('diagram-button'), element('diagram'), () => vspace.page.versionSpaceDot(),
-                                 () => text('DiagramDescription', rowsOf('Specific'), rowsOf('General'), rowsOf('VersionSpace')),
-                                 text('DiagramRegion'));
+const diagram = new DiagramPanel(
+    element('diagram-button'),
+    element('diagram'),
+    () => vspace.page.versionSpaceDot(),
+    () => text('DiagramDescription', rowsOf('Specific'), rowsOf('General'), rowsOf('VersionSpace')),
+    text('DiagramRegion')
+);
 vspace.onPressed = () => diagram.draw();
 new AttributeNames(vspace, text, {
-    button: element('attributes-button'), dialog: element('attributes'), legend: element('diagram').querySelector('.legend'),
+    button: element('attributes-button'),
+    dialog: element('attributes'),
+    legend: element('diagram').querySelector('.legend'),
 });
 new PresentView(document.querySelector('main'), element('present'), diagram);
 
 vspace.start();
 // A build for benchmarks hands them the window; the page itself offers nothing of the kind.
-if (module.benchmark)
-    globalThis.vspacePage = vspace;
+if (module.benchmark) globalThis.vspacePage = vspace;
 // Ready: the engine loaded and the first field focused.
 document.documentElement.dataset.ready = 'true';
 performance.mark('vspace-ready');

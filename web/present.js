@@ -26,12 +26,16 @@ export class PresentView {
         addEventListener('resize', () => this.schedule());
         // What the page shows changes its size: a session's status, a note, messages, the diagram.
         const observer = new ResizeObserver(() => this.schedule());
-        for (const element of main.querySelectorAll('.form, .tools, .differences, .diagram, .messages'))
+        for (const element of main.querySelectorAll(
+            '.form, .tools, .differences, .diagram, .messages'
+        ))
             observer.observe(element);
         // The Steps, scrolled to their end, stay at their end when the page is laid out anew.
         this.steps = /** @type {HTMLOListElement} */ (main.querySelector('#steps ol'));
         this.stepsAtEnd = true;
-        this.steps.addEventListener('scroll', () => { this.stepsAtEnd = this.atEnd(); });
+        this.steps.addEventListener('scroll', () => {
+            this.stepsAtEnd = this.atEnd();
+        });
         new ResizeObserver(() => this.keepEnd(this.stepsAtEnd)).observe(this.steps);
         this.fit();
     }
@@ -42,8 +46,7 @@ export class PresentView {
 
     /** @param {boolean} atEnd */
     keepEnd(atEnd) {
-        if (atEnd)
-            this.steps.scrollTop = this.steps.scrollHeight;
+        if (atEnd) this.steps.scrollTop = this.steps.scrollHeight;
     }
 
     schedule() {
@@ -57,7 +60,9 @@ export class PresentView {
     // in one direction; the larger of the two wins, and while presenting the panels go beside the
     // window. The page then takes the whole screen at that scale, its panels sharing the room.
     fit() {
-        const { main } = this, style = document.documentElement.style, atEnd = this.atEnd();
+        const { main } = this,
+            style = document.documentElement.style,
+            atEnd = this.atEnd();
         if (innerWidth < windowWidth) {
             delete main.dataset.arrangement;
             for (const property of ['--page-zoom', '--page-width', '--page-height'])
@@ -66,13 +71,15 @@ export class PresentView {
         }
         /** @type {('beside' | 'below')[]} */
         const arrangements = this.presenting ? ['beside'] : ['beside', 'below'];
-        const best = arrangements.map((arrangement) => {
-            main.dataset.arrangement = arrangement;
-            main.classList.add('measuring');
-            const { width, height } = this.least(arrangement);
-            main.classList.remove('measuring');
-            return { arrangement, zoom: Math.min(innerWidth / width, innerHeight / height) };
-        }).reduce((a, b) => (b.zoom > a.zoom ? b : a));
+        const best = arrangements
+            .map((arrangement) => {
+                main.dataset.arrangement = arrangement;
+                main.classList.add('measuring');
+                const { width, height } = this.least(arrangement);
+                main.classList.remove('measuring');
+                return { arrangement, zoom: Math.min(innerWidth / width, innerHeight / height) };
+            })
+            .reduce((a, b) => (b.zoom > a.zoom ? b : a));
         main.dataset.arrangement = best.arrangement;
         style.setProperty('--page-zoom', String(best.zoom));
         style.setProperty('--page-width', `${innerWidth / best.zoom}px`);
@@ -86,13 +93,17 @@ export class PresentView {
     /** @param {'beside' | 'below'} arrangement */
     least(arrangement) {
         const { width, height } = this.main.getBoundingClientRect();
-        if (arrangement === 'below')
-            return { width, height };
+        if (arrangement === 'below') return { width, height };
         const style = getComputedStyle(this.main);
-        const [form, upper, tools, lower] = ['.form', '.upper', '.tools', '.lower']
-            .map((selector) => /** @type {HTMLElement} */ (this.main.querySelector(selector)).offsetHeight);
+        const [form, upper, tools, lower] = ['.form', '.upper', '.tools', '.lower'].map(
+            (selector) =>
+                /** @type {HTMLElement} */ (this.main.querySelector(selector)).offsetHeight
+        );
         const column = Math.max(form + tools, upper + lower) + parseFloat(style.rowGap);
-        return { width, height: column + parseFloat(style.paddingTop) + parseFloat(style.paddingBottom) };
+        return {
+            width,
+            height: column + parseFloat(style.paddingTop) + parseFloat(style.paddingBottom),
+        };
     }
 
     // Present: the diagram open beside the window, full screen where the browser allows it and in
@@ -107,8 +118,7 @@ export class PresentView {
         } catch {
             // Refused: presented as the page is.
         }
-        if (this.openedDiagram && !this.diagram.open)
-            await this.diagram.toggle();
+        if (this.openedDiagram && !this.diagram.open) await this.diagram.toggle();
         this.fit();
     }
 
@@ -116,18 +126,14 @@ export class PresentView {
     stop() {
         this.presenting = false;
         this.button.setAttribute('aria-pressed', 'false');
-        if (document.fullscreenElement)
-            document.exitFullscreen().catch(() => {});
-        if (this.openedDiagram && this.diagram.open)
-            this.diagram.toggle();
+        if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+        if (this.openedDiagram && this.diagram.open) this.diagram.toggle();
         this.openedDiagram = false;
         this.fit();
     }
 
     changed() {
-        if (!document.fullscreenElement && this.presenting)
-            this.stop();
-        else
-            this.schedule();
+        if (!document.fullscreenElement && this.presenting) this.stop();
+        else this.schedule();
     }
 }

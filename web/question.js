@@ -19,10 +19,14 @@ export class QuestionDialog {
         this.dialog.returnValue = '';
         this.dialog.showModal();
         return new Promise((resolve) => {
-            this.dialog.addEventListener('close', () => {
-                focus?.focus?.();
-                resolve(this.dialog.returnValue === 'yes');
-            }, { once: true });
+            this.dialog.addEventListener(
+                'close',
+                () => {
+                    focus?.focus?.();
+                    resolve(this.dialog.returnValue === 'yes');
+                },
+                { once: true }
+            );
         });
     }
 }

@@ -14,8 +14,7 @@ import { keptSteps } from './teaching.js';
 /** @param {Uint8Array} bytes */
 function firstCharacter(bytes) {
     let i = bytes[0] === 0xef && bytes[1] === 0xbb && bytes[2] === 0xbf ? 3 : 0;
-    while ([0x09, 0x0a, 0x0c, 0x0d, 0x20].includes(bytes[i]))
-        ++i;
+    while ([0x09, 0x0a, 0x0c, 0x0d, 0x20].includes(bytes[i])) ++i;
     return bytes[i];
 }
 
@@ -30,11 +29,12 @@ async function noDialogOpen() {
 
 // Resolves after the page has had a chance to paint, also in a tab in the background.
 /** @type {() => Promise<void>} */
-const painted = () => new Promise((resolve) => {
-    const done = () => setTimeout(resolve, 0);
-    requestAnimationFrame(done);
-    setTimeout(done, 100);
-}).then(() => {});
+const painted = () =>
+    new Promise((resolve) => {
+        const done = () => setTimeout(resolve, 0);
+        requestAnimationFrame(done);
+        setTimeout(done, 100);
+    }).then(() => {});
 
 export class SessionPlayer {
     // `text(name, ...values)` and `plural(name, n, ...values)` give texts of the catalog by name,
@@ -75,28 +75,25 @@ export class SessionPlayer {
         chooser.addEventListener('change', () => {
             const [file] = chooser.files;
             chooser.value = '';
-            if (file)
-                this.open(file);
+            if (file) this.open(file);
         });
         next.addEventListener('click', () => this.next());
         toEnd.addEventListener('click', () => this.playToEnd());
-        stop.addEventListener('click', () => { this.playing = false; });
+        stop.addEventListener('click', () => {
+            this.playing = false;
+        });
         // Files dropped anywhere are opened, once any dialog is closed; text dropped on a field
         // goes into the field, as the browser does it.
         document.addEventListener('dragover', (event) => {
-            if (event.dataTransfer.types.includes('Files'))
-                event.preventDefault();
+            if (event.dataTransfer.types.includes('Files')) event.preventDefault();
         });
         document.addEventListener('drop', (event) => {
-            if (!event.dataTransfer.types.includes('Files'))
-                return;
+            if (!event.dataTransfer.types.includes('Files')) return;
             event.preventDefault();
-            if (event.dataTransfer.files[0])
-                this.open(event.dataTransfer.files[0]);
+            if (event.dataTransfer.files[0]) this.open(event.dataTransfer.files[0]);
         });
         vspace.observe((update) => {
-            if (!('busy' in update))
-                this.update(update);
+            if (!('busy' in update)) this.update(update);
         });
     }
 
@@ -109,19 +106,21 @@ export class SessionPlayer {
     async open(file) {
         const bytes = new Uint8Array(await file.arrayBuffer());
         await noDialogOpen();
-        if (this.playing)
-            return false;
-        if (this.vspace.root.hidden)
-            this.startAgain();
-        const csv = /\.(csv|tsv)$/i.test(file.name)
-            || (!/\.(jsonl|json)$/i.test(file.name) && firstCharacter(bytes) !== 0x7b);
+        if (this.playing) return false;
+        if (this.vspace.root.hidden) this.startAgain();
+        const csv =
+            /\.(csv|tsv)$/i.test(file.name) ||
+            (!/\.(jsonl|json)$/i.test(file.name) && firstCharacter(bytes) !== 0x7b);
         /** @type {OpenedSession} */
         const read = JSON.parse(this.vspace.page.open(bytes, csv));
         if ('error' in read) {
             this.refuse(file.name, read.error);
             return false;
         }
-        if (read.learnt > 0 && !(await this.ask(this.plural('OpenOverWork', read.learnt, file.name))))
+        if (
+            read.learnt > 0 &&
+            !(await this.ask(this.plural('OpenOverWork', read.learnt, file.name)))
+        )
             return false;
         this.vspace.act((fields) => this.vspace.page.startSession(fields));
         this.vspace.onPressed();
@@ -134,12 +133,10 @@ export class SessionPlayer {
     // Plays the next press, as if typed; the focus stays on "Next press", and comes back to it
     // after the press's messages, or goes to the first training field after the last press.
     next() {
-        if (this.playing || this.vspace.dialogs.open || this.elements.next.disabled)
-            return;
+        if (this.playing || this.vspace.dialogs.open || this.elements.next.disabled) return;
         const { next } = this.elements;
         const update = this.vspace.act((fields) => this.vspace.page.playNext(fields));
-        if (update.closed)
-            return;
+        if (update.closed) return;
         (next.disabled ? this.vspace.fields.Training[0] : next).focus();
         this.vspace.pressed();
     }
@@ -147,8 +144,7 @@ export class SessionPlayer {
     // Plays the rest of the session quietly, a slice at a time; "Stop" ends it after the slice
     // being played. The lists are drawn once, at the end, which is announced.
     async playToEnd() {
-        if (this.playing || this.vspace.dialogs.open)
-            return;
+        if (this.playing || this.vspace.dialogs.open) return;
         const { stop, progress, toEnd } = this.elements;
         this.playing = true;
         this.vspace.setBusy(true);
@@ -159,10 +155,12 @@ export class SessionPlayer {
         /** @type {Update} */
         let update;
         do {
-            update = this.vspace.act((fields) => this.vspace.page.play(fields, slice, keptSteps), true);
+            update = this.vspace.act(
+                (fields) => this.vspace.page.play(fields, slice, keptSteps),
+                true
+            );
             progress.value = update.session?.played ?? 0;
-            if (update.closed || !update.session?.left || 'differences' in update)
-                break;
+            if (update.closed || !update.session?.left || 'differences' in update) break;
             await painted();
         } while (this.playing && this.vspace.page);
         if (!('differences' in update) && !update.closed)
@@ -172,8 +170,7 @@ export class SessionPlayer {
         this.vspace.setBusy(false);
         this.teaching.quiet(false);
         stop.hidden = progress.hidden = true;
-        if (update.closed)
-            return;
+        if (update.closed) return;
         this.update({ session: this.session });
         (toEnd.disabled ? this.vspace.fields.Training[0] : toEnd).focus();
         this.vspace.pressed();
@@ -197,11 +194,10 @@ export class SessionPlayer {
             update = { ...update, session: null };
         }
         if ('session' in update) {
-            const session = this.session = update.session;
+            const session = (this.session = update.session);
             next.disabled = toEnd.disabled = this.playing || !session?.left;
             open.disabled = this.playing;
-            if (examples)
-                examples.disabled = this.playing;
+            if (examples) examples.disabled = this.playing;
             if (session) {
                 progress.max = session.presses;
                 if (session.played > 0 || !session.left)
@@ -210,9 +206,12 @@ export class SessionPlayer {
         }
         if (update.messageList) {
             const { keep, add } = update.messageList;
-            while (messages.childElementCount > keep)
-                messages.lastElementChild.remove();
-            messages.append(...add.map((text) => Object.assign(document.createElement('li'), { textContent: text })));
+            while (messages.childElementCount > keep) messages.lastElementChild.remove();
+            messages.append(
+                ...add.map((text) =>
+                    Object.assign(document.createElement('li'), { textContent: text })
+                )
+            );
             messages.hidden = messages.childElementCount === 0;
         }
     }

@@ -27,12 +27,13 @@ export class TeachingPanel {
         textbook.addEventListener('click', () => {
             const on = textbook.getAttribute('aria-checked') !== 'true';
             textbook.setAttribute('aria-checked', String(on));
-            this.vspace.apply(this.vspace.page.showLearner(this.module.Learner[on ? 'Textbook' : 'Program']));
+            this.vspace.apply(
+                this.vspace.page.showLearner(this.module.Learner[on ? 'Textbook' : 'Program'])
+            );
             this.vspace.pressed();
         });
         suggest.addEventListener('click', () => {
-            if (this.vspace.busy)
-                return;
+            if (this.vspace.busy) return;
             this.vspace.act((fields) => this.vspace.page.suggest(fields));
             this.vspace.fields.Training[0].focus();
         });
@@ -48,29 +49,26 @@ export class TeachingPanel {
     // While a session plays quietly its entries are not read out one by one.
     /** @param {boolean} on */
     quiet(on) {
-        if (on)
-            this.elements.steps.setAttribute('aria-live', 'off');
-        else
-            this.elements.steps.removeAttribute('aria-live');
+        if (on) this.elements.steps.setAttribute('aria-live', 'off');
+        else this.elements.steps.removeAttribute('aria-live');
     }
 
     /** @param {Observed} update */
     update(update) {
-        if ('busy' in update)
-            return;
-        if (update.steps)
-            this.steps(update.steps);
+        if ('busy' in update) return;
+        if (update.steps) this.steps(update.steps);
         if (update.differences) {
             const { differences } = this.elements;
             differences.hidden = update.differences.length === 0;
-            differences.querySelector('ul').replaceChildren(...update.differences.map((note) => {
-                const item = document.createElement('li');
-                item.textContent = note;
-                return item;
-            }));
+            differences.querySelector('ul').replaceChildren(
+                ...update.differences.map((note) => {
+                    const item = document.createElement('li');
+                    item.textContent = note;
+                    return item;
+                })
+            );
         }
-        if (update.suggestion !== undefined)
-            this.elements.suggest.disabled = !update.suggestion;
+        if (update.suggestion !== undefined) this.elements.suggest.disabled = !update.suggestion;
     }
 
     // Takes back the entries after number `keep`, then adds the new ones, and scrolls the last
@@ -81,16 +79,17 @@ export class TeachingPanel {
         const items = /** @type {HTMLCollectionOf<HTMLLIElement>} */ (steps.children);
         while (items.length && items[items.length - 1].value > keep)
             items[items.length - 1].remove();
-        steps.append(...add.slice(-keptSteps).map(([number, text]) => {
-            const item = document.createElement('li');
-            item.textContent = text;
-            item.value = number;
-            return item;
-        }));
+        steps.append(
+            ...add.slice(-keptSteps).map(([number, text]) => {
+                const item = document.createElement('li');
+                item.textContent = text;
+                item.value = number;
+                return item;
+            })
+        );
         for (let extra = steps.childElementCount - keptSteps; extra > 0; --extra)
             steps.firstElementChild.remove();
-        if (this.scrolling)
-            return;
+        if (this.scrolling) return;
         this.scrolling = requestAnimationFrame(() => {
             this.scrolling = null;
             steps.scrollTop = steps.scrollHeight;
