@@ -31,10 +31,8 @@ const site = await openSite([join(folder, '../bench-module'), folder]);
 // A second connection to the same browser, whose calls may take longer than puppeteer's default
 // of three minutes: no call below should come near it, but a machine busy with other work must
 // not end the whole run for one slow call.
-const browser = await puppeteer.connect({
-    browserWSEndpoint: site.browser.wsEndpoint(),
-    protocolTimeout: stepLimit + 120000,
-});
+const browser = await puppeteer.connect({ browserWSEndpoint: site.browser.wsEndpoint(),
+                                          protocolTimeout: stepLimit + 120000 });
 let page;
 const newPage = async () => {
     page = await browser.newPage();
@@ -51,36 +49,22 @@ class CutOff extends Error {}
 let pagesLeft = 0;
 async function step(name, body) {
     const deadline = Date.now() + stepLimit;
-    let progress = 'nothing measured yet',
-        busy = false;
+    let progress = 'nothing measured yet', busy = false;
     const within = (promise) => {
         promise.catch(() => {});
         let timer;
         const limit = new Promise((_, reject) => {
             // A few seconds past the limit, for the calls that keep to it in the page itself.
-            timer = setTimeout(
-                () => {
-                    busy = true;
-                    reject(new CutOff());
-                },
-                Math.max(0, deadline - Date.now()) + 5000
-            );
+            timer = setTimeout(() => { busy = true; reject(new CutOff()); }, Math.max(0, deadline - Date.now()) + 5000);
         });
         return Promise.race([promise, limit]).finally(() => clearTimeout(timer));
     };
     const context = {
         left: () => Math.max(0, deadline - Date.now()),
-        progress: (text) => {
-            progress = text;
-        },
+        progress: (text) => { progress = text; },
         // Throws CutOff once the time is up, between calls into the page.
-        check: () => {
-            if (Date.now() > deadline) throw new CutOff();
-        },
-        within: (promise) => {
-            context.check();
-            return within(promise());
-        },
+        check: () => { if (Date.now() > deadline) throw new CutOff(); },
+        within: (promise) => { context.check(); return within(promise()); },
         evaluate: (...args) => context.within(() => page.evaluate(...args)),
     };
     try {
@@ -89,9 +73,7 @@ async function step(name, body) {
     } catch (error) {
         // A fault the step ran into is reported, and fails the run once the other steps are done.
         if (error instanceof CutOff) {
-            console.log(
-                `${name}: cut off at the step's limit of ${stepLimit / 1000} s, ${progress}`
-            );
+            console.log(`${name}: cut off at the step's limit of ${stepLimit / 1000} s, ${progress}`);
         } else {
             console.log(`${name}: failed, ${progress}: ${error.stack ?? error}`);
             process.exitCode = 1;
@@ -111,50 +93,28 @@ const load = async (context) => {
 };
 // The page as the last step left it, loaded anew only if that step did not get it there.
 const readyPage = async (context) => {
-    if (
-        !(await context.evaluate(
-            () => document.documentElement.dataset.ready === 'true' && !!globalThis.vspacePage
-        ))
-    )
+    if (!await context.evaluate(() => document.documentElement.dataset.ready === 'true' && !!globalThis.vspacePage))
         await load(context);
 };
-const diagramClosed = (context) =>
-    context.evaluate(() => {
-        if (document.getElementById('diagram-button').getAttribute('aria-expanded') === 'true')
-            document.getElementById('diagram-button').click();
-    });
+const diagramClosed = (context) => context.evaluate(() => {
+    if (document.getElementById('diagram-button').getAttribute('aria-expanded') === 'true')
+        document.getElementById('diagram-button').click();
+});
 
 await step('page usable after navigation', async (context) => {
     const ready = [];
     let loaded = 0;
     for (let i = 0; i < runs; ++i) {
         await load(context);
-        ready.push(
-            await context.evaluate(() => performance.getEntriesByName('vspace-ready')[0].startTime)
-        );
-        const files = await context.evaluate(() => [
-            location.pathname,
-            ...performance.getEntriesByType('resource').map((r) => new URL(r.name).pathname),
-        ]);
-        const sizes = await Promise.all(
-            files.map(
-                async (file) =>
-                    gzipSync(
-                        await readFile(
-                            join(folder, file.endsWith('/') ? `${file}index.html` : file)
-                        )
-                    ).length
-            )
-        );
+        ready.push(await context.evaluate(() => performance.getEntriesByName('vspace-ready')[0].startTime));
+        const files = await context.evaluate(() => [location.pathname, ...performance.getEntriesByType('resource').map((r) => new URL(r.name).pathname)]);
+        const sizes = await Promise.all(files.map(async (file) =>
+            gzipSync(await readFile(join(folder, file.endsWith('/') ? `${file}index.html` : file))).length));
         loaded = sizes.reduce((sum, size) => sum + size, 0);
         context.progress(`${ready.length} of ${runs} loads measured: ${figures(ready, 1)} ms`);
     }
-    console.log(
-        `page usable after navigation: median ${median(ready).toFixed(1)} ms (budget 500 ms); runs ${figures(ready, 1)}`
-    );
-    console.log(
-        `loaded before the first interaction: ${(loaded / 1024).toFixed(1)} KB gzip (budget 250 KB)`
-    );
+    console.log(`page usable after navigation: median ${median(ready).toFixed(1)} ms (budget 500 ms); runs ${figures(ready, 1)}`);
+    console.log(`loaded before the first interaction: ${(loaded / 1024).toFixed(1)} KB gzip (budget 250 KB)`);
 });
 
 // G at 29 rows over S = A..F (the rows holding two of its values and all but one of those holding
@@ -166,40 +126,28 @@ const atTwentyNine = () => {
     const bits = (mask) => [...mask.toString(2)].filter((b) => b === '1').length;
     const masks = [...Array(64).keys()];
     const quads = masks.filter((m) => bits(m) === 4);
-    const g = [
-        ...masks.filter((m) => bits(m) === 2),
-        ...quads.filter((_, i) => i !== 0 && i !== 5),
-        quads[5],
-    ].map(subset);
+    const g = [...masks.filter((m) => bits(m) === 2), ...quads.filter((_, i) => i !== 0 && i !== 5), quads[5]].map(subset);
     document.getElementById('Command6').click();
     vspacePage.apply(vspacePage.page.setBoundaries(s, g, 10));
-    ['z', 'z', 'z', 'z', 'z', 'F'].forEach((value, a) => {
-        document.getElementById(`Text1_${a + 1}`).value = value;
-    });
+    ['z', 'z', 'z', 'z', 'z', 'F'].forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
 };
 await step('Negative press taking G to 30 rows', async (context) => {
     await readyPage(context);
     const times = [];
     for (let i = 0; i < runs; ++i) {
-        times.push(
-            await context.evaluate(
-                `(${atTwentyNine})(); (${() => {
-                    document.body.offsetHeight;
-                    const start = performance.now();
-                    document.getElementById('Command2').click();
-                    document.body.offsetHeight; // laid out anew
-                    const time = performance.now() - start;
-                    if (document.querySelectorAll('#List1 [role=option]').length !== 30)
-                        throw new Error('G did not reach 30 rows');
-                    return time;
-                }})()`
-            )
-        );
+        times.push(await context.evaluate(`(${atTwentyNine})(); (${() => {
+            document.body.offsetHeight;
+            const start = performance.now();
+            document.getElementById('Command2').click();
+            document.body.offsetHeight; // laid out anew
+            const time = performance.now() - start;
+            if (document.querySelectorAll('#List1 [role=option]').length !== 30)
+                throw new Error('G did not reach 30 rows');
+            return time;
+        }})()`));
         context.progress(`${times.length} of ${runs} runs measured: ${figures(times, 2)} ms`);
     }
-    console.log(
-        `Negative press taking G to 30 rows: median ${median(times).toFixed(2)} ms (budget 10 ms); runs ${figures(times, 2)}`
-    );
+    console.log(`Negative press taking G to 30 rows: median ${median(times).toFixed(2)} ms (budget 10 ms); runs ${figures(times, 2)}`);
 });
 
 await step('diagram redrawn after that press', async (context) => {
@@ -209,48 +157,34 @@ await step('diagram redrawn after that press', async (context) => {
     const times = [];
     let nodes = 0;
     for (let i = 0; i < runs; ++i) {
-        const run = await context.evaluate(
-            `(${atTwentyNine})(); (${async () => {
-                const drawing = document.querySelector('#diagram .drawing');
-                const drawn = new Promise((resolve) =>
-                    new MutationObserver((_, observer) => {
-                        observer.disconnect();
-                        resolve();
-                    }).observe(drawing, { childList: true })
-                );
-                const start = performance.now();
-                document.getElementById('Command2').click();
-                await drawn;
-                document.body.offsetHeight;
-                return {
-                    time: performance.now() - start,
-                    nodes: drawing.querySelectorAll('.node').length,
-                };
-            }})()`
-        );
+        const run = await context.evaluate(`(${atTwentyNine})(); (${async () => {
+            const drawing = document.querySelector('#diagram .drawing');
+            const drawn = new Promise((resolve) => new MutationObserver((_, observer) => { observer.disconnect(); resolve(); })
+                .observe(drawing, { childList: true }));
+            const start = performance.now();
+            document.getElementById('Command2').click();
+            await drawn;
+            document.body.offsetHeight;
+            return { time: performance.now() - start, nodes: drawing.querySelectorAll('.node').length };
+        }})()`);
         times.push(run.time);
         nodes = run.nodes;
         context.progress(`${times.length} of ${runs} runs measured: ${figures(times, 1)} ms`);
     }
     await context.within(() => page.click('#diagram-button'));
-    console.log(
-        `diagram redrawn after that press (${nodes} hypotheses): median ${median(times).toFixed(1)} ms (budget 150 ms); ` +
-            `runs ${figures(times, 1)}`
-    );
+    console.log(`diagram redrawn after that press (${nodes} hypotheses): median ${median(times).toFixed(1)} ms (budget 150 ms); `
+                + `runs ${figures(times, 1)}`);
 });
 
 // A press, with the page laid out after it; its time in ms.
 const press = (values, button) => {
-    values.forEach((value, a) => {
-        document.getElementById(`Text1_${a + 1}`).value = value;
-    });
+    values.forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
     const start = performance.now();
     document.getElementById(button).click();
     document.body.offsetHeight;
     return performance.now() - start;
 };
-const rowsOf = (list) =>
-    page.evaluate((list) => document.querySelectorAll(`#${list} [role=option]`).length, list);
+const rowsOf = (list) => page.evaluate((list) => document.querySelectorAll(`#${list} [role=option]`).length, list);
 
 // 10,000 learning-data rows: a,b,c,d,e,f learnt positive, then x1..x9999 negative, made in slices
 // of about a second each, with the diagram closed.
@@ -260,74 +194,54 @@ await step('press with 10,000 learning-data rows', async (context) => {
     await diagramClosed(context);
     await context.evaluate(() => document.getElementById('Command6').click());
     for (let made = 0; made < 10000;) {
-        made = await context.evaluate(
-            `(${(from, press) => {
-                const start = performance.now();
-                let i = from;
-                do {
-                    press(
-                        i ? [`x${i}`, 'b', 'c', 'd', 'e', 'f'] : ['a', 'b', 'c', 'd', 'e', 'f'],
-                        i ? 'Command2' : 'Command1'
-                    );
-                    ++i;
-                } while (i < 10000 && performance.now() - start < 1000);
-                return i;
-            }})(${made}, ${press})`
-        );
+        made = await context.evaluate(`(${(from, press) => {
+            const start = performance.now();
+            let i = from;
+            do {
+                press(i ? [`x${i}`, 'b', 'c', 'd', 'e', 'f'] : ['a', 'b', 'c', 'd', 'e', 'f'], i ? 'Command2' : 'Command1');
+                ++i;
+            } while (i < 10000 && performance.now() - start < 1000);
+            return i;
+        }})(${made}, ${press})`);
         context.progress(`${made} of 10,000 learning-data rows made, no press measured`);
     }
     const times = [];
     for (let i = 0; i < runs; ++i) {
-        times.push(
-            await context.evaluate(
-                `(${press})([\`y${i}\`, 'b', 'c', 'd', 'e', \`f${i}\`], 'Command2')`
-            )
-        );
+        times.push(await context.evaluate(`(${press})([\`y${i}\`, 'b', 'c', 'd', 'e', \`f${i}\`], 'Command2')`));
         context.progress(`${times.length} of ${runs} runs measured: ${figures(times, 2)} ms`);
     }
-    console.log(
-        `press with ${await context.within(() => rowsOf('List3'))} learning-data rows: median ${median(times).toFixed(2)} ms ` +
-            `(budget 50 ms); runs ${figures(times, 2)}`
-    );
+    console.log(`press with ${await context.within(() => rowsOf('List3'))} learning-data rows: median ${median(times).toFixed(2)} ms `
+                + `(budget 50 ms); runs ${figures(times, 2)}`);
 });
 
 // Undo of a press, then its redo, in the state the page is in: the time to the page updated, and
 // to its layout done.
-const timeUndo = (name) =>
-    step(name, async (context) => {
-        const updated = [],
-            laidOut = [];
-        for (let i = 0; i < runs; ++i) {
-            const [u, l] = await context.evaluate((i) => {
-                ['z', 'b', 'c', 'd', 'e', `u${i}`].forEach((value, a) => {
-                    document.getElementById(`Text1_${a + 1}`).value = value;
-                });
-                document.getElementById('Command2').click();
-                const start = performance.now();
-                document.getElementById('undo').click();
-                const updated = performance.now();
-                document.body.offsetHeight;
-                const time = [updated - start, performance.now() - start];
-                document.getElementById('redo').click();
-                return time;
-            }, i);
-            updated.push(u);
-            laidOut.push(l);
-            context.progress(
-                `${updated.length} of ${runs} runs measured: ${figures(updated, 2)} ms to the page updated`
-            );
-        }
-        console.log(
-            `undo of a press with ${await context.within(() => rowsOf('List3'))} learning-data rows: median ` +
-                `${median(updated).toFixed(2)} ms to the page updated (budget 5 ms), ${median(laidOut).toFixed(2)} ms to its layout done; ` +
-                `runs ${figures(updated, 2)} and ${figures(laidOut, 2)}`
-        );
-    });
-if (pagesLeft === pagesBefore) await timeUndo('undo of a press with 10,000 learning-data rows');
+const timeUndo = (name) => step(name, async (context) => {
+    const updated = [], laidOut = [];
+    for (let i = 0; i < runs; ++i) {
+        const [u, l] = await context.evaluate((i) => {
+            ['z', 'b', 'c', 'd', 'e', `u${i}`].forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
+            document.getElementById('Command2').click();
+            const start = performance.now();
+            document.getElementById('undo').click();
+            const updated = performance.now();
+            document.body.offsetHeight;
+            const time = [updated - start, performance.now() - start];
+            document.getElementById('redo').click();
+            return time;
+        }, i);
+        updated.push(u);
+        laidOut.push(l);
+        context.progress(`${updated.length} of ${runs} runs measured: ${figures(updated, 2)} ms to the page updated`);
+    }
+    console.log(`undo of a press with ${await context.within(() => rowsOf('List3'))} learning-data rows: median `
+                + `${median(updated).toFixed(2)} ms to the page updated (budget 5 ms), ${median(laidOut).toFixed(2)} ms to its layout done; `
+                + `runs ${figures(updated, 2)} and ${figures(laidOut, 2)}`);
+});
+if (pagesLeft === pagesBefore)
+    await timeUndo('undo of a press with 10,000 learning-data rows');
 else
-    console.log(
-        'undo of a press with 10,000 learning-data rows: not measured, the page was left busy'
-    );
+    console.log('undo of a press with 10,000 learning-data rows: not measured, the page was left busy');
 
 // A suggested example, with the textbook's version space at 28 hypotheses.
 const lesson = await step('suggested example over 28 hypotheses', async (context) => {
@@ -335,35 +249,29 @@ const lesson = await step('suggested example over 28 hypotheses', async (context
     await diagramClosed(context);
     await context.evaluate(() => {
         document.getElementById('Command6').click();
-        for (const [values, button] of [
-            [['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'], 'Command1'],
-            [['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same'], 'Command1'],
-            [['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change'], 'Command2'],
-        ]) {
-            values.forEach((value, a) => {
-                document.getElementById(`Text1_${a + 1}`).value = value;
-            });
+        for (const [values, button] of [[['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'], 'Command1'],
+                                        [['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same'], 'Command1'],
+                                        [['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change'], 'Command2']]) {
+            values.forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
             document.getElementById(button).click();
         }
     });
     const times = [];
     for (let i = 0; i < runs; ++i) {
-        times.push(
-            await context.evaluate(() => {
-                const start = performance.now();
-                document.getElementById('suggest').click();
-                document.body.offsetHeight;
-                return performance.now() - start;
-            })
-        );
+        times.push(await context.evaluate(() => {
+            const start = performance.now();
+            document.getElementById('suggest').click();
+            document.body.offsetHeight;
+            return performance.now() - start;
+        }));
         context.progress(`${times.length} of ${runs} runs measured: ${figures(times, 2)} ms`);
     }
-    console.log(
-        `suggested example over 28 hypotheses: median ${median(times).toFixed(2)} ms (budget 50 ms); runs ${figures(times, 2)}`
-    );
+    console.log(`suggested example over 28 hypotheses: median ${median(times).toFixed(2)} ms (budget 50 ms); runs ${figures(times, 2)}`);
 });
-if (lesson) await timeUndo('undo of a press in a lesson');
-else console.log('undo of a press in a lesson: not measured, the lesson was not put in place');
+if (lesson)
+    await timeUndo('undo of a press in a lesson');
+else
+    console.log('undo of a press in a lesson: not measured, the lesson was not put in place');
 
 // A session of 10,000 rows (a third of them negative) opened and played to its end; the longest
 // task is timed by the browser's long-task observer, which sees tasks over 50 ms.
@@ -374,75 +282,47 @@ for (let i = 1; i < 10000; ++i)
 await writeFile(join(folder2, 'session.csv'), `${rows.join('\n')}\n`);
 const playRuns = Math.max(3, Math.ceil(runs / 3));
 const longest = [];
-for (const [diagram, budget] of [
-    ['closed', 2000],
-    ['open', 4000],
-]) {
+for (const [diagram, budget] of [['closed', 2000], ['open', 4000]]) {
     const name = `Play to end of 10,000 rows with the diagram ${diagram}`;
     await step(name, async (context) => {
         const times = [];
         for (let i = 0; i < playRuns; ++i) {
             await load(context);
-            if (diagram === 'open') await context.within(() => page.click('#diagram-button'));
-            const [chooser] = await context.within(() =>
-                Promise.all([page.waitForFileChooser(), page.click('#open-session')])
-            );
+            if (diagram === 'open')
+                await context.within(() => page.click('#diagram-button'));
+            const [chooser] = await context.within(() => Promise.all([page.waitForFileChooser(), page.click('#open-session')]));
             await context.within(() => chooser.accept([join(folder2, 'session.csv')]));
-            await context.within(() =>
-                page.waitForFunction(() => !document.getElementById('next-press').disabled)
-            );
+            await context.within(() => page.waitForFunction(() => !document.getElementById('next-press').disabled));
             // Given up in the page at the step's limit, with how far the session got.
-            const run = await context.evaluate(
-                (limit) =>
-                    new Promise((resolve) => {
-                        const tasks = [];
-                        new PerformanceObserver((list) =>
-                            tasks.push(...list.getEntries().map((e) => e.duration))
-                        ).observe({ type: 'longtask' });
-                        const start = performance.now();
-                        const status = document.getElementById('session-status'),
-                            progress = document.getElementById('play-progress');
-                        // The end: every press played and every row drawn, the progress bar gone.
-                        new MutationObserver(() => {
-                            if (status.textContent.startsWith('10000 of 10000') && progress.hidden)
-                                setTimeout(
-                                    () =>
-                                        resolve({
-                                            time: performance.now() - start,
-                                            longest: Math.max(0, ...tasks),
-                                        }),
-                                    0
-                                );
-                        }).observe(progress, { attributes: true });
-                        setTimeout(() => resolve({ stopped: status.textContent }), limit);
-                        document.getElementById('play-to-end').click();
-                    }),
-                context.left()
-            );
+            const run = await context.evaluate((limit) => new Promise((resolve) => {
+                const tasks = [];
+                new PerformanceObserver((list) => tasks.push(...list.getEntries().map((e) => e.duration))).observe({ type: 'longtask' });
+                const start = performance.now();
+                const status = document.getElementById('session-status'), progress = document.getElementById('play-progress');
+                // The end: every press played and every row drawn, the progress bar gone.
+                new MutationObserver(() => {
+                    if (status.textContent.startsWith('10000 of 10000') && progress.hidden)
+                        setTimeout(() => resolve({ time: performance.now() - start, longest: Math.max(0, ...tasks) }), 0);
+                }).observe(progress, { attributes: true });
+                setTimeout(() => resolve({ stopped: status.textContent }), limit);
+                document.getElementById('play-to-end').click();
+            }), context.left());
             if (run.stopped !== undefined) {
-                context.progress(
-                    `${times.length} of ${playRuns} runs measured${times.length ? `: ${figures(times, 0)} ms` : ''}, ` +
-                        `the next stopped at "${run.stopped}"`
-                );
+                context.progress(`${times.length} of ${playRuns} runs measured${times.length ? `: ${figures(times, 0)} ms` : ''}, `
+                                 + `the next stopped at "${run.stopped}"`);
                 throw new CutOff();
             }
             times.push(run.time);
             longest.push(run.longest);
-            context.progress(
-                `${times.length} of ${playRuns} runs measured: ${figures(times, 0)} ms`
-            );
+            context.progress(`${times.length} of ${playRuns} runs measured: ${figures(times, 0)} ms`);
         }
-        console.log(
-            `${name}: median ${median(times).toFixed(0)} ms (budget ${budget} ms); runs ${figures(times, 0)}`
-        );
+        console.log(`${name}: median ${median(times).toFixed(0)} ms (budget ${budget} ms); runs ${figures(times, 0)}`);
     });
 }
 if (longest.length) {
     const most = Math.max(...longest);
-    console.log(
-        `longest task during Play to end: ${most > 0 ? `${most.toFixed(0)} ms` : 'none over 50 ms'} at most, ` +
-            `median ${median(longest).toFixed(0)} ms (budget 100 ms); runs ${figures(longest, 0)} (0: none over 50 ms)`
-    );
+    console.log(`longest task during Play to end: ${most > 0 ? `${most.toFixed(0)} ms` : 'none over 50 ms'} at most, `
+                + `median ${median(longest).toFixed(0)} ms (budget 100 ms); runs ${figures(longest, 0)} (0: none over 50 ms)`);
 } else {
     console.log('longest task during Play to end: not measured, no Play to end ran to its end');
 }

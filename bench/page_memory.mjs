@@ -18,9 +18,7 @@ const limit = Number(limitArgument ?? 600) * 1000;
 const work = await mkdtemp(join(tmpdir(), 'vspace-page-memory-'));
 const lines = [];
 for (let i = 0; i < 60; ++i) {
-    const values = Array.from({ length: 6 }, (_, a) =>
-        `${i}`.padEnd(174000, String.fromCharCode(97 + a))
-    );
+    const values = Array.from({ length: 6 }, (_, a) => `${i}`.padEnd(174000, String.fromCharCode(97 + a)));
     lines.push(JSON.stringify({ Text1: values, press: 'Positive' }), '{"press":"Clear"}');
 }
 const file = join(work, 'huge.jsonl');
@@ -36,19 +34,13 @@ const mb = (bytes) => bytes / 2 ** 20;
 async function used() {
     await cdp.send('HeapProfiler.collectGarbage');
     const { usedSize } = await cdp.send('Runtime.getHeapUsage');
-    const wasm = await page.evaluate(
-        () => globalThis.vspacePage?.module?.HEAPU8?.buffer.byteLength ?? NaN
-    );
+    const wasm = await page.evaluate(() => globalThis.vspacePage?.module?.HEAPU8?.buffer.byteLength ?? NaN);
     return { js: mb(usedSize), wasm: mb(wasm) };
 }
 const say = (what, { js, wasm }, idle) =>
-    console.log(
-        `${what}: WebAssembly ${wasm.toFixed(1)} MB + JavaScript heap ${js.toFixed(1)} MB` +
-            (idle
-                ? `; grown ${(wasm + js - idle.wasm - idle.js).toFixed(1)} MB over the idle page, ` +
-                  `${((wasm + js - idle.wasm - idle.js) / fileMB).toFixed(2)} × the file's ${fileMB.toFixed(1)} MB`
-                : '')
-    );
+    console.log(`${what}: WebAssembly ${wasm.toFixed(1)} MB + JavaScript heap ${js.toFixed(1)} MB` +
+                (idle ? `; grown ${(wasm + js - idle.wasm - idle.js).toFixed(1)} MB over the idle page, ` +
+                        `${((wasm + js - idle.wasm - idle.js) / fileMB).toFixed(2)} × the file's ${fileMB.toFixed(1)} MB` : ''));
 try {
     await page.goto(site.url);
     await page.waitForSelector('html[data-ready]');
@@ -59,9 +51,7 @@ try {
     await page.waitForFunction(() => !document.getElementById('play-to-end').disabled);
     say('opened', await used(), idle);
     await page.click('#play-to-end');
-    await page.waitForFunction(() =>
-        document.getElementById('session-status').textContent.startsWith('120 of')
-    );
+    await page.waitForFunction(() => document.getElementById('session-status').textContent.startsWith('120 of'));
     await page.waitForFunction(() => document.getElementById('stop').hidden);
     say('played to its end', await used(), idle);
 } catch (error) {

@@ -41,27 +41,13 @@ async function reload() {
 // the placeholder; and the legend's line of names, or null while it is hidden.
 async function naming() {
     const fields = [];
-    for (const id of [
-        'Text1_1',
-        'Text1_2',
-        'Text1_3',
-        'Text1_4',
-        'Text1_5',
-        'Text1_6',
-        'Text2_1',
-        'Text2_2',
-        'Text2_3',
-        'Text2_4',
-        'Text2_5',
-        'Text2_6',
-    ]) {
+    for (const id of ['Text1_1', 'Text1_2', 'Text1_3', 'Text1_4', 'Text1_5', 'Text1_6',
+                      'Text2_1', 'Text2_2', 'Text2_3', 'Text2_4', 'Text2_5', 'Text2_6']) {
         const field = await page.$(`#${id}`);
         const { name } = await page.accessibility.snapshot({ root: field });
         fields.push([name, ...(await field.evaluate((f) => [f.title, f.placeholder]))]);
     }
-    const legend = await page.$eval('#diagram .legend .attributes', (line) =>
-        line.hidden ? null : line.textContent
-    );
+    const legend = await page.$eval('#diagram .legend .attributes', (line) => (line.hidden ? null : line.textContent));
     return { fields, legend };
 }
 
@@ -69,28 +55,19 @@ async function naming() {
 function expected(names) {
     const field = (row, n) => {
         const name = names?.[n - 1];
-        return name
-            ? [`${row} ${n}: ${name}`, `${row} ${n}: ${name}`, name]
-            : [`${row} ${n}`, '', ''];
+        return name ? [`${row} ${n}: ${name}`, `${row} ${n}: ${name}`, name] : [`${row} ${n}`, '', ''];
     };
     return {
-        fields: [1, 2, 3, 4, 5, 6]
-            .map((n) => field('Training value', n))
-            .concat([1, 2, 3, 4, 5, 6].map((n) => field('Unseen value', n))),
-        legend: names
-            ? `Attributes: ${names.map((name, a) => name || `Attribute ${a + 1}`).join(', ')}`
-            : null,
+        fields: [1, 2, 3, 4, 5, 6].map((n) => field('Training value', n)).concat([1, 2, 3, 4, 5, 6].map((n) => field('Unseen value', n))),
+        legend: names ? `Attributes: ${names.map((name, a) => name || `Attribute ${a + 1}`).join(', ')}` : null,
     };
 }
 
 async function open(file) {
     const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
     await chooser.accept([file]);
-    await page.waitForFunction(
-        (name) => document.getElementById('session-status').textContent.includes(name),
-        {},
-        file.split('/').at(-1)
-    );
+    await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name),
+                               {}, file.split('/').at(-1));
 }
 
 // The dialog's fields, typed into (null: left as they are), then OK or Cancel.
@@ -98,10 +75,7 @@ async function typeNames(names, ok = true) {
     await page.click('#attributes-button');
     const dialog = await page.waitForSelector('aria/Attributes[role="dialog"]');
     const labels = await dialog.$$eval('label', (all) => all.map((label) => label.textContent));
-    assert.deepEqual(
-        labels,
-        [1, 2, 3, 4, 5, 6].map((n) => `Attribute ${n}`)
-    );
+    assert.deepEqual(labels, [1, 2, 3, 4, 5, 6].map((n) => `Attribute ${n}`));
     if (names) {
         for (const [a, name] of names.entries()) {
             await page.click(`#attribute-${a + 1}`, { count: 3 });
@@ -114,27 +88,20 @@ async function typeNames(names, ok = true) {
 }
 
 test('a session file names the fields and the legend while it is open; undone, the names go', async () => {
-    await writeFile(
-        join(folder, 'blanks.csv'),
-        'Colour,,Shape,<b>,Taste,Origin,Label\nRed,Big,Oval,Soft,Sweet,Local,+\n'
-    );
+    await writeFile(join(folder, 'blanks.csv'), 'Colour,,Shape,<b>,Taste,Origin,Label\nRed,Big,Oval,Soft,Sweet,Local,+\n');
     await writeFile(join(folder, 'plain.csv'), 'Red,Big,Oval,Soft,Sweet,Local,+\n');
     for (const [file, names] of [
         [join(root, 'examples', 'enjoysport.csv'), enjoySport],
         [join(root, 'examples', 'enjoysport.jsonl'), enjoySport],
         [join(folder, 'blanks.csv'), ['Colour', '', 'Shape', '<b>', 'Taste', 'Origin']],
-        [join(folder, 'plain.csv'), null],
-    ]) {
+        [join(folder, 'plain.csv'), null]]) {
         await load();
         await open(file);
         assert.deepEqual(await naming(), expected(names), file);
         if (file.endsWith('enjoysport.csv'))
             await page.screenshot({ path: join(shots, 'page-attributes.png') });
         await page.click('#diagram-button');
-        assert.equal(
-            await page.$eval('#diagram .legend .attributes', (line) => line.checkVisibility()),
-            Boolean(names)
-        );
+        assert.equal(await page.$eval('#diagram .legend .attributes', (line) => line.checkVisibility()), Boolean(names));
         await page.click('#undo');
         assert.deepEqual(await naming(), expected(null), `${file} undone`);
         await page.click('#redo');
@@ -143,7 +110,7 @@ test('a session file names the fields and the legend while it is open; undone, t
     }
 });
 
-test("names typed in the dialog are kept by the browser, give way to a session's and come back after it", async () => {
+test('names typed in the dialog are kept by the browser, give way to a session\'s and come back after it', async () => {
     await load();
     const typed = ['Colour', 'Size', '', 'Texture', 'Taste', 'Origin'];
     await typeNames(typed);
@@ -153,7 +120,7 @@ test("names typed in the dialog are kept by the browser, give way to a session's
     await typeNames(['a', 'b', 'c', 'd', 'e', 'f'], false);
     assert.deepEqual(await naming(), expected(typed), 'cancelled');
     await open(join(root, 'examples', 'enjoysport.jsonl'));
-    assert.deepEqual(await naming(), expected(enjoySport), "the session's");
+    assert.deepEqual(await naming(), expected(enjoySport), 'the session\'s');
     await page.click('#undo');
     assert.deepEqual(await naming(), expected(typed), 'the opening undone');
     await typeNames(['', '', '', '', '', '']);

@@ -28,44 +28,30 @@ async function load() {
 
 const key = (name) => page.keyboard.press(name);
 async function chord(modifiers, name) {
-    for (const modifier of modifiers) await page.keyboard.down(modifier);
+    for (const modifier of modifiers)
+        await page.keyboard.down(modifier);
     await key(name);
-    for (const modifier of modifiers.reverse()) await page.keyboard.up(modifier);
+    for (const modifier of modifiers.reverse())
+        await page.keyboard.up(modifier);
 }
 const focused = () => page.evaluate(() => document.activeElement.id);
-const fill = (values, row = 'Text1') =>
-    page.evaluate(
-        (values, row) =>
-            values.forEach((v, a) => {
-                document.getElementById(`${row}_${a + 1}`).value = v;
-            }),
-        values,
-        row
-    );
+const fill = (values, row = 'Text1') => page.evaluate((values, row) => values.forEach((v, a) => {
+    document.getElementById(`${row}_${a + 1}`).value = v;
+}), values, row);
 const value = (id) => page.$eval(`#${id}`, (field) => field.value);
-const learnt = () =>
-    page.$$eval('#List3 [role=option]', (options) =>
-        options.map((o) => o.getAttribute('aria-label'))
-    );
-const messages = () =>
-    page.$$eval('#messages li', (items) => items.map((item) => item.textContent));
+const learnt = () => page.$$eval('#List3 [role=option]', (options) => options.map((o) => o.getAttribute('aria-label')));
+const messages = () => page.$$eval('#messages li', (items) => items.map((item) => item.textContent));
 const status = () => page.$eval('#session-status', (s) => s.textContent);
 // What vspace-replay's lines say: the four lists and the Negative button.
-const shown = () =>
-    page.evaluate(() => ({
-        ...Object.fromEntries(
-            ['List1', 'List2', 'List3', 'List4'].map((list) => [
-                list,
-                [...document.querySelectorAll(`#${list} [role=option]`)].map((o) =>
-                    o.getAttribute('aria-label')
-                ),
-            ])
-        ),
-        negative_enabled: !document.getElementById('Command2').disabled,
-    }));
+const shown = () => page.evaluate(() => ({
+    ...Object.fromEntries(['List1', 'List2', 'List3', 'List4'].map((list) =>
+        [list, [...document.querySelectorAll(`#${list} [role=option]`)].map((o) => o.getAttribute('aria-label'))])),
+    negative_enabled: !document.getElementById('Command2').disabled,
+}));
 // Closes the open message boxes with Enter.
 async function closeMessages() {
-    while (await page.$eval('#message', (dialog) => dialog.open)) await key('Enter');
+    while (await page.$eval('#message', (dialog) => dialog.open))
+        await key('Enter');
 }
 
 // The file chooser given a file of that name and text; the question answered if it is asked.
@@ -73,16 +59,9 @@ async function open(name, text, answer = 'question-yes') {
     await writeFile(join(files, name), text);
     const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
     await chooser.accept([join(files, name)]);
-    await page.waitForFunction(
-        (name) =>
-            document.getElementById('session-status').textContent.includes(name) ||
-            document.getElementById('question').open,
-        {},
-        name
-    );
-    const asked = await page.$eval('#question', (dialog) =>
-        dialog.open ? dialog.querySelector('p').textContent : null
-    );
+    await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name)
+                                   || document.getElementById('question').open, {}, name);
+    const asked = await page.$eval('#question', (dialog) => dialog.open ? dialog.querySelector('p').textContent : null);
     if (asked) {
         await page.click(`#${answer}`);
         await page.waitForFunction(() => !document.getElementById('question').open);
@@ -102,84 +81,52 @@ const enjoySport = [
     [null, 'Clear'],
     ['a', 'b', 'c', 'd', 'e', 'f', 'Positive'],
 ];
-const buttons = {
-    Positive: 'Command1',
-    Negative: 'Command2',
-    Predict: 'Command3',
-    'Gen Text': 'Command4',
-    Clear: 'Command6',
-};
+const buttons = { Positive: 'Command1', Negative: 'Command2', Predict: 'Command3', 'Gen Text': 'Command4', Clear: 'Command6' };
 
 // Each press followed by Undo and Redo, by the buttons and by each of the keys, shows after every
 // step the lists vspace-replay shows for the same lines: the press undone is the last that changed
 // something (Predict and Gen Text change nothing), and with nothing to redo Redo does nothing.
 test('undo and redo of each kind of press leave the lists vspace-replay leaves', async () => {
     await load();
-    const ways = [
-        ['#undo', '#redo'],
-        [
-            ['Control', 'z'],
-            ['Control', 'Shift', 'Z'],
-        ],
-        [
-            ['Control', 'z'],
-            ['Control', 'y'],
-        ],
-    ];
-    const lines = [],
-        steps = [];
+    const ways = [['#undo', '#redo'], [['Control', 'z'], ['Control', 'Shift', 'Z']], [['Control', 'z'], ['Control', 'y']]];
+    const lines = [], steps = [];
     enjoySport.forEach((press, i) => {
         const name = press.at(-1);
         const values = press.length > 2 ? press.slice(0, 6) : null;
-        lines.push(
-            { ...(values && { [name === 'Predict' ? 'Text2' : 'Text1']: values }), press: name },
-            { press: 'Undo' },
-            { press: 'Redo' },
-            { press: 'Redo' }
-        );
+        lines.push({ ...(values && { [name === 'Predict' ? 'Text2' : 'Text1']: values }), press: name },
+                   { press: 'Undo' }, { press: 'Redo' }, { press: 'Redo' });
         steps.push(async () => {
-            if (values) await fill(values, name === 'Predict' ? 'Text2' : 'Text1');
+            if (values)
+                await fill(values, name === 'Predict' ? 'Text2' : 'Text1');
             await page.click(`#${buttons[name]}`);
         });
         for (const way of [ways[i % 3][0], ways[i % 3][1], ways[i % 3][1]]) {
             steps.push(async () => {
-                if (typeof way === 'string') await page.click(way);
-                else await chord([...way.slice(0, -1)], way.at(-1));
+                if (typeof way === 'string')
+                    await page.click(way);
+                else
+                    await chord([...way.slice(0, -1)], way.at(-1));
             });
         }
     });
-    await writeFile(
-        join(files, 'undo.jsonl'),
-        lines.map((line) => JSON.stringify(line)).join('\n')
-    );
-    const replay = spawnSync(
-        process.env.REPLAY,
-        ['--export-dir', files, join(files, 'undo.jsonl')],
-        { encoding: 'utf8' }
-    );
+    await writeFile(join(files, 'undo.jsonl'), lines.map((line) => JSON.stringify(line)).join('\n'));
+    const replay = spawnSync(process.env.REPLAY, ['--export-dir', files, join(files, 'undo.jsonl')], { encoding: 'utf8' });
     const expected = replay.stdout.trim().split('\n').map(JSON.parse);
     assert.equal(expected.length, steps.length);
     for (const [i, step] of steps.entries()) {
         await step();
         await closeMessages();
         const { List1, List2, List3, List4, negative_enabled } = expected[i];
-        assert.deepEqual(
-            await shown(),
-            { List1, List2, List3, List4, negative_enabled },
-            `line ${i + 1}: ${JSON.stringify(lines[i])}`
-        );
-        assert.equal(
-            await page.$eval('#redo', (b) => b.disabled),
-            lines[i].press !== 'Undo' || expected[i].ignored === true,
-            `Redo's state after line ${i + 1}`
-        );
+        assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled }, `line ${i + 1}: ${JSON.stringify(lines[i])}`);
+        assert.equal(await page.$eval('#redo', (b) => b.disabled), lines[i].press !== 'Undo' || expected[i].ignored === true,
+                     `Redo's state after line ${i + 1}`);
     }
 });
 
 // Ctrl+Z in a field typed in undoes the typing first, then the last press, whose fields and focus
 // come back; the values a refused duplicate cleared come back; a Suggest that filled the fields is
 // undone whole.
-test("typing is undone before the press; a duplicate's values and a suggestion are undone", async () => {
+test('typing is undone before the press; a duplicate\'s values and a suggestion are undone', async () => {
     await load();
     await fill(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']);
     await page.click('#Command1');
@@ -189,10 +136,7 @@ test("typing is undone before the press; a duplicate's values and a suggestion a
     assert.equal(await value('Text1_2'), '');
     assert.deepEqual(await learnt(), ['Sunny,Warm,Normal,Strong,Warm,Same,+']);
     await chord(['Control'], 'z');
-    assert.deepEqual(
-        [await learnt(), await value('Text1_6'), await focused()],
-        [[], 'Same', 'Command1']
-    );
+    assert.deepEqual([await learnt(), await value('Text1_6'), await focused()], [[], 'Same', 'Command1']);
 
     await page.click('#Text1_1');
     await chord(['Control', 'Shift'], 'Z');
@@ -203,10 +147,7 @@ test("typing is undone before the press; a duplicate's values and a suggestion a
     assert.equal(await value('Text1_6'), '');
     await chord(['Control'], 'y');
     await chord(['Control'], 'z');
-    assert.deepEqual(
-        [await learnt(), await value('Text1_6')],
-        [['Sunny,Warm,Normal,Strong,Warm,Same,+'], 'Same']
-    );
+    assert.deepEqual([await learnt(), await value('Text1_6')], [['Sunny,Warm,Normal,Strong,Warm,Same,+'], 'Same']);
     await chord(['Control'], 'y');
     await fill(['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change']);
     await page.click('#Command2');
@@ -214,19 +155,9 @@ test("typing is undone before the press; a duplicate's values and a suggestion a
     const suggested = await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value));
     assert.notDeepEqual(suggested, ['', '', '', '', '', '']);
     await page.click('#undo');
-    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value)), [
-        '',
-        '',
-        '',
-        '',
-        '',
-        '',
-    ]);
+    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value)), ['', '', '', '', '', '']);
     await page.click('#redo');
-    assert.deepEqual(
-        await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value)),
-        suggested
-    );
+    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value)), suggested);
 });
 
 // Opening over examples learnt asks, naming the file and the examples, and Cancel changes nothing;
@@ -238,34 +169,20 @@ test('opening over work asks first and can be undone; files with no presses are 
         await page.click('#Command1');
     }
     const before = await learnt();
-    for (const [name, text] of [
-        ['empty.csv', ''],
-        ['header.csv', 'Sky,AirTemp,Humidity,Wind,Water,Forecast,label\n'],
-        ['blank.jsonl', '\n  \n\n'],
-    ]) {
+    for (const [name, text] of [['empty.csv', ''], ['header.csv', 'Sky,AirTemp,Humidity,Wind,Water,Forecast,label\n'],
+                                ['blank.jsonl', '\n  \n\n']]) {
         assert.equal(await open(name, text), null, name);
         assert.equal(await status(), `${name} was not opened: the file holds no presses`);
         assert.deepEqual(await learnt(), before);
     }
     const session = 'Sunny,Warm,Normal,Strong,Warm,Same,+\nRainy,Cold,High,Strong,Warm,Change,-\n';
-    assert.equal(
-        await open('lesson.csv', session, 'question-no'),
-        'Open lesson.csv? The 2 examples learnt are set aside; Undo brings them back.'
-    );
-    assert.deepEqual(
-        [await learnt(), await page.$eval('#next-press', (b) => b.disabled)],
-        [before, true]
-    );
+    assert.equal(await open('lesson.csv', session, 'question-no'),
+                 'Open lesson.csv? The 2 examples learnt are set aside; Undo brings them back.');
+    assert.deepEqual([await learnt(), await page.$eval('#next-press', (b) => b.disabled)], [before, true]);
     await open('lesson.csv', session);
-    assert.deepEqual(
-        [await learnt(), await status(), await focused()],
-        [[], 'Opened lesson.csv: 2 presses to play.', 'next-press']
-    );
+    assert.deepEqual([await learnt(), await status(), await focused()], [[], 'Opened lesson.csv: 2 presses to play.', 'next-press']);
     await page.click('#undo');
-    assert.deepEqual(
-        [await learnt(), await page.$eval('#next-press', (b) => b.disabled)],
-        [before, true]
-    );
+    assert.deepEqual([await learnt(), await page.$eval('#next-press', (b) => b.disabled)], [before, true]);
     await page.click('#redo');
     assert.equal(await page.$eval('#next-press', (b) => b.disabled), false);
 });
@@ -275,37 +192,16 @@ test('opening over work asks first and can be undone; files with no presses are 
 // no message box comes over the ended page.
 test('Next press: focus, its access key, undo, and Exit', async () => {
     await load();
-    const lines = [
-        ['Text1', 'Sunny,Warm,Normal,Strong,Warm,Same', 'Positive'],
-        ['Text1', 'Sunny,Warm,High,Strong,Warm,Same', 'Positive'],
-        ['Text2', 'Sunny,Warm,Normal,Strong,Cool,Change', 'Predict'],
-        ['Text1', 'x,x,x,x,x,x', 'Positive'],
-        [null, null, 'Exit'],
-        ['Text2', 'y,y,y,y,y,y', 'Predict'],
-    ];
-    await open(
-        'lesson.jsonl',
-        lines
-            .map(([row, values, press]) =>
-                JSON.stringify({ ...(row && { [row]: values.split(',') }), press })
-            )
-            .join('\n')
-    );
-    assert.equal(
-        await page.$eval('#next-press', (b) => b.getAttribute('aria-keyshortcuts')),
-        'Alt+N'
-    );
+    const lines = [['Text1', 'Sunny,Warm,Normal,Strong,Warm,Same', 'Positive'], ['Text1', 'Sunny,Warm,High,Strong,Warm,Same', 'Positive'],
+                   ['Text2', 'Sunny,Warm,Normal,Strong,Cool,Change', 'Predict'], ['Text1', 'x,x,x,x,x,x', 'Positive'],
+                   [null, null, 'Exit'], ['Text2', 'y,y,y,y,y,y', 'Predict']];
+    await open('lesson.jsonl', lines.map(([row, values, press]) => JSON.stringify({ ...(row && { [row]: values.split(',') }), press })).join('\n'));
+    assert.equal(await page.$eval('#next-press', (b) => b.getAttribute('aria-keyshortcuts')), 'Alt+N');
     await page.click('#next-press');
     assert.deepEqual([await focused(), await status()], ['next-press', '1 of 5 presses played']);
     await page.click('#Text2_1');
     await chord(['Alt'], 'n');
-    assert.deepEqual(
-        [await learnt(), await focused()],
-        [
-            ['Sunny,Warm,Normal,Strong,Warm,Same,+', 'Sunny,Warm,High,Strong,Warm,Same,+'],
-            'next-press',
-        ]
-    );
+    assert.deepEqual([await learnt(), await focused()], [['Sunny,Warm,Normal,Strong,Warm,Same,+', 'Sunny,Warm,High,Strong,Warm,Same,+'], 'next-press']);
     await page.click('#undo');
     assert.equal(await status(), '1 of 5 presses played');
     await page.click('#next-press');
@@ -317,15 +213,9 @@ test('Next press: focus, its access key, undo, and Exit', async () => {
     assert.equal(await focused(), 'next-press');
     await page.click('#next-press');
     await page.click('#next-press');
-    assert.deepEqual(
-        await page.evaluate(() => [
-            document.getElementById('window').hidden,
-            document.getElementById('message').open,
-            document.getElementById('next-press').disabled,
-            document.getElementById('play-to-end').disabled,
-        ]),
-        [true, false, true, true]
-    );
+    assert.deepEqual(await page.evaluate(() => [document.getElementById('window').hidden, document.getElementById('message').open,
+                                                document.getElementById('next-press').disabled,
+                                                document.getElementById('play-to-end').disabled]), [true, false, true, true]);
 });
 
 // A session's Undo takes back the session's own presses only: never its opening or the examples
@@ -337,18 +227,10 @@ test("a session's Undo stays in its session, also with the buttons used between"
         await fill(values);
         await page.click('#Command1');
     }
-    const lines = [
-        { Text1: ['a', 'b', 'c', 'd', 'e', 'f'], press: 'Positive' },
-        { press: 'Undo' },
-        { press: 'Undo' },
-        { Text1: ['a', 'b', 'c', 'd', 'e', 'g'], press: 'Positive' },
-    ];
+    const lines = [{ Text1: ['a', 'b', 'c', 'd', 'e', 'f'], press: 'Positive' }, { press: 'Undo' }, { press: 'Undo' },
+                   { Text1: ['a', 'b', 'c', 'd', 'e', 'g'], press: 'Positive' }];
     await open('own.jsonl', lines.map((line) => JSON.stringify(line)).join('\n'));
-    const replay = spawnSync(
-        process.env.REPLAY,
-        ['--export-dir', files, join(files, 'own.jsonl')],
-        { encoding: 'utf8' }
-    );
+    const replay = spawnSync(process.env.REPLAY, ['--export-dir', files, join(files, 'own.jsonl')], { encoding: 'utf8' });
     const expected = replay.stdout.trim().split('\n').map(JSON.parse);
     for (const [i, { List1, List2, List3, List4, negative_enabled }] of expected.entries()) {
         await page.click('#next-press');
@@ -357,17 +239,10 @@ test("a session's Undo stays in its session, also with the buttons used between"
             await page.click('#undo');
             await page.click('#redo');
         }
-        assert.deepEqual(
-            await shown(),
-            { List1, List2, List3, List4, negative_enabled },
-            `press ${i + 1}`
-        );
+        assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled }, `press ${i + 1}`);
         assert.equal(await status(), `${i + 1} of 4 presses played`);
     }
-    assert.deepEqual(
-        expected.map((line) => line.ignored ?? false),
-        [false, false, true, false]
-    );
+    assert.deepEqual(expected.map((line) => line.ignored ?? false), [false, false, true, false]);
 });
 
 // Play to end of a long table: a progress bar that grows while the page paints, Stop ending it part
@@ -380,16 +255,9 @@ test('Play to end: progress, Stop, messages by line, Clear', async () => {
         rows.push(i % 4000 === 0 ? rows[0] : `v${i},w${i % 5},Normal,Strong,Warm,Same,+`);
     await open('long.csv', `${rows.join('\n')}\n`);
     await page.click('#play-to-end');
-    await page.waitForFunction(
-        () =>
-            !document.getElementById('play-progress').hidden &&
-            document.getElementById('play-progress').value > 0
-    );
-    const progress = await page.$eval('#play-progress', (p) => ({
-        max: p.max,
-        role: p.ariaLabel,
-        undo: document.getElementById('undo').disabled,
-    }));
+    await page.waitForFunction(() => !document.getElementById('play-progress').hidden
+                                     && document.getElementById('play-progress').value > 0);
+    const progress = await page.$eval('#play-progress', (p) => ({ max: p.max, role: p.ariaLabel, undo: document.getElementById('undo').disabled }));
     assert.deepEqual(progress, { max: 20000, role: 'Playing the session', undo: true });
     await page.screenshot({ path: join(process.env.SHOTS ?? tmpdir(), 'page-playing.png') });
     await page.click('#stop');
@@ -398,25 +266,13 @@ test('Play to end: progress, Stop, messages by line, Clear', async () => {
     assert.ok(played > 0 && played < 20000, `${played} played before Stop`);
     assert.equal((await learnt()).length, new Set(rows.slice(0, played)).size);
     await page.click('#play-to-end');
-    await page.waitForFunction(
-        () =>
-            document.getElementById('session-status').textContent ===
-                '20000 of 20000 presses played' && document.getElementById('play-progress').hidden,
-        { timeout: 20000 }
-    );
-    assert.deepEqual(
-        await messages(),
-        [4001, 8001, 12001, 16001].map((line) => `line ${line}: Data not correct: Duplicate Data`)
-    );
-    assert.deepEqual(
-        [(await learnt()).length, await page.$eval('#next-press', (b) => b.disabled)],
-        [19996, true]
-    );
+    await page.waitForFunction(() => document.getElementById('session-status').textContent === '20000 of 20000 presses played'
+                                     && document.getElementById('play-progress').hidden, { timeout: 20000 });
+    assert.deepEqual(await messages(), [4001, 8001, 12001, 16001].map((line) =>
+        `line ${line}: Data not correct: Duplicate Data`));
+    assert.deepEqual([(await learnt()).length, await page.$eval('#next-press', (b) => b.disabled)], [19996, true]);
     await page.click('#Command6');
-    assert.deepEqual(
-        [await messages(), await page.$eval('#messages', (m) => m.hidden)],
-        [[], true]
-    );
+    assert.deepEqual([await messages(), await page.$eval('#messages', (m) => m.hidden)], [[], true]);
 });
 
 // A session's values reach the engine as vspace-replay reads them, line breaks and all: the field
@@ -424,33 +280,16 @@ test('Play to end: progress, Stop, messages by line, Clear', async () => {
 // vspace-replay's. A lone surrogate typed in a field becomes U+FFFD and leaves its neighbours be.
 test('values as read: line breaks from a session, a lone surrogate typed', async () => {
     await load();
-    const lines = [
-        { Text1: ['a\nb', 'c\r\nd', 'e', 'f', 'g', 'h'], press: 'Positive' },
-        { Text1: ['x', 'c\r\nd', 'e', 'f', 'g', 'h'] },
-        { Text2: ['a\nb', 'c', 'e', 'f', 'g', 'h'], press: 'Predict' },
-    ];
+    const lines = [{ Text1: ['a\nb', 'c\r\nd', 'e', 'f', 'g', 'h'], press: 'Positive' },
+                   { Text1: ['x', 'c\r\nd', 'e', 'f', 'g', 'h'] }, { Text2: ['a\nb', 'c', 'e', 'f', 'g', 'h'], press: 'Predict' }];
     await open('breaks.jsonl', lines.map((line) => JSON.stringify(line)).join('\n'));
     await page.click('#play-to-end');
-    await page.waitForFunction(
-        () => document.getElementById('session-status').textContent === '2 of 2 presses played'
-    );
-    assert.deepEqual(
-        await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value).slice(0, 2)),
-        ['x', 'c⏎d']
-    );
+    await page.waitForFunction(() => document.getElementById('session-status').textContent === '2 of 2 presses played');
+    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value).slice(0, 2)), ['x', 'c⏎d']);
     await page.click('#Command1');
-    await writeFile(
-        join(files, 'breaks.jsonl'),
-        [...lines, { press: 'Positive' }].map((line) => JSON.stringify(line)).join('\n')
-    );
-    const replay = spawnSync(
-        process.env.REPLAY,
-        ['--export-dir', files, join(files, 'breaks.jsonl')],
-        { encoding: 'utf8' }
-    );
-    const { List1, List2, List3, List4, negative_enabled } = JSON.parse(
-        replay.stdout.trim().split('\n').at(-1)
-    );
+    await writeFile(join(files, 'breaks.jsonl'), [...lines, { press: 'Positive' }].map((line) => JSON.stringify(line)).join('\n'));
+    const replay = spawnSync(process.env.REPLAY, ['--export-dir', files, join(files, 'breaks.jsonl')], { encoding: 'utf8' });
+    const { List1, List2, List3, List4, negative_enabled } = JSON.parse(replay.stdout.trim().split('\n').at(-1));
     assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled });
     assert.equal(List3[1], 'x,c\r\nd,e,f,g,h,+');
 
@@ -467,16 +306,10 @@ test('a file dropped during a message box opens after it', async () => {
     await page.evaluate(() => {
         const data = new DataTransfer();
         data.items.add(new File(['a,b,c,d,e,f,+\n'], 'dropped.csv'));
-        document.body.dispatchEvent(
-            new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true })
-        );
+        document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
     });
     await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 100)));
     assert.equal(await status(), '');
     await key('Enter');
-    await page.waitForFunction(
-        () =>
-            document.getElementById('session-status').textContent ===
-            'Opened dropped.csv: 1 press to play.'
-    );
+    await page.waitForFunction(() => document.getElementById('session-status').textContent === 'Opened dropped.csv: 1 press to play.');
 });

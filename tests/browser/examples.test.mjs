@@ -14,9 +14,7 @@ import { openSite } from './site.mjs';
 const shots = process.env.SHOTS ?? tmpdir();
 const root = fileURLToPath(new URL('../..', import.meta.url));
 // The session files of examples/, by name, as the build lists them.
-const examples = (await readdir(join(root, 'examples')))
-    .filter((name) => /\.(csv|tsv|jsonl|json)$/.test(name))
-    .sort();
+const examples = (await readdir(join(root, 'examples'))).filter((name) => /\.(csv|tsv|jsonl|json)$/.test(name)).sort();
 let opened, page, files;
 
 before(async () => {
@@ -35,90 +33,53 @@ async function load({ width = 1280, height = 800 } = {}) {
 
 const key = (name) => page.keyboard.press(name);
 const status = () => page.$eval('#session-status', (s) => s.textContent);
-const learnt = () =>
-    page.$$eval('#List3 [role=option]', (options) =>
-        options.map((o) => o.getAttribute('aria-label'))
-    );
+const learnt = () => page.$$eval('#List3 [role=option]', (options) => options.map((o) => o.getAttribute('aria-label')));
 // The menu's state: its button's aria-expanded, whether it is hidden, and what has the focus (an
 // item by its text, anything else by its id).
-const menu = () =>
-    page.evaluate(() => ({
-        expanded: document.getElementById('examples-button').getAttribute('aria-expanded'),
-        hidden: document.getElementById('examples-menu').hidden,
-        focused:
-            document.activeElement.getAttribute('role') === 'menuitem'
-                ? document.activeElement.textContent
-                : document.activeElement.id,
-    }));
+const menu = () => page.evaluate(() => ({
+    expanded: document.getElementById('examples-button').getAttribute('aria-expanded'),
+    hidden: document.getElementById('examples-menu').hidden,
+    focused: document.activeElement.getAttribute('role') === 'menuitem' ? document.activeElement.textContent
+        : document.activeElement.id,
+}));
 const closed = (focused) => ({ expanded: 'false', hidden: true, focused });
 const open = (focused) => ({ expanded: 'true', hidden: false, focused });
 async function train(...instances) {
     for (const values of instances)
-        await page
-            .evaluate(
-                (values) =>
-                    values.forEach((v, a) => {
-                        document.getElementById(`Text1_${a + 1}`).value = v;
-                    }),
-                values
-            )
+        await page.evaluate((values) => values.forEach((v, a) => { document.getElementById(`Text1_${a + 1}`).value = v; }), values)
             .then(() => page.click('#Command1'));
 }
 // The example chosen by keyboard: the menu opened with Down on its button, Down to the item, Enter.
 async function chooseByKeyboard(name) {
     await page.focus('#examples-button');
     await key('ArrowDown');
-    for (let i = 0; i < examples.indexOf(name); ++i) await key('ArrowDown');
+    for (let i = 0; i < examples.indexOf(name); ++i)
+        await key('ArrowDown');
     assert.equal((await menu()).focused, name);
     await key('Enter');
 }
 // What vspace-replay reports for the example, press by press.
 function replay(name) {
-    const run = spawnSync(
-        process.env.REPLAY,
-        [
-            ...(/\.(csv|tsv)$/.test(name) ? ['--csv'] : []),
-            '--export-dir',
-            files,
-            join(root, 'examples', name),
-        ],
-        { encoding: 'utf8' }
-    );
+    const run = spawnSync(process.env.REPLAY, [...(/\.(csv|tsv)$/.test(name) ? ['--csv'] : []), '--export-dir', files,
+                                               join(root, 'examples', name)], { encoding: 'utf8' });
     assert.equal(run.status, 0, run.stderr);
     return run.stdout.trim().split('\n').map(JSON.parse);
 }
-const settled = (name) =>
-    page.waitForFunction(
-        (name) =>
-            document.getElementById('session-status').textContent.includes(name) ||
-            document.getElementById('question').open,
-        {},
-        name
-    );
+const settled = (name) => page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name)
+                                                || document.getElementById('question').open, {}, name);
 
-test("the menu is a menu button's: every session file in examples/, by pointer and keyboard", async () => {
+test('the menu is a menu button\'s: every session file in examples/, by pointer and keyboard', async () => {
     await load();
-    assert.deepEqual(
-        await page.$eval('#examples-button', (b) => [
-            b.getAttribute('aria-haspopup'),
-            b.getAttribute('aria-controls'),
-        ]),
-        ['menu', 'examples-menu']
-    );
+    assert.deepEqual(await page.$eval('#examples-button', (b) => [b.getAttribute('aria-haspopup'), b.getAttribute('aria-controls')]),
+                     ['menu', 'examples-menu']);
     assert.deepEqual(await menu(), closed('Text1_1'));
     await page.click('#examples-button');
     const tree = await page.accessibility.snapshot({ root: await page.$('#examples-menu') });
-    assert.deepEqual(
-        [tree.role, tree.name, tree.children.map((item) => `${item.role} ${item.name}`)],
-        ['menu', 'Examples', examples.map((name) => `menuitem ${name}`)]
-    );
+    assert.deepEqual([tree.role, tree.name, tree.children.map((item) => `${item.role} ${item.name}`)],
+                     ['menu', 'Examples', examples.map((name) => `menuitem ${name}`)]);
     // By keyboard: Up wraps round to the last item, End and Home, Escape back to the button.
-    for (const [step, expected] of [
-        ['ArrowUp', open(examples.at(-1))],
-        ['Home', open(examples[0])],
-        ['End', open(examples.at(-1))],
-        ['Escape', closed('examples-button')],
-    ]) {
+    for (const [step, expected] of [['ArrowUp', open(examples.at(-1))], ['Home', open(examples[0])],
+                                    ['End', open(examples.at(-1))], ['Escape', closed('examples-button')]]) {
         await key(step);
         assert.deepEqual(await menu(), expected, `after ${step}`);
     }
@@ -133,10 +94,7 @@ for (const name of examples) {
         await chooseByKeyboard(name);
         await settled(name);
         assert.equal(await status(), `Opened ${name}: ${replay(name).length} presses to play.`);
-        assert.deepEqual(
-            [await menu(), await page.$eval('#next-press', (b) => b.disabled)],
-            [closed('next-press'), false]
-        );
+        assert.deepEqual([await menu(), await page.$eval('#next-press', (b) => b.disabled)], [closed('next-press'), false]);
         await key('Enter');
         assert.equal(await status(), `1 of ${replay(name).length} presses played`);
         await page.close();
@@ -148,41 +106,19 @@ for (const name of examples) {
 test('an example chosen over examples learnt asks first; Undo brings them back', async () => {
     await load({ height: 720 });
     const name = 'enjoysport.csv';
-    await train(
-        ['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'],
-        ['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same']
-    );
+    await train(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'], ['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same']);
     const learntBefore = await learnt();
     await page.click('#examples-button');
     await page.click(`xpath/.//*[@role="menuitem"][text()="${name}"]`);
     await settled(name);
-    assert.equal(
-        await page.$eval(
-            '#question',
-            (dialog) => dialog.open && dialog.querySelector('p').textContent
-        ),
-        `Open ${name}? The 2 examples learnt are set aside; Undo brings them back.`
-    );
+    assert.equal(await page.$eval('#question', (dialog) => dialog.open && dialog.querySelector('p').textContent),
+                 `Open ${name}? The 2 examples learnt are set aside; Undo brings them back.`);
     await page.screenshot({ path: join(shots, 'page-open-over-work.png') });
     await key('Enter');
-    await page.waitForFunction(
-        (name) => document.getElementById('session-status').textContent.includes(name),
-        {},
-        name
-    );
-    assert.deepEqual(
-        [
-            await learnt(),
-            await status(),
-            (await menu()).focused,
-            await page.$eval('#next-press', (b) => b.disabled),
-        ],
-        [[], `Opened ${name}: ${replay(name).length} presses to play.`, 'next-press', false]
-    );
+    await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name), {}, name);
+    assert.deepEqual([await learnt(), await status(), (await menu()).focused, await page.$eval('#next-press', (b) => b.disabled)],
+                     [[], `Opened ${name}: ${replay(name).length} presses to play.`, 'next-press', false]);
     await page.click('#undo');
-    assert.deepEqual(
-        [await learnt(), await page.$eval('#next-press', (b) => b.disabled)],
-        [learntBefore, true]
-    );
+    assert.deepEqual([await learnt(), await page.$eval('#next-press', (b) => b.disabled)], [learntBefore, true]);
     await page.close();
 });

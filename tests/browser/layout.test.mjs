@@ -20,15 +20,8 @@ before(async () => {
 after(() => opened.close());
 
 // Two frames later the page is scaled to its viewport.
-const settled = () =>
-    page.evaluate(
-        () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)))
-    );
-async function load(
-    width,
-    height,
-    file = fileURLToPath(new URL('../../examples/enjoysport.csv', import.meta.url))
-) {
+const settled = () => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+async function load(width, height, file = fileURLToPath(new URL('../../examples/enjoysport.csv', import.meta.url))) {
     await page.setViewport({ width, height });
     await page.goto(opened.url);
     await page.waitForSelector('html[data-ready]');
@@ -37,271 +30,130 @@ async function load(
     await page.waitForFunction(() => !document.getElementById('play-to-end').disabled);
 }
 async function setDiagram(open) {
-    if ((await page.$eval('#diagram-button', (b) => b.ariaExpanded === 'true')) !== open)
+    if (await page.$eval('#diagram-button', (b) => b.ariaExpanded === 'true') !== open)
         await page.click('#diagram-button');
-    if (open) await page.waitForSelector('#diagram svg');
+    if (open)
+        await page.waitForSelector('#diagram svg');
     await settled();
 }
 // Where the diagram is: beside the window (to its right), under it, or closed.
-const diagramPlace = () =>
-    page.evaluate(() => {
-        const [window, panel] = ['window', 'diagram'].map((id) =>
-            document.getElementById(id).getBoundingClientRect()
-        );
-        return panel.width === 0
-            ? 'closed'
-            : panel.left >= window.right
-              ? 'beside'
-              : panel.top >= window.bottom
-                ? 'below'
-                : 'over';
-    });
+const diagramPlace = () => page.evaluate(() => {
+    const [window, panel] = ['window', 'diagram'].map((id) => document.getElementById(id).getBoundingClientRect());
+    return panel.width === 0 ? 'closed' : panel.left >= window.right ? 'beside' : panel.top >= window.bottom ? 'below' : 'over';
+});
 
 // What is wrong with the fit: the page scrolling, panels and controls out of view, controls that
 // overlap, the Steps and the diagram under the least present.js measures them at (8 and 16 em), the
 // tools bar not under the window; and each text's rendered height to its font size.
-const fit = () =>
-    page.evaluate(() => {
-        const zoom = parseFloat(getComputedStyle(document.querySelector('main')).zoom);
-        const shown = (selector) =>
-            [...document.querySelectorAll(selector)]
-                .filter((element) => element.checkVisibility())
-                .map((element) => ({
-                    name: element.id || element.className,
-                    box: element.getBoundingClientRect(),
-                }));
-        const controls = shown(
-            '#window > :is(input, button, [role=listbox]), .tools :is(button, progress)'
-        );
-        // Edges may meet, and the General and Specific lists share a border as in the stored form.
-        const overlap = (a, b, edge) =>
-            Math.min(a.box[edge[1]], b.box[edge[1]]) - Math.max(a.box[edge[0]], b.box[edge[0]]) >
-            zoom + 1;
-        const [form, tools] = ['.form', '.tools'].map((selector) =>
-            document.querySelector(selector).getBoundingClientRect()
-        );
-        const { scrollWidth, scrollHeight } = document.scrollingElement;
-        return {
-            scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight,
-            outside: [...shown('#steps, #differences, #diagram, #messages'), ...controls]
-                .filter(
-                    ({ box }) =>
-                        box.left < 0 ||
-                        box.top < 0 ||
-                        box.right > innerWidth ||
-                        box.bottom > innerHeight
-                )
-                .map(({ name }) => name),
-            overlaps: controls.flatMap((a, i) =>
-                controls
-                    .slice(i + 1)
-                    .filter(
-                        (b) => overlap(a, b, ['left', 'right']) && overlap(a, b, ['top', 'bottom'])
-                    )
-                    .map((b) => `${a.name} ${b.name}`)
-            ),
-            small: shown('#steps, #diagram')
-                .filter(
-                    ({ name, box }) =>
-                        box.height <
-                        (name === 'steps' ? 8 : 16) *
-                            parseFloat(getComputedStyle(document.getElementById(name)).fontSize) *
-                            zoom -
-                            1
-                )
-                .map(({ name }) => name),
-            under: Math.abs(form.left - tools.left) < 1 && tools.top >= form.bottom,
-            text: ['undo', 'Command6'].map((id) => {
-                const range = document.createRange();
-                range.selectNodeContents(document.getElementById(id));
-                return (
-                    range.getBoundingClientRect().height /
-                    parseFloat(getComputedStyle(document.getElementById(id)).fontSize)
-                );
-            }),
-        };
-    });
-const fitted = {
-    scrolls: false,
-    outside: [],
-    overlaps: [],
-    small: [],
-    under: true,
-    text: undefined,
-};
+const fit = () => page.evaluate(() => {
+    const zoom = parseFloat(getComputedStyle(document.querySelector('main')).zoom);
+    const shown = (selector) => [...document.querySelectorAll(selector)].filter((element) => element.checkVisibility())
+        .map((element) => ({ name: element.id || element.className, box: element.getBoundingClientRect() }));
+    const controls = shown('#window > :is(input, button, [role=listbox]), .tools :is(button, progress)');
+    // Edges may meet, and the General and Specific lists share a border as in the stored form.
+    const overlap = (a, b, edge) => Math.min(a.box[edge[1]], b.box[edge[1]]) - Math.max(a.box[edge[0]], b.box[edge[0]]) > zoom + 1;
+    const [form, tools] = ['.form', '.tools'].map((selector) => document.querySelector(selector).getBoundingClientRect());
+    const { scrollWidth, scrollHeight } = document.scrollingElement;
+    return {
+        scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight,
+        outside: [...shown('#steps, #differences, #diagram, #messages'), ...controls].filter(({ box }) =>
+            box.left < 0 || box.top < 0 || box.right > innerWidth || box.bottom > innerHeight).map(({ name }) => name),
+        overlaps: controls.flatMap((a, i) => controls.slice(i + 1).filter((b) => overlap(a, b, ['left', 'right']) && overlap(a, b, ['top', 'bottom']))
+            .map((b) => `${a.name} ${b.name}`)),
+        small: shown('#steps, #diagram').filter(({ name, box }) =>
+            box.height < (name === 'steps' ? 8 : 16) * parseFloat(getComputedStyle(document.getElementById(name)).fontSize) * zoom - 1).map(({ name }) => name),
+        under: Math.abs(form.left - tools.left) < 1 && tools.top >= form.bottom,
+        text: ['undo', 'Command6'].map((id) => {
+            const range = document.createRange();
+            range.selectNodeContents(document.getElementById(id));
+            return range.getBoundingClientRect().height / parseFloat(getComputedStyle(document.getElementById(id)).fontSize);
+        }),
+    };
+});
+const fitted = { scrolls: false, outside: [], overlaps: [], small: [], under: true, text: undefined };
 
 // With Stop and the progress bar shown too, as while a session plays.
-const screens = [
-    [712, 400, 'beside'],
-    [853, 480, 'beside'],
-    [1024, 600, 'beside'],
-    [1280, 720, 'beside'],
-    [1920, 1080, 'beside'],
-    [800, 800, 'below'],
-    [1024, 1366, 'below'],
-];
+const screens = [[712, 400, 'beside'], [853, 480, 'beside'], [1024, 600, 'beside'], [1280, 720, 'beside'], [1920, 1080, 'beside'],
+                 [800, 800, 'below'], [1024, 1366, 'below']];
 
 test('from 712 × 400 to 1920 × 1080 the page fits the screen, its text larger on a larger one', async () => {
     await load(1280, 720);
     await setDiagram(true);
     // After three examples the version space has nine rows, too wide to draw in the panel; after
     // the fourth, three.
-    for (const [count, scrolls] of [
-        [3, true],
-        [4, false],
-    ]) {
-        while ((await page.$$eval('#steps li', (steps) => steps.length)) < count)
+    for (const [count, scrolls] of [[3, true], [4, false]]) {
+        while (await page.$$eval('#steps li', (steps) => steps.length) < count)
             await page.click('#next-press');
         await settled();
-        assert.deepEqual(
-            [
-                await diagramPlace(),
-                await page.$eval(
-                    '#diagram .drawing',
-                    (drawing) =>
-                        drawing.scrollWidth > drawing.clientWidth &&
-                        /auto|scroll/.test(getComputedStyle(drawing).overflowX)
-                ),
-                { ...(await fit()), text: undefined },
-            ],
-            ['beside', scrolls, fitted],
-            `after ${count} examples`
-        );
+        assert.deepEqual([await diagramPlace(), await page.$eval('#diagram .drawing', (drawing) =>
+            drawing.scrollWidth > drawing.clientWidth && /auto|scroll/.test(getComputedStyle(drawing).overflowX)), { ...await fit(), text: undefined }],
+                         ['beside', scrolls, fitted], `after ${count} examples`);
     }
     await page.screenshot({ path: join(shots, 'page-projector.png') });
     await page.click('#play-to-end');
     await page.waitForFunction(() => document.querySelectorAll('#messages li').length === 3);
-    await page.$$eval('#stop, #play-progress', (hidden) =>
-        hidden.forEach((element) => {
-            element.hidden = false;
-        })
-    );
+    await page.$$eval('#stop, #play-progress', (hidden) => hidden.forEach((element) => { element.hidden = false; }));
     const textHeights = new Map();
     for (const [width, height, diagram] of screens) {
         await page.setViewport({ width, height });
         for (const open of [true, false]) {
             await setDiagram(open);
             const faults = await fit();
-            assert.deepEqual(
-                { ...faults, text: undefined, place: await diagramPlace() },
-                { ...fitted, place: open ? diagram : 'closed' },
-                `${width} × ${height}, diagram ${open ? 'open' : 'closed'}`
-            );
+            assert.deepEqual({ ...faults, text: undefined, place: await diagramPlace() }, { ...fitted, place: open ? diagram : 'closed' },
+                             `${width} × ${height}, diagram ${open ? 'open' : 'closed'}`);
             textHeights.set(`${width} × ${height} ${open}`, faults.text);
         }
     }
     // Unscaled, a line of text is about 1.1 times its font size tall.
-    const [small, laptop, projector] = ['712 × 400', '1024 × 600', '1920 × 1080'].map((screen) =>
-        textHeights.get(`${screen} true`)
-    );
-    assert.ok(
-        small.every((ratio) => ratio < 1) && projector.every((ratio) => ratio >= 1.5),
-        [...textHeights].join(' ')
-    );
-    assert.ok(
-        laptop.every((ratio, i) => small[i] < ratio && ratio < projector[i]),
-        [...textHeights].join(' ')
-    );
+    const [small, laptop, projector] = ['712 × 400', '1024 × 600', '1920 × 1080'].map((screen) => textHeights.get(`${screen} true`));
+    assert.ok(small.every((ratio) => ratio < 1) && projector.every((ratio) => ratio >= 1.5), [...textHeights].join(' '));
+    assert.ok(laptop.every((ratio, i) => small[i] < ratio && ratio < projector[i]), [...textHeights].join(' '));
 });
 
 // Present: pressed, the diagram open beside the window even on an upright screen, full screen where
 // the browser allows it; pressed again or full screen left, as it was.
 test('Present: full screen or refused, the diagram beside the window; then the page as it was', async () => {
-    const presenting = () =>
-        page.evaluate(() => [
-            document.getElementById('present').ariaPressed,
-            !!document.fullscreenElement,
-        ]);
-    for (const [fullScreen, leave] of [
-        [true, 'button'],
-        [true, 'Esc'],
-        [false, 'button'],
-    ]) {
+    const presenting = () => page.evaluate(() => [document.getElementById('present').ariaPressed, !!document.fullscreenElement]);
+    for (const [fullScreen, leave] of [[true, 'button'], [true, 'Esc'], [false, 'button']]) {
         await load(800, 1200);
         if (!fullScreen)
-            await page.evaluate(() => {
-                Element.prototype.requestFullscreen = () =>
-                    Promise.reject(new TypeError('refused'));
-            });
+            await page.evaluate(() => { Element.prototype.requestFullscreen = () => Promise.reject(new TypeError('refused')); });
         const where = `full screen ${fullScreen ? 'allowed' : 'refused'}, left by ${leave}`;
         await page.click('#present');
         await page.waitForSelector('#diagram svg');
         await settled();
-        assert.deepEqual(
-            [await presenting(), await diagramPlace()],
-            [['true', fullScreen], 'beside'],
-            where
-        );
-        await (leave === 'button'
-            ? page.click('#present')
-            : page.evaluate(() => document.exitFullscreen()));
-        await page.waitForFunction(
-            () =>
-                !document.fullscreenElement &&
-                document.getElementById('present').ariaPressed === 'false'
-        );
+        assert.deepEqual([await presenting(), await diagramPlace()], [['true', fullScreen], 'beside'], where);
+        await (leave === 'button' ? page.click('#present') : page.evaluate(() => document.exitFullscreen()));
+        await page.waitForFunction(() => !document.fullscreenElement && document.getElementById('present').ariaPressed === 'false');
         assert.equal(await diagramPlace(), 'closed', where);
         await setDiagram(true);
-        assert.deepEqual(
-            [await presenting(), await diagramPlace()],
-            [['false', false], 'below'],
-            where
-        );
+        assert.deepEqual([await presenting(), await diagramPlace()], [['false', false], 'below'], where);
     }
 });
 
 test('Alt+C under a Thai layout, the dialog described by its message, one h1, the diagram after its button', async () => {
     await load(1024, 600);
     await page.click('#next-press');
-    await page.$$eval('[id^=Text1_]', (fields) =>
-        fields.forEach((field, a) => {
-            field.value = 'Sunny,Warm,Normal,Strong,Warm,Same'.split(',')[a];
-        })
-    );
+    await page.$$eval('[id^=Text1_]', (fields) => fields.forEach((field, a) => { field.value = 'Sunny,Warm,Normal,Strong,Warm,Same'.split(',')[a]; }));
     await page.click('#Command1');
-    const described = await page.accessibility.snapshot({
-        root: await page.waitForSelector('aria/[role="dialog"]'),
-    });
-    assert.deepEqual(
-        [described.name, described.description],
-        ['Data not correct', 'Duplicate Data']
-    );
+    const described = await page.accessibility.snapshot({ root: await page.waitForSelector('aria/[role="dialog"]') });
+    assert.deepEqual([described.name, described.description], ['Data not correct', 'Duplicate Data']);
     await page.keyboard.press('Enter');
 
     const learnt = () => page.$$eval('#List3 [role=option]', (options) => options.length);
     assert.equal(await learnt(), 1);
     const cdp = await page.createCDPSession();
     for (const type of ['rawKeyDown', 'keyUp'])
-        await cdp.send('Input.dispatchKeyEvent', {
-            type,
-            modifiers: 1,
-            key: 'แ',
-            code: 'KeyC',
-            windowsVirtualKeyCode: 67,
-        });
+        await cdp.send('Input.dispatchKeyEvent', { type, modifiers: 1, key: 'แ', code: 'KeyC', windowsVirtualKeyCode: 67 });
     assert.equal(await learnt(), 0);
 
-    assert.deepEqual(
-        await page.evaluate(() => [
-            [...document.querySelectorAll('h1')].map((heading) => heading.textContent),
-            document.getElementById('window-title').textContent,
-            !!(
-                document
-                    .getElementById('diagram-button')
-                    .compareDocumentPosition(document.getElementById('diagram')) &
-                Node.DOCUMENT_POSITION_FOLLOWING
-            ),
-        ]),
-        [['vspace'], 'Form1', true]
-    );
+    assert.deepEqual(await page.evaluate(() => [
+        [...document.querySelectorAll('h1')].map((heading) => heading.textContent), document.getElementById('window-title').textContent,
+        !!(document.getElementById('diagram-button').compareDocumentPosition(document.getElementById('diagram')) & Node.DOCUMENT_POSITION_FOLLOWING),
+    ]), [['vspace'], 'Form1', true]);
     assert.ok(await page.$('aria/Form1[role="group"]'));
     // Start again, after Exit, drawn as the page's other buttons are.
     await page.click('#Command5');
-    const look = (id) =>
-        page.$eval(id, (button) =>
-            ['font', 'padding', 'border', 'background']
-                .map((p) => getComputedStyle(button)[p])
-                .join()
-        );
+    const look = (id) => page.$eval(id, (button) => ['font', 'padding', 'border', 'background'].map((p) => getComputedStyle(button)[p]).join());
     assert.equal(await look('#start-again'), await look('#open-session'));
 });

@@ -19,9 +19,7 @@ const root = fileURLToPath(new URL('../..', import.meta.url));
 let site, opened, page;
 
 before(async () => {
-    await cp(process.env.SITE, (site = await mkdtemp(join(tmpdir(), 'vspace-site-'))), {
-        recursive: true,
-    });
+    await cp(process.env.SITE, site = await mkdtemp(join(tmpdir(), 'vspace-site-')), { recursive: true });
     opened = await openSite(site, { 'cache-control': 'max-age=3600' });
     page = await opened.browser.newPage();
     page.on('pageerror', (error) => assert.fail(error.message));
@@ -36,11 +34,7 @@ async function load(width, height = 800) {
 
 const focused = () => page.evaluate(() => document.activeElement.id);
 const key = (name) => page.keyboard.press(name);
-const alt = async (letter) => {
-    await page.keyboard.down('Alt');
-    await key(letter);
-    await page.keyboard.up('Alt');
-};
+const alt = async (letter) => { await page.keyboard.down('Alt'); await key(letter); await page.keyboard.up('Alt'); };
 async function typeValues(values) {
     for (const value of values) {
         await page.keyboard.type(value);
@@ -66,10 +60,7 @@ async function answer() {
 test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear, Exit; right-to-left values', async () => {
     await load(800);
     assert.equal(await focused(), 'Text1_1');
-    assert.deepEqual(
-        [await rows('General'), await rows('Specific')],
-        [['?,?,?,?,?,?'], ['0,0,0,0,0,0']]
-    );
+    assert.deepEqual([await rows('General'), await rows('Specific')], [['?,?,?,?,?,?'], ['0,0,0,0,0,0']]);
     assert.equal(await page.$eval('#Command2', (b) => b.disabled), true);
     await typeValues(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']);
     assert.equal(await focused(), 'Command1');
@@ -83,15 +74,12 @@ test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear, Exit;
     await key('Enter');
     assert.deepEqual(await rows('General'), ['Sunny,?,?,?,?,?', '?,Warm,?,?,?,?']);
     assert.deepEqual(await rows('Specific'), ['Sunny,Warm,?,Strong,?,?']);
-    assert.deepEqual(await rows('Version Space'), [
-        'Sunny,Warm,?,?,?,?',
-        'Sunny,?,?,Strong,?,?',
-        '?,Warm,?,Strong,?,?',
-    ]);
+    assert.deepEqual(await rows('Version Space'), ['Sunny,Warm,?,?,?,?', 'Sunny,?,?,Strong,?,?', '?,Warm,?,Strong,?,?']);
     assert.equal((await rows('Learning Data')).at(-1), 'Sunny,Warm,High,Strong,Cool,Change,+');
 
     // Along the tab order to the unseen fields; Enter in the sixth reaches Predict.
-    for (let i = 0; i < 13; ++i) await key('Tab');
+    for (let i = 0; i < 13; ++i)
+        await key('Tab');
     await typeValues(['Sunny', 'Warm', 'Normal', 'Strong', 'Cool', 'Change']);
     assert.equal(await focused(), 'Command3');
     await key('Enter');
@@ -101,29 +89,21 @@ test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear, Exit;
     const downloads = await mkdtemp(join(tmpdir(), 'vspace-download-'));
     const cdp = await page.createCDPSession();
     await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-    for (let i = 0; i < 6; ++i) await key('Tab');
+    for (let i = 0; i < 6; ++i)
+        await key('Tab');
     assert.equal(await focused(), 'Command4');
     await key('Enter');
     assert.equal(await answer(), 'Text File: Your TextFile Generate in Desktop is Hypothesis.txt');
     const file = join(downloads, 'hypothesis.txt');
     for (let i = 0; i < 50 && !(await readFile(file).catch(() => null)); ++i)
         await new Promise((resolve) => setTimeout(resolve, 100));
-    assert.equal(
-        (await readFile(file)).toString('latin1'),
-        '"Sunny,Warm,?,?,?,?"\r\n"Sunny,?,?,Strong,?,?"\r\n"?,Warm,?,Strong,?,?"\r\n'
-    );
+    assert.equal((await readFile(file)).toString('latin1'),
+                 '"Sunny,Warm,?,?,?,?"\r\n"Sunny,?,?,Strong,?,?"\r\n"?,Warm,?,Strong,?,?"\r\n');
     await page.screenshot({ path: join(shots, 'page-wide.png') });
 
     await alt('c');
-    assert.deepEqual(
-        [
-            await rows('General'),
-            await rows('Specific'),
-            await rows('Learning Data'),
-            await rows('Version Space'),
-        ],
-        [['?,?,?,?,?,?'], ['0,0,0,0,0,0'], [], []]
-    );
+    assert.deepEqual([await rows('General'), await rows('Specific'), await rows('Learning Data'), await rows('Version Space')],
+                     [['?,?,?,?,?,?'], ['0,0,0,0,0,0'], [], []]);
     assert.equal(await page.$eval('#Command2', (b) => b.disabled), true);
 
     await alt('e');
@@ -136,138 +116,60 @@ test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear, Exit;
     // Right-to-left values: each drawn right to left, whole in one isolated element, the label in view.
     const values = ['مرحبا', 'שלום עולם', 'אבגדהוזחטיכלמנסעפצקרשת'.repeat(2)];
     await typeValues(values.flatMap((value) => ['a', 'b', 'c', 'd', 'e', value, '']));
-    assert.deepEqual(
-        await page.$$eval('#List3 [role=option]', (options) =>
-            options.map((option) => {
-                const value = option.ariaLabel.split(',')[5],
-                    label = document.createTreeWalker(option, NodeFilter.SHOW_TEXT).lastChild();
-                const whole = [...option.querySelectorAll('*')].find(
-                    (e) => getComputedStyle(e).unicodeBidi === 'isolate' && e.textContent === value
-                );
-                const box = (node, at, r = new Range()) => {
-                    r.setStart(node, at);
-                    r.setEnd(node, at + 1);
-                    return r.getBoundingClientRect();
-                };
-                return [
-                    value,
-                    whole &&
-                        box(whole.firstChild, 0).left >
-                            box(whole.firstChild, value.length - 1).left,
-                    box(label, label.length - 1).right <= option.getBoundingClientRect().right,
-                ];
-            })
-        ),
-        values.map((value) => [value, true, true])
-    );
+    assert.deepEqual(await page.$$eval('#List3 [role=option]', (options) => options.map((option) => {
+        const value = option.ariaLabel.split(',')[5], label = document.createTreeWalker(option, NodeFilter.SHOW_TEXT).lastChild();
+        const whole = [...option.querySelectorAll('*')].find((e) => getComputedStyle(e).unicodeBidi === 'isolate' && e.textContent === value);
+        const box = (node, at, r = new Range()) => { r.setStart(node, at); r.setEnd(node, at + 1); return r.getBoundingClientRect(); };
+        return [value, whole && box(whole.firstChild, 0).left > box(whole.firstChild, value.length - 1).left,
+                box(label, label.length - 1).right <= option.getBoundingClientRect().right];
+    })), values.map((value) => [value, true, true]));
 });
 
 test('the textbook beside the program: Steps, marks, the switch, the note, a suggestion, the diagram', async () => {
     await load(1280);
-    const press = (values, button) =>
-        page.evaluate(
-            (values, button) => {
-                values.forEach((value, a) => {
-                    document.getElementById(`Text1_${a + 1}`).value = value;
-                });
-                document.getElementById(button).click();
-            },
-            values,
-            button
-        );
+    const press = (values, button) => page.evaluate((values, button) => {
+        values.forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
+        document.getElementById(button).click();
+    }, values, button);
     await press(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'], 'Command1');
     await press(['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same'], 'Command1');
     await press(['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change'], 'Command2');
-    const steps = () =>
-        page.$$eval('#steps [role=log] li', (items) => items.map((item) => item.textContent));
+    const steps = () => page.$$eval('#steps [role=log] li', (items) => items.map((item) => item.textContent));
     assert.equal((await steps()).length, 3);
-    assert.match(
-        (await steps())[2],
-        /^Negative example Rainy,Cold,High,Strong,Warm,Change\. G loses .* The version space has 9 rows\.$/
-    );
-    const marked = () =>
-        page.$$eval('#List1 .added', (options) =>
-            options.map((o) => `${o.title} ${o.getAttribute('aria-description')}`)
-        );
-    assert.deepEqual(
-        await marked(),
-        ['Sunny,?,?,?,?,?', '?,Warm,?,?,?,?', '?,?,?,?,?,Same'].map(
-            (row) => `${row} added by the last press`
-        )
-    );
+    assert.match((await steps())[2], /^Negative example Rainy,Cold,High,Strong,Warm,Change\. G loses .* The version space has 9 rows\.$/);
+    const marked = () => page.$$eval('#List1 .added', (options) => options.map((o) => `${o.title} ${o.getAttribute('aria-description')}`));
+    assert.deepEqual(await marked(), ['Sunny,?,?,?,?,?', '?,Warm,?,?,?,?', '?,?,?,?,?,Same'].map((row) => `${row} added by the last press`));
     await page.screenshot({ path: join(shots, 'page-steps.png') });
 
     // The switch by keyboard: the textbook's lists, its note, its vote, its version space written.
     await page.focus('#textbook');
     await key('Space');
-    assert.equal(
-        await page.$eval(
-            '#textbook',
-            (s) => `${s.getAttribute('role')} ${s.getAttribute('aria-checked')}`
-        ),
-        'switch true'
-    );
-    assert.deepEqual(
-        [
-            (await rows('General')).length,
-            (await rows('Version Space')).length,
-            (await marked()).length,
-        ],
-        [3, 28, 0]
-    );
-    assert.match(
-        await page.$eval('#differences', (d) => (d.hidden ? '' : d.textContent)),
-        /The textbook's version space also has .* and 15 more\./
-    );
+    assert.equal(await page.$eval('#textbook', (s) => `${s.getAttribute('role')} ${s.getAttribute('aria-checked')}`), 'switch true');
+    assert.deepEqual([(await rows('General')).length, (await rows('Version Space')).length, (await marked()).length], [3, 28, 0]);
+    assert.match(await page.$eval('#differences', (d) => d.hidden ? '' : d.textContent), /The textbook's version space also has .* and 15 more\./);
     await page.screenshot({ path: join(shots, 'page-textbook.png') });
-    await page.evaluate(() =>
-        ['Sunny', 'Cold', 'Normal', 'Light', 'Warm', 'Same'].forEach((v, a) => {
-            document.getElementById(`Text2_${a + 1}`).value = v;
-        })
-    );
+    await page.evaluate(() => ['Sunny', 'Cold', 'Normal', 'Light', 'Warm', 'Same'].forEach((v, a) => { document.getElementById(`Text2_${a + 1}`).value = v; }));
     await page.click('#Command3');
-    assert.equal(await answer(), "Result: I can't Predict It ,Result is 0");
-    assert.equal(
-        (await steps()).at(-1),
-        '6 of 28 hypotheses accept it, so the answer is undecided.'
-    );
+    assert.equal(await answer(), 'Result: I can\'t Predict It ,Result is 0');
+    assert.equal((await steps()).at(-1), '6 of 28 hypotheses accept it, so the answer is undecided.');
 
     // A suggestion fills the training fields with an instance that splits the version space.
     await page.click('#suggest');
-    const [, suggested, accepting] = (await steps())
-        .at(-1)
-        .match(/^Suggested (.*): (\d+) of 28 hypotheses accept it\.$/);
-    assert.equal(
-        await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value).join(',')),
-        suggested
-    );
+    const [, suggested, accepting] = (await steps()).at(-1).match(/^Suggested (.*): (\d+) of 28 hypotheses accept it\.$/);
+    assert.equal(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value).join(',')), suggested);
     assert.ok(accepting > 0 && accepting < 28);
 
     // Back to the program's learner: nothing learnt is lost. The diagram has a legend and says in
     // words what it draws.
     await key('Tab');
     await page.click('#textbook');
-    assert.deepEqual(
-        [
-            (await rows('General')).length,
-            (await rows('Version Space')).length,
-            (await rows('Learning Data')).length,
-        ],
-        [3, 9, 3]
-    );
+    assert.deepEqual([(await rows('General')).length, (await rows('Version Space')).length, (await rows('Learning Data')).length], [3, 9, 3]);
     await page.click('#diagram-button');
     await page.waitForSelector('#diagram svg');
-    assert.equal(
-        await page.$eval('#diagram .legend', (l) => l.textContent.replace(/\s+/g, ' ').trim()),
-        'S, the specific boundary G, the general boundary The version space between them'
-    );
-    assert.match(
-        await page.$eval(
-            '#diagram svg',
-            (svg) => document.getElementById(svg.getAttribute('aria-describedby')).textContent
-        ),
-        /^S: Sunny,Warm,\?,Strong,Warm,Same\. G: Sunny,\?,\?,\?,\?,\?; \?,Warm.*\. The version space: .*\.$/
-    );
+    assert.equal(await page.$eval('#diagram .legend', (l) => l.textContent.replace(/\s+/g, ' ').trim()),
+                 'S, the specific boundary G, the general boundary The version space between them');
+    assert.match(await page.$eval('#diagram svg', (svg) => document.getElementById(svg.getAttribute('aria-describedby')).textContent),
+                 /^S: Sunny,Warm,\?,Strong,Warm,Same\. G: Sunny,\?,\?,\?,\?,\?; \?,Warm.*\. The version space: .*\.$/);
     await (await page.$('#diagram')).screenshot({ path: join(shots, 'page-legend.png') });
     await page.click('#diagram-button');
 });
@@ -275,17 +177,11 @@ test('the textbook beside the program: Steps, marks, the switch, the note, a sug
 test('on a 390 px phone the controls make one column in tab order, with no sideways scrolling', async () => {
     await load(390, 844);
     const layout = await page.evaluate(() => {
-        const controls = [
-            ...document.querySelectorAll('#window input, #window button, #window [role=listbox]'),
-        ];
+        const controls = [...document.querySelectorAll('#window input, #window button, #window [role=listbox]')];
         return {
             width: document.documentElement.scrollWidth,
             lefts: new Set(controls.map((c) => Math.round(c.getBoundingClientRect().left))).size,
-            ordered: controls.every(
-                (c, i) =>
-                    i === 0 ||
-                    c.getBoundingClientRect().top > controls[i - 1].getBoundingClientRect().top
-            ),
+            ordered: controls.every((c, i) => i === 0 || c.getBoundingClientRect().top > controls[i - 1].getBoundingClientRect().top),
         };
     });
     assert.deepEqual(layout, { width: 390, lefts: 1, ordered: true });
@@ -304,104 +200,62 @@ test('session files play as vspace-replay plays them', async () => {
     await load(1280);
     await page.click('#diagram-button');
     const open = async (file) => {
-        const [chooser] = await Promise.all([
-            page.waitForFileChooser(),
-            page.click('#open-session'),
-        ]);
+        const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
         await chooser.accept([file]);
         // Over examples learnt the page asks first.
-        await page.waitForFunction(
-            (name) =>
-                document.getElementById('session-status').textContent.includes(name) ||
-                document.getElementById('question').open,
-            {},
-            file.split('/').at(-1)
-        );
+        await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name)
+                                       || document.getElementById('question').open, {}, file.split('/').at(-1));
         if (await page.$eval('#question', (dialog) => dialog.open))
             await page.click('#question-yes');
-        await page.waitForFunction(
-            (name) => document.getElementById('session-status').textContent.includes(name),
-            {},
-            file.split('/').at(-1)
-        );
+        await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name),
+                                   {}, file.split('/').at(-1));
     };
-    const files = [
-        ...(await readdir(join(root, 'examples'))).map((f) => join(root, 'examples', f)),
-        ...(await readdir(join(root, 'tests/fuzz/corpus'))).map((f) =>
-            join(root, 'tests/fuzz/corpus', f)
-        ),
-    ];
+    const files = [...(await readdir(join(root, 'examples'))).map((f) => join(root, 'examples', f)),
+                   ...(await readdir(join(root, 'tests/fuzz/corpus'))).map((f) => join(root, 'tests/fuzz/corpus', f))];
     for (const file of files) {
         await open(file);
         await page.click('#play-to-end');
-        const replay = spawnSync(
-            process.env.REPLAY,
-            [...(file.endsWith('.csv') ? ['--csv'] : []), '--export-dir', tmpdir(), file],
-            { encoding: 'utf8' }
-        );
+        const replay = spawnSync(process.env.REPLAY, [...(file.endsWith('.csv') ? ['--csv'] : []), '--export-dir',
+                                                       tmpdir(), file], { encoding: 'utf8' });
         if (replay.status === 2) {
-            assert.equal(
-                await page.$eval('#session-status', (s) => s.textContent),
-                `${file.split('/').at(-1)} was not opened: ${replay.stderr.replace('vspace-replay: ', '').trim()}`
-            );
+            assert.equal(await page.$eval('#session-status', (s) => s.textContent),
+                         `${file.split('/').at(-1)} was not opened: ${replay.stderr.replace('vspace-replay: ', '').trim()}`);
             continue;
         }
         const reports = replay.stdout.trim().split('\n').map(JSON.parse);
-        const lists = await Promise.all(
-            ['List1', 'List2', 'List3', 'List4'].map((list) =>
-                page.$$eval(`#${list} [role=option]`, (options) =>
-                    options.map((o) => o.getAttribute('aria-label'))
-                )
-            )
-        );
+        const lists = await Promise.all(['List1', 'List2', 'List3', 'List4'].map((list) =>
+            page.$$eval(`#${list} [role=option]`, (options) => options.map((o) => o.getAttribute('aria-label')))));
         const last = reports.at(-1);
         assert.deepEqual(lists, [last.List1, last.List2, last.List3, last.List4], file);
         // Each message since the last Clear names the line of its press: in EnjoySport, the
         // predictions.
-        const messages = await page.$$eval('#messages li', (items) =>
-            items.map((item) => item.textContent)
-        );
-        const cleared = reports.findLastIndex(
-            (report) => report.press === 'Clear' && !report.ignored
-        );
-        assert.deepEqual(
-            messages.map((m) => m.replace(/^line \d+: /, '')),
-            reports
-                .slice(cleared + 1)
-                .flatMap((report) => report.messages.map((m) => `${m.title}: ${m.text}`)),
-            file
-        );
+        const messages = await page.$$eval('#messages li', (items) => items.map((item) => item.textContent));
+        const cleared = reports.findLastIndex((report) => report.press === 'Clear' && !report.ignored);
+        assert.deepEqual(messages.map((m) => m.replace(/^line \d+: /, '')),
+                         reports.slice(cleared + 1).flatMap((report) => report.messages.map((m) => `${m.title}: ${m.text}`)), file);
         if (file.endsWith('enjoysport.csv')) {
             const lines = (await readFile(file, 'utf8')).split('\n');
-            assert.deepEqual(
-                messages.map((m) => lines[Number(/^line (\d+): /.exec(m)[1]) - 1].at(-1)),
-                ['?', '?', '?']
-            );
+            assert.deepEqual(messages.map((m) => lines[Number(/^line (\d+): /.exec(m)[1]) - 1].at(-1)), ['?', '?', '?']);
         }
     }
     await open(join(root, 'examples', 'enjoysport.csv'));
-    for (let press = 0; press < 4; ++press) await page.click('#next-press');
+    for (let press = 0; press < 4; ++press)
+        await page.click('#next-press');
     assert.equal(await nodes(), 6);
     await page.click('#next-press');
     assert.equal(await answer(), 'Result: Your Data is Positive , Result is +');
     await (await page.$('#diagram')).screenshot({ path: join(shots, 'page-diagram.png') });
     await open(join(root, 'package.json'));
-    assert.match(
-        await page.$eval('#session-status', (s) => s.textContent),
-        /^package.json was not opened: line 1: not JSON: /
-    );
+    assert.match(await page.$eval('#session-status', (s) => s.textContent),
+                 /^package.json was not opened: line 1: not JSON: /);
     assert.equal((await rows('Learning Data')).length, 4);
 });
 
 test('installable, working offline after one visit, diagram included; rebuilt, in use once its worker is active', async () => {
     await load(1280);
-    const manifest = await page.evaluate(async () =>
-        (await fetch(document.querySelector('link[rel=manifest]').href)).json()
-    );
-    assert.deepEqual(
-        [manifest.name, manifest.display, manifest.icons.map((icon) => icon.sizes).slice(0, 2)],
-        ['vspace', 'standalone', ['192x192', '512x512']]
-    );
+    const manifest = await page.evaluate(async () => (await fetch(document.querySelector('link[rel=manifest]').href)).json());
+    assert.deepEqual([manifest.name, manifest.display, manifest.icons.map((icon) => icon.sizes).slice(0, 2)],
+                     ['vspace', 'standalone', ['192x192', '512x512']]);
     await page.waitForFunction(() => navigator.serviceWorker.controller, { timeout: 20000 });
     const cdp = await page.createCDPSession();
     assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
@@ -409,19 +263,10 @@ test('installable, working offline after one visit, diagram included; rebuilt, i
     await page.reload();
     await page.waitForSelector('html[data-ready]');
     // The service worker's own fetches are not offline: the examples must be among the files kept.
-    const examples = await page.$$eval('#examples-menu [role=menuitem]', (items) =>
-        items.map((item) => item.textContent)
-    );
-    assert.deepEqual(
-        await page.evaluate(
-            (names) =>
-                Promise.all(
-                    names.map(async (name) => (await caches.match(`examples/${name}`))?.text())
-                ),
-            examples
-        ),
-        await Promise.all(examples.map((name) => readFile(join(root, 'examples', name), 'utf8')))
-    );
+    const examples = await page.$$eval('#examples-menu [role=menuitem]', (items) => items.map((item) => item.textContent));
+    assert.deepEqual(await page.evaluate((names) => Promise.all(names.map(async (name) => (await caches.match(`examples/${name}`))?.text())),
+                                         examples),
+                     await Promise.all(examples.map((name) => readFile(join(root, 'examples', name), 'utf8'))));
     await typeValues(['a', 'b', 'c', 'd', 'e', 'f']);
     await key('Enter');
     await typeValues(['x', 'b', 'c', 'd', 'e', 'f']);
@@ -432,110 +277,37 @@ test('installable, working offline after one visit, diagram included; rebuilt, i
     assert.equal(await nodes(), 7);
     await page.setOfflineMode(false);
     await appendFile(join(site, 'style.css'), ':root { --site: rebuilt; }\n');
-    spawnSync('cmake', [
-        `-DSITE=${site}`,
-        `-DTEMPLATE=${root}/web/sw.js.in`,
-        '-P',
-        `${root}/web/service_worker.cmake`,
-    ]);
+    spawnSync('cmake', [`-DSITE=${site}`, `-DTEMPLATE=${root}/web/sw.js.in`, '-P', `${root}/web/service_worker.cmake`]);
     const version = (await readFile(join(site, 'sw.js'), 'utf8')).match(/'(vspace-\w+)'/)[1];
     await load(1280);
-    await page.waitForFunction(
-        (v) => caches.keys().then((keys) => keys.join() === v),
-        { timeout: 20000 },
-        version
-    );
+    await page.waitForFunction((v) => caches.keys().then((keys) => keys.join() === v), { timeout: 20000 }, version);
     await load(1280);
-    assert.equal(
-        await page.evaluate(() =>
-            getComputedStyle(document.body).getPropertyValue('--site').trim()
-        ),
-        'rebuilt'
-    );
+    assert.equal(await page.evaluate(() => getComputedStyle(document.body).getPropertyValue('--site').trim()), 'rebuilt');
 });
 
 // The page speaks the browser's language: names and the translation's own access keys; English
 // where the browser asks for none the page has.
 test('the page in German, Spanish and Thai, its explanations and access keys too', async () => {
     for (const [languages, lang, clear, shortcut, step, named] of [
-        [
-            ['de-AT', 'en'],
-            'de',
-            'Leeren',
-            'l',
-            'Positives Beispiel a,b,c,d,e,f. S wird zum Beispiel. Noch gibt es keinen Versionsraum.',
-            ['Schritte', 'Meldungen'],
-        ],
-        [
-            ['es'],
-            'es',
-            'Limpiar',
-            'l',
-            'Ejemplo positivo a,b,c,d,e,f. S pasa a ser el ejemplo. Todavía no hay espacio de versiones.',
-            ['Pasos', 'Mensajes'],
-        ],
-        [
-            ['th-TH'],
-            'th',
-            'ล้าง (C)',
-            'c',
-            'ตัวอย่างบวก a,b,c,d,e,f S กลายเป็นตัวอย่างนี้ ยังไม่มีปริภูมิเวอร์ชัน',
-            ['ขั้นตอน', 'ข้อความ'],
-        ],
-        [
-            ['fr', 'en'],
-            'en',
-            'Clear',
-            'c',
-            'Positive example a,b,c,d,e,f. S becomes the example. There is no version space yet.',
-            ['Steps', 'Messages'],
-        ],
-    ]) {
+        [['de-AT', 'en'], 'de', 'Leeren', 'l', 'Positives Beispiel a,b,c,d,e,f. S wird zum Beispiel. Noch gibt es keinen Versionsraum.', ['Schritte', 'Meldungen']],
+        [['es'], 'es', 'Limpiar', 'l', 'Ejemplo positivo a,b,c,d,e,f. S pasa a ser el ejemplo. Todavía no hay espacio de versiones.', ['Pasos', 'Mensajes']],
+        [['th-TH'], 'th', 'ล้าง (C)', 'c', 'ตัวอย่างบวก a,b,c,d,e,f S กลายเป็นตัวอย่างนี้ ยังไม่มีปริภูมิเวอร์ชัน', ['ขั้นตอน', 'ข้อความ']],
+        [['fr', 'en'], 'en', 'Clear', 'c', 'Positive example a,b,c,d,e,f. S becomes the example. There is no version space yet.', ['Steps', 'Messages']]]) {
         page = await opened.browser.newPage();
-        await page.evaluateOnNewDocument(
-            (list) => Object.defineProperty(navigator, 'languages', { get: () => list }),
-            languages
-        );
+        await page.evaluateOnNewDocument((list) => Object.defineProperty(navigator, 'languages', { get: () => list }), languages);
         await load(800);
-        assert.deepEqual(
-            [
-                await page.$eval('html', (html) => html.lang),
-                await page.$eval('#Command6', (b) => b.textContent),
-            ],
-            [lang, clear]
-        );
+        assert.deepEqual([await page.$eval('html', (html) => html.lang), await page.$eval('#Command6', (b) => b.textContent)], [lang, clear]);
         // The page's own elements take their texts from the catalog by name, every one of them.
-        assert.deepEqual(
-            await page.evaluate(() => [
-                document.getElementById('steps-title').textContent,
-                document.getElementById('messages').ariaLabel,
-                document.querySelectorAll('[data-text]:empty, [data-label]:not([aria-label])')
-                    .length,
-            ]),
-            [...named, 0],
-            lang
-        );
+        assert.deepEqual(await page.evaluate(() => [document.getElementById('steps-title').textContent, document.getElementById('messages').ariaLabel,
+            document.querySelectorAll('[data-text]:empty, [data-label]:not([aria-label])').length]), [...named, 0], lang);
         // Each access key and shortcut is one button's; Clear, Exit and Next press have one each.
-        const shortcuts = await page.$$eval('[aria-keyshortcuts]', (all) =>
-            all.flatMap((b) => b.ariaKeyShortcuts.toUpperCase().split(' '))
-        );
-        assert.deepEqual(
-            [new Set(shortcuts).size, shortcuts.length > 0],
-            [shortcuts.length, true],
-            lang
-        );
-        assert.ok(
-            await page.$$eval('#Command5, #Command6, #next-press', (all) =>
-                all.every((b) => /^Alt\+/.test(b.ariaKeyShortcuts))
-            )
-        );
+        const shortcuts = await page.$$eval('[aria-keyshortcuts]', (all) => all.flatMap((b) => b.ariaKeyShortcuts.toUpperCase().split(' ')));
+        assert.deepEqual([new Set(shortcuts).size, shortcuts.length > 0], [shortcuts.length, true], lang);
+        assert.ok(await page.$$eval('#Command5, #Command6, #next-press', (all) => all.every((b) => /^Alt\+/.test(b.ariaKeyShortcuts))));
         await typeValues(['a', 'b', 'c', 'd', 'e', 'f']);
         await key('Enter');
         assert.equal(await page.$eval('#steps li', (item) => item.textContent), step);
         await alt(shortcut);
-        assert.deepEqual(
-            await rows(await page.$eval('#List3', (list) => list.getAttribute('aria-label'))),
-            []
-        );
+        assert.deepEqual(await rows(await page.$eval('#List3', (list) => list.getAttribute('aria-label'))), []);
     }
 });

@@ -6,16 +6,9 @@ import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const types = {
-    '.html': 'text/html',
-    '.js': 'text/javascript',
-    '.css': 'text/css',
-    '.wasm': 'application/wasm',
-    '.svg': 'image/svg+xml',
-    '.png': 'image/png',
-    '.json': 'application/json',
-    '.webmanifest': 'application/manifest+json',
-};
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+                '.svg': 'image/svg+xml', '.png': 'image/png', '.json': 'application/json',
+                '.webmanifest': 'application/manifest+json' };
 
 export async function openSite(folder, headers = {}) {
     const server = createServer(async (request, response) => {
@@ -23,14 +16,10 @@ export async function openSite(folder, headers = {}) {
         try {
             let body = null;
             for (const each of [folder].flat())
-                body ??= await readFile(
-                    join(each, path.endsWith('/') ? `${path}index.html` : path)
-                ).catch(() => null);
-            if (!body) throw new Error('not found');
-            response.writeHead(200, {
-                ...headers,
-                'content-type': types[extname(path) || '.html'] ?? 'application/octet-stream',
-            });
+                body ??= await readFile(join(each, path.endsWith('/') ? `${path}index.html` : path)).catch(() => null);
+            if (!body)
+                throw new Error('not found');
+            response.writeHead(200, { ...headers, 'content-type': types[extname(path) || '.html'] ?? 'application/octet-stream' });
             response.end(body);
         } catch {
             response.writeHead(404).end();
@@ -39,16 +28,8 @@ export async function openSite(folder, headers = {}) {
     await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
     const browser = await puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-        args: [
-            '--no-sandbox',
-            '--disable-gpu',
-            '--disable-quic',
-            '--no-first-run',
-            '--disable-background-networking',
-            '--disable-component-update',
-            '--disable-sync',
-            '--font-render-hinting=none',
-        ],
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+               '--disable-component-update', '--disable-sync', '--font-render-hinting=none'],
     });
     return {
         browser,
