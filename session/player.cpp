@@ -2,6 +2,7 @@
 
 #include "explanation.h"
 #include "json_writer.h"
+#include "lesson.h"
 #include "outcome_json.h"
 #include "session_format.h"
 
@@ -140,8 +141,9 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         const PressOutcome &outcome = ignored || !button ? PressOutcome() : m_form.lastOutcome();
         out.key(kStepKey);
         outcomeJson(out, outcome,
-                    button ? explainPress(*button, outcome, ignored, english)
-                           : explainHistory(*command.history, ignored, english));
+                    lessonOf(button, command.history, outcome, ignored,
+                             m_form.shownLearner() == Learner::Textbook, english)
+                            .sentence);
     }
     out.endObject();
     return out.text();

@@ -1,6 +1,7 @@
 #include "csv_session.h"
 #include "fuzz/replay_harness.h"
 #include "jsonl_reader.h"
+#include "lesson.h"
 #include "lesson_report.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,52 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A value too wide for Graphviz is shortened in its box and whole in its tooltip, with nothing on
 // standard error; U+FFFE and U+FFFF, which XML does not allow, are drawn as U+FFFD.
+// A press's lesson: its sentence, and the rows it added to G, S and the version space by their
+// place in the lists, from the step record of the learner shown; an ignored press adds none.
+TEST(Lesson, MarksTheRowsAPressAdded)
+{
+    const auto english = [](Text text) { return std::string(vspace::english(text)); };
+    using Added = std::array<std::vector<std::size_t>, 3>;
+    LearningState program;
+    TextbookState textbook;
+    const std::vector<std::tuple<Row, bool, Added, Added>> steps{
+            {{"Sunny", "Warm", "Normal", "Strong", "Warm", "Same"},
+             true,
+             {{{}, {0}, {}}},
+             {{{}, {0}, {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                         16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,
+                         32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
+                         48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63}}}},
+            {{"Rainy", "Cold", "High", "Strong", "Warm", "Change"},
+             false,
+             {{{0, 1, 2, 3}, {}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}}},
+             {{{0, 1, 2, 3}, {}, {}}}},
+            {{"Sunny", "Warm", "Normal", "Strong", "Warm", "Same"}, true, {}, {}},
+    };
+    for (const auto &[x, positive, programAdded, textbookAdded] : steps) {
+        auto step = train(program, x, positive);
+        auto other = trainTextbook(textbook, x, positive);
+        if (Refusal *refused = std::get_if<Refusal>(&step)) {
+            const Lesson lesson = lessonOf(Button::Positive, {}, *refused, false, false, english);
+            EXPECT_EQ(lesson.added, Added{});
+            EXPECT_EQ(lesson.sentence,
+                      "Example Sunny,Warm,Normal,Strong,Warm,Same repeats example 1: nothing "
+                      "changes.");
+            continue;
+        }
+        const Button button = positive ? Button::Positive : Button::Negative;
+        const Lesson mine = lessonOf(button, {}, std::get<Step>(step).record, false, false, english);
+        const Lesson theirs = lessonOf(button, {}, std::get<TextbookStep>(other).record, false,
+                                       true, english);
+        EXPECT_EQ(mine.added, programAdded) << mine.sentence;
+        EXPECT_EQ(theirs.added, textbookAdded) << theirs.sentence;
+        EXPECT_EQ(lessonOf(button, {}, std::get<Step>(step).record, true, false, english).added,
+                  Added{});
+        program = std::get<Step>(step).state;
+        textbook = std::get<TextbookStep>(other).state;
+    }
+}
+
 TEST(LessonReport, DrawsValuesGraphvizAndXmlCannotTakeAsTheyAre)
 {
     const std::string wide = std::string(50000, 'w') + std::string(50000, 'x');

@@ -1,6 +1,7 @@
 #include "lesson_report.h"
 
 #include "explanation.h"
+#include "lesson.h"
 #include "session_format.h"
 
 #include <algorithm>
@@ -209,11 +210,11 @@ std::string LessonReport::notes(std::optional<Button> button, std::string_view n
 {
     const Form &form = m_session.form();
     const auto english = [](Text text) { return std::string(vspace::english(text)); };
-    const std::string explanation = button ? explainPress(*button, form.lastOutcome(), false,
-                                                          english)
-                                           : explainHistory(name == kUndoName ? History::Undo
-                                                                              : History::Redo,
-                                                            false, english);
+    const std::string explanation = lessonOf(button,
+                                             name == kUndoName ? History::Undo : History::Redo,
+                                             form.lastOutcome(), false,
+                                             form.shownLearner() == Learner::Textbook, english)
+                                            .sentence;
     std::string notes = "<p class=\"explanation\">" + escapedHtml(explanation) + "</p>\n";
     const auto *programVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Program));
     const auto *textbookVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Textbook));

@@ -10,6 +10,7 @@
 #include "generality_graph.h"
 #include "json_writer.h"
 #include "jsonl_reader.h"
+#include "lesson.h"
 #include "outcome_json.h"
 #include "session_format.h"
 #include "session_input.h"
@@ -581,16 +582,13 @@ private:
         ++place.next;
         ++place.played;
         m_form.setPlace(place);
-        if (command.history) {
-            addStep(unexplained ? std::nullopt
-                                : std::optional(explainHistory(*command.history, !done, phrase())));
-            return {std::nullopt, !done};
-        }
-        const PressOutcome &outcome = done ? m_form.lastOutcome() : PressOutcome();
-        addStep(unexplained
-                        ? std::nullopt
-                        : std::optional(explainPress(*command.press, outcome, !done, phrase())));
-        afterPress(*command.press, done);
+        addStep(unexplained ? std::nullopt
+                            : std::optional(lessonOf(command.press, command.history,
+                                                     m_form.lastOutcome(), !done, textbookShown(),
+                                                     phrase())
+                                                    .sentence));
+        if (command.press)
+            afterPress(*command.press, done);
         return {command.press, !done};
     }
     // Clear empties the Messages list.
@@ -644,34 +642,9 @@ private:
         m_form.setPlace(place);
     }
 
-    // The rows of G, S and the version space that the last press added, by their place in the
-    // lists shown: the page marks them.
-    void marksJson(JsonWriter &out, bool ignored) const
+    bool textbookShown() const
     {
-        const StepRecord *step = ignored ? nullptr : std::get_if<StepRecord>(&m_form.lastOutcome());
-        out.key("marks").beginObject();
-        const auto added = [&](const char *list, const std::vector<Row> &before,
-                               const std::vector<Row> &after) {
-            out.key(list).beginArray();
-            for (std::size_t r = 0; step && r < after.size(); ++r) {
-                if (std::none_of(before.begin(), before.end(),
-                                 [&](const Row &row) { return sameRow(row, after[r]); }))
-                    out.number(r);
-            }
-            out.endArray();
-        };
-        const bool textbook = m_form.shownLearner() == Learner::Textbook;
-        std::vector<Row> sBefore, sAfter;
-        if (step && !(textbook && step->collapsed)) {
-            sBefore = {step->specific.from};
-            sAfter = {step->specific.to};
-        }
-        added("General", step ? step->generalBefore.all() : std::vector<Row>(),
-              step ? step->generalAfter.all() : std::vector<Row>());
-        added("Specific", sBefore, sAfter);
-        added("VersionSpace", step ? step->versionSpaceBefore.all() : std::vector<Row>(),
-              step ? step->versionSpaceAfter.all() : std::vector<Row>());
-        out.endObject();
+        return m_form.shownLearner() == Learner::Textbook;
     }
 
     // What the update tells beyond the controls: what the press did and its Steps entry, the
@@ -680,16 +653,27 @@ private:
     std::string teaching(const Told &told)
     {
         JsonWriter out;
+        const Lesson lesson = lessonOf(told.button, std::nullopt, m_form.lastOutcome(),
+                                       told.ignored, textbookShown(), phrase());
         if (told.outcome) {
-            const PressOutcome &outcome = told.ignored ? PressOutcome() : m_form.lastOutcome();
-            outcomeJson(out.key("outcome"), outcome);
+            outcomeJson(out.key("outcome"), told.ignored ? PressOutcome() : m_form.lastOutcome());
             if (told.button && !told.played) {
-                addStep(explainPress(*told.button, outcome, told.ignored, phrase()));
+                addStep(lesson.sentence);
                 afterPress(*told.button, !told.ignored);
             }
         }
-        if (!told.quiet && (told.button || !told.history.empty()))
-            marksJson(out, told.ignored);
+        // The rows the press added (an undo: those the press before it added), for the marks.
+        if (!told.quiet && (told.button || told.played || !told.history.empty())) {
+            out.key("marks").beginObject();
+            constexpr std::array lists{"General", "Specific", "VersionSpace"};
+            for (std::size_t l = 0; l < lists.size(); ++l) {
+                out.key(lists[l]).beginArray();
+                for (const std::size_t row : lesson.added[l])
+                    out.number(row);
+                out.endArray();
+            }
+            out.endObject();
+        }
         out.raw(told.history);
         if (!told.announced.empty())
             out.key("announced").string(told.announced);

@@ -1,0 +1,39 @@
+#include "lesson.h"
+
+#include <algorithm>
+
+namespace vspace {
+
+namespace {
+
+// The places in `after` of the rows that `before` lacks.
+std::vector<std::size_t> addedTo(const Rows &before, const Rows &after)
+{
+    std::vector<std::size_t> added;
+    for (std::size_t r = 0; r < after.size(); ++r) {
+        if (!before.contains(after[r]))
+            added.push_back(r);
+    }
+    return added;
+}
+
+} // namespace
+
+Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
+                const PressOutcome &outcome, bool ignored, bool textbook, const Phrase &phrase)
+{
+    Lesson lesson;
+    lesson.sentence = button ? explainPress(*button, ignored ? PressOutcome() : outcome, ignored,
+                                            phrase)
+                             : explainHistory(history.value_or(History::Undo), ignored, phrase);
+    const StepRecord *step = ignored ? nullptr : std::get_if<StepRecord>(&outcome);
+    if (!step)
+        return lesson;
+    lesson.added[0] = addedTo(step->generalBefore, step->generalAfter);
+    if (!(textbook && step->collapsed) && !sameRow(step->specific.from, step->specific.to))
+        lesson.added[1] = {0};
+    lesson.added[2] = addedTo(step->versionSpaceBefore, step->versionSpaceAfter);
+    return lesson;
+}
+
+} // namespace vspace
