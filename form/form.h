@@ -46,9 +46,9 @@ struct Place
 // changed something is an entry holding what taking it back and doing it again need: the fields,
 // the Negative button, the focus and the front end's place before it (and after it, once undone),
 // whether the rows the press before it added were marked, and the instance it learnt. The learners'
-// states are not kept with each entry: every so many entries a checkpoint keeps them, and an undo
-// learns the entries since the checkpoint again. So the history's memory grows with what the
-// session holds, not with the number of actions times the size of the tables.
+// states are not kept with each entry: every so many entries a checkpoint keeps them (and the last
+// few are kept whole), and an undo learns the entries since the checkpoint again. So the history's
+// memory grows with what the session holds, not with the number of actions times the size of the tables.
 class Form
 {
 public:
