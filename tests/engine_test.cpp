@@ -107,12 +107,14 @@ TEST(Form, UndoesTheLastActionsWhole)
     EXPECT_TRUE(form.undo() && form.undo() && form.canRedo());
     form.fill(FieldRow::Unseen, y);
     EXPECT_FALSE(form.canRedo());
-    for (int i = 0; i < 32766; ++i)
+    // 130 more than can be undone: the oldest entries and their checkpoints go.
+    for (int i = 0; i < 32766 + 130; ++i)
         form.fill(FieldRow::Unseen, {std::to_string(i), "", "", "", "", ""});
     int undone = 0;
     while (form.undo())
         ++undone;
-    EXPECT_EQ(std::pair(undone, rowOf(controls.values(FieldRow::Unseen))), std::pair(32766, y));
+    EXPECT_EQ(std::pair(undone, rowOf(controls.values(FieldRow::Unseen))),
+              std::pair(32766, Row{"129", "", "", "", "", ""}));
 }
 
 // Undo and redo across many checkpoints, with the textbook learner followed or not: every state
@@ -167,6 +169,29 @@ TEST(Form, UndoesAndRedoesAcrossCheckpoints)
         EXPECT_EQ(form.state().examples.find(Row{"w3", "", "", "", "", ""}), 0u);
         EXPECT_EQ(form.state().examples.find(Row{"w79", "", "", "", "", ""}),
                   form.state().examples.size());
+    }
+}
+
+// An undo gives the focus back to the control that had it when the action began: a field of
+// either row, or a button.
+TEST(Form, UndoGivesTheFocusBack)
+{
+    MemoryControls controls;
+    MemoryFile file;
+    Form form(controls, file);
+    const std::vector<std::pair<Field, std::string>> focused{
+            {{FieldRow::Unseen, 3}, "Text2_4"},
+            {{FieldRow::Training, 5}, "Text1_6"},
+            {{FieldRow::Unseen, 6}, "Command3"},
+    };
+    for (const auto &[field, name] : focused) {
+        form.keyPress(field, kEnterKey);
+        form.type(FieldRow::Training, {name, "b", "c", "d", "e", "f"});
+        form.press(Button::Positive);
+        EXPECT_EQ(controls.focus(), "Text1_1");
+        EXPECT_TRUE(form.undo());
+        EXPECT_EQ(controls.focus(), name);
+        EXPECT_TRUE(form.redo());
     }
 }
 
