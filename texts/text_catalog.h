@@ -166,6 +166,7 @@ inline constexpr int kTextCount = static_cast<int>(Text::Summary) + 1;
 struct CatalogEntry
 {
     Text id;
+    const char *name;    // the id's name, by which the page names the text ("StepsHeading")
     const char *context; // the group a translator sees the text in
     const char *english; // the source text, exactly as an English-speaking user reads it
 };
