@@ -24,9 +24,9 @@ inline constexpr std::size_t kMaxReplayLineBytes = 1024 * 1024;
 // undo or redo.
 struct ReplayCommand
 {
-    std::optional<MemoryControls::Values> training;
-    std::optional<MemoryControls::Values> unseen;
-    std::optional<Button> press;
+    std::optional<MemoryControls::Values> training = {};
+    std::optional<MemoryControls::Values> unseen = {};
+    std::optional<Button> press = {};
     long line = 0; // where it starts in the session's file; 0 when not read from one
     std::optional<History> history = {};
 };

@@ -36,4 +36,20 @@ Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
     return lesson;
 }
 
+std::vector<std::string> DifferenceNotes::after(const Form &form, const Phrase &phrase)
+{
+    std::vector<std::string> notes = explainDifference(m_comparison.compare(form.state(),
+                                                                            form.textbook()),
+                                                       form.state(), phrase, nullptr, nullptr,
+                                                       kDifferenceRows);
+    const auto *programVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Program));
+    const auto *textbookVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Textbook));
+    if (programVote && textbookVote) {
+        for (std::string &vote :
+             explainDifference({}, form.state(), phrase, programVote, textbookVote))
+            notes.push_back(std::move(vote));
+    }
+    return notes;
+}
+
 } // namespace vspace

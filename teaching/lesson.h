@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comparison.h"
 #include "explanation.h"
 
 #include <array>
@@ -24,5 +25,20 @@ struct Lesson
 // shown (its S is no row after a collapse).
 Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
                 const PressOutcome &outcome, bool ignored, bool textbook, const Phrase &phrase);
+
+// Where the program's learner and the textbook learner differ once a press is taken, under one
+// rule for the page and the report alike: where their G and version spaces differ and which of
+// the program's rows contradict an example (kDifferenceRows rows named a list), after every press
+// and every undo or redo; and, when the last press was a Predict both learners voted on, where
+// their votes differ. It keeps what it learnt of the examples from one press to the next.
+class DifferenceNotes
+{
+public:
+    // The notes on `form` as its last action left it; none when the learners agree.
+    std::vector<std::string> after(const Form &form, const Phrase &phrase);
+
+private:
+    LearnerComparison m_comparison;
+};
 
 } // namespace vspace

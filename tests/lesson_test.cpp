@@ -165,6 +165,38 @@ TEST(Lesson, MarksTheRowsAPressAdded)
     }
 }
 
+// Where the learners differ, after each action, as the page and the report both note it: the lists
+// after every press, undo and redo (a list naming kDifferenceRows rows), and the votes while the
+// last press was a Predict they answered differently.
+TEST(Lesson, NotesWhereTheLearnersDifferAfterEachAction)
+{
+    const auto english = [](Text text) { return std::string(vspace::english(text)); };
+    MemoryFile file;
+    ReplaySession session(file);
+    DifferenceNotes notes;
+    const MemoryControls::Values sunny{"Sunny", "Warm", "Normal", "Strong", "Warm", "Same"};
+    const MemoryControls::Values rainy{"Rainy", "Cold", "High", "Strong", "Warm", "Change"};
+    const MemoryControls::Values unseen{"Sunny", "Cold", "High", "Strong", "Warm", "Same"};
+    const std::string space = "The textbook's version space also has ?,?,?,?,?,?, "
+                              "Sunny,?,?,?,?,?, ?,Warm,?,?,?,?, ?,?,Normal,?,?,? and 60 more.";
+    const std::string votes = "The textbook's version space votes 16 of 64 for it, the "
+                              "program's 0 of 0.";
+    const std::string narrowed = "The textbook's version space also has Sunny,?,?,?,?,?, "
+                                 "?,Warm,?,?,?,?, ?,?,Normal,?,?,?, ?,?,?,?,?,Same and 42 more.";
+    const std::vector<std::pair<ReplayCommand, std::vector<std::string>>> actions{
+            {{.training = sunny, .press = Button::Positive}, {space}},
+            {{.unseen = unseen, .press = Button::Predict}, {space, votes}},
+            {{.press = Button::GenText}, {space}},
+            {{.press = Button::Clear}, {}},
+            {{.history = History::Undo}, {space}},
+            {{.training = rainy, .press = Button::Negative}, {narrowed}},
+    };
+    for (const auto &[command, expected] : actions) {
+        playCommand(session.form(), command);
+        EXPECT_EQ(notes.after(session.form(), english), expected);
+    }
+}
+
 TEST(LessonReport, DrawsValuesGraphvizAndXmlCannotTakeAsTheyAre)
 {
     const std::string wide = std::string(50000, 'w') + std::string(50000, 'x');

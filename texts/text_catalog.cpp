@@ -263,6 +263,48 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
                  "The two learners differed after %1 of %2 presses; the first was press %3.")},
         {VSPACE_TEXT_ID(CompareAgreed),
          VSPACE_TRANSLATE_NOOP("Comparison", "The two learners agreed after every press.")},
+        {VSPACE_TEXT_ID(ReportIntroduction),
+         VSPACE_TRANSLATE_NOOP(
+                 "Report",
+                 "%1 presses. After each: S, the specific boundary; G, the general boundary; the "
+                 "version space between them; the example added to the learning data, which is "
+                 "listed whole at the end. %2 and %3 rows are marked. The version space is drawn "
+                 "after each press that changed it. Each press is explained, and where the "
+                 "program's learner and the textbook learner differ, a note says how.")},
+        {VSPACE_TEXT_ID(ReportAdded), VSPACE_TRANSLATE_NOOP("Report", "Added")},
+        {VSPACE_TEXT_ID(ReportRemoved), VSPACE_TRANSLATE_NOOP("Report", "removed")},
+        {VSPACE_TEXT_ID(ReportStart),
+         VSPACE_TRANSLATE_NOOP("Report",
+                               "At the start, S is %1, G is %2 and the version space is %3.")},
+        {VSPACE_TEXT_ID(ReportEmptyList), VSPACE_TRANSLATE_NOOP("Report", "empty")},
+        {VSPACE_TEXT_ID(ReportDrawingsLeftOut),
+         VSPACE_TRANSLATE_NOOP("Report", "For length, only the last %1 of the %2 drawings are "
+                                         "drawn; the earlier ones are left out.")},
+        {VSPACE_TEXT_ID(ReportDiagramCaption),
+         VSPACE_TRANSLATE_NOOP("Report", "Each hypothesis of S (green), G (yellow) and the version "
+                                         "space, joined to those directly more general than it.")},
+        {VSPACE_TEXT_ID(ReportLearningDataHeading),
+         VSPACE_TRANSLATE_NOOP("Report", "The learning data at the end")},
+        {VSPACE_TEXT_ID(ReportPress), VSPACE_TRANSLATE_NOOP("Report", "Press %1: %2")},
+        {VSPACE_TEXT_ID(ReportTrainingInstance),
+         VSPACE_TRANSLATE_NOOP("Report", "Training instance")},
+        {VSPACE_TEXT_ID(ReportUnseenInstance), VSPACE_TRANSLATE_NOOP("Report", "Unseen instance")},
+        {VSPACE_TEXT_ID(ReportMessage), VSPACE_TRANSLATE_NOOP("Report", "Message %1")},
+        {VSPACE_TEXT_ID(ReportSpecific), VSPACE_TRANSLATE_NOOP("Report", "S (Specific)")},
+        {VSPACE_TEXT_ID(ReportGeneral), VSPACE_TRANSLATE_NOOP("Report", "G (General)")},
+        {VSPACE_TEXT_ID(ReportVersionSpace), VSPACE_TRANSLATE_NOOP("Report", "Version space")},
+        {VSPACE_TEXT_ID(ReportLearningData), VSPACE_TRANSLATE_NOOP("Report", "Learning data")},
+        {VSPACE_TEXT_ID(ReportLabel), VSPACE_TRANSLATE_NOOP("Report", "Label")},
+        {VSPACE_TEXT_ID(ReportOneRow), VSPACE_TRANSLATE_NOOP("Report", "(1 row)")},
+        {VSPACE_TEXT_ID(ReportRows), VSPACE_TRANSLATE_NOOP("Report", "(%1 rows)")},
+        {VSPACE_TEXT_ID(ReportUnchanged), VSPACE_TRANSLATE_NOOP("Report", "(unchanged)")},
+        {VSPACE_TEXT_ID(ReportEmpty), VSPACE_TRANSLATE_NOOP("Report", "(empty)")},
+        {VSPACE_TEXT_ID(ReportNotLaidOut),
+         VSPACE_TRANSLATE_NOOP("Report", "(Graphviz could not lay out the diagram.)")},
+        {VSPACE_TEXT_ID(ReportNotDrawn),
+         VSPACE_TRANSLATE_NOOP("Report", "(Graphviz could not draw the diagram.)")},
+        {VSPACE_TEXT_ID(ReportNoDiagrams),
+         VSPACE_TRANSLATE_NOOP("Report", "(This build of vspace-replay draws no diagrams.)")},
         {VSPACE_TEXT_ID(GenericName), VSPACE_TRANSLATE_NOOP("Desktop", "Concept Learning Tutor")},
         {VSPACE_TEXT_ID(Comment),
          VSPACE_TRANSLATE_NOOP(

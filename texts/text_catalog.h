@@ -155,6 +155,36 @@ enum class Text {
     CompareCollapse,
     CompareSummary,
     CompareAgreed,
+    // The lesson report of a session.
+    // %1: how many presses; %2, %3: the words marked as added and removed rows are
+    ReportIntroduction,
+    ReportAdded,
+    ReportRemoved,
+    // %1 to %3: the rows of each list, or the word below
+    ReportStart,
+    ReportEmptyList,
+    ReportDrawingsLeftOut,
+    ReportDiagramCaption,
+    ReportLearningDataHeading,
+    // %1: the press's number; %2: its name in the session
+    ReportPress,
+    ReportTrainingInstance,
+    ReportUnseenInstance,
+    // %1: the message, "title: text"
+    ReportMessage,
+    ReportSpecific,
+    ReportGeneral,
+    ReportVersionSpace,
+    ReportLearningData,
+    ReportLabel,
+    ReportOneRow,
+    ReportRows,
+    ReportUnchanged,
+    ReportEmpty,
+    // In place of a diagram: why it is not drawn.
+    ReportNotLaidOut,
+    ReportNotDrawn,
+    ReportNoDiagrams,
     // What the program is, in the menus, the software centres and the page's manifest.
     GenericName,
     Comment,

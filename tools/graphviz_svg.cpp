@@ -13,7 +13,7 @@ std::string renderSvg(const std::string &dot)
     static GVC_t *const context = gvContext();
     const std::unique_ptr<Agraph_t, int (*)(Agraph_t *)> layout(agmemread(dot.c_str()), agclose);
     if (!context || !layout || gvLayout(context, layout.get(), "dot") != 0)
-        return "<p class=\"none\">(Graphviz could not lay out the diagram.)</p>";
+        return reportNote(Text::ReportNotLaidOut);
     char *data = nullptr;
     unsigned int length = 0;
     const int rendered = gvRenderData(context, layout.get(), "svg", &data, &length);
@@ -22,9 +22,7 @@ std::string renderSvg(const std::string &dot)
     gvFreeLayout(context, layout.get());
     // The page holds the SVG element itself, without the XML declaration and document type.
     const std::size_t start = svg.find("<svg");
-    return start == std::string::npos
-                   ? "<p class=\"none\">(Graphviz could not draw the diagram.)</p>"
-                   : svg.substr(start);
+    return start == std::string::npos ? reportNote(Text::ReportNotDrawn) : svg.substr(start);
 }
 
 } // namespace vspace

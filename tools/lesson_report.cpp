@@ -39,6 +39,13 @@ std::string escapedHtml(std::string_view text)
     return escaped;
 }
 
+// A text of the catalog as the report's HTML holds it, with %1 to %9 replaced by `arguments`,
+// which are HTML already.
+std::string textHtml(Text text, std::initializer_list<std::string_view> arguments = {})
+{
+    return format(escapedHtml(english(text)), arguments);
+}
+
 bool contains(const std::vector<Row> &rows, const Row &row)
 {
     return std::any_of(rows.begin(), rows.end(), [&](const Row &r) { return sameRow(r, row); });
@@ -69,12 +76,14 @@ std::string rowsCell(const std::vector<Row> &before, const std::vector<Row> &aft
 {
     const auto rows = markedRows(before, after);
     if (!rows)
-        return "<p class=\"none\">(unchanged)</p>";
+        return "<p class=\"none\">" + textHtml(Text::ReportUnchanged) + "</p>";
     std::string cell = "<ul class=\"rows\">";
     for (const auto &[mark, row] : *rows)
         cell += (mark.empty() ? std::string("<li>") : "<li class=\"" + std::string(mark) + "\">")
                 + escapedHtml(rowText(*row)) + "</li>";
-    return cell + (after.empty() ? "<li class=\"none\">(empty)</li></ul>" : "</ul>");
+    return cell
+           + (after.empty() ? "<li class=\"none\">" + textHtml(Text::ReportEmpty) + "</li></ul>"
+                            : "</ul>");
 }
 
 // A row's values as cells of a table under the attributes' names, then the cell of its label:
@@ -119,9 +128,9 @@ std::string rowsGroup(std::string_view heading, const std::vector<Row> &before,
         for (const auto &[mark, row] : *rows)
             grid.emplace_back(mark, cells(*row));
         if (after.empty())
-            grid.emplace_back("", said("(empty)"));
+            grid.emplace_back("", said(textHtml(Text::ReportEmpty)));
     } else {
-        grid.emplace_back("", said("(unchanged)"));
+        grid.emplace_back("", said(textHtml(Text::ReportUnchanged)));
     }
     return gridGroup(heading, grid);
 }
@@ -187,7 +196,7 @@ void LessonReport::nameAttributes(const AttributeNames &names)
     for (std::size_t a = 0; a < names.size(); ++a)
         m_head += "<th scope=\"col\">" + escapedHtml(names[a].empty() ? unnamed(a) : names[a])
                   + "</th>";
-    m_head += "<th scope=\"col\">Label</th>";
+    m_head += "<th scope=\"col\">" + textHtml(Text::ReportLabel) + "</th>";
 }
 
 int LessonReport::error() const
@@ -216,25 +225,21 @@ std::string LessonReport::notes(std::optional<Button> button, std::string_view n
                                              form.shownLearner() == Learner::Textbook, english)
                                             .sentence;
     std::string notes = "<p class=\"explanation\">" + escapedHtml(explanation) + "</p>\n";
-    const auto *programVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Program));
-    const auto *textbookVote = std::get_if<Prediction>(&form.lastOutcome(Learner::Textbook));
-    std::vector<std::string> differences;
-    if (programVote && textbookVote) {
-        differences = explainDifference({}, form.state(), english, programVote, textbookVote);
-    } else if (button != Button::Predict && button != Button::GenText && button != Button::Exit) {
-        differences = explainDifference(m_comparison.compare(form.state(), form.textbook()),
-                                        form.state(), english, nullptr, nullptr, kDifferenceRows);
-    }
+    const std::vector<std::string> differences = m_differences.after(form, english);
     if (differences.empty())
         return notes;
     if (m_firstDifference == 0)
         m_firstDifference = m_presses;
     ++m_differing;
-    notes += "<div class=\"difference\"><p>The program's learner and the textbook learner "
-             "differ:</p>\n<ul>";
+    notes += "<div class=\"difference\"><p>" + textHtml(Text::DifferenceNote) + "</p>\n<ul>";
     for (const std::string &difference : differences)
         notes += "<li>" + escapedHtml(difference) + "</li>";
     return notes + "</ul></div>\n";
+}
+
+std::string reportNote(Text why)
+{
+    return "<p class=\"none\">" + textHtml(why) + "</p>";
 }
 
 std::optional<Example> LessonReport::learningData()
@@ -268,43 +273,48 @@ std::string LessonReport::grid(const Boundaries &after, std::string_view instanc
     std::string grid = "<table class=\"grid\">\n<thead><tr><td></td>" + m_head + "</tr></thead>\n";
     if (!instance.empty())
         grid += gridGroup(instance, {{"", cells(m_typed)}});
-    grid += rowsGroup("S (Specific)", m_before.s, after.s)
-            + rowsGroup("G (General)", m_before.g, after.g)
-            + rowsGroup("Version space", m_before.space, after.space);
+    grid += rowsGroup(textHtml(Text::ReportSpecific), m_before.s, after.s)
+            + rowsGroup(textHtml(Text::ReportGeneral), m_before.g, after.g)
+            + rowsGroup(textHtml(Text::ReportVersionSpace), m_before.space, after.space);
     GridRows data;
     if (const std::optional<Example> added = learningData())
         data.emplace_back("added", cells(added->values, added->positive ? "+" : "-"));
     data.emplace_back("", said(rowCount()));
-    return grid + gridGroup("Learning data", data) + "</table>\n";
+    return grid + gridGroup(textHtml(Text::ReportLearningData), data) + "</table>\n";
 }
 
 std::string LessonReport::rowCount() const
 {
-    return "(" + std::to_string(m_entryEnds.size())
-           + (m_entryEnds.size() == 1 ? " row)" : " rows)");
+    return m_entryEnds.size() == 1
+                   ? textHtml(Text::ReportOneRow)
+                   : textHtml(Text::ReportRows, {std::to_string(m_entryEnds.size())});
 }
 
 void LessonReport::pressed(std::optional<Button> button, std::string_view name)
 {
     const Boundaries after = boundaries();
     const bool training = button == Button::Positive || button == Button::Negative;
-    std::string section = "<section>\n<h2>Press " + std::to_string(++m_presses) + ": "
-                          + escapedHtml(name) + "</h2>\n";
-    const std::string_view instance = training                    ? "Training instance"
-                                      : button == Button::Predict ? "Unseen instance"
-                                                                  : "";
+    std::string section = "<section>\n<h2>"
+                          + textHtml(Text::ReportPress,
+                                     {std::to_string(++m_presses), escapedHtml(name)})
+                          + "</h2>\n";
+    const std::string instance = training ? textHtml(Text::ReportTrainingInstance)
+                                 : button == Button::Predict ? textHtml(Text::ReportUnseenInstance)
+                                                             : "";
     if (!instance.empty() && m_head.empty())
-        section += "<p>" + std::string(instance) + ": <code>" + escapedHtml(rowText(m_typed))
-                   + "</code></p>\n";
+        section += "<p>" + instance + ": <code>" + escapedHtml(rowText(m_typed)) + "</code></p>\n";
     for (const MemoryControls::Message &message : m_session.controls().messages())
-        section += "<p class=\"message\">Message "
-                   + escapedHtml(message.title + ": " + message.text) + "</p>\n";
+        section += "<p class=\"message\">"
+                   + textHtml(Text::ReportMessage,
+                              {escapedHtml(message.title + ": " + message.text)})
+                   + "</p>\n";
     if (m_head.empty()) {
-        section += "<table>\n<tr><th>S (Specific)</th><td>" + rowsCell(m_before.s, after.s)
-                   + "</td></tr>\n<tr><th>G (General)</th><td>" + rowsCell(m_before.g, after.g)
-                   + "</td></tr>\n<tr><th>Version space</th><td>"
-                   + rowsCell(m_before.space, after.space)
-                   + "</td></tr>\n<tr><th>Learning data</th><td><ul class=\"rows\">";
+        section += "<table>\n<tr><th>" + textHtml(Text::ReportSpecific) + "</th><td>"
+                   + rowsCell(m_before.s, after.s) + "</td></tr>\n<tr><th>"
+                   + textHtml(Text::ReportGeneral) + "</th><td>" + rowsCell(m_before.g, after.g)
+                   + "</td></tr>\n<tr><th>" + textHtml(Text::ReportVersionSpace) + "</th><td>"
+                   + rowsCell(m_before.space, after.space) + "</td></tr>\n<tr><th>"
+                   + textHtml(Text::ReportLearningData) + "</th><td><ul class=\"rows\">";
         if (const std::optional<Example> added = learningData())
             section += "<li class=\"added\">"
                        + escapedHtml(learningDataEntry(added->values, added->positive)) + "</li>";
@@ -314,8 +324,7 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
     }
     section += notes(button, name);
     if (after != m_before && after.g.empty()) {
-        section += "<p class=\"none\">G is empty: no hypothesis is consistent with the learning "
-                   "data.</p>\n";
+        section += "<p class=\"none\">" + textHtml(Text::ExplainGeneralEmpty) + "</p>\n";
         m_sections.write(section);
     } else {
         m_sections.write(section);
@@ -340,31 +349,31 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
         std::string text;
         for (const Row &row : rows)
             text += (text.empty() ? "<code>" : ", <code>") + escapedHtml(rowText(row)) + "</code>";
-        return text.empty() ? std::string("empty") : text;
+        return text.empty() ? textHtml(Text::ReportEmptyList) : text;
     };
     std::string head
             = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
               + escapedHtml(title) + "</title>\n<style>" + kStyle
               + (m_head.empty() ? "" : kGridStyle) + "</style>\n</head>\n<body>\n<h1>"
-              + escapedHtml(title) + "</h1>\n<p>" + std::to_string(m_presses)
-              + " presses. After each: S, the specific boundary; G, the general boundary; "
-                "the version space between them; the example added to the learning data, "
-                "which is listed whole at the end. <span class=\"added\">Added</span> and "
-                "<span class=\"removed\">removed</span> rows are marked. The version space "
-                "is drawn after each press that changed it. Each press is explained, and where "
-                "the program's learner and the textbook learner differ, a note says how.</p>\n"
-                "<p>"
-              + escapedHtml(m_differing == 0 ? std::string(english(Text::CompareAgreed))
-                                             : format(english(Text::CompareSummary),
-                                                      {std::to_string(m_differing),
-                                                       std::to_string(m_presses),
-                                                       std::to_string(m_firstDifference)}))
-              + "</p>\n<p>At the start, S is " + rows(m_start.s) + ", G is " + rows(m_start.g)
-              + " and the version space is " + rows(m_start.space) + ".</p>\n";
+              + escapedHtml(title) + "</h1>\n<p>"
+              + textHtml(Text::ReportIntroduction,
+                         {std::to_string(m_presses),
+                          "<span class=\"added\">" + textHtml(Text::ReportAdded) + "</span>",
+                          "<span class=\"removed\">" + textHtml(Text::ReportRemoved) + "</span>"})
+              + "</p>\n<p>"
+              + (m_differing == 0
+                         ? textHtml(Text::CompareAgreed)
+                         : textHtml(Text::CompareSummary,
+                                    {std::to_string(m_differing), std::to_string(m_presses),
+                                     std::to_string(m_firstDifference)}))
+              + "</p>\n<p>"
+              + textHtml(Text::ReportStart, {rows(m_start.s), rows(m_start.g), rows(m_start.space)})
+              + "</p>\n";
     if (m_drawingCount > m_drawings.size()) {
-        head += "<p class=\"none\">For length, only the last " + std::to_string(kMaxDiagrams)
-                + " of the " + std::to_string(m_drawingCount)
-                + " drawings are drawn; the earlier ones are left out.</p>\n";
+        head += "<p class=\"none\">"
+                + textHtml(Text::ReportDrawingsLeftOut,
+                           {std::to_string(kMaxDiagrams), std::to_string(m_drawingCount)})
+                + "</p>\n";
     }
     sink(head);
     std::uint64_t written = 0;
@@ -372,21 +381,20 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
         const Drawing &drawing = m_drawings[drawn];
         m_sections.copy(written, drawing.offset, sink);
         written = drawing.offset;
-        sink("<figure>\n" + renderSvg(drawing.dot)
-             + "<figcaption>Each hypothesis of S (green), G (yellow) and the version space, "
-               "joined to those directly more general than it.</figcaption>\n</figure>\n");
+        sink("<figure>\n" + renderSvg(drawing.dot) + "<figcaption>"
+             + textHtml(Text::ReportDiagramCaption) + "</figcaption>\n</figure>\n");
         if (progress)
             progress(drawn + 1, m_drawings.size());
     }
     m_sections.copy(written, m_sections.size(), sink);
-    sink("<section>\n<h2>The learning data at the end</h2>\n");
+    sink("<section>\n<h2>" + textHtml(Text::ReportLearningDataHeading) + "</h2>\n");
     sink(m_head.empty()
                  ? "<ul class=\"rows\">"
                  : "<table class=\"grid\">\n<thead><tr>" + m_head + "</tr></thead>\n<tbody>");
     m_learningData.copy(0, m_learningData.size(), sink);
     if (m_entryEnds.empty())
-        sink(m_head.empty() ? "<li class=\"none\">(empty)</li>"
-                            : "<tr>" + said("(empty)") + "</tr>");
+        sink(m_head.empty() ? "<li class=\"none\">" + textHtml(Text::ReportEmpty) + "</li>"
+                            : "<tr>" + said(textHtml(Text::ReportEmpty)) + "</tr>");
     sink(m_head.empty() ? "</ul>" : "</tbody></table>");
     sink("\n</section>\n</body>\n</html>\n");
     return error();

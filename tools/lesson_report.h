@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comparison.h"
 #include "generality_graph.h"
+#include "lesson.h"
 #include "player.h"
 #include "spool.h"
 
@@ -18,6 +18,8 @@ namespace vspace {
 // Lays out a graph given in DOT with Graphviz and returns the SVG element, or a paragraph saying
 // why not.
 std::string renderSvg(const std::string &dot);
+// A paragraph of the report that says, in place of something, why it is not there.
+std::string reportNote(Text why);
 
 // A lesson handout: a session told press by press as one self-contained HTML page, with what was
 // typed and pressed, the messages, S, G and the version space after each press with what the
@@ -89,7 +91,7 @@ private:
     Spool m_learningData;                   // since the last Clear, as list items
     std::vector<std::uint64_t> m_entryEnds; // where each item of it ends
     ExampleLog m_log;                       // the examples it holds
-    LearnerComparison m_comparison;
+    DifferenceNotes m_differences;
     std::size_t m_differing = 0, m_firstDifference = 0; // presses after which the learners differ
 };
 

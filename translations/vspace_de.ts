@@ -528,6 +528,105 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>%1 presses. After each: S, the specific boundary; G, the general boundary; the version space between them; the example added to the learning data, which is listed whole at the end. %2 and %3 rows are marked. The version space is drawn after each press that changed it. Each press is explained, and where the program&apos;s learner and the textbook learner differ, a note says how.</source>
+        <translation>Schritte: %1. Nach jedem: S, die spezielle Grenze; G, die allgemeine Grenze; der Versionsraum dazwischen; das Beispiel, das zu den Lerndaten hinzukam, die am Ende vollständig aufgeführt sind. %2 und %3 Zeilen sind markiert. Der Versionsraum wird nach jedem Schritt gezeichnet, der ihn geändert hat. Jeder Schritt wird erklärt, und wo sich der Lerner des Programms und der Lehrbuch-Lerner unterscheiden, sagt ein Hinweis, wie.</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügte</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernte</translation>
+    </message>
+    <message>
+        <source>At the start, S is %1, G is %2 and the version space is %3.</source>
+        <translation>Zu Beginn ist S %1, G %2 und der Versionsraum %3.</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>For length, only the last %1 of the %2 drawings are drawn; the earlier ones are left out.</source>
+        <translation>Der Länge wegen werden nur die letzten %1 der %2 Zeichnungen gezeichnet; die früheren fehlen.</translation>
+    </message>
+    <message>
+        <source>Each hypothesis of S (green), G (yellow) and the version space, joined to those directly more general than it.</source>
+        <translation>Jede Hypothese von S (grün), G (gelb) und dem Versionsraum, verbunden mit denen, die unmittelbar allgemeiner sind.</translation>
+    </message>
+    <message>
+        <source>The learning data at the end</source>
+        <translation>Die Lerndaten am Ende</translation>
+    </message>
+    <message>
+        <source>Press %1: %2</source>
+        <translation>Schritt %1: %2</translation>
+    </message>
+    <message>
+        <source>Training instance</source>
+        <translation>Trainingsbeispiel</translation>
+    </message>
+    <message>
+        <source>Unseen instance</source>
+        <translation>Unbekannte Instanz</translation>
+    </message>
+    <message>
+        <source>Message %1</source>
+        <translation>Meldung %1</translation>
+    </message>
+    <message>
+        <source>S (Specific)</source>
+        <translation>S (Speziell)</translation>
+    </message>
+    <message>
+        <source>G (General)</source>
+        <translation>G (Allgemein)</translation>
+    </message>
+    <message>
+        <source>Version space</source>
+        <translation>Versionsraum</translation>
+    </message>
+    <message>
+        <source>Learning data</source>
+        <translation>Lerndaten</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>(1 row)</source>
+        <translation>(1 Zeile)</translation>
+    </message>
+    <message>
+        <source>(%1 rows)</source>
+        <translation>(%1 Zeilen)</translation>
+    </message>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(unverändert)</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>(Graphviz could not lay out the diagram.)</source>
+        <translation>(Graphviz konnte das Diagramm nicht anordnen.)</translation>
+    </message>
+    <message>
+        <source>(Graphviz could not draw the diagram.)</source>
+        <translation>(Graphviz konnte das Diagramm nicht zeichnen.)</translation>
+    </message>
+    <message>
+        <source>(This build of vspace-replay draws no diagrams.)</source>
+        <translation>(Diese Version von vspace-replay zeichnet keine Diagramme.)</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Positive</source>

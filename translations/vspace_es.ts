@@ -528,6 +528,105 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>%1 presses. After each: S, the specific boundary; G, the general boundary; the version space between them; the example added to the learning data, which is listed whole at the end. %2 and %3 rows are marked. The version space is drawn after each press that changed it. Each press is explained, and where the program&apos;s learner and the textbook learner differ, a note says how.</source>
+        <translation>Pulsaciones: %1. Tras cada una: S, el límite específico; G, el límite general; el espacio de versiones entre ambos; el ejemplo añadido a los datos de aprendizaje, que se listan completos al final. Las filas %2 y %3 están marcadas. El espacio de versiones se dibuja tras cada pulsación que lo cambió. Cada pulsación se explica y, donde el aprendiz del programa y el del libro de texto difieren, una nota dice cómo.</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>añadidas</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>quitadas</translation>
+    </message>
+    <message>
+        <source>At the start, S is %1, G is %2 and the version space is %3.</source>
+        <translation>Al principio, S es %1, G es %2 y el espacio de versiones es %3.</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>For length, only the last %1 of the %2 drawings are drawn; the earlier ones are left out.</source>
+        <translation>Por extensión, solo se dibujan los últimos %1 de los %2 dibujos; los anteriores se omiten.</translation>
+    </message>
+    <message>
+        <source>Each hypothesis of S (green), G (yellow) and the version space, joined to those directly more general than it.</source>
+        <translation>Cada hipótesis de S (verde), G (amarillo) y el espacio de versiones, unida a las directamente más generales que ella.</translation>
+    </message>
+    <message>
+        <source>The learning data at the end</source>
+        <translation>Los datos de aprendizaje al final</translation>
+    </message>
+    <message>
+        <source>Press %1: %2</source>
+        <translation>Pulsación %1: %2</translation>
+    </message>
+    <message>
+        <source>Training instance</source>
+        <translation>Instancia de entrenamiento</translation>
+    </message>
+    <message>
+        <source>Unseen instance</source>
+        <translation>Instancia nueva</translation>
+    </message>
+    <message>
+        <source>Message %1</source>
+        <translation>Mensaje %1</translation>
+    </message>
+    <message>
+        <source>S (Specific)</source>
+        <translation>S (específico)</translation>
+    </message>
+    <message>
+        <source>G (General)</source>
+        <translation>G (general)</translation>
+    </message>
+    <message>
+        <source>Version space</source>
+        <translation>Espacio de versiones</translation>
+    </message>
+    <message>
+        <source>Learning data</source>
+        <translation>Datos de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>(1 row)</source>
+        <translation>(1 fila)</translation>
+    </message>
+    <message>
+        <source>(%1 rows)</source>
+        <translation>(%1 filas)</translation>
+    </message>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(sin cambios)</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>(Graphviz could not lay out the diagram.)</source>
+        <translation>(Graphviz no pudo disponer el diagrama.)</translation>
+    </message>
+    <message>
+        <source>(Graphviz could not draw the diagram.)</source>
+        <translation>(Graphviz no pudo dibujar el diagrama.)</translation>
+    </message>
+    <message>
+        <source>(This build of vspace-replay draws no diagrams.)</source>
+        <translation>(Esta versión de vspace-replay no dibuja diagramas.)</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Positive</source>

@@ -525,6 +525,105 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>%1 presses. After each: S, the specific boundary; G, the general boundary; the version space between them; the example added to the learning data, which is listed whole at the end. %2 and %3 rows are marked. The version space is drawn after each press that changed it. Each press is explained, and where the program&apos;s learner and the textbook learner differ, a note says how.</source>
+        <translation>การกด %1 ครั้ง หลังแต่ละครั้ง: S ขอบเขตเฉพาะ; G ขอบเขตทั่วไป; ปริภูมิเวอร์ชันระหว่างทั้งสอง; ตัวอย่างที่เพิ่มในข้อมูลการเรียนรู้ ซึ่งแสดงทั้งหมดในตอนท้าย แถวที่%2และ%3มีเครื่องหมาย ปริภูมิเวอร์ชันถูกวาดหลังการกดทุกครั้งที่เปลี่ยนมัน การกดแต่ละครั้งมีคำอธิบาย และเมื่อตัวเรียนรู้ของโปรแกรมและตัวเรียนรู้ตามตำราต่างกัน จะมีหมายเหตุบอกว่าต่างกันอย่างไร</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>เพิ่ม</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>At the start, S is %1, G is %2 and the version space is %3.</source>
+        <translation>ตอนเริ่มต้น S คือ %1, G คือ %2 และปริภูมิเวอร์ชันคือ %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>ว่าง</translation>
+    </message>
+    <message>
+        <source>For length, only the last %1 of the %2 drawings are drawn; the earlier ones are left out.</source>
+        <translation>เพื่อไม่ให้ยาวเกินไป จึงวาดเพียง %1 ภาพสุดท้ายจาก %2 ภาพ ภาพก่อนหน้านั้นถูกละไว้</translation>
+    </message>
+    <message>
+        <source>Each hypothesis of S (green), G (yellow) and the version space, joined to those directly more general than it.</source>
+        <translation>สมมติฐานแต่ละตัวของ S (เขียว), G (เหลือง) และปริภูมิเวอร์ชัน เชื่อมกับสมมติฐานที่ทั่วไปกว่าโดยตรง</translation>
+    </message>
+    <message>
+        <source>The learning data at the end</source>
+        <translation>ข้อมูลการเรียนรู้ตอนท้าย</translation>
+    </message>
+    <message>
+        <source>Press %1: %2</source>
+        <translation>การกดครั้งที่ %1: %2</translation>
+    </message>
+    <message>
+        <source>Training instance</source>
+        <translation>ตัวอย่างสำหรับฝึก</translation>
+    </message>
+    <message>
+        <source>Unseen instance</source>
+        <translation>ตัวอย่างใหม่</translation>
+    </message>
+    <message>
+        <source>Message %1</source>
+        <translation>ข้อความ %1</translation>
+    </message>
+    <message>
+        <source>S (Specific)</source>
+        <translation>S (เฉพาะ)</translation>
+    </message>
+    <message>
+        <source>G (General)</source>
+        <translation>G (ทั่วไป)</translation>
+    </message>
+    <message>
+        <source>Version space</source>
+        <translation>ปริภูมิเวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>Learning data</source>
+        <translation>ข้อมูลการเรียนรู้</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>ป้ายกำกับ</translation>
+    </message>
+    <message>
+        <source>(1 row)</source>
+        <translation>(1 แถว)</translation>
+    </message>
+    <message>
+        <source>(%1 rows)</source>
+        <translation>(%1 แถว)</translation>
+    </message>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(ไม่เปลี่ยน)</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(ว่าง)</translation>
+    </message>
+    <message>
+        <source>(Graphviz could not lay out the diagram.)</source>
+        <translation>(Graphviz จัดวางแผนภาพไม่ได้)</translation>
+    </message>
+    <message>
+        <source>(Graphviz could not draw the diagram.)</source>
+        <translation>(Graphviz วาดแผนภาพไม่ได้)</translation>
+    </message>
+    <message>
+        <source>(This build of vspace-replay draws no diagrams.)</source>
+        <translation>(vspace-replay รุ่นนี้ไม่วาดแผนภาพ)</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Positive</source>

@@ -680,22 +680,7 @@ private:
         if (told.played)
             out.key("played").boolean(true);
         if (!m_controls.holdingLists()) {
-            const auto *programVote = std::get_if<Prediction>(&m_form.lastOutcome(Learner::Program));
-            const auto *textbookVote = std::get_if<Prediction>(
-                    &m_form.lastOutcome(Learner::Textbook));
-            if (!told.button || std::holds_alternative<StepRecord>(m_form.lastOutcome())
-                || told.button == Button::Clear) {
-                m_differences = explainDifference(m_comparison.compare(m_form.state(),
-                                                                       m_form.textbook()),
-                                                  m_form.state(), phrase(), nullptr, nullptr,
-                                                  kDifferenceRows);
-            }
-            std::vector<std::string> differences = m_differences;
-            if (programVote && textbookVote) {
-                for (std::string &vote :
-                     explainDifference({}, m_form.state(), phrase(), programVote, textbookVote))
-                    differences.push_back(std::move(vote));
-            }
+            const std::vector<std::string> differences = m_differences.after(m_form, phrase());
             out.key("differences").beginArray();
             for (const std::string &difference : differences)
                 out.string(difference);
@@ -763,9 +748,8 @@ private:
 
     PageControls m_controls;
     Form m_form;
-    LearnerComparison m_comparison;
+    DifferenceNotes m_differences;
     LearntValues m_values;
-    std::vector<std::string> m_differences;
     bool m_suggestable = false;
     std::vector<std::shared_ptr<const Session>> m_sessions;   // opened, by their number from 1
     std::vector<std::pair<std::size_t, std::string>> m_steps; // numbered, in order

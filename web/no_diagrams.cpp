@@ -5,7 +5,7 @@ namespace vspace {
 // This build has no Graphviz to lay diagrams out.
 std::string renderSvg(const std::string &)
 {
-    return "<p class=\"none\">(This build of vspace-replay draws no diagrams.)</p>";
+    return reportNote(Text::ReportNoDiagrams);
 }
 
 } // namespace vspace

@@ -41,7 +41,13 @@ export type TextName =
     | 'ExplainNothingToRedo' | 'ListAnd' | 'ListMore' | 'CompareTextbookGeneral'
     | 'CompareProgramGeneral' | 'CompareTextbookSpace' | 'CompareProgramSpace'
     | 'CompareContradiction' | 'CompareVotes' | 'CompareCollapse' | 'CompareSummary'
-    | 'CompareAgreed' | 'GenericName' | 'Comment' | 'Summary';
+    | 'CompareAgreed' | 'ReportIntroduction' | 'ReportAdded' | 'ReportRemoved' | 'ReportStart'
+    | 'ReportEmptyList' | 'ReportDrawingsLeftOut' | 'ReportDiagramCaption'
+    | 'ReportLearningDataHeading' | 'ReportPress' | 'ReportTrainingInstance'
+    | 'ReportUnseenInstance' | 'ReportMessage' | 'ReportSpecific' | 'ReportGeneral'
+    | 'ReportVersionSpace' | 'ReportLearningData' | 'ReportLabel' | 'ReportOneRow' | 'ReportRows'
+    | 'ReportUnchanged' | 'ReportEmpty' | 'ReportNotLaidOut' | 'ReportNotDrawn'
+    | 'ReportNoDiagrams' | 'GenericName' | 'Comment' | 'Summary';
 
 /** An enum of embind: each value by its name, `.value` its number. */
 export type Enum<Name extends string> = { [name in Name]: { value: number } };
