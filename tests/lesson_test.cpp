@@ -270,7 +270,9 @@ TEST(LessonReport, NotesWhereTheLearnersDiffer)
          {"The two learners differed after 3 of 3 presses; the first was press 1.",
           "<p class=\"explanation\">Negative example a,b,c,d,e,y. G loses what accepts it: "
           "a,?,?,?,?,?. S rules it out at attribute 6, so G gains ?,?,?,?,?,f.",
-          "<li>The textbook's G also has a,?,?,?,?,f.</li><li>The program's G also has "
+          "<div class=\"difference\"><p>The program's learner and the textbook learner "
+          "differ:</p>\n<ul><li>The textbook's G also has a,?,?,?,?,f.</li><li>The program's G "
+          "also has "
           "?,?,?,?,?,f.</li>",
           "<li>The program's row ?,?,?,?,?,f contradicts example 2, z,b,c,d,e,f,-.</li>"})
         EXPECT_NE(page.find(part), std::string::npos) << part;

@@ -149,6 +149,27 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
                       std::ranges::count_if(model.consistent, [&](const Row &h) {
                           return next && accepts(h, next->instance);
                       }));
+            // And no instance of the values learnt, not learnt itself, splits the votes more evenly.
+            const auto uneven = [&](std::size_t accepting) {
+                return std::max(accepting * 2, model.consistent.size())
+                       - std::min(accepting * 2, model.consistent.size());
+            };
+            std::optional<std::size_t> best;
+            const LearntValues::Values &learnt = values.of(state.examples);
+            std::array<std::size_t, kAttributeCount> at{};
+            for (std::size_t a = 0; a < kAttributeCount;) {
+                for (a = 0; a < kAttributeCount; ++a)
+                    x[a] = learnt[a][at[a]];
+                const auto accepting = static_cast<std::size_t>(
+                        std::ranges::count_if(model.consistent,
+                                              [&](const Row &h) { return accepts(h, x); }));
+                if (!state.examples.find(x) && accepting > 0 && accepting < model.consistent.size())
+                    best = std::min(best.value_or(SIZE_MAX), uneven(accepting));
+                for (a = 0; a < kAttributeCount && ++at[a] == learnt[a].size(); ++a)
+                    at[a] = 0;
+            }
+            EXPECT_EQ(next ? std::optional(uneven(next->accepting)) : std::nullopt, best)
+                    << "seed " << seed;
         }
     }
 }
