@@ -1,0 +1,385 @@
+#include "page.h"
+
+#include "csv_session.h"
+#include "explanation.h"
+#include "generality_graph.h"
+#include "jsonl_reader.h"
+#include "outcome_json.h"
+#include "session_format.h"
+#include "session_input.h"
+#include "text_catalog.h"
+
+#include <algorithm>
+#include <chrono>
+#include <new>
+
+namespace vspace {
+
+namespace {
+
+// "attributes": [six names] when the session's file names them; nothing otherwise.
+void attributesJson(JsonWriter &out, const Session &session)
+{
+    if (!session.attributes.empty())
+        out.key("attributes").raw(session.attributes);
+}
+
+} // namespace
+
+Page::Page(std::vector<std::string> texts)
+    : m_controls(std::move(texts))
+    , m_form(m_controls, m_controls)
+{}
+
+std::string Page::press(Button button, const PageFields &fields)
+{
+    m_controls.takeFields(fields);
+    const bool pressed = m_form.press(button);
+    return m_controls.update(teaching({.button = button, .ignored = !pressed}));
+}
+
+std::string Page::keyPress(FieldRow row, int index, int key, const PageFields &fields)
+{
+    m_controls.takeFields(fields);
+    m_form.keyPress({row, index}, key);
+    return m_controls.update();
+}
+
+std::string Page::showLearner(Learner learner)
+{
+    m_form.showLearner(learner);
+    return m_controls.update(teaching({}));
+}
+
+std::string Page::suggest(const PageFields &fields)
+{
+    m_controls.takeFields(fields);
+    const std::optional<Suggestion> suggestion
+            = suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples));
+    if (suggestion)
+        m_form.fill(FieldRow::Training, suggestion->instance);
+    addStep(suggestion
+                    ? format(m_controls.phrase(Text::SuggestedExample),
+                             {rowText(suggestion->instance), std::to_string(suggestion->accepting),
+                              std::to_string(suggestion->voting)})
+                    : m_controls.phrase(Text::NoSuggestion));
+    return m_controls.update(teaching({.outcome = false}));
+}
+
+std::string Page::open(const std::string &bytes, bool csv)
+{
+    m_pending.reset();
+    TextInput in(bytes);
+    auto session = std::make_shared<Session>();
+    const auto add = [&](const ReplayCommand &command) {
+        session->commands.push_back(command);
+        session->presses += command.press || command.history ? 1 : 0;
+        return command.press != Button::Exit;
+    };
+    const auto named = [&](const AttributeNames &names) {
+        if (std::all_of(names.begin(), names.end(), [](const auto &n) { return n.empty(); }))
+            return;
+        JsonWriter attributes;
+        attributes.beginArray();
+        for (const std::string &name : names)
+            attributes.string(name);
+        session->attributes = attributes.endArray().take();
+    };
+    std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add, named)
+                                           : readJsonLines(in, add, named);
+    if (!error && session->presses == 0)
+        error = m_controls.phrase(Text::NoPressesReason);
+    JsonWriter out;
+    if (error)
+        return out.beginObject().key("error").string(*error).endObject().take();
+    m_pending = session;
+    out.beginObject().key("presses").number(session->presses);
+    out.key("learnt").number(m_form.state().examples.size());
+    attributesJson(out, *session);
+    return out.endObject().take();
+}
+
+std::string Page::startSession(const PageFields &fields)
+{
+    m_controls.takeFields(fields);
+    if (!m_pending)
+        return m_controls.update(teaching({}));
+    m_form.restart();
+    m_pending->opening = m_form.undoName();
+    m_sessions.push_back(std::exchange(m_pending, nullptr));
+    Place place = m_form.place();
+    place.session = static_cast<std::uint32_t>(m_sessions.size());
+    place.next = place.played = 0;
+    place.messagesFrom = place.messages;
+    m_form.setPlace(place);
+    return m_controls.update(teaching({}));
+}
+
+std::string Page::playNext(const PageFields &fields)
+{
+    m_controls.takeFields(fields);
+    std::optional<Button> button;
+    bool ignored = false;
+    if (const ReplayCommand *command = nextPress())
+        std::tie(button, ignored) = playCommand(*command, false);
+    m_controls.forgetFocus();
+    return m_controls.update(teaching({.button = button, .ignored = ignored, .played = true}));
+}
+
+std::string Page::play(const PageFields &fields, double milliseconds, double explained)
+{
+    m_controls.takeFields(fields);
+    m_controls.holdLists(true);
+    const auto until = std::chrono::steady_clock::now()
+                       + std::chrono::duration<double, std::milli>(milliseconds);
+    const ReplayCommand *command = nullptr;
+    try {
+        do {
+            if (!(command = nextPress()))
+                break;
+            const bool explain = m_form.place().played + static_cast<std::size_t>(explained)
+                                 >= session()->presses;
+            playCommand(*command, !explain);
+            for (const PageControls::Message &message : m_controls.takeMessages())
+                addMessage(format(m_controls.phrase(Text::MessageLine),
+                                  {std::to_string(command->line),
+                                   message.title + ": " + message.text}));
+            m_controls.forgetDownload();
+        } while (!m_controls.closed() && std::chrono::steady_clock::now() < until);
+    } catch (const std::bad_alloc &) {
+        // Memory ran out: the session stops here, said in Messages; what was played stays,
+        // and can be undone.
+        m_controls.takeMessages();
+        addMessage(format(m_controls.phrase(Text::MessageLine),
+                          {std::to_string(command ? command->line : 0),
+                           m_controls.phrase(Text::OutOfMemoryReason)}));
+        Place place = m_form.place();
+        place.next = static_cast<std::uint32_t>(session()->commands.size());
+        m_form.setPlace(place);
+        m_controls.forgetFocus();
+        return stopPlaying();
+    }
+    m_controls.forgetFocus();
+    if (m_controls.closed() || !nextPress(false))
+        return stopPlaying();
+    return m_controls.update(teaching({.outcome = false, .quiet = true}));
+}
+
+std::string Page::stopPlaying()
+{
+    m_controls.holdLists(false);
+    return m_controls.update(teaching({.outcome = false, .quiet = true}));
+}
+
+std::string Page::versionSpaceDot() const
+{
+    if (m_form.shownLearner() == Learner::Textbook) {
+        const TextbookState &state = m_form.textbook();
+        return GeneralityGraph(state.specificRows().all(), state.general.all(),
+                               state.versionSpace.all())
+                .dot();
+    }
+    const LearningState &state = m_form.state();
+    return GeneralityGraph({state.specific}, state.general.all(), state.versionSpace.all()).dot();
+}
+
+std::string Page::setBoundaries(Row specific, std::vector<Row> general, int examples)
+{
+    LearningState state = m_form.state();
+    state.specific = std::move(specific);
+    state.general = Rows(std::move(general));
+    state.exampleCount = static_cast<std::int16_t>(examples);
+    m_form.setState(state);
+    return m_controls.update();
+}
+
+const Session *Page::session() const
+{
+    const std::uint32_t number = m_form.place().session;
+    return number ? m_sessions[number - 1].get() : nullptr;
+}
+
+const ReplayCommand *Page::nextPress(bool typing)
+{
+    const Session *open = session();
+    for (std::size_t next = m_form.place().next; open && next < open->commands.size(); ++next) {
+        const ReplayCommand &command = open->commands[next];
+        if (command.press || command.history)
+            return &command;
+        if (typing) {
+            vspace::playCommand(m_form, command);
+            Place place = m_form.place();
+            place.next = static_cast<std::uint32_t>(next + 1);
+            m_form.setPlace(place);
+        }
+    }
+    return nullptr;
+}
+
+std::pair<std::optional<Button>, bool> Page::playCommand(const ReplayCommand &command,
+                                                         bool unexplained)
+{
+    // A press of the session moves its place on, an Undo or Redo of it too: what it takes
+    // back or does again is the form's, not the session's place.
+    Place place = m_form.place();
+    const bool done = vspace::playCommand(m_form, command, session()->opening).value_or(false);
+    ++place.next;
+    ++place.played;
+    m_form.setPlace(place);
+    addStep(unexplained
+                    ? std::nullopt
+                    : std::optional(lessonOf(command.press, command.history, m_form.lastOutcome(),
+                                             !done, textbookShown(), phrase())
+                                            .sentence));
+    if (command.press)
+        afterPress(*command.press, done);
+    return {command.press, !done};
+}
+
+void Page::afterPress(Button button, bool done)
+{
+    if (button == Button::Clear && done) {
+        Place place = m_form.place();
+        place.messagesFrom = place.messages;
+        m_form.setPlace(place);
+    }
+}
+
+std::string Page::stepThroughHistory(History step, const PageFields &fields)
+{
+    m_controls.takeFields(fields);
+    const bool done = step == History::Undo ? m_form.undo() : m_form.redo();
+    JsonWriter history;
+    if (done) {
+        history.key("history").beginObject();
+        history.key(step == History::Undo ? "undone" : "redone");
+        history.number(m_form.lastHistoryName()).endObject();
+    }
+    return m_controls.update(teaching({.outcome = false,
+                                       .history = history.take(),
+                                       .announced = explainHistory(step, !done, phrase())}));
+}
+
+Phrase Page::phrase() const
+{
+    return [this](Text text) { return m_controls.phrase(text); };
+}
+
+void Page::addStep(std::optional<std::string> text)
+{
+    Place place = m_form.place();
+    const std::size_t number = ++place.steps;
+    m_form.setPlace(place);
+    while (!m_steps.empty() && m_steps.back().first >= number)
+        m_steps.pop_back(); // what an undo took back, now beyond redoing
+    if (text)
+        m_steps.emplace_back(number, std::move(*text));
+    if (m_steps.size() > 2 * Form::kMaxUndo)
+        m_steps.erase(m_steps.begin(), m_steps.begin() + Form::kMaxUndo);
+}
+
+void Page::addMessage(std::string text)
+{
+    Place place = m_form.place();
+    m_messages.resize(place.messages); // what an undo took back
+    m_messages.push_back(std::move(text));
+    ++place.messages;
+    m_form.setPlace(place);
+}
+
+bool Page::textbookShown() const
+{
+    return m_form.shownLearner() == Learner::Textbook;
+}
+
+std::string Page::teaching(const Told &told)
+{
+    JsonWriter out;
+    const Lesson lesson = lessonOf(told.button, std::nullopt, m_form.lastOutcome(), told.ignored,
+                                   textbookShown(), phrase());
+    if (told.outcome) {
+        outcomeJson(out.key("outcome"), told.ignored ? PressOutcome() : m_form.lastOutcome());
+        if (told.button && !told.played) {
+            addStep(lesson.sentence);
+            afterPress(*told.button, !told.ignored);
+        }
+    }
+    // The rows the press added (an undo: those the press before it added), for the marks.
+    if (!told.quiet && (told.button || told.played || !told.history.empty())) {
+        out.key("marks").beginObject();
+        constexpr std::array lists{"General", "Specific", "VersionSpace"};
+        for (std::size_t l = 0; l < lists.size(); ++l) {
+            out.key(lists[l]).beginArray();
+            for (const std::size_t row : lesson.added[l])
+                out.number(row);
+            out.endArray();
+        }
+        out.endObject();
+    }
+    out.raw(told.history);
+    if (!told.announced.empty())
+        out.key("announced").string(told.announced);
+    if (told.played)
+        out.key("played").boolean(true);
+    if (!m_controls.holdingLists()) {
+        const std::vector<std::string> differences = m_differences.after(m_form, phrase());
+        out.key("differences").beginArray();
+        for (const std::string &difference : differences)
+            out.string(difference);
+        const bool suggestable = suggestExample(m_form.textbook(),
+                                                m_values.of(m_form.textbook().examples))
+                                         .has_value();
+        if (m_suggestable && !suggestable && !told.quiet && told.button)
+            addStep(m_controls.phrase(Text::NoSuggestion));
+        m_suggestable = suggestable;
+        out.endArray().key("suggestion").boolean(suggestable);
+    }
+    out.key("learner").string(m_form.shownLearner() == Learner::Textbook ? "Textbook" : "Program");
+    out.key("undoName").number(m_form.undoName());
+    out.key("canRedo").boolean(m_form.canRedo());
+    if (const Session *open = session()) {
+        out.key("session").beginObject().key("played").number(m_form.place().played);
+        out.key("presses").number(open->presses).key("left").boolean(nextPress(false));
+        attributesJson(out, *open);
+        out.endObject();
+    } else {
+        out.key("session").null();
+    }
+    stepsJson(out);
+    messagesJson(out);
+    return out.take();
+}
+
+void Page::stepsJson(JsonWriter &out)
+{
+    const std::size_t steps = m_form.place().steps;
+    if (m_shownSteps == steps)
+        return;
+    const std::size_t keep = std::min(m_shownSteps, steps);
+    out.key("steps").beginObject().key("keep").number(keep).key("add").beginArray();
+    auto entry = std::lower_bound(m_steps.begin(), m_steps.end(), keep + 1,
+                                  [](const auto &step, std::size_t n) { return step.first < n; });
+    for (; entry != m_steps.end() && entry->first <= steps; ++entry)
+        out.beginArray().number(entry->first).string(entry->second).endArray();
+    m_shownSteps = steps;
+    out.endArray().endObject();
+}
+
+void Page::messagesJson(JsonWriter &out)
+{
+    const Place &place = m_form.place();
+    const bool other = m_shownMessagesFrom != place.messagesFrom;
+    if (!other && m_shownMessages == place.messages)
+        return;
+    const std::size_t from = place.messagesFrom;
+    const std::size_t keep = other ? 0
+                                   : std::min<std::size_t>(m_shownMessages, place.messages) - from;
+    out.key("messageList").beginObject().key("keep").number(keep).key("add").beginArray();
+    for (std::size_t m = from + keep; m < place.messages; ++m)
+        out.string(m_messages[m]);
+    m_shownMessagesFrom = place.messagesFrom;
+    m_shownMessages = place.messages;
+    out.endArray().endObject();
+}
+
+} // namespace vspace

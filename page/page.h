@@ -1,0 +1,139 @@
+#pragma once
+
+#include "form.h"
+#include "json_writer.h"
+#include "lesson.h"
+#include "page_controls.h"
+#include "player.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vspace {
+
+// A session file read whole, up to its first Exit; once opened, the action that opened it.
+struct Session
+{
+    std::vector<ReplayCommand> commands;
+    std::size_t presses = 0;
+    std::string attributes; // the names the file gives the attributes, as a JSON array; or none
+    std::uint64_t opening = 0;
+};
+
+// One session of the page: the form over the page's controls, in its initial state, with what
+// the page tells beyond the window: each press explained in a numbered Steps entry, where the two
+// learners differ, a suggested example; a session file played in; undo and redo of all of it.
+// Each call is one thing the page's user does, and returns one update, a JSON text of everything
+// it changed, which page.js applies; web/vspace.d.ts describes it.
+class Page
+{
+public:
+    // `texts`: every text of the catalog, in the order of its number, in the page's language.
+    explicit Page(std::vector<std::string> texts);
+
+    // The update that draws the form as it starts.
+    std::string start() { return m_controls.update(teaching({})); }
+    // Presses `button` with the twelve field texts as the page has them, training then unseen.
+    std::string press(Button button, const PageFields &fields);
+    // A key typed into a field, as its character code, with the field texts as in press().
+    std::string keyPress(FieldRow row, int index, int key, const PageFields &fields);
+    // The lists show the program's learner or the textbook learner; Predict, Gen Text, the
+    // explanations and the diagram follow.
+    std::string showLearner(Learner learner);
+    // Fills the training fields with the suggested example, as an action that can be undone, and
+    // says how the version space would split on it; or why there is none.
+    std::string suggest(const PageFields &fields);
+    // Undoes the last action, or does the last undone again: the update draws the form as it
+    // was, the session's place, the Steps and Messages with it; its history member names the
+    // action.
+    std::string undo(const PageFields &fields) { return stepThroughHistory(History::Undo, fields); }
+    std::string redo(const PageFields &fields) { return stepThroughHistory(History::Redo, fields); }
+
+    // Reads a session file's bytes as vspace-replay reads them, a CSV table or JSON Lines, up to
+    // its first Exit, and keeps it for startSession(). Nothing is decoded before the reader has
+    // checked it. Returns {"presses": n, "learnt": the examples learnt now}, with "attributes":
+    // [six names] when the file names them, or {"error": why}.
+    std::string open(const std::string &bytes, bool csv);
+    // Opens the session read last: the form starts afresh, as Clear does, in an action that can
+    // be undone, and the session waits for its first press. Its Undo never reaches past this.
+    std::string startSession(const PageFields &fields);
+    // Types the session's values up to its next press and presses it, as the user would; the
+    // focus stays where it is.
+    std::string playNext(const PageFields &fields);
+    // Plays the session's presses quietly, their messages into the Messages list, for about
+    // `milliseconds`: only the last `explained` presses of the session get a Steps entry; the
+    // lists are drawn when the session has been played to its end (or Exit), or stopPlaying()
+    // is called.
+    std::string play(const PageFields &fields, double milliseconds, double explained);
+    // Ends a run of quiet presses: the lists drawn as they stand, and the notes.
+    std::string stopPlaying();
+    // S, G and the version space of the learner shown in Graphviz's DOT language, as the lesson
+    // report draws them.
+    std::string versionSpaceDot() const;
+    // Puts S and the rows of G of the program's learner in place by hand, as after `examples`
+    // examples, as benchmarks set up large lists; the update draws them.
+    std::string setBoundaries(Row specific, std::vector<Row> general, int examples);
+
+private:
+    // What an update tells beyond the controls.
+    struct Told
+    {
+        std::optional<Button> button = {}; // pressed: its Steps entry
+        bool ignored = false;
+        bool outcome = true;        // what the press did, for the marks
+        bool quiet = false;         // played quietly: the notes wait for the end
+        bool played = false;        // a press of the session
+        std::string history = {};   // "undone" or "redone", with the action's number
+        std::string announced = {}; // said to screen readers
+    };
+
+    // The session open, or null.
+    const Session *session() const;
+
+    // The session's next command that presses a button or steps through the history, typing the
+    // values of those before it when `typing`; null at the end.
+    const ReplayCommand *nextPress(bool typing = true);
+    // Plays one command of the session, typing its values and pressing its button (or stepping
+    // through the session's own history), as vspace-replay plays it; its Steps entry unless
+    // `unexplained`. Returns the button pressed and whether the press was ignored.
+    std::pair<std::optional<Button>, bool> playCommand(const ReplayCommand &command,
+                                                       bool unexplained);
+    // Clear empties the Messages list.
+    void afterPress(Button button, bool done);
+
+    std::string stepThroughHistory(History step, const PageFields &fields);
+
+    Phrase phrase() const;
+    // The next Steps entry, or its number alone when the press is not explained.
+    void addStep(std::optional<std::string> text);
+    void addMessage(std::string text);
+
+    bool textbookShown() const;
+
+    // What the update tells beyond the controls: what the press did and its Steps entry, the
+    // rows it added, the notes on where the two learners differ, whether an example can be
+    // suggested, what can be undone, the session's progress and the Messages list.
+    std::string teaching(const Told &told);
+
+    // The Steps entries the page lacks, after the number of the last it keeps.
+    void stepsJson(JsonWriter &out);
+    // The Messages list: drawn anew when it starts elsewhere (after Clear, or an undo of it),
+    // otherwise the items it keeps and those it lacks.
+    void messagesJson(JsonWriter &out);
+
+    PageControls m_controls;
+    Form m_form;
+    DifferenceNotes m_differences;
+    LearntValues m_values;
+    bool m_suggestable = false;
+    std::vector<std::shared_ptr<const Session>> m_sessions;   // opened, by their number from 1
+    std::vector<std::pair<std::size_t, std::string>> m_steps; // numbered, in order
+    std::size_t m_shownSteps = 0;
+    std::vector<std::string> m_messages; // of the sessions played, in order
+    std::size_t m_shownMessagesFrom = 0, m_shownMessages = 0;
+    std::shared_ptr<Session> m_pending;
+};
+
+} // namespace vspace

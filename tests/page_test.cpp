@@ -1,0 +1,158 @@
+#include "csv_session.h"
+#include "fuzz/replay_harness.h"
+#include "jsonl_reader.h"
+#include "page.h"
+#include "text_catalog.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace vspace::testing {
+namespace {
+
+using json = nlohmann::json;
+
+// The page as page.js draws it from the engine's updates: its lists, its fields, the Negative
+// button and what the last update showed besides.
+struct DrawnPage
+{
+    std::map<std::string, std::vector<std::string>> lists;
+    PageFields fields;
+    bool negative = true;
+    json last;
+
+    Page page{[] {
+        std::vector<std::string> english;
+        for (int id = 0; id < kTextCount; ++id)
+            english.emplace_back(vspace::english(static_cast<Text>(id)));
+        return english;
+    }()};
+
+    const json &apply(const std::string &update)
+    {
+        last = json::parse(update);
+        for (const json &change : last["lists"]) {
+            std::vector<std::string> &rows = lists[change["list"]];
+            if (change["clear"])
+                rows.clear();
+            if (change.contains("keep"))
+                rows.resize(change["keep"]);
+            for (const json &row : change["rows"])
+                rows.push_back(row);
+        }
+        for (const json &change : last["fields"]) {
+            const std::size_t row = change["field"]["row"] == "Training" ? 0 : 1;
+            fields.texts[row * kFieldCount + change["field"]["index"].get<std::size_t>() - 1]
+                    = change["text"];
+        }
+        negative = last["enabled"].value("Negative", negative);
+        return last;
+    }
+    // The page as vspace-replay reports it after a press, but for the messages.
+    json reported() const
+    {
+        json report{{"List1", lists.at("General")},
+                    {"List2", lists.at("Specific")},
+                    {"List3", lists.at("LearningData")},
+                    {"List4", lists.at("VersionSpace")},
+                    {"negative_enabled", negative}};
+        for (std::size_t i = 0; i < fields.texts.size(); ++i)
+            report[i < kFieldCount ? "Text1" : "Text2"].push_back(fields.texts[i]);
+        return report;
+    }
+};
+
+// What vspace-replay prints for each press of a session: its lists, fields, Negative button and
+// messages, then the export file as the session leaves it.
+std::pair<std::vector<json>, std::string> replayed(const std::string &bytes, bool csv)
+{
+    MemoryFile file;
+    ReplaySession session(file);
+    TextInput in(bytes);
+    std::ostringstream out, err;
+    const int status = csv ? runCsvSession(in, out, err, session, std::nullopt)
+                           : runJsonLines(in, out, err, session);
+    EXPECT_EQ(status, 0) << err.str();
+    std::vector<json> reports;
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);) {
+        json report = json::parse(line);
+        report.erase("press");
+        report.erase("ignored");
+        // A field shows each line break as one sign.
+        for (const char *row : {"Text1", "Text2"}) {
+            for (json &text : report[row]) {
+                std::string shown = text;
+                for (const std::string_view lineBreak : {"\r\n", "\r", "\n"}) {
+                    for (std::size_t at; (at = shown.find(lineBreak)) != std::string::npos;)
+                        shown.replace(at, lineBreak.size(), "\u23CE");
+                }
+                text = shown;
+            }
+        }
+        reports.push_back(std::move(report));
+    }
+    return {reports, file.bytes};
+}
+
+class PageSessions : public ::testing::TestWithParam<std::string>
+{};
+
+// Next press plays a session as vspace-replay plays it: after each press the same lists, fields,
+// Negative button and messages, also when the user undoes and redoes a played press with the
+// buttons in between; Play to end leaves the lists as the last press does; Gen Text offers the
+// file vspace-replay writes.
+TEST_P(PageSessions, PlayAsTheReplayDoes)
+{
+    std::ifstream file(VSPACE_TEST_DIR "/" + GetParam(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    const bool csv = GetParam().ends_with(".csv");
+    const auto [reports, exported] = replayed(bytes, csv);
+    ASSERT_FALSE(reports.empty());
+
+    DrawnPage stepped, played;
+    std::optional<std::string> download;
+    for (DrawnPage *drawn : {&stepped, &played}) {
+        drawn->apply(drawn->page.start());
+        EXPECT_EQ(json::parse(drawn->page.open(bytes, csv))["presses"], reports.size());
+        drawn->apply(drawn->page.startSession(drawn->fields));
+    }
+    for (std::size_t press = 0; press < reports.size(); ++press) {
+        json report = reports[press];
+        EXPECT_EQ(stepped.apply(stepped.page.playNext(stepped.fields))["messages"],
+                  report["messages"])
+                << GetParam() << ", press " << press + 1;
+        if (stepped.last.contains("download"))
+            download = stepped.last["download"];
+        report.erase("messages");
+        EXPECT_EQ(stepped.reported(), report) << GetParam() << ", press " << press + 1;
+        if (press % 3 == 1) {
+            stepped.apply(stepped.page.undo(stepped.fields));
+            stepped.apply(stepped.page.redo(stepped.fields));
+            EXPECT_EQ(stepped.reported(), report) << GetParam() << ", press " << press + 1;
+        }
+    }
+    EXPECT_FALSE(stepped.last["session"]["left"]);
+    EXPECT_EQ(download.value_or(""), exported);
+
+    const json &end = played.apply(played.page.play(played.fields, 60000, 0));
+    EXPECT_EQ(end["session"]["played"], reports.size());
+    EXPECT_EQ(played.lists, stepped.lists);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, PageSessions,
+                         ::testing::Values("../examples/enjoysport.csv", "../examples/fruit.csv",
+                                           "fuzz/corpus/duplicates.jsonl",
+                                           "fuzz/corpus/empty_general.jsonl",
+                                           "fuzz/corpus/version_space_limit.jsonl",
+                                           "fuzz/corpus/attributes.jsonl",
+
+                                           "fuzz/corpus/csv_quoting.csv", "page_session.jsonl"));
+
+} // namespace
+} // namespace vspace::testing
