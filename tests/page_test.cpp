@@ -154,5 +154,46 @@ INSTANTIATE_TEST_SUITE_P(Files, PageSessions,
 
                                            "fuzz/corpus/csv_quoting.csv", "page_session.jsonl"));
 
+// Play to end writes each message into the Messages list under its line, and Clear empties it (the
+// session's own Undo of it moves the session on and leaves the list as it is); the last presses
+// alone are explained in the Steps, numbered as the presses are.
+TEST(Page, PlayToEndKeepsTheMessagesAndExplainsTheLastPresses)
+{
+    std::ifstream file(VSPACE_TEST_DIR "/page_session.jsonl", std::ios::binary);
+    DrawnPage drawn;
+    drawn.page.open({std::istreambuf_iterator<char>(file), {}}, false);
+    drawn.apply(drawn.page.startSession(drawn.fields));
+    const json &end = drawn.apply(drawn.page.play(drawn.fields, 60000, 2));
+    EXPECT_EQ(end["messageList"],
+              json::parse(R"({"keep": 0, "add": ["line 14: Cannot Predict: Please input Data to )"
+                          R"(Learning Before Predicting Unseen Data", "line 15: Text File: Your )"
+                          R"(TextFile Generate in Desktop is Hypothesis.txt"]})"));
+    EXPECT_EQ(end["steps"],
+              json::parse(R"({"keep": 0, "add": [[14, "There is no version space to vote yet."], )"
+                          R"([15, "Gen Text writes the version space to the hypothesis file."]]})"));
+}
+
+// The Undo button takes a played session back to before its first press, its messages with it;
+// played again after the user's own presses, the session's messages are those of now.
+TEST(Page, PlayedAgainAfterAnUndoTheMessagesAreNew)
+{
+    DrawnPage drawn;
+    drawn.page.open(R"({"Text1": ["a", "b", "c", "d", "e", "f"], "press": "Positive"})"
+                    "\n"
+                    R"({"Text2": ["a", "b", "c", "d", "e", "g"], "press": "Predict"})",
+                    false);
+    drawn.apply(drawn.page.startSession(drawn.fields));
+    drawn.apply(drawn.page.play(drawn.fields, 60000, 0));
+    drawn.apply(drawn.page.undo(drawn.fields));
+    for (const auto &[button, last] : {std::pair(Button::Positive, "f"), {Button::Negative, "g"}}) {
+        drawn.fields.texts = {"a", "b", "c", "d", "e", last};
+        drawn.apply(drawn.page.press(button, drawn.fields));
+    }
+    const json &end = drawn.apply(drawn.page.play(drawn.fields, 60000, 0));
+    EXPECT_EQ(end["messageList"]["add"],
+              json({"line 1: Data not correct: Duplicate Data",
+                    "line 2: Result: Your Data is Negative ,Result is -"}));
+}
+
 } // namespace
 } // namespace vspace::testing
