@@ -122,9 +122,8 @@ void Form::followTextbook() const
                 m_outcomes[1] = std::move(learnt->record);
         }
     }
-    if (std::holds_alternative<Refusal>(m_outcomes[0]))
-        m_outcomes[1] = m_outcomes[0];
-    else if (std::holds_alternative<Prediction>(m_outcomes[0]))
+    // A refusal is both learners' already.
+    if (std::holds_alternative<Prediction>(m_outcomes[0]))
         m_outcomes[1] = predictTextbook(*m_textbook, m_predicted);
 }
 

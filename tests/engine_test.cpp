@@ -3,6 +3,7 @@
 #include "fuzz/replay_harness.h"
 #include "json_writer.h"
 #include "memory_controls.h"
+#include "outcome_json.h"
 #include "player.h"
 
 #include <gtest/gtest.h>
@@ -110,11 +111,15 @@ TEST(Form, UndoesTheLastActionsWhole)
     // 130 more than can be undone: the oldest entries and their checkpoints go.
     for (int i = 0; i < 32766 + 130; ++i)
         form.fill(FieldRow::Unseen, {std::to_string(i), "", "", "", "", ""});
+    // Ten undone and one action more: it and all those before it that were held can be undone.
+    for (int i = 0; i < 10; ++i)
+        form.undo();
+    form.fill(FieldRow::Unseen, {"new", "", "", "", "", ""});
     int undone = 0;
     while (form.undo())
         ++undone;
     EXPECT_EQ(std::pair(undone, rowOf(controls.values(FieldRow::Unseen))),
-              std::pair(32766, Row{"129", "", "", "", "", ""}));
+              std::pair(32757, Row{"129", "", "", "", "", ""}));
 }
 
 // Undo and redo across many checkpoints, with the textbook learner followed or not: every state
@@ -179,19 +184,52 @@ TEST(Form, UndoGivesTheFocusBack)
     MemoryControls controls;
     MemoryFile file;
     Form form(controls, file);
-    const std::vector<std::pair<Field, std::string>> focused{
-            {{FieldRow::Unseen, 3}, "Text2_4"},
-            {{FieldRow::Training, 5}, "Text1_6"},
-            {{FieldRow::Unseen, 6}, "Command3"},
+    const std::vector<std::pair<Focus, std::string>> focused{
+            {Field{FieldRow::Unseen, 1}, "Text2_1"},
+            {Field{FieldRow::Training, 6}, "Text1_6"},
+            {Button::Predict, "Command3"},
     };
-    for (const auto &[field, name] : focused) {
-        form.keyPress(field, kEnterKey);
+    for (const auto &[focus, name] : focused) {
+        if (const Field *field = std::get_if<Field>(&focus))
+            controls.setFocus(*field);
+        else
+            controls.setFocus(std::get<Button>(focus));
         form.type(FieldRow::Training, {name, "b", "c", "d", "e", "f"});
         form.press(Button::Positive);
         EXPECT_EQ(controls.focus(), "Text1_1");
         EXPECT_TRUE(form.undo());
         EXPECT_EQ(controls.focus(), name);
         EXPECT_TRUE(form.redo());
+    }
+}
+
+// The textbook learner, followed from the first time something shows it, has the outcome of the
+// last press as if it had been followed from the start: a step, a refusal or a vote.
+TEST(Form, FollowsTheTextbookLateAsFromTheStart)
+{
+    const Row x{"a", "b", "c", "d", "e", "f"}, y{"a", "b", "c", "d", "e", "g"};
+    const std::vector<std::pair<Button, Row>> lastPresses{{Button::Negative, y},
+                                                          {Button::Positive, x},
+                                                          {Button::Predict, y}};
+    for (const auto &[button, values] : lastPresses) {
+        std::array<std::string, 2> outcomes;
+        for (const bool fromTheStart : {true, false}) {
+            MemoryControls controls;
+            MemoryFile file;
+            Form form(controls, file);
+            if (fromTheStart)
+                form.textbook();
+            form.fill(FieldRow::Training, x);
+            form.press(Button::Positive);
+            form.fill(button == Button::Predict ? FieldRow::Unseen : FieldRow::Training, values);
+            form.press(button);
+            form.textbook();
+            JsonWriter out;
+            outcomeJson(out, form.lastOutcome(Learner::Textbook));
+            outcomes[fromTheStart] = out.take();
+        }
+        EXPECT_EQ(outcomes[false], outcomes[true]);
+        EXPECT_NE(outcomes[false], "null");
     }
 }
 
