@@ -260,8 +260,8 @@ std::optional<Suggestion> suggestExample(const TextbookState &state,
     const auto uneven = [&](std::size_t n) {
         return n * 2 > voting ? n * 2 - voting : voting - n * 2;
     };
-    // The masks that split the version space, most evenly first; ties in the order of the masks.
-    std::vector<std::pair<std::size_t, unsigned>> splits;
+    // The mask that splits the version space most evenly; of equals, the first.
+    std::optional<std::pair<std::size_t, unsigned>> best;
     for (unsigned mask = 0; mask < (1u << kAttributeCount); ++mask) {
         bool made = (mask & free) == 0;
         for (std::size_t a = 0; made && a < kAttributeCount; ++a)
@@ -269,39 +269,25 @@ std::optional<Suggestion> suggestExample(const TextbookState &state,
         const std::size_t accepting = static_cast<std::size_t>(
                 std::count_if(held.begin(), held.end(),
                               [&](unsigned h) { return (h & ~mask) == 0; }));
-        if (made && accepting > 0 && accepting < voting)
-            splits.emplace_back(uneven(accepting) * 64 + mask, mask);
+        if (made && accepting > 0 && accepting < voting
+            && (!best || uneven(accepting) < best->first))
+            best = {uneven(accepting), mask};
     }
-    std::sort(splits.begin(), splits.end());
-    for (const auto &split : splits) {
-        const unsigned mask = split.second;
-        // The mask's instances in turn, until one not learnt: at most one more than the examples.
-        std::array<std::vector<const Value *>, kAttributeCount> choices;
-        for (std::size_t a = 0; a < kAttributeCount; ++a) {
-            for (const Value &v : values[a]) {
-                if ((free >> a) & 1u || sameValue(v, s[a]) == (((mask >> a) & 1u) != 0))
-                    choices[a].push_back(&v);
-            }
-        }
-        std::array<std::size_t, kAttributeCount> at{};
-        for (;;) {
-            Row x;
-            for (std::size_t a = 0; a < kAttributeCount; ++a)
-                x[a] = *choices[a][at[a]];
-            if (!state.examples.find(x)) {
-                const std::size_t accepting = static_cast<std::size_t>(
-                        std::count_if(held.begin(), held.end(),
-                                      [&](unsigned h) { return (h & ~mask) == 0; }));
-                return Suggestion{std::move(x), accepting, voting};
-            }
-            std::size_t a = 0;
-            while (a < kAttributeCount && ++at[a] == choices[a].size())
-                at[a++] = 0;
-            if (a == kAttributeCount)
-                break;
-        }
+    if (!best)
+        return std::nullopt;
+    // Its first instance, of the values learnt in the order they were. No example can be one of
+    // the mask's instances: every hypothesis of the version space accepts an example or every one
+    // rejects it, while some accept these instances and some do not.
+    const unsigned mask = best->second;
+    Row x;
+    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        x[a] = *std::find_if(values[a].begin(), values[a].end(), [&](const Value &v) {
+            return (free >> a) & 1u || sameValue(v, s[a]) == (((mask >> a) & 1u) != 0);
+        });
     }
-    return std::nullopt;
+    const std::size_t accepting = static_cast<std::size_t>(
+            std::count_if(held.begin(), held.end(), [&](unsigned h) { return (h & ~mask) == 0; }));
+    return Suggestion{std::move(x), accepting, voting};
 }
 
 } // namespace vspace

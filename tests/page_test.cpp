@@ -127,6 +127,11 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
         EXPECT_EQ(stepped.apply(stepped.page.playNext(stepped.fields))["messages"],
                   report["messages"])
                 << GetParam() << ", press " << press + 1;
+        // Each press explained once in the Steps (a note that no example can be suggested may
+        // follow).
+        const json &steps = stepped.last["steps"]["add"];
+        EXPECT_TRUE(steps.size() == 1 || steps[1][1] != steps[0][1]) << steps;
+        EXPECT_TRUE(stepped.last.contains("marks")) << press + 1;
         if (stepped.last.contains("download"))
             download = stepped.last["download"];
         report.erase("messages");
@@ -143,6 +148,7 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     const json &end = played.apply(played.page.play(played.fields, 60000, 0));
     EXPECT_EQ(end["session"]["played"], reports.size());
     EXPECT_EQ(played.lists, stepped.lists);
+    EXPECT_FALSE(played.apply(played.page.stopPlaying()).contains("messageList"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, PageSessions,
@@ -193,6 +199,39 @@ TEST(Page, PlayedAgainAfterAnUndoTheMessagesAreNew)
     EXPECT_EQ(end["messageList"]["add"],
               json({"line 1: Data not correct: Duplicate Data",
                     "line 2: Result: Your Data is Negative ,Result is -"}));
+}
+
+// The page's controls hand over, in one update, what the form did to them since the last: a
+// field's text as a field shows it (a line break as one sign, a byte that is no UTF-8 as U+FFFD),
+// while the form reads the text it was given; rows added, and those kept when a list is cut.
+TEST(PageControls, HandOverWhatTheFormDidOnce)
+{
+    PageControls controls({});
+    const Field field{FieldRow::Unseen, 2};
+    const std::string value = "a\r\nb\rc\nd\xFF\x80\xF0\x9F\x91\x8D";
+    controls.setText(field, value);
+    controls.setSelection(field, 1, 2);
+    controls.setFocus(field);
+    for (const char *row : {"x", "y"})
+        controls.append(List::General, row);
+    controls.setEnabled(Button::Negative, false);
+    controls.messageBox("text", "title");
+    EXPECT_EQ(controls.update(),
+              R"({"lists":[{"list":"General","clear":false,"rows":["x","y"]}],"fields":[{"field":)"
+              R"({"row":"Unseen","index":2},"text":"a⏎b⏎c⏎d��👍"}],"selection":{"field":{"row":)"
+              R"("Unseen","index":2},"start":1,"length":2},"focus":{"field":{"row":"Unseen",)"
+              R"("index":2}},"enabled":{"Negative":false},"messages":[{"title":"title","text":)"
+              R"("text"}],"closed":false})");
+    controls.takeFields({{"", "", "", "", "", "", "", "a⏎b⏎c⏎d��👍"}, "Command3"});
+    EXPECT_EQ(controls.text(field), value);
+    EXPECT_EQ(std::get<Button>(controls.focused()), Button::Predict);
+    controls.truncate(List::General, 1);
+    controls.append(List::General, "z");
+    EXPECT_EQ(controls.update(),
+              R"({"lists":[{"list":"General","clear":false,"keep":1,"rows":["z"]}],"fields":[],)"
+              R"("enabled":{},"messages":[],"closed":false})");
+    EXPECT_EQ(controls.update(),
+              R"({"lists":[],"fields":[],"enabled":{},"messages":[],"closed":false})");
 }
 
 } // namespace
