@@ -100,6 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
                 CsvCase{"separator_told_from_a_first_row_over_64_kib",
                         "a;b;c;d;e;" + std::string(70000, 'v') + ";+\na;b;c;d;e;f;-\n", 0, 2,
                         R"("List2":["a,b,c,d,e,)"},
+                CsvCase{"rows_of_400_kb_in_many_reads",
+                        "a,b,c,d,e,f,+\n" + std::string("x,b,c,d,e,") + std::string(400000, 'v')
+                                + ",-\ny,b,c,d,e," + std::string(400000, 'w') + ",-\nz,b,c,d,e,"
+                                + std::string(400000, 'y') + ",-\n",
+                        0, 4, R"("List2":["a,b,c,d,e,f"])"},
+                CsvCase{"blank_first_line", "\nx,b,+\n", 2, 0, "line 2: a row of 3 fields"},
                 CsvCase{"attributes_line",
                         R"({"attributes":["Sky","","Hu","Wi","Wa","Fo"]})"
                         "\n"
