@@ -7,6 +7,7 @@
 #include "player.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <random>
 
@@ -55,6 +56,25 @@ TEST(Values, JsonEscapedAsTheLibraryEscapes)
     EXPECT_EQ(out.take(), R"({"a\"\\":["\b\f\n\r\t\u0001\u001f)"
                           "\x7f\u00e9\uFFFD(\uFFFD\",1,2,-3,false,null]}");
     EXPECT_EQ(out.string("").text(), "\"\"");
+}
+
+// Well-formed UTF-8 as the JSON library tells it, for every lead byte with the edges of the bytes
+// that may follow it.
+TEST(Values, Utf8ValidAsTheLibraryHasIt)
+{
+    for (int lead = 0; lead < 0x100; ++lead) {
+        for (const int next : {0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0}) {
+            const std::string text{char(lead), char(next), '\x80', '\x80'};
+            const std::string_view sequence(text.data(), lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4);
+            bool valid = true;
+            try {
+                (void)nlohmann::json(std::string(sequence)).dump();
+            } catch (const nlohmann::json::exception &) {
+                valid = false;
+            }
+            EXPECT_EQ(validUtf8(sequence), valid) << lead << " " << next;
+        }
+    }
 }
 
 // A state put in place by hand is shown whole; Enter selects the next field's whole text, counted
