@@ -250,6 +250,11 @@ TEST(Form, FollowsTheTextbookLateAsFromTheStart)
         }
         EXPECT_EQ(outcomes[false], outcomes[true]);
         EXPECT_NE(outcomes[false], "null");
+        EXPECT_TRUE(button != Button::Positive
+                    || outcomes[false]
+                               == R"({"kind":"refusal","refusal":"Duplicate","repeats":1,)"
+                                  R"("rowsNeeded":0})")
+                << outcomes[false];
     }
 }
 

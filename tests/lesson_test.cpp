@@ -201,6 +201,9 @@ TEST(Lesson, NotesWhereTheLearnersDifferAfterEachAction)
         playCommand(session.form(), command);
         EXPECT_EQ(notes.after(session.form(), english), expected);
     }
+    EXPECT_EQ((std::vector{listed({}, english), listed({"a"}, english), listed({"a", "b"}, english),
+                           listed({"a", "b", "c"}, english)}),
+              (std::vector<std::string>{"", "a", "a and b", "a, b and c"}));
 }
 
 TEST(LessonReport, DrawsValuesGraphvizAndXmlCannotTakeAsTheyAre)
@@ -298,9 +301,11 @@ TEST(LessonReport, UndoAndRedo)
     const std::string page = report.html("undo");
     const std::size_t undo = page.find("<h2>Press 5: Undo</h2>");
     EXPECT_NE(page.find("<h2>Press 4: Redo</h2>"), std::string::npos);
+    const std::size_t sentence = page.find("Undo takes the last action back.", undo);
+    EXPECT_NE(sentence, std::string::npos);
     EXPECT_LT(page.find("G (General)</th><td><ul class=\"rows\"><li class=\"added\">?,?,?,?,?,?",
                         undo),
-              page.find("Undo takes the last action back.", undo));
+              sentence);
     EXPECT_NE(page.find("The learning data at the end</h2>\n<ul "
                         "class=\"rows\"><li>a,b,c,d,e,f,+</li></ul>"),
               std::string::npos)
@@ -367,8 +372,13 @@ TEST(LessonReport, EnjoySport)
     EXPECT_EQ(count(svg, ">?,Warm,?,Strong,?,?</text>") + count(svg, "#d7f0da")
                       + count(svg, "#fdf0c4"),
               4u);
-    // A diagram for each example, which changed the drawing, none for the predictions.
+    // A diagram for each example, which changed the drawing, none for the predictions; each press
+    // a section of its own.
     EXPECT_EQ(count(page, "<figure>"), 4u);
+    EXPECT_EQ(std::pair(count(page, "<section>"), count(page, "</section>")), std::pair(8L, 8L));
+    EXPECT_NE(page.find("<span class=\"added\">Added</span> and <span class=\"removed\">removed"
+                        "</span> rows are marked."),
+              std::string::npos);
     EXPECT_NE(page.find(
                       "<p>Unseen instance: <code>Sunny,Warm,Normal,Strong,Cool,Change</code></p>\n"
                       "<p class=\"message\">Message Result: Your Data is Positive , Result is "
