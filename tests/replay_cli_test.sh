@@ -35,14 +35,19 @@ expect 1 "vspace-replay: the report $work/none/r.html cannot be written: No such
 # On a terminal, a long report tells how far it has got, a line for the presses and one for the
 # diagrams; off one it says nothing (above).
 python3 -c "
-for i in range(2000): print('{\"Text1\":[\"a\",\"b\",\"c\",\"d\",\"e\",\"%d\"],\"press\":\"Positive\"}' % (i % 3))
+for i in range(1000): print('{\"Text1\":[\"a\",\"b\",\"c\",\"d\",\"e\",\"%d\"],\"press\":\"Positive\"}' % (i % 3))
 " >"$work/long.jsonl"
 shown=$(script -qec "'$replay' --quiet --report '$work/long.html' '$work/long.jsonl'" /dev/null | tr -d '\r' | sed 's/\x1b\[K/|/g')
-progress="vspace-replay: report: 1000 presses played|vspace-replay: report: 2000 presses played|"
-progress+="vspace-replay: report: 2000 of 2000 presses played|
+progress="vspace-replay: report: 1000 presses played|"
+progress+="vspace-replay: report: 1000 of 1000 presses played|
 vspace-replay: report: 1 of 2 diagrams drawn|vspace-replay: report: 2 of 2 diagrams drawn|"
 [ "$shown" = "$progress" ] || { echo "FAIL: the report's progress on a terminal: $shown"; failed=1; }
 rm -f "$work/long.jsonl" "$work/long.html"
+# A report the file system does not take whole fails the run, and leaves nothing behind.
+(ulimit -f 4 && trap '' XFSZ && exec "$replay" --quiet --report "$work/big.html" "$examples/enjoysport.jsonl") 2>"$work/err"
+status=$?
+[ "$status" = 1 ] && [ "$(cat "$work/err")" = "vspace-replay: the report $work/big.html cannot be written: File too large" ] \
+    || { echo "FAIL: a report too large gave status $status and: $(cat "$work/err")"; failed=1; }
 # Memory running out is told with the line, and a status of its own, never an abort: examples of
 # six values of 170 KB each (each kept, as examples are), in a process given 200 MB. The sanitizers
 # need more address space than that, so a build with them is not tried.
