@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -366,9 +367,12 @@ private slots:
     {
         int width = 0;
         QString name;
+        bool plain = false;
         QTimer::singleShot(100, this, [&] {
             width = QApplication::activeModalWidget()->width(),
             name = QApplication::activeModalWidget()->objectName();
+            plain = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->textFormat()
+                    == Qt::PlainText;
             QApplication::activeModalWidget()->close();
         });
         vspace::ModalMessageBoxes().information(m_form.get(), "Duplicate Data", "Data not correct");
@@ -376,6 +380,7 @@ private slots:
                                   + 96,
                  qPrintable(QString::number(width)));
         QCOMPARE(name, "MessageBox"); // what accessibility tools and the desktop tests find it by
+        QVERIFY(plain);               // a value typed is never read as markup
     }
 };
 
