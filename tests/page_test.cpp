@@ -68,8 +68,8 @@ struct DrawnPage
 };
 
 // What vspace-replay prints for each press of a session: its lists, fields, Negative button and
-// messages, then the export file as the session leaves it.
-std::pair<std::vector<json>, std::string> replayed(const std::string &bytes, bool csv)
+// messages; the export file as the session leaves it; the messages since the last Clear.
+std::tuple<std::vector<json>, std::string, json> replayed(const std::string &bytes, bool csv)
 {
     MemoryFile file;
     ReplaySession session(file);
@@ -79,9 +79,15 @@ std::pair<std::vector<json>, std::string> replayed(const std::string &bytes, boo
                            : runJsonLines(in, out, err, session);
     EXPECT_EQ(status, 0) << err.str();
     std::vector<json> reports;
+    json messages = json::array();
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);) {
         json report = json::parse(line);
+        if (report["press"] == "Clear" && !report.contains("ignored"))
+            messages.clear();
+        for (const json &message : report["messages"])
+            messages.push_back(message["title"].get<std::string>() + ": "
+                               + message["text"].get<std::string>());
         report.erase("press");
         report.erase("ignored");
         // A field shows each line break as one sign.
@@ -97,7 +103,7 @@ std::pair<std::vector<json>, std::string> replayed(const std::string &bytes, boo
         }
         reports.push_back(std::move(report));
     }
-    return {reports, file.bytes};
+    return {reports, file.bytes, messages};
 }
 
 class PageSessions : public ::testing::TestWithParam<std::string>
@@ -112,7 +118,7 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     std::ifstream file(VSPACE_TEST_DIR "/" + GetParam(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     const bool csv = GetParam().ends_with(".csv");
-    const auto [reports, exported] = replayed(bytes, csv);
+    const auto [reports, exported, messages] = replayed(bytes, csv);
     ASSERT_FALSE(reports.empty());
 
     DrawnPage stepped, played;
@@ -148,24 +154,28 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     const json &end = played.apply(played.page.play(played.fields, 60000, 0));
     EXPECT_EQ(end["session"]["played"], reports.size());
     EXPECT_EQ(played.lists, stepped.lists);
+    // Each message since the last Clear in the Messages list, under the line of its press.
+    json listed = json::array();
+    for (const json &line : end.value("messageList", json::object()).value("add", json::array()))
+        listed.push_back(line.get<std::string>().substr(line.get<std::string>().find(": ") + 2));
+    EXPECT_EQ(listed, messages);
     EXPECT_FALSE(played.apply(played.page.stopPlaying()).contains("messageList"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, PageSessions,
-                         ::testing::Values("../examples/enjoysport.csv", "../examples/fruit.csv",
-                                           "fuzz/corpus/duplicates.jsonl",
-                                           "fuzz/corpus/empty_general.jsonl",
-                                           "fuzz/corpus/version_space_limit.jsonl",
-                                           "fuzz/corpus/attributes.jsonl",
+INSTANTIATE_TEST_SUITE_P(
+        Files, PageSessions,
+        ::testing::Values("../examples/enjoysport.csv", "../examples/fruit.csv",
+                          "fuzz/corpus/duplicates.jsonl", "fuzz/corpus/empty_general.jsonl",
+                          "fuzz/corpus/version_space_limit.jsonl", "fuzz/corpus/attributes.jsonl",
 
-                                           "fuzz/corpus/csv_quoting.csv", "page_session.jsonl"));
+                          "fuzz/corpus/csv_quoting.csv", "fuzz/corpus/undo_clear_predict.jsonl"));
 
 // Play to end writes each message into the Messages list under its line, and Clear empties it (the
 // session's own Undo of it moves the session on and leaves the list as it is); the last presses
 // alone are explained in the Steps, numbered as the presses are.
 TEST(Page, PlayToEndKeepsTheMessagesAndExplainsTheLastPresses)
 {
-    std::ifstream file(VSPACE_TEST_DIR "/page_session.jsonl", std::ios::binary);
+    std::ifstream file(VSPACE_TEST_DIR "/fuzz/corpus/undo_clear_predict.jsonl", std::ios::binary);
     DrawnPage drawn;
     drawn.page.open({std::istreambuf_iterator<char>(file), {}}, false);
     drawn.apply(drawn.page.startSession(drawn.fields));
