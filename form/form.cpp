@@ -391,8 +391,6 @@ bool Form::undo()
     } else {
         state = rebuilt(m_done, entry.markedBefore ? &outcomes : nullptr);
     }
-    if (!entry.markedBefore)
-        outcomes = {};
     m_lastHistoryName = m_done + 1;
     m_outcomes = std::move(outcomes);
     m_place = entry.placeBefore;

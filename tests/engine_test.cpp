@@ -149,11 +149,11 @@ TEST(Form, UndoesTheLastActionsWhole)
 // walks) finds duplicates among the examples it sees and no others.
 TEST(Form, UndoesAndRedoesAcrossCheckpoints)
 {
-    for (const bool textbook : {false, true}) {
+    for (const int followed : {-1, 0, 150}) { // the textbook learner: never, shown, from press 150
         MemoryControls controls;
         MemoryFile file;
         Form form(controls, file);
-        if (textbook)
+        if (followed == 0)
             form.showLearner(Learner::Textbook);
         std::mt19937 random(5);
         const auto shown = [&] {
@@ -167,6 +167,8 @@ TEST(Form, UndoesAndRedoesAcrossCheckpoints)
             for (std::size_t a = 0; a < x.size(); ++a)
                 x[a] = "v" + std::to_string(random() % (a < 2 ? 2 : 3));
             form.type(FieldRow::Training, x);
+            if (n == followed)
+                form.textbook();
             const std::uint64_t before = form.undoName();
             form.press(n % 3 && n % 70 ? Button::Negative
                        : n % 70        ? Button::Positive
@@ -178,6 +180,8 @@ TEST(Form, UndoesAndRedoesAcrossCheckpoints)
         for (std::size_t i = states.size() - 1; i > 0; --i) {
             ASSERT_TRUE(form.undo());
             ASSERT_EQ(shown(), states[i - 1]) << "undone to " << i - 1;
+            ASSERT_EQ(followed > 0 ? form.textbook().examples.size() : 0u,
+                      followed > 0 ? form.state().examples.size() : 0u);
         }
         EXPECT_FALSE(form.undo());
         for (std::size_t i = 1; i < states.size(); ++i) {
