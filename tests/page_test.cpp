@@ -68,8 +68,10 @@ struct DrawnPage
 };
 
 // What vspace-replay prints for each press of a session: its lists, fields, Negative button and
-// messages; the export file as the session leaves it; the messages since the last Clear.
-std::tuple<std::vector<json>, std::string, json> replayed(const std::string &bytes, bool csv)
+// messages; the export file as the session leaves it; the messages since the last Clear; why it
+// stopped, if it did.
+std::tuple<std::vector<json>, std::string, json, std::string> replayed(const std::string &bytes,
+                                                                       bool csv)
 {
     MemoryFile file;
     ReplaySession session(file);
@@ -77,7 +79,6 @@ std::tuple<std::vector<json>, std::string, json> replayed(const std::string &byt
     std::ostringstream out, err;
     const int status = csv ? runCsvSession(in, out, err, session, std::nullopt)
                            : runJsonLines(in, out, err, session);
-    EXPECT_EQ(status, 0) << err.str();
     std::vector<json> reports;
     json messages = json::array();
     std::istringstream lines(out.str());
@@ -103,7 +104,7 @@ std::tuple<std::vector<json>, std::string, json> replayed(const std::string &byt
         }
         reports.push_back(std::move(report));
     }
-    return {reports, file.bytes, messages};
+    return {reports, file.bytes, messages, status ? err.str() : ""};
 }
 
 class PageSessions : public ::testing::TestWithParam<std::string>
@@ -118,10 +119,15 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     std::ifstream file(VSPACE_TEST_DIR "/" + GetParam(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     const bool csv = GetParam().ends_with(".csv");
-    const auto [reports, exported, messages] = replayed(bytes, csv);
-    ASSERT_FALSE(reports.empty());
-
+    const auto [reports, exported, messages, refusal] = replayed(bytes, csv);
     DrawnPage stepped, played;
+    if (!refusal.empty()) { // and so is it by the page, for the same reason
+        EXPECT_EQ("vspace-replay: "
+                          + json::parse(stepped.page.open(bytes, csv))["error"].get<std::string>()
+                          + "\n",
+                  refusal);
+        return;
+    }
     std::optional<std::string> download;
     for (DrawnPage *drawn : {&stepped, &played}) {
         drawn->apply(drawn->page.start());
@@ -162,35 +168,34 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     EXPECT_FALSE(played.apply(played.page.stopPlaying()).contains("messageList"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-        Files, PageSessions,
-        ::testing::Values("../examples/enjoysport.csv", "../examples/fruit.csv",
-                          "fuzz/corpus/duplicates.jsonl", "fuzz/corpus/empty_general.jsonl",
-                          "fuzz/corpus/version_space_limit.jsonl", "fuzz/corpus/attributes.jsonl",
+// Every example and every seed of the fuzzer.
+INSTANTIATE_TEST_SUITE_P(Files, PageSessions, ::testing::ValuesIn([] {
+                             std::vector<std::string> files;
+                             for (const char *folder : {"../examples", "fuzz/corpus"}) {
+                                 for (const auto &entry : std::filesystem::directory_iterator(
+                                              VSPACE_TEST_DIR "/" + std::string(folder)))
+                                     files.push_back(std::string(folder) + "/"
+                                                     + entry.path().filename().string());
+                             }
+                             return files;
+                         }()));
 
-                          "fuzz/corpus/csv_quoting.csv", "fuzz/corpus/undo_clear_predict.jsonl"));
-
-// Play to end writes each message into the Messages list under its line, and Clear empties it (the
-// session's own Undo of it moves the session on and leaves the list as it is); the last presses
-// alone are explained in the Steps, numbered as the presses are.
-TEST(Page, PlayToEndKeepsTheMessagesAndExplainsTheLastPresses)
+// Play to end explains the last presses alone in the Steps, numbered as the presses are.
+TEST(Page, PlayToEndExplainsTheLastPresses)
 {
     std::ifstream file(VSPACE_TEST_DIR "/fuzz/corpus/undo_clear_predict.jsonl", std::ios::binary);
     DrawnPage drawn;
     drawn.page.open({std::istreambuf_iterator<char>(file), {}}, false);
     drawn.apply(drawn.page.startSession(drawn.fields));
     const json &end = drawn.apply(drawn.page.play(drawn.fields, 60000, 2));
-    EXPECT_EQ(end["messageList"],
-              json::parse(R"({"keep": 0, "add": ["line 14: Cannot Predict: Please input Data to )"
-                          R"(Learning Before Predicting Unseen Data", "line 15: Text File: Your )"
-                          R"(TextFile Generate in Desktop is Hypothesis.txt"]})"));
     EXPECT_EQ(end["steps"],
               json::parse(R"({"keep": 0, "add": [[14, "There is no version space to vote yet."], )"
                           R"([15, "Gen Text writes the version space to the hypothesis file."]]})"));
 }
 
-// The Undo button takes a played session back to before its first press, its messages with it;
-// played again after the user's own presses, the session's messages are those of now.
+// The Undo button takes a played session back to before its first press,
+// its messages with it; played again after the user's own presses, the
+// session's messages are those of now.
 TEST(Page, PlayedAgainAfterAnUndoTheMessagesAreNew)
 {
     DrawnPage drawn;
@@ -211,9 +216,10 @@ TEST(Page, PlayedAgainAfterAnUndoTheMessagesAreNew)
                     "line 2: Result: Your Data is Negative ,Result is -"}));
 }
 
-// The page's controls hand over, in one update, what the form did to them since the last: a
-// field's text as a field shows it (a line break as one sign, a byte that is no UTF-8 as U+FFFD),
-// while the form reads the text it was given; rows added, and those kept when a list is cut.
+// The page's controls hand over, in one update, what the form did to them
+// since the last: a field's text as a field shows it (a line break as one
+// sign, a byte that is no UTF-8 as U+FFFD), while the form reads the text
+// it was given; rows added, and those kept when a list is cut.
 TEST(PageControls, HandOverWhatTheFormDidOnce)
 {
     PageControls controls({});
