@@ -4,7 +4,7 @@ VSPACE_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev qt6-tools-dev qt6-l10
                        libbenchmark-dev fontconfig fonts-dejavu-core fonts-liberation2
                        fonts-tlwg-loma-otf)
 VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev clang-format desktop-file-utils appstream
-                      lintian chromium imagemagick)
+                      lintian chromium firefox-esr imagemagick)
 # The web build: emscripten, libcsv's Debian source (apt-get source needs dpkg-dev), the headers of
 # nlohmann-json; python3 serves the site; npm brings Graphviz for the page (web/package-lock.json).
 VSPACE_WEB_PACKAGES=(emscripten dpkg-dev nlohmann-json3-dev python3 cmake make)
