@@ -45,7 +45,8 @@ vspace_install_node() {
 }
 
 # The npm packages of the checkout's top, as package-lock.json has them: puppeteer-core for the
-# browser tests and the page benchmark, prettier and typescript for the checks of the JavaScript.
+# browser tests and the page benchmark, prettier, eslint (with @eslint/js and globals) and
+# typescript for the checks of the JavaScript.
 vspace_dev_packages() {
     npm ci --no-audit --no-fund --loglevel=error
 }
