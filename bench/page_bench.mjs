@@ -128,7 +128,7 @@ const atTwentyNine = () => {
     const quads = masks.filter((m) => bits(m) === 4);
     const g = [...masks.filter((m) => bits(m) === 2), ...quads.filter((_, i) => i !== 0 && i !== 5), quads[5]].map(subset);
     document.getElementById('Command6').click();
-    vspacePage.apply(vspacePage.page.setBoundaries(s, g, 10));
+    globalThis.vspacePage.apply(globalThis.vspacePage.page.setBoundaries(s, g, 10));
     ['z', 'z', 'z', 'z', 'z', 'F'].forEach((value, a) => { document.getElementById(`Text1_${a + 1}`).value = value; });
 };
 await step('Negative press taking G to 30 rows', async (context) => {

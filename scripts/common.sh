@@ -4,7 +4,7 @@ VSPACE_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev qt6-tools-dev qt6-l10
                        libbenchmark-dev fontconfig fonts-dejavu-core fonts-liberation2
                        fonts-tlwg-loma-otf)
 VSPACE_TEST_PACKAGES=(xvfb xauth xdotool clang libclang-rt-14-dev clang-format desktop-file-utils appstream
-                      lintian chromium imagemagick)
+                      lintian chromium firefox-esr imagemagick)
 # The web build: emscripten, libcsv's Debian source (apt-get source needs dpkg-dev), the headers of
 # nlohmann-json; python3 serves the site; npm brings Graphviz for the page (web/package-lock.json).
 VSPACE_WEB_PACKAGES=(emscripten dpkg-dev nlohmann-json3-dev python3 cmake make)
@@ -45,7 +45,8 @@ vspace_install_node() {
 }
 
 # The npm packages of the checkout's top, as package-lock.json has them: puppeteer-core for the
-# browser tests and the page benchmark, prettier and typescript for the checks of the JavaScript.
+# browser tests and the page benchmark, prettier, eslint (with @eslint/js and globals) and
+# typescript for the checks of the JavaScript.
 vspace_dev_packages() {
     npm ci --no-audit --no-fund --loglevel=error
 }

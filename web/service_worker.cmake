@@ -1,4 +1,14 @@
 # Writes SITE/sw.js from sw.js.in: the site's files, and a version that changes with any of them.
+# First, index.html names the style sheet with its hash (style.css?HASH): Firefox keeps a tab's
+# style sheets in memory, past the service worker, for as long as their HTTP caching allows, and
+# loads a changed style sheet only under a new address.
+file(SHA256 ${SITE}/style.css style)
+string(SUBSTRING ${style} 0 16 style)
+file(READ ${SITE}/index.html page)
+string(REGEX REPLACE "href=\"style\\.css[^\"]*\"" "href=\"style.css?${style}\"" stamped "${page}")
+if(NOT stamped STREQUAL page)
+    file(WRITE ${SITE}/index.html "${stamped}")
+endif()
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
 list(REMOVE_ITEM files sw.js)
 list(SORT files)

@@ -1,34 +1,23 @@
-// The attributes' names on the page, in headless Chromium: given by a session file (a CSV header,
-// a JSON Lines first line) or typed in the Attributes dialog and kept by the browser, they name
-// the twelve fields (placeholder, tooltip, accessible name as the accessibility tree has it) and
-// a line of the diagram's legend; without names the fields' accessible names are as they were.
-// A screenshot of EnjoySport opened goes to SHOTS.
+// The attributes' names on the page: given by a session file (a CSV header, a JSON Lines first
+// line) or typed in the Attributes dialog and kept by the browser, they name the twelve fields
+// (placeholder, tooltip, accessible name as the accessibility tree has it) and a line of the
+// diagram's legend; without names the fields' accessible names are as they were. A screenshot of
+// EnjoySport opened goes to SHOTS.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtemp, rm, writeFile } from 'node:fs/promises';
-import { tmpdir } from 'node:os';
+import { writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { fileURLToPath } from 'node:url';
-import { openSite } from './site.mjs';
+import { accessibleName, closeSite, key, load, newPage, open, openSite, page, root, scratch, shots } from './site.mjs';
 
-const shots = process.env.SHOTS ?? tmpdir();
-const root = fileURLToPath(new URL('../..', import.meta.url));
 const enjoySport = ['Sky', 'AirTemp', 'Humidity', 'Wind', 'Water', 'Forecast'];
-let opened, page, folder;
-
-before(async () => {
-    opened = await openSite(process.env.SITE);
-    folder = await mkdtemp(join(tmpdir(), 'vspace-attributes-'));
-});
-after(() => opened.close().then(() => rm(folder, { recursive: true })));
+before(() => openSite(process.env.SITE));
+after(closeSite);
 
 // A new tab on the page, this browser's names forgotten.
-async function load() {
-    page = await opened.browser.newPage();
-    page.on('pageerror', (error) => assert.fail(error.message));
-    await page.setViewport({ width: 1280, height: 720 });
-    await page.goto(opened.url);
+async function fresh() {
+    await newPage();
+    await load(1280, 720);
     await page.evaluate(() => localStorage.clear());
     await reload();
 }
@@ -41,12 +30,8 @@ async function reload() {
 // the placeholder; and the legend's line of names, or null while it is hidden.
 async function naming() {
     const fields = [];
-    for (const id of ['Text1_1', 'Text1_2', 'Text1_3', 'Text1_4', 'Text1_5', 'Text1_6',
-                      'Text2_1', 'Text2_2', 'Text2_3', 'Text2_4', 'Text2_5', 'Text2_6']) {
-        const field = await page.$(`#${id}`);
-        const { name } = await page.accessibility.snapshot({ root: field });
-        fields.push([name, ...(await field.evaluate((f) => [f.title, f.placeholder]))]);
-    }
+    for (const field of await page.$$('[id^=Text1_], [id^=Text2_]'))
+        fields.push([await accessibleName(field, 'textbox'), ...(await field.evaluate((f) => [f.title, f.placeholder]))]);
     const legend = await page.$eval('#diagram .legend .attributes', (line) => (line.hidden ? null : line.textContent));
     return { fields, legend };
 }
@@ -63,13 +48,6 @@ function expected(names) {
     };
 }
 
-async function open(file) {
-    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
-    await chooser.accept([file]);
-    await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name),
-                               {}, file.split('/').at(-1));
-}
-
 // The dialog's fields, typed into (null: left as they are), then OK or Cancel.
 async function typeNames(names, ok = true) {
     await page.click('#attributes-button');
@@ -83,19 +61,19 @@ async function typeNames(names, ok = true) {
             await page.keyboard.type(name);
         }
     }
-    await page.keyboard.press(ok ? 'Enter' : 'Escape');
+    await key(ok ? 'Enter' : 'Escape');
     await page.waitForFunction(() => !document.querySelector('dialog[open]'));
 }
 
 test('a session file names the fields and the legend while it is open; undone, the names go', async () => {
-    await writeFile(join(folder, 'blanks.csv'), 'Colour,,Shape,<b>,Taste,Origin,Label\nRed,Big,Oval,Soft,Sweet,Local,+\n');
-    await writeFile(join(folder, 'plain.csv'), 'Red,Big,Oval,Soft,Sweet,Local,+\n');
+    await writeFile(join(scratch, 'blanks.csv'), 'Colour,,Shape,<b>,Taste,Origin,Label\nRed,Big,Oval,Soft,Sweet,Local,+\n');
+    await writeFile(join(scratch, 'plain.csv'), 'Red,Big,Oval,Soft,Sweet,Local,+\n');
     for (const [file, names] of [
         [join(root, 'examples', 'enjoysport.csv'), enjoySport],
         [join(root, 'examples', 'enjoysport.jsonl'), enjoySport],
-        [join(folder, 'blanks.csv'), ['Colour', '', 'Shape', '<b>', 'Taste', 'Origin']],
-        [join(folder, 'plain.csv'), null]]) {
-        await load();
+        [join(scratch, 'blanks.csv'), ['Colour', '', 'Shape', '<b>', 'Taste', 'Origin']],
+        [join(scratch, 'plain.csv'), null]]) {
+        await fresh();
         await open(file);
         assert.deepEqual(await naming(), expected(names), file);
         if (file.endsWith('enjoysport.csv'))
@@ -111,7 +89,7 @@ test('a session file names the fields and the legend while it is open; undone, t
 });
 
 test('names typed in the dialog are kept by the browser, give way to a session\'s and come back after it', async () => {
-    await load();
+    await fresh();
     const typed = ['Colour', 'Size', '', 'Texture', 'Taste', 'Origin'];
     await typeNames(typed);
     assert.deepEqual(await naming(), expected(typed));

@@ -4,72 +4,12 @@
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
-import { mkdtemp, rm, writeFile } from 'node:fs/promises';
-import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { openSite } from './site.mjs';
+import { chord, closeMessages, closeSite, disabled, fields, fill, focused, isOpen, key, learnt, load, messages, newPage, open,
+         openSite, page, pause, replay, replayed, session, shots, shown, status, text, train } from './site.mjs';
 
-let opened, page, files;
-
-before(async () => {
-    opened = await openSite(process.env.SITE);
-    page = await opened.browser.newPage();
-    page.on('pageerror', (error) => assert.fail(error.message));
-    files = await mkdtemp(join(tmpdir(), 'vspace-classroom-'));
-});
-after(() => opened.close().then(() => rm(files, { recursive: true })));
-
-async function load() {
-    await page.setViewport({ width: 1280, height: 800 });
-    await page.goto(opened.url);
-    await page.waitForSelector('html[data-ready]');
-}
-
-const key = (name) => page.keyboard.press(name);
-async function chord(modifiers, name) {
-    for (const modifier of modifiers)
-        await page.keyboard.down(modifier);
-    await key(name);
-    for (const modifier of modifiers.reverse())
-        await page.keyboard.up(modifier);
-}
-const focused = () => page.evaluate(() => document.activeElement.id);
-const fill = (values, row = 'Text1') => page.evaluate((values, row) => values.forEach((v, a) => {
-    document.getElementById(`${row}_${a + 1}`).value = v;
-}), values, row);
-const value = (id) => page.$eval(`#${id}`, (field) => field.value);
-const learnt = () => page.$$eval('#List3 [role=option]', (options) => options.map((o) => o.getAttribute('aria-label')));
-const messages = () => page.$$eval('#messages li', (items) => items.map((item) => item.textContent));
-const status = () => page.$eval('#session-status', (s) => s.textContent);
-// What vspace-replay's lines say: the four lists and the Negative button.
-const shown = () => page.evaluate(() => ({
-    ...Object.fromEntries(['List1', 'List2', 'List3', 'List4'].map((list) =>
-        [list, [...document.querySelectorAll(`#${list} [role=option]`)].map((o) => o.getAttribute('aria-label'))])),
-    negative_enabled: !document.getElementById('Command2').disabled,
-}));
-// Closes the open message boxes with Enter.
-async function closeMessages() {
-    while (await page.$eval('#message', (dialog) => dialog.open))
-        await key('Enter');
-}
-
-// The file chooser given a file of that name and text; the question answered if it is asked.
-async function open(name, text, answer = 'question-yes') {
-    await writeFile(join(files, name), text);
-    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
-    await chooser.accept([join(files, name)]);
-    await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name)
-                                   || document.getElementById('question').open, {}, name);
-    const asked = await page.$eval('#question', (dialog) => dialog.open ? dialog.querySelector('p').textContent : null);
-    if (asked) {
-        await page.click(`#${answer}`);
-        await page.waitForFunction(() => !document.getElementById('question').open);
-        // The answer reaches the page with the dialog's close event.
-        await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 0)));
-    }
-    return asked;
-}
+before(() => openSite(process.env.SITE).then(newPage));
+after(closeSite);
 
 const enjoySport = [
     ['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same', 'Positive'],
@@ -109,16 +49,13 @@ test('undo and redo of each kind of press leave the lists vspace-replay leaves',
             });
         }
     });
-    await writeFile(join(files, 'undo.jsonl'), lines.map((line) => JSON.stringify(line)).join('\n'));
-    const replay = spawnSync(process.env.REPLAY, ['--export-dir', files, join(files, 'undo.jsonl')], { encoding: 'utf8' });
-    const expected = replay.stdout.trim().split('\n').map(JSON.parse);
+    const expected = replay(await session('undo.jsonl', lines)).reports;
     assert.equal(expected.length, steps.length);
     for (const [i, step] of steps.entries()) {
         await step();
         await closeMessages();
-        const { List1, List2, List3, List4, negative_enabled } = expected[i];
-        assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled }, `line ${i + 1}: ${JSON.stringify(lines[i])}`);
-        assert.equal(await page.$eval('#redo', (b) => b.disabled), lines[i].press !== 'Undo' || expected[i].ignored === true,
+        assert.deepEqual(await shown(), replayed(expected[i]), `line ${i + 1}: ${JSON.stringify(lines[i])}`);
+        assert.equal(await disabled('#redo'), lines[i].press !== 'Undo' || expected[i].ignored === true,
                      `Redo's state after line ${i + 1}`);
     }
 });
@@ -128,63 +65,57 @@ test('undo and redo of each kind of press leave the lists vspace-replay leaves',
 // undone whole.
 test('typing is undone before the press; a duplicate\'s values and a suggestion are undone', async () => {
     await load();
-    await fill(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']);
-    await page.click('#Command1');
+    await train([['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']]);
     await page.click('#Text1_2');
     await page.keyboard.type('xy');
     await chord(['Control'], 'z');
-    assert.equal(await value('Text1_2'), '');
+    assert.equal((await fields())[1], '');
     assert.deepEqual(await learnt(), ['Sunny,Warm,Normal,Strong,Warm,Same,+']);
     await chord(['Control'], 'z');
-    assert.deepEqual([await learnt(), await value('Text1_6'), await focused()], [[], 'Same', 'Command1']);
+    assert.deepEqual([await learnt(), (await fields())[5], await focused()], [[], 'Same', 'Command1']);
 
     await page.click('#Text1_1');
     await chord(['Control', 'Shift'], 'Z');
-    await fill(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']);
-    await page.click('#Command1');
-    assert.equal(await page.$eval('#message-text', (p) => p.textContent), 'Duplicate Data');
+    await train([['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']]);
+    assert.equal(await text('#message-text'), 'Duplicate Data');
     await key('Enter');
-    assert.equal(await value('Text1_6'), '');
+    assert.equal((await fields())[5], '');
     await chord(['Control'], 'y');
     await chord(['Control'], 'z');
-    assert.deepEqual([await learnt(), await value('Text1_6')], [['Sunny,Warm,Normal,Strong,Warm,Same,+'], 'Same']);
+    assert.deepEqual([await learnt(), (await fields())[5]], [['Sunny,Warm,Normal,Strong,Warm,Same,+'], 'Same']);
     await chord(['Control'], 'y');
-    await fill(['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change']);
-    await page.click('#Command2');
+    await train([['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change']], 'Command2');
     await page.click('#suggest');
-    const suggested = await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value));
+    const suggested = await fields();
     assert.notDeepEqual(suggested, ['', '', '', '', '', '']);
     await page.click('#undo');
-    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value)), ['', '', '', '', '', '']);
+    assert.deepEqual(await fields(), ['', '', '', '', '', '']);
     await page.click('#redo');
-    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value)), suggested);
+    assert.deepEqual(await fields(), suggested);
 });
 
 // Opening over examples learnt asks, naming the file and the examples, and Cancel changes nothing;
 // once opened, Undo brings the examples back. Files with no presses are refused and change nothing.
 test('opening over work asks first and can be undone; files with no presses are refused', async () => {
     await load();
-    for (const values of enjoySport.slice(0, 2).map((press) => press.slice(0, 6))) {
-        await fill(values);
-        await page.click('#Command1');
-    }
+    await train(enjoySport.slice(0, 2).map((press) => press.slice(0, 6)));
     const before = await learnt();
     for (const [name, text] of [['empty.csv', ''], ['header.csv', 'Sky,AirTemp,Humidity,Wind,Water,Forecast,label\n'],
                                 ['blank.jsonl', '\n  \n\n']]) {
-        assert.equal(await open(name, text), null, name);
+        assert.equal(await open(await session(name, text)), null, name);
         assert.equal(await status(), `${name} was not opened: the file holds no presses`);
         assert.deepEqual(await learnt(), before);
     }
-    const session = 'Sunny,Warm,Normal,Strong,Warm,Same,+\nRainy,Cold,High,Strong,Warm,Change,-\n';
-    assert.equal(await open('lesson.csv', session, 'question-no'),
+    const table = await session('lesson.csv', 'Sunny,Warm,Normal,Strong,Warm,Same,+\nRainy,Cold,High,Strong,Warm,Change,-\n');
+    assert.equal(await open(table, 'question-no'),
                  'Open lesson.csv? The 2 examples learnt are set aside; Undo brings them back.');
-    assert.deepEqual([await learnt(), await page.$eval('#next-press', (b) => b.disabled)], [before, true]);
-    await open('lesson.csv', session);
+    assert.deepEqual([await learnt(), await disabled('#next-press')], [before, true]);
+    await open(table);
     assert.deepEqual([await learnt(), await status(), await focused()], [[], 'Opened lesson.csv: 2 presses to play.', 'next-press']);
     await page.click('#undo');
-    assert.deepEqual([await learnt(), await page.$eval('#next-press', (b) => b.disabled)], [before, true]);
+    assert.deepEqual([await learnt(), await disabled('#next-press')], [before, true]);
     await page.click('#redo');
-    assert.equal(await page.$eval('#next-press', (b) => b.disabled), false);
+    assert.equal(await disabled('#next-press'), false);
 });
 
 // Next press keeps the focus, and gets it back after a message box's OK; Alt and its access key
@@ -195,7 +126,7 @@ test('Next press: focus, its access key, undo, and Exit', async () => {
     const lines = [['Text1', 'Sunny,Warm,Normal,Strong,Warm,Same', 'Positive'], ['Text1', 'Sunny,Warm,High,Strong,Warm,Same', 'Positive'],
                    ['Text2', 'Sunny,Warm,Normal,Strong,Cool,Change', 'Predict'], ['Text1', 'x,x,x,x,x,x', 'Positive'],
                    [null, null, 'Exit'], ['Text2', 'y,y,y,y,y,y', 'Predict']];
-    await open('lesson.jsonl', lines.map(([row, values, press]) => JSON.stringify({ ...(row && { [row]: values.split(',') }), press })).join('\n'));
+    await open(await session('lesson.jsonl', lines.map(([row, values, press]) => ({ ...(row && { [row]: values.split(',') }), press }))));
     assert.equal(await page.$eval('#next-press', (b) => b.getAttribute('aria-keyshortcuts')), 'Alt+N');
     await page.click('#next-press');
     assert.deepEqual([await focused(), await status()], ['next-press', '1 of 5 presses played']);
@@ -207,7 +138,7 @@ test('Next press: focus, its access key, undo, and Exit', async () => {
     await page.click('#next-press');
     assert.equal((await learnt()).length, 2);
     await page.click('#next-press');
-    assert.equal(await page.$eval('#message', (dialog) => dialog.open), true);
+    assert.equal(await isOpen('message'), true);
     await key('Enter');
     await page.waitForFunction(() => !document.getElementById('message').open);
     assert.equal(await focused(), 'next-press');
@@ -223,23 +154,20 @@ test('Next press: focus, its access key, undo, and Exit', async () => {
 // shows after each press what vspace-replay shows for the session.
 test("a session's Undo stays in its session, also with the buttons used between", async () => {
     await load();
-    for (const values of enjoySport.slice(0, 2).map((press) => press.slice(0, 6))) {
-        await fill(values);
-        await page.click('#Command1');
-    }
+    await train(enjoySport.slice(0, 2).map((press) => press.slice(0, 6)));
     const lines = [{ Text1: ['a', 'b', 'c', 'd', 'e', 'f'], press: 'Positive' }, { press: 'Undo' }, { press: 'Undo' },
                    { Text1: ['a', 'b', 'c', 'd', 'e', 'g'], press: 'Positive' }];
-    await open('own.jsonl', lines.map((line) => JSON.stringify(line)).join('\n'));
-    const replay = spawnSync(process.env.REPLAY, ['--export-dir', files, join(files, 'own.jsonl')], { encoding: 'utf8' });
-    const expected = replay.stdout.trim().split('\n').map(JSON.parse);
-    for (const [i, { List1, List2, List3, List4, negative_enabled }] of expected.entries()) {
+    const file = await session('own.jsonl', lines);
+    await open(file);
+    const expected = replay(file).reports;
+    for (const [i, report] of expected.entries()) {
         await page.click('#next-press');
         await closeMessages();
         if (i === 1 || i === 2) {
             await page.click('#undo');
             await page.click('#redo');
         }
-        assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled }, `press ${i + 1}`);
+        assert.deepEqual(await shown(), replayed(report), `press ${i + 1}`);
         assert.equal(await status(), `${i + 1} of 4 presses played`);
     }
     assert.deepEqual(expected.map((line) => line.ignored ?? false), [false, false, true, false]);
@@ -253,14 +181,16 @@ test('Play to end: progress, Stop, messages by line, Clear', async () => {
     const rows = ['Sunny,Warm,Normal,Strong,Warm,Same,+'];
     for (let i = 1; i < 20000; ++i)
         rows.push(i % 4000 === 0 ? rows[0] : `v${i},w${i % 5},Normal,Strong,Warm,Same,+`);
-    await open('long.csv', `${rows.join('\n')}\n`);
+    await open(await session('long.csv', `${rows.join('\n')}\n`));
     await page.click('#play-to-end');
-    await page.waitForFunction(() => !document.getElementById('play-progress').hidden
-                                     && document.getElementById('play-progress').value > 0);
-    const progress = await page.$eval('#play-progress', (p) => ({ max: p.max, role: p.ariaLabel, undo: document.getElementById('undo').disabled }));
-    assert.deepEqual(progress, { max: 20000, role: 'Playing the session', undo: true });
-    await page.screenshot({ path: join(process.env.SHOTS ?? tmpdir(), 'page-playing.png') });
-    await page.click('#stop');
+    const progress = await page.waitForFunction(() => document.getElementById('play-progress').value > 0 && {
+        shown: !document.getElementById('play-progress').hidden, max: document.getElementById('play-progress').max,
+        role: document.getElementById('play-progress').ariaLabel, undo: document.getElementById('undo').disabled, focused: document.activeElement.id });
+    await page.screenshot({ path: join(shots, 'page-playing.png') });
+    // Stop has the focus while the session plays; Enter presses it in one step, before the end (each
+    // call into the busy page waits for a slice).
+    await key('Enter');
+    assert.deepEqual(await progress.jsonValue(), { shown: true, max: 20000, role: 'Playing the session', undo: true, focused: 'stop' });
     await page.waitForFunction(() => document.getElementById('play-progress').hidden);
     const played = Number(/^(\d+) of 20000 presses played$/.exec(await status())[1]);
     assert.ok(played > 0 && played < 20000, `${played} played before Stop`);
@@ -270,7 +200,7 @@ test('Play to end: progress, Stop, messages by line, Clear', async () => {
                                      && document.getElementById('play-progress').hidden, { timeout: 20000 });
     assert.deepEqual(await messages(), [4001, 8001, 12001, 16001].map((line) =>
         `line ${line}: Data not correct: Duplicate Data`));
-    assert.deepEqual([(await learnt()).length, await page.$eval('#next-press', (b) => b.disabled)], [19996, true]);
+    assert.deepEqual([(await learnt()).length, await disabled('#next-press')], [19996, true]);
     await page.click('#Command6');
     assert.deepEqual([await messages(), await page.$eval('#messages', (m) => m.hidden)], [[], true]);
 });
@@ -282,16 +212,14 @@ test('values as read: line breaks from a session, a lone surrogate typed', async
     await load();
     const lines = [{ Text1: ['a\nb', 'c\r\nd', 'e', 'f', 'g', 'h'], press: 'Positive' },
                    { Text1: ['x', 'c\r\nd', 'e', 'f', 'g', 'h'] }, { Text2: ['a\nb', 'c', 'e', 'f', 'g', 'h'], press: 'Predict' }];
-    await open('breaks.jsonl', lines.map((line) => JSON.stringify(line)).join('\n'));
+    await open(await session('breaks.jsonl', lines));
     await page.click('#play-to-end');
     await page.waitForFunction(() => document.getElementById('session-status').textContent === '2 of 2 presses played');
-    assert.deepEqual(await page.$$eval('[id^=Text1_]', (fields) => fields.map((f) => f.value).slice(0, 2)), ['x', 'c⏎d']);
+    assert.deepEqual((await fields()).slice(0, 2), ['x', 'c⏎d']);
     await page.click('#Command1');
-    await writeFile(join(files, 'breaks.jsonl'), [...lines, { press: 'Positive' }].map((line) => JSON.stringify(line)).join('\n'));
-    const replay = spawnSync(process.env.REPLAY, ['--export-dir', files, join(files, 'breaks.jsonl')], { encoding: 'utf8' });
-    const { List1, List2, List3, List4, negative_enabled } = JSON.parse(replay.stdout.trim().split('\n').at(-1));
-    assert.deepEqual(await shown(), { List1, List2, List3, List4, negative_enabled });
-    assert.equal(List3[1], 'x,c\r\nd,e,f,g,h,+');
+    const last = replay(await session('breaks.jsonl', [...lines, { press: 'Positive' }])).reports.at(-1);
+    assert.deepEqual(await shown(), replayed(last));
+    assert.equal(last.List3[1], 'x,c\r\nd,e,f,g,h,+');
 
     await fill(['a\uD800b', 'q', 'r', 's', 't', 'u']);
     await page.click('#Command1');
@@ -302,13 +230,13 @@ test('values as read: line breaks from a session, a lone surrogate typed', async
 test('a file dropped during a message box opens after it', async () => {
     await load();
     await page.click('#Command3');
-    assert.equal(await page.$eval('#message', (dialog) => dialog.open), true);
+    assert.equal(await isOpen('message'), true);
     await page.evaluate(() => {
         const data = new DataTransfer();
         data.items.add(new File(['a,b,c,d,e,f,+\n'], 'dropped.csv'));
         document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
     });
-    await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 100)));
+    await pause(100);
     assert.equal(await status(), '');
     await key('Enter');
     await page.waitForFunction(() => document.getElementById('session-status').textContent === 'Opened dropped.csv: 1 press to play.');

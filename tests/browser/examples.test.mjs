@@ -4,36 +4,23 @@
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
-import { mkdtemp, readdir, rm } from 'node:fs/promises';
-import { tmpdir } from 'node:os';
+import { readdir } from 'node:fs/promises';
 import { join } from 'node:path';
-import { fileURLToPath } from 'node:url';
-import { openSite } from './site.mjs';
+import { accessibleName, accessibleNames, closeSite, disabled, key, learnt, load, newPage, openSite, page, replay, root, settle,
+         shots, status, train } from './site.mjs';
 
-const shots = process.env.SHOTS ?? tmpdir();
-const root = fileURLToPath(new URL('../..', import.meta.url));
 // The session files of examples/, by name, as the build lists them.
 const examples = (await readdir(join(root, 'examples'))).filter((name) => /\.(csv|tsv|jsonl|json)$/.test(name)).sort();
-let opened, page, files;
-
-before(async () => {
-    opened = await openSite(process.env.SITE);
-    files = await mkdtemp(join(tmpdir(), 'vspace-examples-'));
-});
-after(() => opened.close().then(() => rm(files, { recursive: true })));
-
-async function load({ width = 1280, height = 800 } = {}) {
-    page = await opened.browser.newPage();
-    page.on('pageerror', (error) => assert.fail(error.message));
-    await page.setViewport({ width, height });
-    await page.goto(opened.url);
-    await page.waitForSelector('html[data-ready]');
+before(() => openSite(process.env.SITE));
+after(closeSite);
+const fresh = (height) => newPage().then(() => load(1280, height));
+// What vspace-replay reports for the example, press by press.
+function presses(name) {
+    const run = replay(join(root, 'examples', name));
+    assert.equal(run.status, 0, run.stderr);
+    return run.reports.length;
 }
 
-const key = (name) => page.keyboard.press(name);
-const status = () => page.$eval('#session-status', (s) => s.textContent);
-const learnt = () => page.$$eval('#List3 [role=option]', (options) => options.map((o) => o.getAttribute('aria-label')));
 // The menu's state: its button's aria-expanded, whether it is hidden, and what has the focus (an
 // item by its text, anything else by its id).
 const menu = () => page.evaluate(() => ({
@@ -44,11 +31,6 @@ const menu = () => page.evaluate(() => ({
 }));
 const closed = (focused) => ({ expanded: 'false', hidden: true, focused });
 const open = (focused) => ({ expanded: 'true', hidden: false, focused });
-async function train(...instances) {
-    for (const values of instances)
-        await page.evaluate((values) => values.forEach((v, a) => { document.getElementById(`Text1_${a + 1}`).value = v; }), values)
-            .then(() => page.click('#Command1'));
-}
 // The example chosen by keyboard: the menu opened with Down on its button, Down to the item, Enter.
 async function chooseByKeyboard(name) {
     await page.focus('#examples-button');
@@ -58,25 +40,15 @@ async function chooseByKeyboard(name) {
     assert.equal((await menu()).focused, name);
     await key('Enter');
 }
-// What vspace-replay reports for the example, press by press.
-function replay(name) {
-    const run = spawnSync(process.env.REPLAY, [...(/\.(csv|tsv)$/.test(name) ? ['--csv'] : []), '--export-dir', files,
-                                               join(root, 'examples', name)], { encoding: 'utf8' });
-    assert.equal(run.status, 0, run.stderr);
-    return run.stdout.trim().split('\n').map(JSON.parse);
-}
-const settled = (name) => page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name)
-                                                || document.getElementById('question').open, {}, name);
 
 test('the menu is a menu button\'s: every session file in examples/, by pointer and keyboard', async () => {
-    await load();
+    await fresh();
     assert.deepEqual(await page.$eval('#examples-button', (b) => [b.getAttribute('aria-haspopup'), b.getAttribute('aria-controls')]),
                      ['menu', 'examples-menu']);
     assert.deepEqual(await menu(), closed('Text1_1'));
     await page.click('#examples-button');
-    const tree = await page.accessibility.snapshot({ root: await page.$('#examples-menu') });
-    assert.deepEqual([tree.role, tree.name, tree.children.map((item) => `${item.role} ${item.name}`)],
-                     ['menu', 'Examples', examples.map((name) => `menuitem ${name}`)]);
+    const items = await page.$('#examples-menu');
+    assert.deepEqual([await accessibleName(items, 'menu'), await accessibleNames(items, 'menuitem')], ['Examples', examples]);
     // By keyboard: Up wraps round to the last item, End and Home, Escape back to the button.
     for (const [step, expected] of [['ArrowUp', open(examples.at(-1))], ['Home', open(examples[0])],
                                     ['End', open(examples.at(-1))], ['Escape', closed('examples-button')]]) {
@@ -90,13 +62,13 @@ test('the menu is a menu button\'s: every session file in examples/, by pointer 
 // which plays it (the page test plays every example against vspace-replay).
 for (const name of examples) {
     test(`${name} from the menu opens for Next press`, async () => {
-        await load();
+        await fresh();
         await chooseByKeyboard(name);
-        await settled(name);
-        assert.equal(await status(), `Opened ${name}: ${replay(name).length} presses to play.`);
-        assert.deepEqual([await menu(), await page.$eval('#next-press', (b) => b.disabled)], [closed('next-press'), false]);
+        await settle(name);
+        assert.equal(await status(), `Opened ${name}: ${presses(name)} presses to play.`);
+        assert.deepEqual([await menu(), await disabled('#next-press')], [closed('next-press'), false]);
         await key('Enter');
-        assert.equal(await status(), `1 of ${replay(name).length} presses played`);
+        assert.equal(await status(), `1 of ${presses(name)} presses played`);
         await page.close();
     });
 }
@@ -104,21 +76,21 @@ for (const name of examples) {
 // Over two EnjoySport examples learnt, EnjoySport chosen from the menu asks first; Open sets the
 // examples aside, and Undo brings them back. (Cancel is the classroom test's.)
 test('an example chosen over examples learnt asks first; Undo brings them back', async () => {
-    await load({ height: 720 });
+    await fresh(720);
     const name = 'enjoysport.csv';
-    await train(['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'], ['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same']);
+    await train([['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'], ['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same']]);
     const learntBefore = await learnt();
     await page.click('#examples-button');
     await page.click(`xpath/.//*[@role="menuitem"][text()="${name}"]`);
-    await settled(name);
+    await settle(name, null);
     assert.equal(await page.$eval('#question', (dialog) => dialog.open && dialog.querySelector('p').textContent),
                  `Open ${name}? The 2 examples learnt are set aside; Undo brings them back.`);
     await page.screenshot({ path: join(shots, 'page-open-over-work.png') });
     await key('Enter');
     await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name), {}, name);
-    assert.deepEqual([await learnt(), await status(), (await menu()).focused, await page.$eval('#next-press', (b) => b.disabled)],
-                     [[], `Opened ${name}: ${replay(name).length} presses to play.`, 'next-press', false]);
+    assert.deepEqual([await learnt(), await status(), (await menu()).focused, await disabled('#next-press')],
+                     [[], `Opened ${name}: ${presses(name)} presses to play.`, 'next-press', false]);
     await page.click('#undo');
-    assert.deepEqual([await learnt(), await page.$eval('#next-press', (b) => b.disabled)], [learntBefore, true]);
+    assert.deepEqual([await learnt(), await disabled('#next-press')], [learntBefore, true]);
     await page.close();
 });
