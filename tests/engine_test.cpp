@@ -3,7 +3,6 @@
 #include "fuzz/replay_harness.h"
 #include "json_writer.h"
 #include "memory_controls.h"
-#include "outcome_json.h"
 #include "player.h"
 
 #include <gtest/gtest.h>
@@ -224,41 +223,6 @@ TEST(Form, UndoGivesTheFocusBack)
         EXPECT_TRUE(form.undo());
         EXPECT_EQ(controls.focus(), name);
         EXPECT_TRUE(form.redo());
-    }
-}
-
-// The textbook learner, followed from the first time something shows it, has the outcome of the
-// last press as if it had been followed from the start: a step, a refusal or a vote.
-TEST(Form, FollowsTheTextbookLateAsFromTheStart)
-{
-    const Row x{"a", "b", "c", "d", "e", "f"}, y{"a", "b", "c", "d", "e", "g"};
-    const std::vector<std::pair<Button, Row>> lastPresses{{Button::Negative, y},
-                                                          {Button::Positive, x},
-                                                          {Button::Predict, y}};
-    for (const auto &[button, values] : lastPresses) {
-        std::array<std::string, 2> outcomes;
-        for (const bool fromTheStart : {true, false}) {
-            MemoryControls controls;
-            MemoryFile file;
-            Form form(controls, file);
-            if (fromTheStart)
-                form.textbook();
-            form.fill(FieldRow::Training, x);
-            form.press(Button::Positive);
-            form.fill(button == Button::Predict ? FieldRow::Unseen : FieldRow::Training, values);
-            form.press(button);
-            form.textbook();
-            JsonWriter out;
-            outcomeJson(out, form.lastOutcome(Learner::Textbook));
-            outcomes[fromTheStart] = out.take();
-        }
-        EXPECT_EQ(outcomes[false], outcomes[true]);
-        EXPECT_NE(outcomes[false], "null");
-        EXPECT_TRUE(button != Button::Positive
-                    || outcomes[false]
-                               == R"({"kind":"refusal","refusal":"Duplicate","repeats":1,)"
-                                  R"("rowsNeeded":0})")
-                << outcomes[false];
     }
 }
 
