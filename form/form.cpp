@@ -234,7 +234,7 @@ Form::FieldRows Form::fieldsLeft(const Entry &entry) const
     return entry.fieldsAt;
 }
 
-void Form::remember(Action action, const Before &prior, const FieldRows &at, bool always)
+void Form::remember(Action action, Before &prior, const FieldRows &at, bool always)
 {
     Entry entry{action,
                 prior.negative,
@@ -265,7 +265,7 @@ void Form::remember(Action action, const Before &prior, const FieldRows &at, boo
         m_checkpoints.push_back(prior.state);
     while (!m_recent.empty() && m_recent.back().index >= m_done)
         m_recent.pop_back();
-    m_recent.push_back({m_done, prior.state, prior.outcomes});
+    m_recent.push_back({m_done, std::move(prior.state), std::move(prior.outcomes)});
     if (m_recent.size() > kRecentKept)
         m_recent.pop_front();
     m_entries.push_back(std::move(entry));
@@ -485,7 +485,7 @@ Row Form::instance(FieldRow row)
     return values;
 }
 
-void Form::train(bool positive, const Before &prior)
+void Form::train(bool positive, Before &prior)
 {
     const FieldRows at = fieldRows();
     const Row &x = *at[0];

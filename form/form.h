@@ -177,7 +177,7 @@ private:
         bool clearTraining = false;
     };
 
-    void train(bool positive, const Before &before);
+    void train(bool positive, Before &before);
     void predict();
     void exportVersionSpace();
     void clear();
@@ -187,8 +187,8 @@ private:
     Before before();
     void setTexts(FieldRow row, const Row &values);
     // Keeps the action just done as an entry, when it changed something or `always`; `at`: the
-    // fields as it found them.
-    void remember(Action action, const Before &before, const FieldRows &at, bool always = false);
+    // fields as it found them. The state and outcomes are taken from `before`.
+    void remember(Action action, Before &before, const FieldRows &at, bool always = false);
     bool marked() const;
     // The fields an entry leaves.
     FieldRows fieldsLeft(const Entry &entry) const;
