@@ -191,8 +191,8 @@ TEST(Page, PlayToEndExplainsTheLastPresses)
     drawn.apply(drawn.page.startSession(drawn.fields));
     const json &end = drawn.apply(drawn.page.play(drawn.fields, 60000, 2));
     EXPECT_EQ(end["steps"],
-              json::parse(R"({"keep": 0, "add": [[13, "There is no version space to vote yet."], )"
-                          R"([14, "Gen Text writes the version space to the hypothesis file."]]})"));
+              json::parse(R"({"keep": 0, "add": [[15, "There is no version space to vote yet."], )"
+                          R"([16, "Gen Text writes the version space to the hypothesis file."]]})"));
 }
 
 // The Undo button takes a played session back to before its first press,

@@ -159,7 +159,8 @@ std::string playReplayInput(std::string_view bytes)
             const auto &messages = session.controls().messages();
             const bool duplicate = button && !messages.empty()
                                    && messages.back().title == "Data not correct";
-            (undone ? shownAfter : shownBefore)[action] = duplicate ? atPress : was;
+            // An undo's redo gives back the fields as the undo found them, typing included.
+            (undone ? shownAfter : shownBefore)[action] = duplicate || undone ? atPress : was;
         });
         const int status = csv ? runCsvSession(in, out, err, session)
                                : runJsonLines(in, out, err, session);
