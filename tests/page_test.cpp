@@ -170,22 +170,23 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     EXPECT_FALSE(played.apply(played.page.stopPlaying()).contains("messageList"));
 }
 
-// Every example and every seed of the fuzzer.
-INSTANTIATE_TEST_SUITE_P(Files, PageSessions, ::testing::ValuesIn([] {
-                             std::vector<std::string> files;
-                             for (const char *folder : {"../examples", "fuzz/corpus"}) {
-                                 for (const auto &entry : std::filesystem::directory_iterator(
-                                              VSPACE_TEST_DIR "/" + std::string(folder)))
-                                     files.push_back(std::string(folder) + "/"
-                                                     + entry.path().filename().string());
-                             }
-                             return files;
-                         }()));
+// Every example, every seed of the fuzzer and every input it once failed on.
+INSTANTIATE_TEST_SUITE_P(
+        Files, PageSessions, ::testing::ValuesIn([] {
+            std::vector<std::string> files;
+            for (const char *folder : {"../examples", "fuzz/corpus", "fuzz/regressions"}) {
+                for (const auto &entry :
+                     std::filesystem::directory_iterator(VSPACE_TEST_DIR "/" + std::string(folder)))
+                    files.push_back(std::string(folder) + "/" + entry.path().filename().string());
+            }
+            return files;
+        }()));
 
 // Play to end explains the last presses alone in the Steps, numbered as the presses are.
 TEST(Page, PlayToEndExplainsTheLastPresses)
 {
-    std::ifstream file(VSPACE_TEST_DIR "/fuzz/corpus/undo_clear_predict.jsonl", std::ios::binary);
+    std::ifstream file(VSPACE_TEST_DIR "/fuzz/regressions/undo_clear_predict.jsonl",
+                       std::ios::binary);
     DrawnPage drawn;
     drawn.page.open({std::istreambuf_iterator<char>(file), {}}, false);
     drawn.apply(drawn.page.startSession(drawn.fields));
