@@ -4,6 +4,8 @@
 #include "export_file.h"
 #include "jsonl_reader.h"
 #include "lesson_report.h"
+#include "page.h"
+#include "text_catalog.h"
 
 #include <benchmark/benchmark.h>
 
@@ -148,6 +150,33 @@ void BM_ReplaySession(benchmark::State &state)
                                                               benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ReplaySession)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Play to end of a 10,000-row table on the page, its lists drawn once at the end, as page.js
+// plays it: slices of 40 ms, the last 50 presses explained in the Steps.
+void BM_PagePlayToEnd(benchmark::State &state)
+{
+    std::string table = "Sunny,Warm,Normal,Strong,Warm,Same,+\n";
+    for (int i = 1; i < 10000; ++i)
+        table += "v" + std::to_string(i) + ",w" + std::to_string(i % 5)
+                 + ",Normal,Strong,Warm,Same," + (i % 3 ? "+\n" : "-\n");
+    std::vector<std::string> english;
+    for (int id = 0; id < kTextCount; ++id)
+        english.emplace_back(vspace::english(static_cast<Text>(id)));
+    for (auto _ : state) {
+        Page page(english);
+        page.open(table, true);
+        page.startSession({});
+        std::size_t bytes = 0;
+        for (int slice = 0; slice < 100000; ++slice) {
+            const std::string update = page.play({}, 40, 50);
+            bytes += update.size();
+            if (update.find("\"left\":false") != std::string::npos)
+                break;
+        }
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(BM_PagePlayToEnd)->Unit(benchmark::kMillisecond);
 
 // The lesson report of a teaching session: playing it, drawing every changed version space with
 // Graphviz and writing the page. Aim: under 2 s for 1,000 presses.

@@ -369,11 +369,11 @@ void Form::restore(Checkpoint state, const FieldRows &fields, bool negative, con
         m_controls.setFocus(*button);
 }
 
-bool Form::undo()
+bool Form::undo(std::uint64_t after)
 {
-    if (m_done <= m_oldest)
-        return false;
     m_beforeTyping.reset();
+    if (undoName() <= after)
+        return false;
     Entry &entry = m_entries[m_done - 1 - m_base];
     entry.fieldsAfter = fieldRows();
     entry.focusAfter = focusCode(m_controls.focused());
@@ -400,9 +400,9 @@ bool Form::undo()
 
 bool Form::redo()
 {
+    m_beforeTyping.reset();
     if (!canRedo())
         return false;
-    m_beforeTyping.reset();
     const Entry &entry = m_entries[m_done - m_base];
     Checkpoint state{m_state, m_textbook};
     std::array<PressOutcome, 2> outcomes;

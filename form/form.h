@@ -87,10 +87,12 @@ public:
     // lists, the twelve fields, the Negative button, the focus and the front end's place as they
     // were before it, and the last press's outcome as it was then; redo does it again. Undoing a
     // refused duplicate gives its typed values back. A new such action forgets what could be
-    // redone. The last 32,766 actions are kept. Both return false, and change nothing, when there
-    // is nothing to undo or redo.
+    // redone. The last 32,766 actions are kept. Both return false, and change nothing else, when
+    // there is nothing to undo or redo (for undo: nothing newer than the action named `after`);
+    // either way the values typed before them are then what the fields show, and not part of the
+    // next action.
     static constexpr std::size_t kMaxUndo = 32766;
-    bool undo();
+    bool undo(std::uint64_t after = 0);
     bool redo();
     bool canRedo() const { return m_done < m_base + m_entries.size(); }
     // The number that names the action the next undo would undo (0 when there is none), and the

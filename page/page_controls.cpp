@@ -14,6 +14,8 @@ namespace vspace {
 
 namespace {
 
+using json = nlohmann::ordered_json;
+
 void fieldJson(JsonWriter &out, Field field)
 {
     out.beginObject().key("row").string(kRowNames[static_cast<std::size_t>(field.row)]);
@@ -225,8 +227,6 @@ std::size_t PageControls::base(std::size_t l) const
 
 // The control table, as the page builds its controls from it: an object for each control, its
 // caption and accessible name as catalog numbers, a list's visible height worked out.
-using json = nlohmann::ordered_json;
-
 std::string controlTableJson()
 {
     json controls = json::array();
@@ -256,6 +256,7 @@ std::string controlTableJson()
     }
     return controls.dump();
 }
+
 // The text catalog: for each text, in the order of its number, its context and English text.
 std::string catalogJson()
 {

@@ -78,7 +78,7 @@ std::optional<bool> playCommand(Form &form, const ReplayCommand &command, std::u
         return form.press(*command.press);
     if (command.history == History::Redo)
         return form.redo();
-    return form.undoName() > opening && form.undo();
+    return form.undo(opening);
 }
 
 ReplaySession::ReplaySession(ExportFile &exportFile, Learner shown, bool explain)

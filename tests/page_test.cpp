@@ -185,8 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Play to end explains the last presses alone in the Steps, numbered as the presses are.
 TEST(Page, PlayToEndExplainsTheLastPresses)
 {
-    std::ifstream file(VSPACE_TEST_DIR "/fuzz/regressions/undo_clear_predict.jsonl",
-                       std::ios::binary);
+    std::ifstream file(VSPACE_TEST_DIR "/fuzz/corpus/undo_clear_predict.jsonl", std::ios::binary);
     DrawnPage drawn;
     drawn.page.open({std::istreambuf_iterator<char>(file), {}}, false);
     drawn.apply(drawn.page.startSession(drawn.fields));
