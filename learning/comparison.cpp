@@ -30,12 +30,6 @@ unsigned matching(const Row &x, const Row &s)
 
 } // namespace
 
-bool LearnerDifference::any() const
-{
-    return !generalTextbookOnly.empty() || !generalProgramOnly.empty() || !spaceTextbookOnly.empty()
-           || !spaceProgramOnly.empty() || !contradictions.empty() || textbookCollapsed;
-}
-
 void LearnerComparison::learn(const ExampleLog &log, const Row &specific)
 {
     // A log that does not go on from the one known is learnt from its start (after Clear, or a

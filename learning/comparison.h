@@ -25,8 +25,6 @@ struct LearnerDifference
     std::vector<Contradiction> contradictions;
     bool textbookCollapsed
             = false; // no hypothesis is consistent, while the program's G is not empty
-
-    bool any() const;
 };
 
 // Finds the differences between the two learners after each step of a session. It keeps what it

@@ -237,6 +237,7 @@ TEST(Form, SessionUndoStopsAtItsOpening)
         form.fill(FieldRow::Training, {value, "b", "c", "d", "e", "f"});
         form.press(Button::Positive);
     }
+    form.type(FieldRow::Training, {"typed", "", "", "", "", ""}); // and never pressed
     form.restart();
     const std::uint64_t opening = form.undoName();
     const auto command = [](const char *last, std::optional<History> history = {}) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <sstream>
 
 namespace vspace::testing {
@@ -92,15 +93,10 @@ std::tuple<std::vector<json>, std::string, json, std::string> replayed(const std
         report.erase("press");
         report.erase("ignored");
         // A field shows each line break as one sign.
+        const std::regex lineBreak("\r\n|\r|\n");
         for (const char *row : {"Text1", "Text2"}) {
-            for (json &text : report[row]) {
-                std::string shown = text;
-                for (const std::string_view lineBreak : {"\r\n", "\r", "\n"}) {
-                    for (std::size_t at; (at = shown.find(lineBreak)) != std::string::npos;)
-                        shown.replace(at, lineBreak.size(), "\u23CE");
-                }
-                text = shown;
-            }
+            for (json &text : report[row])
+                text = std::regex_replace(text.get<std::string>(), lineBreak, "\u23CE");
         }
         reports.push_back(std::move(report));
     }

@@ -208,6 +208,7 @@ TEST(Replay, TheTextbookLearnerExplained)
               516);
     EXPECT_EQ(lines[0][2]["List1"], json({"?,?,?,?,?,f"}));
     EXPECT_EQ(lines[1][2]["List1"], json({"a,?,?,?,?,f"}));
+    EXPECT_EQ(lines[1][2]["List2"], json({"a,b,c,d,e,f"}));
     EXPECT_EQ(lines[1][2]["List4"].size(), 16u);
     EXPECT_EQ(lines[1][2]["step"]["made"][0]["source"], 1);
     EXPECT_EQ(lines[1][2]["step"]["sentence"],
