@@ -239,6 +239,7 @@ TEST(Form, SessionUndoStopsAtItsOpening)
     }
     form.type(FieldRow::Training, {"typed", "", "", "", "", ""}); // and never pressed
     form.restart();
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(form.lastOutcome()));
     const std::uint64_t opening = form.undoName();
     const auto command = [](const char *last, std::optional<History> history = {}) {
         ReplayCommand line{FieldTexts{"a", "b", "c", "d", "e", last}, {}, Button::Positive};
@@ -257,6 +258,7 @@ TEST(Form, SessionUndoStopsAtItsOpening)
     EXPECT_EQ(controls.rows(List::LearningData), std::vector<std::string>{"a,b,c,d,e,g,+"});
     EXPECT_TRUE(form.undo() && form.undo());
     EXPECT_EQ(controls.rows(List::LearningData).size(), 2u);
+    EXPECT_TRUE(std::holds_alternative<StepRecord>(form.lastOutcome()));
 }
 
 class Generated : public ::testing::TestWithParam<int>
