@@ -191,33 +191,38 @@ TEST(Page, PlayToEndExplainsTheLastPresses)
                           R"([16, "Gen Text writes the version space to the hypothesis file."]]})"));
 }
 
-// The Undo button takes a played session back to before its first press,
-// its messages with it; played again after the user's own presses, the
-// session's messages are those of now.
+// The Undo button takes a played session back to before its first press, its messages with it;
+// played again after the user's own presses, the session's messages are those of now. A file
+// without presses is refused; Play to end leaves the focus be; a press is explained once.
 TEST(Page, PlayedAgainAfterAnUndoTheMessagesAreNew)
 {
     DrawnPage drawn;
-    drawn.page.open(R"({"Text1": ["a", "b", "c", "d", "e", "f"], "press": "Positive"})"
-                    "\n"
-                    R"({"Text2": ["a", "b", "c", "d", "e", "g"], "press": "Predict"})",
-                    false);
+    EXPECT_TRUE(json::parse(drawn.page.open("\n", false)).contains("error"));
+    EXPECT_EQ(json::parse(drawn.page.open(
+                      R"({"attributes": ["A", "B", "C", "D", "E", "F"]})"
+                      "\n"
+                      R"({"Text1": ["a", "b", "c", "d", "e", "f"], "press": "Positive"})"
+                      "\n"
+                      R"({"Text2": ["a", "b", "c", "d", "e", "g"], "press": "Predict"})",
+                      false)),
+              json::parse(R"({"presses":2,"learnt":0,"attributes":["A","B","C","D","E","F"]})"));
     drawn.apply(drawn.page.startSession(drawn.fields));
-    drawn.apply(drawn.page.play(drawn.fields, 60000, 0));
+    const json first = drawn.apply(drawn.page.play(drawn.fields, 60000, 0));
+    EXPECT_TRUE(!first.contains("focus") && first.contains("differences"));
     drawn.apply(drawn.page.undo(drawn.fields));
     for (const auto &[button, last] : {std::pair(Button::Positive, "f"), {Button::Negative, "g"}}) {
         drawn.fields.texts = {"a", "b", "c", "d", "e", last};
-        drawn.apply(drawn.page.press(button, drawn.fields));
+        EXPECT_EQ(drawn.apply(drawn.page.press(button, drawn.fields))["steps"]["add"].size(), 1u);
     }
     const json &end = drawn.apply(drawn.page.play(drawn.fields, 60000, 0));
     EXPECT_EQ(end["messageList"]["add"],
-              json({"line 1: Data not correct: Duplicate Data",
-                    "line 2: Result: Your Data is Negative ,Result is -"}));
+              json({"line 2: Data not correct: Duplicate Data",
+                    "line 3: Result: Your Data is Negative ,Result is -"}));
 }
 
-// The page's controls hand over, in one update, what the form did to them
-// since the last: a field's text as a field shows it (a line break as one
-// sign, a byte that is no UTF-8 as U+FFFD), while the form reads the text
-// it was given; rows added, and those kept when a list is cut.
+// The page's controls hand over, in one update, what the form did to them since the last: a field's
+// text as a field shows it (a line break as one sign, a byte that is no UTF-8 as U+FFFD), while
+// the form reads the text it was given; rows added, and those kept when a list is cut.
 TEST(PageControls, HandOverWhatTheFormDidOnce)
 {
     PageControls controls({});

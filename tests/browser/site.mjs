@@ -160,11 +160,6 @@ export async function answer() {
     await page.waitForFunction(() => !document.querySelector('dialog[open]'));
     return said;
 }
-// Closes the open message boxes with Enter.
-export async function closeMessages() {
-    while (await isOpen('message'))
-        await key('Enter');
-}
 
 // A session file given to Open session; see settle().
 export async function open(file, reply) {
