@@ -225,6 +225,7 @@ TEST(Replay, TheTextbookLearnerExplained)
     EXPECT_EQ(lines[1][6]["step"]["sentence"],
               "Negative is greyed until the first positive example: nothing happens.");
     EXPECT_EQ(lines[0][1]["step"]["dropped"][0]["reason"], "AcceptsNegative");
+    EXPECT_EQ(lines[0][1]["step"]["collapsed"], false);
 }
 
 // The command line: each case the arguments, then what is understood (action, file, folder,
