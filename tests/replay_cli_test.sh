@@ -42,6 +42,7 @@ progress="vspace-replay: report: 1000 presses played|"
 progress+="vspace-replay: report: 1000 of 1000 presses played|
 vspace-replay: report: 1 of 2 diagrams drawn|vspace-replay: report: 2 of 2 diagrams drawn|"
 [ "$shown" = "$progress" ] || { echo "FAIL: the report's progress on a terminal: $shown"; failed=1; }
+grep -q '<title>vspace lesson: long.jsonl</title>' "$work/long.html" || { echo "FAIL: the report's title"; failed=1; }
 rm -f "$work/long.jsonl" "$work/long.html"
 # A report the file system does not take whole fails the run, and leaves nothing behind.
 (ulimit -f 4 && trap '' XFSZ && exec "$replay" --quiet --report "$work/big.html" "$examples/enjoysport.jsonl") 2>"$work/err"
