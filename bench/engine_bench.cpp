@@ -5,7 +5,6 @@
 #include "jsonl_reader.h"
 #include "lesson_report.h"
 #include "page.h"
-#include "text_catalog.h"
 
 #include <benchmark/benchmark.h>
 
@@ -159,11 +158,8 @@ void BM_PagePlayToEnd(benchmark::State &state)
     for (int i = 1; i < 10000; ++i)
         table += "v" + std::to_string(i) + ",w" + std::to_string(i % 5)
                  + ",Normal,Strong,Warm,Same," + (i % 3 ? "+\n" : "-\n");
-    std::vector<std::string> english;
-    for (int id = 0; id < kTextCount; ++id)
-        english.emplace_back(vspace::english(static_cast<Text>(id)));
     for (auto _ : state) {
-        Page page(english);
+        Page page({}); // in English
         page.open(table, true);
         page.startSession({});
         std::size_t bytes = 0;

@@ -30,7 +30,8 @@ struct Session
 class Page
 {
 public:
-    // `texts`: every text of the catalog, in the order of its number, in the page's language.
+    // `texts`: every text of the catalog, in the order of its number, in the page's language;
+    // none for English.
     explicit Page(std::vector<std::string> texts);
 
     // The update that draws the form as it starts.

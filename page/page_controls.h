@@ -82,7 +82,11 @@ public:
     void setFocus(Button button) override { m_focus = button; }
     void messageBox(const std::string &text, const std::string &title) override;
     void close() override { m_closed = true; }
-    std::string phrase(Text id) const override { return m_texts.at(static_cast<std::size_t>(id)); }
+    // A text in the page's language; in English when the page gave no texts.
+    std::string phrase(Text id) const override
+    {
+        return m_texts.empty() ? Controls::phrase(id) : m_texts.at(static_cast<std::size_t>(id));
+    }
 
     // "Gen Text" offers the file's bytes as a download.
     std::string path() const override { return "hypothesis.txt"; }

@@ -2,7 +2,6 @@
 #include "fuzz/replay_harness.h"
 #include "jsonl_reader.h"
 #include "page.h"
-#include "text_catalog.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -27,12 +26,7 @@ struct DrawnPage
     bool negative = true;
     json last;
 
-    Page page{[] {
-        std::vector<std::string> english;
-        for (int id = 0; id < kTextCount; ++id)
-            english.emplace_back(vspace::english(static_cast<Text>(id)));
-        return english;
-    }()};
+    Page page{{}}; // in English
 
     const json &apply(const std::string &update)
     {
