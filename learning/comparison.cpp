@@ -21,7 +21,7 @@ std::vector<Row> lacking(const Rows &rows, const Rows &other)
 unsigned matching(const Row &x, const Row &s)
 {
     unsigned mask = 0;
-    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+    for (std::size_t a = 0; a < s.size(); ++a) {
         if (s[a] != kAnyValue && sameValue(x[a], s[a]))
             mask |= 1u << a;
     }
@@ -50,7 +50,7 @@ void LearnerComparison::learn(const ExampleLog &log, const Row &specific)
     // learnt since.
     const std::size_t known = continues && sameRow(specific, m_specific) ? m_negatives.size() : 0;
     if (known == 0)
-        m_firstNegative.fill(0);
+        m_firstNegative.assign(std::size_t{1} << specific.size(), 0);
     for (std::size_t n = m_log.size() + 1; n <= log.size(); ++n)
         (log.at(n).positive ? m_positives : m_negatives).push_back(n);
     m_log = log;
@@ -66,7 +66,7 @@ std::size_t LearnerComparison::contradicted(const Row &row) const
     // A row that holds a value where S holds another, or "?", rejects a positive example.
     unsigned values = 0;
     bool rejectsPositive = false;
-    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+    for (std::size_t a = 0; a < row.size(); ++a) {
         if (row[a] == kAnyValue)
             continue;
         values |= 1u << a;

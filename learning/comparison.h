@@ -3,7 +3,6 @@
 #include "learner.h"
 #include "textbook.h"
 
-#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -47,7 +46,7 @@ private:
     // For each set of attributes (bit a - 1 for attribute a), the first negative example that
     // matches S at exactly those of S's values: a row that keeps S's value at some attributes and
     // "?" elsewhere accepts it when they all lie in the set.
-    std::array<std::size_t, 64> m_firstNegative{};
+    std::vector<std::size_t> m_firstNegative;
 };
 
 } // namespace vspace

@@ -1,6 +1,7 @@
 #include "learner.h"
 
 #include <algorithm>
+#include <array>
 
 namespace vspace {
 
@@ -20,7 +21,7 @@ std::vector<MadeRow> specialisations(const Rows &general, const Row &s, const Ro
             std::count_if(s.begin(), s.end(), [&, a = 0](const Value &sa) mutable {
                 return sa != x[static_cast<std::size_t>(a++)] && sa != kAnyValue;
             })));
-    for (int a = 1; a <= kAttributeCount; ++a) {
+    for (int a = 1; a <= static_cast<int>(s.size()); ++a) {
         const Value &sa = s[static_cast<std::size_t>(a - 1)];
         if (sa == x[static_cast<std::size_t>(a - 1)] || sa == kAnyValue)
             continue;
@@ -31,7 +32,7 @@ std::vector<MadeRow> specialisations(const Rows &general, const Row &s, const Ro
         else if (!general.empty())
             tail = &general[general.size() - 1], row.source = static_cast<int>(general.size());
         row.row[static_cast<std::size_t>(a - 1)] = sa;
-        for (int b = a + 1; tail && b <= kAttributeCount; ++b)
+        for (int b = a + 1; tail && b <= static_cast<int>(s.size()); ++b)
             row.row[static_cast<std::size_t>(b - 1)] = (*tail)[static_cast<std::size_t>(b - 1)];
         const auto same = [&](const MadeRow &other) { return sameRow(other.row, row.row); };
         if (isMostGeneral(row.row) || general.contains(row.row)
@@ -69,13 +70,13 @@ std::size_t versionSpace(const std::vector<Row> &general, const Row &s, std::vec
     const Row *equalToS = nullptr;
     for (const Row &g : general) {
         bool differs = false;
-        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        for (std::size_t a = 0; a < s.size(); ++a) {
             if (sameValue(g[a], s[a]))
                 continue;
             differs = true;
             const Candidate candidate{&g, static_cast<int>(a)};
             const auto same = [&](const Candidate &other) {
-                for (std::size_t b = 0; b < kAttributeCount; ++b) {
+                for (std::size_t b = 0; b < s.size(); ++b) {
                     if (!sameValue(other.value(b, s), candidate.value(b, s)))
                         return false;
                 }
@@ -97,7 +98,7 @@ std::size_t versionSpace(const std::vector<Row> &general, const Row &s, std::vec
 Rows made(const std::vector<Candidate> &candidates, const Row &s, const Rows &kept)
 {
     const auto same = [&](const Candidate &candidate, const Row &row) {
-        for (std::size_t b = 0; b < kAttributeCount; ++b) {
+        for (std::size_t b = 0; b < s.size(); ++b) {
             if (!sameValue(candidate.value(b, s), row[b]))
                 return false;
         }
@@ -118,11 +119,13 @@ Rows made(const std::vector<Candidate> &candidates, const Row &s, const Rows &ke
 
 } // namespace
 
-LearningState::LearningState()
-    : specific(mostSpecificRow())
+LearningState::LearningState(std::size_t width)
+    : specific(mostSpecificRow(width))
 {
-    static const Rows initial(std::vector<Row>{mostGeneralRow()}); // shared by every start
-    general = initial;
+    static std::array<Rows, kMaxAttributes + 1> initial; // of each width, shared by every start
+    if (initial[width].empty())
+        initial[width] = Rows(std::vector<Row>{mostGeneralRow(width)});
+    general = initial[width];
 }
 
 std::variant<Step, Refusal> train(const LearningState &state, Row instance, bool positive)
@@ -175,7 +178,7 @@ std::variant<Step, Refusal> train(const LearningState &state, Row instance, bool
         move.to = x;
         move.replaced = true;
     } else if (positive) {
-        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        for (std::size_t a = 0; a < x.size(); ++a) {
             if (move.to[a] != kAnyValue && move.to[a] != x[a]) {
                 move.to[a] = anyValue();
                 move.generalised.push_back(static_cast<int>(a + 1));

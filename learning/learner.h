@@ -31,8 +31,13 @@ struct LearningState
     std::int16_t exampleCount = 1; // 1 at the start, raised by every example
     ExampleLog examples;           // what the learning data lists
 
-    // The initial state: G the all-"?" row, S the all-"0" row, nothing learnt.
-    LearningState();
+    // The initial state for instances of `width` attributes: G the all-"?" row, S the all-"0"
+    // row, nothing learnt.
+    explicit LearningState(std::size_t width);
+    LearningState()
+        : LearningState(kAttributeCount)
+    {}
+    std::size_t width() const { return specific.size(); }
 };
 
 // A step taken: the state after it, and what changed.

@@ -10,7 +10,7 @@ namespace {
 // The row's text followed by `suffix`, made in one allocation.
 std::string joined(const Row &row, std::string_view suffix)
 {
-    std::size_t size = kAttributeCount - 1 + suffix.size();
+    std::size_t size = row.size() - 1 + suffix.size();
     for (const Value &value : row)
         size += value.size();
     std::string text(size, ',');
@@ -55,16 +55,16 @@ const Value &noValue()
     return none;
 }
 
-Row mostGeneralRow()
+Row mostGeneralRow(std::size_t width)
 {
-    Row row;
+    Row row(width);
     row.fill(anyValue());
     return row;
 }
 
-Row mostSpecificRow()
+Row mostSpecificRow(std::size_t width)
 {
-    Row row;
+    Row row(width);
     row.fill(noValue());
     return row;
 }
@@ -76,7 +76,7 @@ bool isMostGeneral(const Row &row)
 
 bool accepts(const Row &hypothesis, const Row &instance)
 {
-    for (int a = 0; a < kAttributeCount; ++a) {
+    for (std::size_t a = 0; a < hypothesis.size(); ++a) {
         if (hypothesis[a] != kAnyValue && !sameValue(hypothesis[a], instance[a]))
             return false;
     }

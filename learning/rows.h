@@ -3,22 +3,76 @@
 #include "shared.h"
 #include "value.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vspace {
 
+// The attributes of an instance in the window, and of a session that does not say: six.
 inline constexpr int kAttributeCount = 6;
+// A session's instances have 1 to 16 attributes.
+inline constexpr int kMaxAttributes = 16;
 
 // "?": any value of the attribute is acceptable.
 inline constexpr std::string_view kAnyValue = "?";
 // "0": no value is acceptable; the initial content of the specific boundary.
 inline constexpr std::string_view kNoValue = "0";
 
-// Six attribute values, attribute a at index a - 1: an instance or a hypothesis.
-using Row = std::array<Value, kAttributeCount>;
+// The values of an instance or a hypothesis, attribute a at index a - 1: six unless made with
+// another width, at most 16. Held in place, with no allocation of its own.
+class Row
+{
+public:
+    Row()
+        : Row(kAttributeCount)
+    {}
+    explicit Row(std::size_t width)
+        : m_width(static_cast<std::uint8_t>(width))
+    {}
+    Row(std::initializer_list<Value> values)
+        : m_width(static_cast<std::uint8_t>(values.size()))
+    {
+        std::copy(values.begin(), values.end(), m_values.begin());
+    }
+    Row(const Row &other)
+        : m_width(other.m_width)
+    {
+        std::copy(other.begin(), other.end(), m_values.begin());
+    }
+    Row &operator=(const Row &other)
+    {
+        std::copy(other.begin(), other.end(), m_values.begin());
+        if (m_width > other.m_width)
+            std::fill(m_values.begin() + other.m_width, end(), Value());
+        m_width = other.m_width;
+        return *this;
+    }
+    Row(Row &&other) noexcept = default;
+    Row &operator=(Row &&other) noexcept = default;
+
+    std::size_t size() const { return m_width; }
+    Value &operator[](std::size_t a) { return m_values[a]; }
+    const Value &operator[](std::size_t a) const { return m_values[a]; }
+    Value *begin() { return m_values.data(); }
+    Value *end() { return m_values.data() + m_width; }
+    const Value *begin() const { return m_values.data(); }
+    const Value *end() const { return m_values.data() + m_width; }
+    void fill(const Value &value) { std::fill(begin(), end(), value); }
+
+    friend bool operator==(const Row &x, const Row &y)
+    {
+        return std::equal(x.begin(), x.end(), y.begin(), y.end());
+    }
+
+private:
+    std::array<Value, kMaxAttributes> m_values;
+    std::uint8_t m_width;
+};
 
 // Exact comparison of two values.
 inline bool sameValue(const Value &x, const Value &y)
@@ -36,31 +90,27 @@ const Value &noValue();
 // Value-by-value comparison of two rows.
 inline bool sameRow(const Row &x, const Row &y)
 {
-    for (std::size_t a = 0; a < x.size(); ++a) {
-        if (!sameValue(x[a], y[a]))
-            return false;
-    }
-    return true;
+    return x == y;
 }
 
-// The six values joined by single commas, as every list shows a row: "Sunny,Warm,?,Strong,?,?".
+// The values joined by single commas, as every list shows a row: "Sunny,Warm,?,Strong,?,?".
 std::string rowText(const Row &row);
 
 // A row as the learning data lists it: its text, then "+" or "-".
 std::string learningDataEntry(const Row &row, bool positive);
 
-// Six "?": the hypothesis that accepts every instance.
-Row mostGeneralRow();
-// Six "0": the hypothesis that accepts no instance.
-Row mostSpecificRow();
+// All "?": the hypothesis that accepts every instance.
+Row mostGeneralRow(std::size_t width = kAttributeCount);
+// All "0": the hypothesis that accepts no instance.
+Row mostSpecificRow(std::size_t width = kAttributeCount);
 
-// True when each of the six values is "?".
+// True when each value is "?".
 bool isMostGeneral(const Row &row);
 
 // The acceptance test: every value of the hypothesis is "?" or equal to the instance's value.
 bool accepts(const Row &hypothesis, const Row &instance);
 
-// A hash of a row's six values.
+// A hash of a row's values.
 struct RowHash
 {
     std::size_t operator()(const Row &row) const noexcept;

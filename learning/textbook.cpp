@@ -11,7 +11,7 @@ namespace {
 // True when `upper` is more general than or equal to `lower`: it accepts all that `lower` accepts.
 bool moreGeneralOrEqual(const Row &upper, const Row &lower)
 {
-    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+    for (std::size_t a = 0; a < upper.size(); ++a) {
         if (upper[a] != kAnyValue && !sameValue(upper[a], lower[a]))
             return false;
     }
@@ -26,10 +26,12 @@ Rows hypothesesBetween(const Row &s, const Rows &general)
     // Each hypothesis as (how many of S's values it holds, an order of them): attribute 1 the
     // highest bit of `order` reversed, so that among equals the one holding values further left
     // comes first.
+    const std::size_t width = s.size();
+    const unsigned all = (1u << width) - 1;
     std::set<std::pair<int, unsigned>> kept;
     for (const Row &g : general) {
         unsigned fixed = 0, free = 0; // attributes g holds S's value at, and those it leaves "?"
-        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        for (std::size_t a = 0; a < width; ++a) {
             if (s[a] == kAnyValue)
                 continue;
             (g[a] == kAnyValue ? free : fixed) |= 1u << a;
@@ -37,9 +39,9 @@ Rows hypothesesBetween(const Row &s, const Rows &general)
         for (unsigned subset = free;; subset = (subset - 1) & free) {
             const unsigned values = fixed | subset;
             unsigned order = 0;
-            for (std::size_t a = 0; a < kAttributeCount; ++a)
-                order |= ((values >> a) & 1u) << (kAttributeCount - 1 - a);
-            kept.emplace(std::popcount(values), 63 - order);
+            for (std::size_t a = 0; a < width; ++a)
+                order |= ((values >> a) & 1u) << (width - 1 - a);
+            kept.emplace(std::popcount(values), all - order);
             if (subset == 0)
                 break;
         }
@@ -47,9 +49,9 @@ Rows hypothesesBetween(const Row &s, const Rows &general)
     std::vector<Row> rows;
     rows.reserve(kept.size());
     for (const auto &[count, order] : kept) {
-        Row h = mostGeneralRow();
-        for (std::size_t a = 0; a < kAttributeCount; ++a) {
-            if (((63 - order) >> (kAttributeCount - 1 - a)) & 1u)
+        Row h = mostGeneralRow(width);
+        for (std::size_t a = 0; a < width; ++a) {
+            if (((all - order) >> (width - 1 - a)) & 1u)
                 h[a] = s[a];
         }
         rows.push_back(std::move(h));
@@ -59,15 +61,16 @@ Rows hypothesesBetween(const Row &s, const Rows &general)
 
 } // namespace
 
-TextbookState::TextbookState()
-    : general(std::vector<Row>{mostGeneralRow()})
+TextbookState::TextbookState(std::size_t width)
+    : general(std::vector<Row>{mostGeneralRow(width)})
+    , width(width)
 {}
 
 Rows TextbookState::specificRows() const
 {
     if (collapsed)
         return {};
-    return Rows(std::vector<Row>{specific.value_or(mostSpecificRow())});
+    return Rows(std::vector<Row>{specific.value_or(mostSpecificRow(width))});
 }
 
 std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Row instance,
@@ -83,7 +86,9 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
     record.positive = positive;
     record.generalBefore = state.general;
     record.versionSpaceBefore = state.versionSpace;
-    record.specific.from = record.specific.to = state.specific.value_or(mostSpecificRow());
+    record.specific.from = record.specific.to = state.specific.value_or(
+            mostSpecificRow(state.width));
+    next.width = state.width;
     next.examples = state.examples.with(x, positive);
     record.exampleNumber = next.examples.size();
     next.collapsed = state.collapsed;
@@ -105,7 +110,7 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
             move.to = x;
             move.replaced = true;
         } else {
-            for (std::size_t a = 0; a < kAttributeCount; ++a) {
+            for (std::size_t a = 0; a < x.size(); ++a) {
                 if (move.to[a] != kAnyValue && !sameValue(move.to[a], x[a])) {
                     move.to[a] = anyValue();
                     move.generalised.push_back(static_cast<int>(a + 1));
@@ -133,7 +138,7 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
                 continue;
             }
             record.dropped.push_back({static_cast<int>(r + 1), g, DropReason::AcceptsNegative});
-            for (std::size_t a = 0; state.specific && a < kAttributeCount; ++a) {
+            for (std::size_t a = 0; state.specific && a < x.size(); ++a) {
                 const Value &sa = (*state.specific)[a];
                 if (g[a] != kAnyValue || sa == kAnyValue || sameValue(sa, x[a]))
                     continue;
@@ -207,7 +212,7 @@ const LearntValues::Values &LearntValues::of(const ExampleLog &log)
 {
     if (m_log.extends(log)) {
         // Back to an earlier state: the values first learnt after it are forgotten.
-        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        for (std::size_t a = 0; a < m_values.size(); ++a) {
             while (!m_firstLearnt[a].empty() && m_firstLearnt[a].back() > log.size()) {
                 m_known[a].erase(m_values[a].back());
                 m_values[a].pop_back();
@@ -216,13 +221,16 @@ const LearntValues::Values &LearntValues::of(const ExampleLog &log)
         }
     } else if (!log.extends(m_log)) {
         m_log = ExampleLog();
-        m_values = {};
-        m_known = {};
-        m_firstLearnt = {};
+    }
+    if (m_log.empty() && !log.empty()) {
+        const std::size_t width = log.at(1).values.size();
+        m_values.assign(width, {});
+        m_known.assign(width, {});
+        m_firstLearnt.assign(width, {});
     }
     for (std::size_t n = m_log.size() + 1; n <= log.size(); ++n) {
         const Row &x = log.at(n).values;
-        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        for (std::size_t a = 0; a < x.size(); ++a) {
             if (m_known[a].insert(x[a]).second) {
                 m_values[a].push_back(x[a]);
                 m_firstLearnt[a].push_back(n);
@@ -239,39 +247,47 @@ std::optional<Suggestion> suggestExample(const TextbookState &state,
     if (state.versionSpace.size() < 2 || !state.specific)
         return std::nullopt;
     const Row &s = *state.specific;
+    const std::size_t width = s.size();
     // Every hypothesis of the version space holds S's value or "?" at each attribute, so which of
     // them accept an instance depends only on the attributes at which it matches S (its mask): a
     // hypothesis accepts it when the attributes it holds values at lie in the mask.
-    unsigned free = 0;                         // the attributes S leaves "?": any value will do
-    std::array<bool, kAttributeCount> other{}; // a value other than S's was learnt there
-    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+    unsigned free = 0;        // the attributes S leaves "?": any value will do
+    unsigned other = 0;       // the attributes at which a value other than S's was learnt
+    for (std::size_t a = 0; a < width; ++a) {
         free |= s[a] == kAnyValue ? 1u << a : 0u;
-        other[a] = std::any_of(values[a].begin(), values[a].end(),
-                               [&](const Value &v) { return !sameValue(v, s[a]); });
+        other |= std::any_of(values[a].begin(), values[a].end(),
+                             [&](const Value &v) { return !sameValue(v, s[a]); })
+                         ? 1u << a
+                         : 0u;
     }
-    std::vector<unsigned> held; // the attributes each hypothesis holds values at
+    // How many hypotheses hold values at a subset of each mask's attributes: those that accept
+    // the mask's instances.
+    std::vector<std::size_t> accepting(std::size_t{1} << width);
     for (const Row &h : state.versionSpace) {
-        unsigned mask = 0;
-        for (std::size_t a = 0; a < kAttributeCount; ++a)
-            mask |= h[a] != kAnyValue ? 1u << a : 0u;
-        held.push_back(mask);
+        unsigned held = 0;
+        for (std::size_t a = 0; a < width; ++a)
+            held |= h[a] != kAnyValue ? 1u << a : 0u;
+        ++accepting[held];
     }
-    const std::size_t voting = held.size();
+    for (std::size_t a = 0; a < width; ++a) {
+        for (std::size_t mask = 0; mask < accepting.size(); ++mask) {
+            if ((mask >> a) & 1u)
+                accepting[mask] += accepting[mask ^ (std::size_t{1} << a)];
+        }
+    }
+    const std::size_t voting = state.versionSpace.size();
     const auto uneven = [&](std::size_t n) {
         return n * 2 > voting ? n * 2 - voting : voting - n * 2;
     };
-    // The mask that splits the version space most evenly; of equals, the first.
+    // The mask that splits the version space most evenly; of equals, the first. A mask has
+    // instances when it leaves out S's value only where another value was learnt.
     std::optional<std::pair<std::size_t, unsigned>> best;
-    for (unsigned mask = 0; mask < (1u << kAttributeCount); ++mask) {
-        bool made = (mask & free) == 0;
-        for (std::size_t a = 0; made && a < kAttributeCount; ++a)
-            made = ((mask >> a) & 1u) || ((free >> a) & 1u) || other[a];
-        const std::size_t accepting = static_cast<std::size_t>(
-                std::count_if(held.begin(), held.end(),
-                              [&](unsigned h) { return (h & ~mask) == 0; }));
-        if (made && accepting > 0 && accepting < voting
-            && (!best || uneven(accepting) < best->first))
-            best = {uneven(accepting), mask};
+    const unsigned all = static_cast<unsigned>(accepting.size() - 1);
+    for (unsigned mask = 0; mask <= all; ++mask) {
+        const bool made = (mask & free) == 0 && ((mask | free | other) == all);
+        const std::size_t n = accepting[mask];
+        if (made && n > 0 && n < voting && (!best || uneven(n) < best->first))
+            best = {uneven(n), mask};
     }
     if (!best)
         return std::nullopt;
@@ -279,15 +295,13 @@ std::optional<Suggestion> suggestExample(const TextbookState &state,
     // the mask's instances: every hypothesis of the version space accepts an example or every one
     // rejects it, while some accept these instances and some do not.
     const unsigned mask = best->second;
-    Row x;
-    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+    Row x(width);
+    for (std::size_t a = 0; a < width; ++a) {
         x[a] = *std::find_if(values[a].begin(), values[a].end(), [&](const Value &v) {
             return (free >> a) & 1u || sameValue(v, s[a]) == (((mask >> a) & 1u) != 0);
         });
     }
-    const std::size_t accepting = static_cast<std::size_t>(
-            std::count_if(held.begin(), held.end(), [&](unsigned h) { return (h & ~mask) == 0; }));
-    return Suggestion{std::move(x), accepting, voting};
+    return Suggestion{std::move(x), accepting[mask], voting};
 }
 
 } // namespace vspace

@@ -16,7 +16,7 @@ namespace vspace {
 // The textbook's candidate elimination, beside the program's learner: hypotheses are conjunctions
 // of values and "?", with the same acceptance test and the same rule for duplicates. It has no
 // limit of 30 rows: every hypothesis of its version space lies between S and G, so neither holds
-// more than 64.
+// more than 2^n at n attributes.
 
 // Everything the textbook learner knows. Copying it costs in proportion to its tables.
 struct TextbookState
@@ -26,9 +26,14 @@ struct TextbookState
     Rows versionSpace;           // every hypothesis between S and a member of G
     bool collapsed = false;      // no hypothesis is consistent with the examples: until Clear
     ExampleLog examples;
+    std::size_t width;           // the attributes of its instances
 
-    // The initial state: G the all-"?" hypothesis, no S, no version space.
-    TextbookState();
+    // The initial state for instances of `width` attributes: G the all-"?" hypothesis, no S, no
+    // version space.
+    explicit TextbookState(std::size_t width);
+    TextbookState()
+        : TextbookState(kAttributeCount)
+    {}
     // S as the lists show it: all "0" before the first positive example, none after a collapse.
     Rows specificRows() const;
 };
@@ -59,15 +64,14 @@ Prediction predictTextbook(const TextbookState &state, const Row &instance);
 class LearntValues
 {
 public:
-    using Values = std::array<std::vector<Value>, kAttributeCount>;
+    using Values = std::vector<std::vector<Value>>; // by attribute
     const Values &of(const ExampleLog &log);
 
 private:
     ExampleLog m_log;
     Values m_values;
-    std::array<std::unordered_set<Value, ValueHash, ValueEqual>, kAttributeCount>
-            m_known;                                                     // m_values, to look up
-    std::array<std::vector<std::size_t>, kAttributeCount> m_firstLearnt; // by whose example
+    std::vector<std::unordered_set<Value, ValueHash, ValueEqual>> m_known; // m_values, to look up
+    std::vector<std::vector<std::size_t>> m_firstLearnt;                   // by whose example
 };
 
 // The instance whose label would halve the version space as nearly as possible, made of the values

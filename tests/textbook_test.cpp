@@ -36,15 +36,14 @@ struct Model
 
     explicit Model(const std::vector<std::pair<Row, bool>> &examples)
     {
-        std::array<std::set<std::string>, 6> values;
+        const std::size_t width = examples[0].first.size();
+        std::vector<std::set<std::string>> values(width, {"?"});
         for (const auto &[x, positive] : examples)
-            for (std::size_t a = 0; a < 6; ++a)
+            for (std::size_t a = 0; a < width; ++a)
                 values[a].insert(x[a].str());
-        for (auto &v : values)
-            v.insert("?");
-        Row h;
+        Row h(width);
         const auto each = [&](auto &self, std::size_t a) -> void {
-            if (a == 6) {
+            if (a == width) {
                 if (std::all_of(examples.begin(), examples.end(),
                                 [&](const auto &e) { return accepts(h, e.first) == e.second; }))
                     consistent.push_back(h);
@@ -69,8 +68,8 @@ struct Model
     }
 };
 
-// 600 sessions of 3 to 10 examples, the first positive, over 2 to 4 values an attribute ("?" and
-// the empty value among them), labelled by a hidden conjunctive concept or at random: after each
+// 600 sessions of 3 to 10 examples of 1 to 8 attributes, the first positive, over 2 to 4 values an
+// attribute (2 beyond six attributes; "?" and the empty value among them), labelled by a hidden conjunctive concept or at random: after each
 // example, S, G, the version space, the vote on random instances and a suggestion's are the
 // model's; the values learnt, kept from state to state (and back to an earlier one), are those of
 // the state; the program's rows that contradict an example name the first.
@@ -81,17 +80,17 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
     for (unsigned seed = 0; seed < 600; ++seed) {
         std::mt19937 random(seed);
         const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
-        const std::size_t kinds = 2 + pick(3);
-        Row hidden;
+        const std::size_t width = 1 + seed % 8, kinds = width > 6 ? 2 : 2 + pick(3);
+        Row hidden(width);
         for (Value &v : hidden)
             v = pick(2) ? "?" : pool[pick(kinds)];
-        TextbookState state;
-        LearningState program;
+        TextbookState state(width);
+        LearningState program(width);
         LearnerComparison comparison;
         std::vector<ExampleLog> logs;
         std::vector<std::pair<Row, bool>> examples;
         for (std::size_t n = 0, length = 3 + pick(8); n < length; ++n) {
-            Row x;
+            Row x(width);
             for (Value &v : x)
                 v = pool[pick(kinds)];
             const bool positive = n == 0 || (seed % 2 ? pick(2) == 0 : accepts(hidden, x));
@@ -156,16 +155,16 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
             };
             std::optional<std::size_t> best;
             const LearntValues::Values &learnt = values.of(state.examples);
-            std::array<std::size_t, kAttributeCount> at{};
-            for (std::size_t a = 0; a < kAttributeCount;) {
-                for (a = 0; a < kAttributeCount; ++a)
+            std::vector<std::size_t> at(width);
+            for (std::size_t a = 0; a < width;) {
+                for (a = 0; a < width; ++a)
                     x[a] = learnt[a][at[a]];
                 const auto accepting = static_cast<std::size_t>(
                         std::ranges::count_if(model.consistent,
                                               [&](const Row &h) { return accepts(h, x); }));
                 if (!state.examples.find(x) && accepting > 0 && accepting < model.consistent.size())
                     best = std::min(best.value_or(SIZE_MAX), uneven(accepting));
-                for (a = 0; a < kAttributeCount && ++at[a] == learnt[a].size(); ++a)
+                for (a = 0; a < width && ++at[a] == learnt[a].size(); ++a)
                     at[a] = 0;
             }
             EXPECT_EQ(next ? std::optional(uneven(next->accepting)) : std::nullopt, best)
