@@ -8,10 +8,11 @@
 
 namespace vspace {
 
-// The two rows of six entry fields: the training instance and the unseen instance.
+// The two rows of entry fields, one for each attribute: the training instance and the unseen
+// instance. The window has six in each row.
 enum class FieldRow { Training, Unseen };
 
-// One entry field: its row and its number, 1 to 6.
+// One entry field: its row and its number, from 1.
 struct Field
 {
     FieldRow row;
@@ -24,7 +25,8 @@ enum class List { General, Specific, LearningData, VersionSpace };
 // The six buttons.
 enum class Button { Positive, Negative, Predict, GenText, Exit, Clear };
 
-inline constexpr int kFieldCount = 6;
+inline constexpr int kFieldCount = 6;     // the window's fields in a row
+inline constexpr int kMaxFieldCount = 16; // a session's, at most
 inline constexpr int kListCount = 4;
 inline constexpr int kButtonCount = 6;
 
@@ -50,6 +52,9 @@ public:
     virtual void setText(Field field, const std::string &text) = 0;
     virtual void setSelection(Field field, int start, int length) = 0;
     virtual void setFocus(Field field) = 0;
+    // The number of fields in each row, one for each attribute of the instances; six at first.
+    // The window keeps its six: no session of another width is played in it.
+    virtual void setFieldCount(int count) { (void)count; }
 
     // Lists; rows stay in the order appended. A row is handed over, to be kept without a copy.
     virtual void clear(List list) = 0;

@@ -111,7 +111,7 @@ void Form::followTextbook() const
         return;
     // The textbook learner learns what the program's learner learnt since the last Clear; the last
     // press's outcome for it is what it would have been, had it been followed all along.
-    m_textbook.emplace();
+    m_textbook.emplace(m_state.width());
     const ExampleLog &examples = m_state.examples;
     for (std::size_t n = 1; n <= examples.size(); ++n) {
         const Example example = examples.at(n);
@@ -191,10 +191,12 @@ bool sameRows(const std::array<Shared<const Row>, 2> &x, const std::array<Shared
     return true;
 }
 
-Shared<const Row> emptyRow()
+Shared<const Row> emptyRow(std::size_t width)
 {
-    static const Shared<const Row> empty = Shared<const Row>::make();
-    return empty;
+    static std::array<Shared<const Row>, kMaxAttributes + 1> empty;
+    if (!empty[width])
+        empty[width] = Shared<const Row>::make(width);
+    return empty[width];
 }
 
 } // namespace
@@ -202,10 +204,10 @@ Shared<const Row> emptyRow()
 std::uint8_t Form::focusCode(const Focus &focus)
 {
     if (const Field *field = std::get_if<Field>(&focus))
-        return static_cast<std::uint8_t>(1 + static_cast<int>(field->row) * kFieldCount
+        return static_cast<std::uint8_t>(1 + static_cast<int>(field->row) * kMaxFieldCount
                                          + field->index - 1);
     if (const Button *button = std::get_if<Button>(&focus))
-        return static_cast<std::uint8_t>(1 + 2 * kFieldCount + static_cast<int>(*button));
+        return static_cast<std::uint8_t>(1 + 2 * kMaxFieldCount + static_cast<int>(*button));
     return 0;
 }
 
@@ -213,9 +215,10 @@ Focus Form::focusOf(std::uint8_t code)
 {
     if (code == 0)
         return {};
-    if (code <= 2 * kFieldCount)
-        return Field{static_cast<FieldRow>((code - 1) / kFieldCount), (code - 1) % kFieldCount + 1};
-    return static_cast<Button>(code - 1 - 2 * kFieldCount);
+    if (code <= 2 * kMaxFieldCount)
+        return Field{static_cast<FieldRow>((code - 1) / kMaxFieldCount),
+                     (code - 1) % kMaxFieldCount + 1};
+    return static_cast<Button>(code - 1 - 2 * kMaxFieldCount);
 }
 
 Form::FieldRows Form::fieldsLeft(const Entry &entry) const
@@ -224,10 +227,10 @@ Form::FieldRows Form::fieldsLeft(const Entry &entry) const
     case Action::LearnPositive:
     case Action::LearnNegative:
     case Action::RefuseDuplicate:
-        return {emptyRow(), entry.fieldsAt[1]};
+        return {emptyRow(entry.fieldsAt[0]->size()), entry.fieldsAt[1]};
     case Action::Clear:
     case Action::Restart:
-        return {emptyRow(), emptyRow()};
+        return {emptyRow(entry.fieldsAt[0]->size()), emptyRow(entry.fieldsAt[0]->size())};
     case Action::Fields:
         break;
     }
@@ -306,11 +309,13 @@ void Form::replay(const Entry &entry, LearningState &program,
         break;
     }
     case Action::Clear:
-    case Action::Restart:
-        program = LearningState();
+    case Action::Restart: {
+        const std::size_t width = entry.fieldsAt[0]->size(); // a restart's fields have its width
+        program = LearningState(width);
         if (textbook)
-            textbook.emplace();
+            textbook.emplace(width);
         break;
+    }
     case Action::RefuseDuplicate:
     case Action::Fields:
         break;
@@ -324,7 +329,7 @@ Form::Checkpoint Form::rebuilt(std::uint64_t index, std::array<PressOutcome, 2> 
     Checkpoint state = m_checkpoints[checkpoint];
     if (m_textbook && !state.textbook) {
         // Followed since: learnt from the checkpoint's examples.
-        state.textbook.emplace();
+        state.textbook.emplace(state.program.width());
         for (std::size_t n = 1; n <= state.program.examples.size(); ++n) {
             const Example example = state.program.examples.at(n);
             auto step = trainTextbook(*state.textbook, example.values, example.positive);
@@ -349,9 +354,12 @@ void Form::restore(Checkpoint state, const FieldRows &fields, bool negative, con
     const bool lists = m_controls.showsLists();
     if (lists && kept < was.size())
         m_controls.truncate(List::LearningData, static_cast<int>(kept));
+    const std::size_t width = m_state.width();
     m_state = std::move(state.program);
     if (m_textbook)
         m_textbook = std::move(state.textbook);
+    if (m_state.width() != width)
+        m_controls.setFieldCount(static_cast<int>(m_state.width()));
     for (std::size_t n = kept + 1; lists && n <= m_state.examples.size(); ++n) {
         const Example example = m_state.examples.at(n);
         m_controls.append(List::LearningData, learningDataEntry(example.values, example.positive));
@@ -420,16 +428,16 @@ bool Form::redo()
 
 void Form::setTexts(FieldRow row, const Row &values)
 {
-    for (int a = 1; a <= kAttributeCount; ++a)
-        m_controls.setText({row, a}, values[static_cast<std::size_t>(a - 1)].str());
+    for (std::size_t a = 0; a < values.size(); ++a)
+        m_controls.setText({row, static_cast<int>(a + 1)}, values[a].str());
 }
 
 void Form::type(FieldRow row, const FieldTexts &values)
 {
     if (!m_beforeTyping)
         m_beforeTyping = before();
-    for (int a = 1; a <= kFieldCount; ++a)
-        m_controls.setText({row, a}, values[static_cast<std::size_t>(a - 1)]);
+    for (std::size_t a = 0; a < values.size() && a < m_state.width(); ++a)
+        m_controls.setText({row, static_cast<int>(a + 1)}, values[a]);
 }
 
 void Form::fill(FieldRow row, const Row &values)
@@ -441,11 +449,15 @@ void Form::fill(FieldRow row, const Row &values)
     remember(Action::Fields, prior, fieldRows());
 }
 
-void Form::restart()
+void Form::restart(std::optional<std::size_t> width)
 {
     m_beforeTyping.reset();
     Before prior = before();
     prior.outcomes = std::exchange(m_outcomes, {});
+    if (width && *width != m_state.width()) {
+        m_state = LearningState(*width);
+        m_controls.setFieldCount(static_cast<int>(*width));
+    }
     clear();
     remember(Action::Restart, prior, fieldRows(), true);
 }
@@ -454,7 +466,7 @@ void Form::keyPress(Field field, int key)
 {
     if (key != kEnterKey)
         return;
-    if (field.index < kFieldCount)
+    if (field.index < static_cast<int>(m_state.width()))
         show({.selectAndFocus = Field{field.row, field.index + 1}});
     else
         m_controls.setFocus(field.row == FieldRow::Training ? Button::Positive : Button::Predict);
@@ -479,9 +491,9 @@ void Form::setState(const LearningState &state)
 
 Row Form::instance(FieldRow row)
 {
-    Row values;
-    for (int a = 1; a <= kAttributeCount; ++a)
-        values[static_cast<std::size_t>(a - 1)] = m_values(m_controls.text({row, a}));
+    Row values(m_state.width());
+    for (std::size_t a = 0; a < values.size(); ++a)
+        values[a] = m_values(m_controls.text({row, static_cast<int>(a + 1)}));
     return values;
 }
 
@@ -551,9 +563,9 @@ void Form::exportVersionSpace()
 
 void Form::clear()
 {
-    m_state = LearningState();
+    m_state = LearningState(m_state.width());
     if (m_textbook)
-        m_textbook.emplace();
+        m_textbook.emplace(m_state.width());
     show({.clearAllFields = true,
           .clearLearningData = true,
           .drawGeneral = true,
@@ -568,7 +580,8 @@ void Form::show(const Shown &shown)
         m_controls.messageBox(shown.message ? m_controls.phrase(*shown.message) : shown.messageText,
                               m_controls.phrase(*shown.title));
     }
-    for (int i = 1; shown.clearAllFields && i <= kFieldCount; ++i) {
+    const int fields = static_cast<int>(m_state.width());
+    for (int i = 1; shown.clearAllFields && i <= fields; ++i) {
         m_controls.setText({FieldRow::Training, i}, {});
         m_controls.setText({FieldRow::Unseen, i}, {});
     }
@@ -604,7 +617,7 @@ void Form::show(const Shown &shown)
         m_controls.setFocus(*shown.focusField);
     if (shown.negativeEnabled)
         m_controls.setEnabled(Button::Negative, *shown.negativeEnabled);
-    for (int i = 1; shown.clearTraining && i <= kFieldCount; ++i)
+    for (int i = 1; shown.clearTraining && i <= fields; ++i)
         m_controls.setText({FieldRow::Training, i}, {});
 }
 

@@ -9,6 +9,7 @@
 #include <deque>
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace vspace {
 
@@ -21,8 +22,8 @@ using PressOutcome = std::variant<std::monostate, StepRecord, Refusal, Predictio
 // The two learners behind the form: the program's, which the window shows, and the textbook's.
 enum class Learner { Program, Textbook };
 
-// The texts of a row of six fields, as a session types them.
-using FieldTexts = std::array<std::string, kFieldCount>;
+// The texts of a row of fields, one for each attribute, as a session types them.
+using FieldTexts = std::vector<std::string>;
 
 // Where a front end stands beyond the form, kept with every action so that taking the action back
 // goes back there too: the session open (a number its player gives each session; 0 for none), the
@@ -58,11 +59,11 @@ public:
 
     // Presses `button`. A disabled button cannot be pressed: returns false and changes nothing.
     bool press(Button button);
-    // Types six values into a row of fields, as a session played in does: the undo of the next
-    // press brings back the fields as they were before the typing.
+    // Types values into a row of fields, as a session played in does: the undo of the next press
+    // brings back the fields as they were before the typing.
     void type(FieldRow row, const FieldTexts &values);
     // A key typed into an entry field, as its character code: Enter moves on to the next field
-    // with its text selected, and from the sixth field to the button that uses the instance.
+    // with its text selected, and from the last field to the button that uses the instance.
     // The key itself is left to the field.
     void keyPress(Field field, int key);
 
@@ -102,8 +103,11 @@ public:
     // Types `values` into a row of fields, as one action that can be undone.
     void fill(FieldRow row, const Row &values);
     // Starts afresh as Clear does, as one action that can be undone even when nothing changed:
-    // opening a session.
-    void restart();
+    // opening a session. Given a width, the instances from then on have that many attributes,
+    // and each row that many fields; undoing the restart brings back the width before it.
+    void restart(std::optional<std::size_t> width = std::nullopt);
+    // The attributes of the instances: six, unless a restart gave another width.
+    std::size_t width() const { return m_state.width(); }
 
     // The front end's place: kept with each action from now on, and brought back by undo and redo.
     const Place &place() const { return m_place; }
@@ -133,7 +137,8 @@ private:
         std::uint8_t focusBefore, focusAfter; // as focusCode() gives them
         Place placeBefore, placeAfter;
     };
-    // A focus in a byte: 0 for none, then the twelve fields, then the six buttons.
+    // A focus in a byte: 0 for none, then the fields of each row as far as the widest, then the six
+    // buttons.
     static std::uint8_t focusCode(const Focus &focus);
     static Focus focusOf(std::uint8_t code);
     // The learners' states before an entry.

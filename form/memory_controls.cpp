@@ -8,11 +8,21 @@
 
 namespace vspace {
 
-std::size_t MemoryControls::slot(Field field)
+std::size_t MemoryControls::slot(Field field) const
 {
-    if (field.index < 1 || field.index > kFieldCount)
-        throw std::out_of_range("entry field " + std::to_string(field.index) + " is not 1 to 6");
+    const std::size_t count = m_fields[0].size();
+    if (field.index < 1 || static_cast<std::size_t>(field.index) > count)
+        throw std::out_of_range("entry field " + std::to_string(field.index) + " is not 1 to "
+                                + std::to_string(count));
     return static_cast<std::size_t>(field.index - 1);
+}
+
+void MemoryControls::setFieldCount(int count)
+{
+    for (std::size_t row = 0; row < m_fields.size(); ++row) {
+        m_fields[row].resize(static_cast<std::size_t>(count));
+        m_selections[row].fill({});
+    }
 }
 
 std::string MemoryControls::text(Field field) const
@@ -39,7 +49,13 @@ MemoryControls::Selection MemoryControls::selection(Field field) const
 
 void MemoryControls::setFocus(Field field)
 {
-    m_focus = control(field).objectName;
+    slot(field);
+    if (field.index <= kFieldCount) {
+        m_focus = control(field).objectName;
+    } else { // named as the window names its fields: "Text1_7"
+        const std::string_view first = control(Field{field.row, 1}).objectName;
+        m_focus = std::string(first.substr(0, first.rfind('_') + 1)) + std::to_string(field.index);
+    }
     m_focused = field;
 }
 

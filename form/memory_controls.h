@@ -29,12 +29,13 @@ public:
         bool operator==(const Selection &) const = default;
     };
 
-    using Values = std::array<std::string, kFieldCount>;
+    using Values = std::vector<std::string>; // a row's texts, one for each field
 
     std::string text(Field field) const override;
     void setText(Field field, const std::string &text) override;
     void setSelection(Field field, int start, int length) override;
     void setFocus(Field field) override;
+    void setFieldCount(int count) override;
 
     void clear(List list) override;
     void append(List list, std::string row) override;
@@ -64,10 +65,10 @@ public:
     bool closed() const { return m_closed; }
 
 private:
-    static std::size_t slot(Field field);
+    std::size_t slot(Field field) const;
 
-    std::array<Values, 2> m_fields;
-    std::array<std::array<Selection, kFieldCount>, 2> m_selections;
+    std::array<Values, 2> m_fields{Values(kFieldCount), Values(kFieldCount)};
+    std::array<std::array<Selection, kMaxFieldCount>, 2> m_selections;
     std::array<std::vector<std::string>, kListCount> m_lists;
     std::array<std::uint64_t, kListCount> m_clears{};
     std::array<bool, kButtonCount> m_enabled{true, true, true, true, true, true};

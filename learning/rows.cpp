@@ -35,9 +35,9 @@ std::string learningDataEntry(const Row &row, bool positive)
     return joined(row, positive ? ",+" : ",-");
 }
 
-Row rowOf(const std::array<std::string, kAttributeCount> &texts)
+Row rowOf(const std::vector<std::string> &texts)
 {
-    Row row;
+    Row row(texts.size());
     for (std::size_t a = 0; a < row.size(); ++a)
         row[a] = texts[a];
     return row;

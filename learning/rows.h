@@ -80,8 +80,8 @@ inline bool sameValue(const Value &x, const Value &y)
     return x == y;
 }
 
-// The row of six texts' values.
-Row rowOf(const std::array<std::string, kAttributeCount> &texts);
+// The row of texts' values, one for each attribute.
+Row rowOf(const std::vector<std::string> &texts);
 
 // "?" and "0" as values, each held once.
 const Value &anyValue();

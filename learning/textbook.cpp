@@ -251,8 +251,8 @@ std::optional<Suggestion> suggestExample(const TextbookState &state,
     // Every hypothesis of the version space holds S's value or "?" at each attribute, so which of
     // them accept an instance depends only on the attributes at which it matches S (its mask): a
     // hypothesis accepts it when the attributes it holds values at lie in the mask.
-    unsigned free = 0;        // the attributes S leaves "?": any value will do
-    unsigned other = 0;       // the attributes at which a value other than S's was learnt
+    unsigned free = 0;  // the attributes S leaves "?": any value will do
+    unsigned other = 0; // the attributes at which a value other than S's was learnt
     for (std::size_t a = 0; a < width; ++a) {
         free |= s[a] == kAnyValue ? 1u << a : 0u;
         other |= std::any_of(values[a].begin(), values[a].end(),

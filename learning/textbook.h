@@ -26,7 +26,7 @@ struct TextbookState
     Rows versionSpace;           // every hypothesis between S and a member of G
     bool collapsed = false;      // no hypothesis is consistent with the examples: until Clear
     ExampleLog examples;
-    std::size_t width;           // the attributes of its instances
+    std::size_t width; // the attributes of its instances
 
     // The initial state for instances of `width` attributes: G the all-"?" hypothesis, no S, no
     // version space.

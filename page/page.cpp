@@ -76,7 +76,9 @@ std::string Page::open(const std::string &bytes, bool csv)
         session->presses += command.press || command.history ? 1 : 0;
         return command.press != Button::Exit;
     };
+    std::size_t width = kAttributeCount;
     const auto named = [&](const AttributeNames &names) {
+        width = names.size();
         if (std::all_of(names.begin(), names.end(), [](const auto &n) { return n.empty(); }))
             return;
         JsonWriter attributes;
@@ -87,6 +89,8 @@ std::string Page::open(const std::string &bytes, bool csv)
     };
     std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add, named)
                                            : readJsonLines(in, add, named);
+    if (!error && width != kAttributeCount)
+        error = format(m_controls.phrase(Text::OtherWidthReason), {std::to_string(width)});
     if (!error && session->presses == 0)
         error = m_controls.phrase(Text::NoPressesReason);
     JsonWriter out;

@@ -14,6 +14,10 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// The labels that press Positive and Negative, compared in lower case; "?" presses Predict.
+constexpr std::array<std::string_view, 5> kPositiveLabels{"+", "positive", "yes", "true", "1"};
+constexpr std::array<std::string_view, 5> kNegativeLabels{"-", "negative", "no", "false", "0"};
+
 // The button a label presses: Positive, Negative or Predict.
 std::optional<Button> labelled(std::string label)
 {
@@ -21,58 +25,87 @@ std::optional<Button> labelled(std::string label)
     label.erase(label.find_last_not_of(" \t") + 1);
     std::transform(label.begin(), label.end(), label.begin(),
                    [](unsigned char c) { return std::tolower(c); });
-    for (const char *positive : {"+", "positive", "yes", "true"}) {
-        if (label == positive)
-            return Button::Positive;
-    }
-    for (const char *negative : {"-", "negative", "no", "false"}) {
-        if (label == negative)
-            return Button::Negative;
-    }
+    if (std::find(kPositiveLabels.begin(), kPositiveLabels.end(), label) != kPositiveLabels.end())
+        return Button::Positive;
+    if (std::find(kNegativeLabels.begin(), kNegativeLabels.end(), label) != kNegativeLabels.end())
+        return Button::Negative;
     return label == "?" ? std::optional(Button::Predict) : std::nullopt;
 }
 
-bool isIndex(const std::string &field)
+// The labels a table may use, as a refused label lists them.
+std::string acceptedLabels()
 {
-    return field.empty() || std::all_of(field.begin(), field.end(), [](unsigned char c) {
-               return std::isdigit(c);
-           });
-}
-
-// Where the first row of `text` ends: the index of its first line break outside quotes, or npos.
-std::size_t firstRowEnd(std::string_view text)
-{
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (!quoted && (text[i] == '\n' || text[i] == '\r'))
-            return i;
+    std::string list;
+    for (const auto &[kind, labels] :
+         {std::pair("positive", kPositiveLabels), std::pair("negative", kNegativeLabels)}) {
+        list += std::string(list.empty() ? "" : "; ") + kind + ":";
+        for (const std::string_view label : labels)
+            list += std::string(label == labels.front() ? " " : ", ") + std::string(label);
     }
-    return std::string_view::npos;
+    return list + "; \"?\" predicts";
 }
 
-bool firstRowEnds(std::string_view text)
+// The headers of a first column that names the examples instead of holding an attribute.
+bool namesExamples(std::string header)
 {
-    return firstRowEnd(text) != std::string_view::npos;
+    std::transform(header.begin(), header.end(), header.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    for (const char *names : {"", "#", "id", "day", "no", "index", "example"}) {
+        if (header == names)
+            return true;
+    }
+    return false;
 }
 
-// The separator of kCsvSeparators that splits the first row of `text` into exactly seven fields;
-// a comma when none or several do.
+// The first two rows of `text` that are not empty, as far as they go: the fields each separator
+// of kCsvSeparators splits them into (0 for a row not there), and whether the second has ended.
+struct FirstRows
+{
+    std::array<std::array<int, 2>, kCsvSeparators.size()> fields{};
+    bool complete = false;
+};
+
+FirstRows firstRows(std::string_view text)
+{
+    FirstRows rows;
+    bool quoted = false;
+    std::size_t row = 0, length = 0; // the row being read, and its characters so far
+    for (const char c : text) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && (c == '\n' || c == '\r')) {
+            row += length > 0 ? 1 : 0;
+            length = 0;
+            if (row == 2) {
+                rows.complete = true;
+                break;
+            }
+            continue;
+        }
+        if (length++ == 0) {
+            for (auto &fields : rows.fields)
+                fields[row] = 1;
+        }
+        if (const std::size_t at = kCsvSeparators.find(c); !quoted && at != std::string_view::npos)
+            ++rows.fields[at][row];
+    }
+    return rows;
+}
+
+// The separator of kCsvSeparators that splits the first two rows of `text` into the same number
+// of fields, at least two (the first row alone, when it is all); of several, the one that splits
+// them into the most, then the first; a comma when none does.
 char separatorOf(std::string_view text)
 {
-    std::array<int, kCsvSeparators.size()> fields{1, 1, 1};
-    bool quoted = false;
-    for (const char c : text.substr(0, firstRowEnd(text))) {
-        if (c == '"')
-            quoted = !quoted;
-        else if (!quoted && kCsvSeparators.find(c) != std::string_view::npos)
-            ++fields[kCsvSeparators.find(c)];
+    const FirstRows rows = firstRows(text);
+    char separator = ',';
+    int most = 1;
+    for (std::size_t i = 0; i < kCsvSeparators.size(); ++i) {
+        const auto [first, second] = rows.fields[i];
+        if (first > most && (second == 0 || second == first))
+            separator = kCsvSeparators[i], most = first;
     }
-    const auto seven = std::count(fields.begin(), fields.end(), 7);
-    return seven == 1 ? kCsvSeparators[static_cast<std::size_t>(
-                   std::find(fields.begin(), fields.end(), 7) - fields.begin())]
-                      : ',';
+    return separator;
 }
 
 // The parser's state between its callbacks: the fields of the row being read, where it started,
@@ -89,24 +122,42 @@ struct Reader
     bool firstRow = true;
     bool stopped = false;
     std::size_t rowBytes = 0;
+    std::size_t columns = 0;  // the fields of every row, as the first row has them
+    long columnsLine = 0;     // where that row starts
+    bool namesColumn = false; // the header says the first column names the examples
 
     void rowEnd()
     {
         if (!error.empty() || stopped)
             return;
-        // A first row of seven texts whose label is none of the labels is the header.
-        const bool header = firstRow && fields.size() == 7 && !labelled(fields[6])
+        // A first row whose label is none of the labels is the header.
+        const bool header = firstRow && fields.size() >= 2 && !labelled(fields.back())
                             && std::all_of(fields.begin(), fields.end(),
                                            [](const std::string &f) { return validUtf8(f); });
+        namesColumn = namesColumn || (header && fields.size() >= 3 && namesExamples(fields[0]));
+        const std::size_t width = fields.size();
+        if (namesColumn && width == columns)
+            fields.erase(fields.begin());
         std::variant<ReplayCommand, std::string> command = csvRowCommand(fields);
-        if (const std::string *wrong = std::get_if<std::string>(&command)) {
-            if (!header)
-                error = "line " + std::to_string(rowStart) + ": " + *wrong;
-            else if (names)
-                names({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
+        if (columns != 0 && width != columns) {
+            error = "line " + std::to_string(rowStart) + ": a row of " + std::to_string(width)
+                    + " fields, where line " + std::to_string(columnsLine) + " has "
+                    + std::to_string(columns);
+        } else if (const std::string *wrong = std::get_if<std::string>(&command); wrong && !header) {
+            error = "line " + std::to_string(rowStart) + ": " + *wrong;
         } else {
-            std::get<ReplayCommand>(command).line = rowStart;
-            stopped = !handOver(std::get<ReplayCommand>(command));
+            if (columns == 0) {
+                columns = width;
+                columnsLine = rowStart;
+                const auto first = fields.begin() + (namesColumn ? 1 : 0);
+                if (names)
+                    names(header ? AttributeNames(first, fields.end() - 1)
+                                 : AttributeNames(fields.size() - 1));
+            }
+            if (ReplayCommand *played = std::get_if<ReplayCommand>(&command)) {
+                played->line = rowStart;
+                stopped = !handOver(*played);
+            }
         }
         firstRow = false;
         fields.clear();
@@ -118,23 +169,20 @@ struct Reader
 std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields)
 {
     const std::size_t width = fields.size();
-    if (width == 8 && isIndex(fields[0]))
-        return std::string("a row of 8 fields: the first column looks like a row index; remove it");
-    if (width != 7)
+    if (width < 2 || width > kMaxAttributes + 1)
         return "a row of " + std::to_string(width) + (width == 1 ? " field" : " fields")
-               + ", not six values and a label";
+               + ", not 1 to 16 values and a label";
     for (std::size_t i = 0; i < width; ++i) {
         if (!validUtf8(fields[i]))
             return "invalid UTF-8 in field " + std::to_string(i + 1);
     }
-    const std::optional<Button> button = labelled(fields[6]);
+    const std::optional<Button> button = labelled(fields.back());
     if (!button)
-        return "unknown label " + shownText(fields[6]);
-    MemoryControls::Values values;
-    std::copy(fields.begin(), fields.begin() + 6, values.begin());
+        return "unknown label " + shownText(fields.back()) + ": " + acceptedLabels();
+    MemoryControls::Values values(fields.begin(), fields.end() - 1);
     if (*button == Button::Predict)
-        return ReplayCommand{std::nullopt, values, button};
-    return ReplayCommand{values, std::nullopt, button};
+        return ReplayCommand{std::nullopt, std::move(values), button};
+    return ReplayCommand{std::move(values), std::nullopt, button};
 }
 
 std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
@@ -174,7 +222,7 @@ std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> se
         }
     };
 
-    // The separator is told from the whole first row, so that row is held until it is complete.
+    // The separator is told from the first two rows, so they are held until they are complete.
     std::string firstRow;
     bool told = false;
     const auto tell = [&] {
@@ -199,7 +247,8 @@ std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> se
             feed(text);
         } else {
             firstRow += text;
-            if (text.empty() || firstRowEnds(firstRow) || firstRow.size() > kMaxReplayLineBytes + 5)
+            if (text.empty() || firstRows(firstRow).complete
+                || firstRow.size() > 2 * (kMaxReplayLineBytes + 2) + 3)
                 tell();
         }
         if (text.empty())
@@ -215,8 +264,9 @@ std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> se
 int runCsvSession(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session,
                   std::optional<char> separator, const NamesHandler &names)
 {
+    const NamesHandler named = widthSetting(session, names);
     return playSession([&](const CommandHandler
-                                   &handle) { return readCsvTable(in, separator, handle, names); },
+                                   &handle) { return readCsvTable(in, separator, handle, named); },
                        out, err, session);
 }
 

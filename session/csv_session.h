@@ -13,24 +13,26 @@
 namespace vspace {
 
 // The separators a table may use; in a table without one named, the one of these that splits its
-// first row into exactly seven fields, and a comma when none or several do.
+// first two rows into the same number of fields, at least two (of several, the one that splits
+// them into the most), and a comma when none does.
 inline constexpr std::string_view kCsvSeparators = ",;\t";
 
-// One row of a CSV table (six values and a label) as the command it stands for: "+", "-",
-// "Positive", "Negative", "yes", "no", "true" or "false" (any case, blanks around it ignored)
-// press Positive or Negative with the values typed in; "?" presses Predict with them in the
-// unseen fields. Otherwise (the wrong width, a field that is not UTF-8, an unknown label) says
-// what is wrong with the row.
+// One row of a CSV table (1 to 16 values, then a label) as the command it stands for: "+", "-",
+// "Positive", "Negative", "yes", "no", "true", "false", "1" or "0" (any case, blanks around it
+// ignored) press Positive or Negative with the values typed in; "?" presses Predict with them in
+// the unseen fields. Otherwise (too few or too many fields, a field that is not UTF-8, an unknown
+// label, named with the labels accepted) says what is wrong with the row.
 std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields);
 
 // Reads a CSV table (RFC 4180: quoted fields may hold commas, quotation marks and line breaks;
 // lines end at LF, CR or CR LF; a leading byte-order mark is skipped; a first row whose label is
-// none of the above is a header, whose first six texts name the attributes: handed to `names`,
-// if given) and hands each row's command to `row` as soon as it is read. Values are taken exactly
-// as they stand. `separator` is one of kCsvSeparators, or nothing to tell it from the whole first
-// row. Returns nothing, or the first bad input (a row of the wrong width, an unknown label, text
-// that is not CSV) or failed read as a message naming the line the row starts on; the rows before
-// it have been handed over.
+// none of the above is a header, whose texts before the label name the attributes) and hands each
+// row's command to `row` as soon as it is read. Every row has as many fields as the first; the
+// names (empty ones without a header) go to `names`, if given, before the first command. Values
+// are taken exactly as they stand. `separator` is one of kCsvSeparators, or nothing to tell it
+// from the first two rows. Returns nothing, or the first bad input (a row of another width than
+// the first, an unknown label, text that is not CSV) or failed read as a message naming the line
+// the row starts on; the rows before it have been handed over.
 std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
                                         const CommandHandler &row, const NamesHandler &names = {});
 

@@ -37,7 +37,7 @@ public:
         switch (m_where) {
         case Where::Value:
             if (m_key != Key::Press)
-                return notSixStrings();
+                return notStrings();
             if (const std::optional<Button> button = pressNamed(value)) {
                 command.press = button;
                 m_where = Where::Object;
@@ -50,9 +50,9 @@ public:
             }
             return fail("unknown press " + shownText(value));
         case Where::Array:
-            if (m_values >= 6)
-                return notSixStrings();
-            (*m_fields)[m_values++] = std::move(value);
+            if (m_fields->size() >= static_cast<std::size_t>(kMaxAttributes))
+                return notStrings();
+            m_fields->push_back(std::move(value));
             return true;
         default:
             return scalar();
@@ -105,15 +105,14 @@ public:
         if (m_key == Key::Press)
             return fail("\"press\" is not a string");
         m_fields = &fields(m_key).emplace();
-        m_values = 0;
         m_where = Where::Array;
         return true;
     }
 
     bool end_array() override
     {
-        if (m_values != 6)
-            return notSixStrings();
+        if (m_fields->empty())
+            return notStrings();
         m_where = Where::Object;
         return true;
     }
@@ -142,6 +141,15 @@ private:
     enum class Where { Top, Object, Value, Array, Done };
     enum class Key { Training, Unseen, Press, Attributes };
 
+public:
+    // The key of an array of the line: "Text1", "Text2" or "attributes".
+    std::string_view keyName() const
+    {
+        const FieldRow row = m_key == Key::Training ? FieldRow::Training : FieldRow::Unseen;
+        return m_key == Key::Attributes ? kAttributesKey : fieldKey(row);
+    }
+
+private:
     std::optional<MemoryControls::Values> &fields(Key key)
     {
         if (key == Key::Attributes)
@@ -156,11 +164,9 @@ private:
         return false;
     }
 
-    bool notSixStrings()
+    bool notStrings()
     {
-        const FieldRow row = m_key == Key::Training ? FieldRow::Training : FieldRow::Unseen;
-        const std::string_view key = m_key == Key::Attributes ? kAttributesKey : fieldKey(row);
-        return fail("\"" + std::string(key) + "\" is not an array of six strings");
+        return fail("\"" + std::string(keyName()) + "\" is not an array of 1 to 16 strings");
     }
 
     bool scalar()
@@ -169,7 +175,7 @@ private:
             return fail("not a JSON object");
         if (m_where == Where::Value && m_key == Key::Press)
             return fail("\"press\" is not a string");
-        return notSixStrings();
+        return notStrings();
     }
 
     bool nested()
@@ -178,13 +184,12 @@ private:
             return fail("not a JSON object");
         if (m_key == Key::Press)
             return fail("\"press\" is not a string");
-        return notSixStrings();
+        return notStrings();
     }
 
     Where m_where = Where::Top;
     Key m_key = Key::Training;
     MemoryControls::Values *m_fields = nullptr;
-    int m_values = 0;
 };
 
 bool isBlank(std::string_view line)
@@ -264,7 +269,8 @@ std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line)
     std::optional<AttributeNames> names;
     std::variant<ReplayCommand, std::string> parsed = parseLine(line, names);
     if (names)
-        return "\"" + std::string(kAttributesKey) + "\" is allowed on the first line only";
+        return "\"" + std::string(kAttributesKey)
+               + "\" is allowed on the first line only, blank lines aside";
     return parsed;
 }
 
@@ -273,6 +279,9 @@ std::optional<std::string> readJsonLines(SessionInput &in, const CommandHandler 
 {
     LineReader reader(in);
     std::string text;
+    bool started = false; // a line other than a blank one was read
+    // The attributes of the session's instances (0 until a line tells), and the line that told.
+    std::pair<std::size_t, long> width{0, 0};
     for (long number = 1;; ++number) {
         const LineReader::Result result = reader.next(text);
         if (result == LineReader::Result::End)
@@ -285,17 +294,36 @@ std::optional<std::string> readJsonLines(SessionInput &in, const CommandHandler 
         if (number == 1 && text.starts_with("\xEF\xBB\xBF"))
             text.erase(0, 3); // a byte-order mark is not data
         std::optional<AttributeNames> named;
-        std::variant<ReplayCommand, std::string> parsed = number == 1 ? parseLine(text, named)
-                                                                      : parseReplayLine(text);
+        std::variant<ReplayCommand, std::string> parsed = started ? parseReplayLine(text)
+                                                                  : parseLine(text, named);
         if (const std::string *error = std::get_if<std::string>(&parsed))
             return "line " + std::to_string(number) + ": " + *error;
+        ReplayCommand &command = std::get<ReplayCommand>(parsed);
+        started = started || named || command.press || command.history || command.training
+                  || command.unseen;
         if (named) {
+            width = {named->size(), number};
             if (names)
                 names(*named);
             continue;
         }
-        std::get<ReplayCommand>(parsed).line = number;
-        if (!line(std::get<ReplayCommand>(parsed)))
+        for (const auto &[row, values] : {std::pair(FieldRow::Training, &command.training),
+                                          std::pair(FieldRow::Unseen, &command.unseen)}) {
+            if (!*values)
+                continue;
+            if (width.first == 0) {
+                width = {(*values)->size(), number};
+                if (names)
+                    names(AttributeNames(width.first));
+            } else if ((*values)->size() != width.first) {
+                return "line " + std::to_string(number) + ": \"" + std::string(fieldKey(row))
+                       + "\" has " + std::to_string((*values)->size())
+                       + " values, and the session's instances have " + std::to_string(width.first)
+                       + " attributes (line " + std::to_string(width.second) + ")";
+            }
+        }
+        command.line = number;
+        if (!line(command))
             return std::nullopt;
     }
 }
@@ -303,7 +331,8 @@ std::optional<std::string> readJsonLines(SessionInput &in, const CommandHandler 
 int runJsonLines(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session,
                  const NamesHandler &names)
 {
-    return playSession([&](const CommandHandler &handle) { return readJsonLines(in, handle, names); },
+    const NamesHandler named = widthSetting(session, names);
+    return playSession([&](const CommandHandler &handle) { return readJsonLines(in, handle, named); },
                        out, err, session);
 }
 

@@ -90,6 +90,23 @@ ReplaySession::ReplaySession(ExportFile &exportFile, Learner shown, bool explain
         m_form.showLearner(shown);
 }
 
+void ReplaySession::setWidth(std::size_t width)
+{
+    if (width == m_form.width())
+        return;
+    m_form.restart(width);
+    m_opening = m_form.undoName();
+}
+
+NamesHandler widthSetting(ReplaySession &session, const NamesHandler &names)
+{
+    return [&session, names](const AttributeNames &named) {
+        session.setWidth(named.size());
+        if (names)
+            names(named);
+    };
+}
+
 std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
 {
     const std::optional<Button> button = command.press;
@@ -99,7 +116,7 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
     const bool pressed = command.press || command.history;
     if (pressed && m_observer)
         m_observer(Moment::BeforeTyping, button, name);
-    const std::optional<bool> done = playCommand(m_form, command, 0, [&] {
+    const std::optional<bool> done = playCommand(m_form, command, m_opening, [&] {
         if (m_observer)
             m_observer(Moment::BeforePress, button, name);
         m_export.failed = false;

@@ -68,6 +68,10 @@ public:
             m_controls.hideLists();
     }
 
+    // The session's instances have `width` attributes: at another width than the form's, it
+    // starts afresh at that one, and no Undo of the session goes back past that start.
+    void setWidth(std::size_t width);
+
     // True once "Exit" has been pressed.
     bool ended() const { return m_controls.closed(); }
     // The message of the last Gen Text that failed, once; nothing when none failed since.
@@ -128,6 +132,7 @@ private:
     WatchedExport m_export;
     MemoryControls m_controls;
     Form m_form;
+    std::uint64_t m_opening = 0; // the start at the session's width, if it needed one
 };
 
 // A reader of a session: hands each command it reads to the handler, until the handler returns
@@ -135,15 +140,21 @@ private:
 using CommandHandler = std::function<bool(const ReplayCommand &)>;
 using SessionReader = std::function<std::optional<std::string>(const CommandHandler &)>;
 
-// The names a session file gives its six attributes, in the order of the fields ("Sky", ...); an
-// empty name leaves its attribute unnamed. A reader hands them over before the first command.
-using AttributeNames = std::array<std::string, kAttributeCount>;
+// The names a session file gives its attributes, in the order of the fields ("Sky", ...); an empty
+// name leaves its attribute unnamed. A reader hands them over as soon as it knows how many
+// attributes the session's instances have, before the first command that types values: unnamed
+// when the session names none.
+using AttributeNames = std::vector<std::string>;
 using NamesHandler = std::function<void(const AttributeNames &)>;
 
 // When memory runs out: what is said, and the exit status.
 inline constexpr std::string_view kOutOfMemory
         = "out of memory: the presses before this line were played, and the rest were not";
 inline constexpr int kOutOfMemoryStatus = 3;
+
+// The names handler of a reader that plays into `session`: sets the session's width, then hands
+// the names on to `names`, if given.
+NamesHandler widthSetting(ReplaySession &session, const NamesHandler &names);
 
 // Plays what `read` reads through `session`, writing one object per press to `out`, until Exit.
 // Bad input or a failed read stops the run with a message on `err`; what was written before it

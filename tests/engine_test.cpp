@@ -162,7 +162,7 @@ TEST(Form, UndoesAndRedoesAcrossCheckpoints)
         };
         std::vector<decltype(shown())> states{shown()};
         for (int n = 0; n < 300; ++n) {
-            FieldTexts x;
+            FieldTexts x(kFieldCount);
             for (std::size_t a = 0; a < x.size(); ++a)
                 x[a] = "v" + std::to_string(random() % (a < 2 ? 2 : 3));
             form.type(FieldRow::Training, x);

@@ -25,8 +25,8 @@ struct CsvCase
     std::string input;
     int status;
     long reports;
-    std::string part;            // of the last report, or of the message after bad input
-    std::string attributes = {}; // the names handed over, joined by "|"
+    std::string part;                     // of the last report, or of the message after bad input
+    std::string attributes = "6 unnamed"; // the names handed over, joined by "|"
 };
 
 class CsvSessions : public ::testing::TestWithParam<CsvCase>
@@ -42,8 +42,10 @@ TEST_P(CsvSessions, PlayRowByRowOrStopNamingTheLine)
     const NamesHandler names = [&](const AttributeNames &given) {
         for (std::size_t a = 0; a < given.size(); ++a)
             named += (a ? "|" : "") + given[a];
+        if (std::ranges::all_of(given, &std::string::empty))
+            named = std::to_string(given.size()) + " unnamed";
     };
-    EXPECT_EQ(GetParam().input.starts_with('{')
+    EXPECT_EQ(GetParam().input[GetParam().input.find_first_not_of(" \n")] == '{'
                       ? runJsonLines(in, out, err, session, names)
                       : runCsvSession(in, out, err, session, std::nullopt, names),
               GetParam().status)
@@ -73,10 +75,22 @@ INSTANTIATE_TEST_SUITE_P(
                         R"({"press":"Predict","messages":[{"title":"Result","text":"I can't Predict It ,Result is 0"}])"},
                 CsvCase{"bad_width_after_a_line_break_in_quotes",
                         "\"a\nb\",c,d,e,f,g,+\n\na,b,+\na,b,c,d,e,f,-\n", 2, 1,
-                        "vspace-replay: line 4: a row of 3 fields, not six values and a label\n"},
+                        "vspace-replay: line 4: a row of 3 fields, where line 1 has 7\n"},
                 CsvCase{"bad_label", "a,b,c,d,e,f,+\na,b,c,d,e,g,maybe\n", 2, 1,
-                        "vspace-replay: line 2: unknown label \"maybe\"\n"},
-                CsvCase{"one_field", "abc\n", 2, 0, ": line 1: a row of 1 field, not six values"},
+                        "line 2: unknown label \"maybe\": positive: +, positive, yes, true, 1; "
+                        "negative: -, negative, no, false, 0; \"?\" predicts\n"},
+                CsvCase{"one_field", "abc\n", 2, 0,
+                        ": line 1: a row of 1 field, not 1 to 16 values", ""},
+                CsvCase{"seventeen_values", std::string(34, ',') + "+\n", 2, 0,
+                        "a row of 35 fields, not 1 to 16 values", ""},
+                CsvCase{"day_column_four_attributes_labels_1_and_0",
+                        "Day;Outlook;Temp;Humidity;Wind;Play\nD1;Sunny;Hot;High;Weak;0\n"
+                        "D3;Overcast;Hot;High;Weak;1\nD4;Rain;Mild;High;Weak;1\n",
+                        0, 3, R"("List2":["?,?,High,Weak"])", "Outlook|Temp|Humidity|Wind"},
+                CsvCase{"three_attributes_and_sixteen",
+                        "red,circle,small,yes\n\nblue,circle,small,yes\n" + std::string(16, ',')
+                                + "+\n",
+                        2, 2, "line 4: a row of 17 fields, where line 1 has 4", "3 unnamed"},
                 CsvCase{"byte_order_mark_without_header",
                         "\xEF\xBB\xBFSunny,Warm,Normal,Strong,Warm,Same,Yes\nSunny,Warm,High,"
                         "Strong,Warm,Same,Yes\n",
@@ -85,19 +99,18 @@ INSTANTIATE_TEST_SUITE_P(
                         "Sky;\"Air;T\";H;W;Wa;F;Enjoy\na;b;\"c;d\";d;e, f;f; yes \n", 0, 1,
                         R"("List3":["a,b,c;d,d,e, f,f,+"])", "Sky|Air;T|H|W|Wa|F"},
                 CsvCase{"tabs", "a\tb,c\tc\td\te\tf\t+\n", 0, 1, R"("List2":["a,b,c,c,d,e,f"])"},
-                CsvCase{"row_index", ",Sky,Air,H,W,Wa,F,Enjoy\n0,a,b,c,d,e,f,+\n", 2, 0,
-                        "vspace-replay: line 1: a row of 8 fields: the first column looks like a "
-                        "row index; remove it\n"},
+                CsvCase{"row_index", ",Sky,Air,H,W,Wa,F,Enjoy\n0,a,b,c,d,e,f,+\n", 0, 1,
+                        R"("List3":["a,b,c,d,e,f,+"])", "Sky|Air|H|W|Wa|F"},
                 CsvCase{"long_label", "a,b,c,d,e,f,+\na,b,c,d,e,g," + std::string(99, 'x') + "\n",
-                        2, 1, "line 2: unknown label \"" + std::string(64, 'x') + "\"...\n"},
+                        2, 1, "line 2: unknown label \"" + std::string(64, 'x') + "\"...: "},
                 CsvCase{"row_over_a_mebibyte", "a,b,c,d,e,\"" + std::string(1 << 20, 'v') + "\",+\n",
-                        2, 0, "vspace-replay: line 1: a row longer than 1 MiB\n"},
+                        2, 0, "vspace-replay: line 1: a row longer than 1 MiB\n", ""},
                 CsvCase{"invalid_utf8", "a,b,c,d,e,f,+\na,b\xff,c,d,e,f,+\n", 2, 1,
                         "vspace-replay: line 2: invalid UTF-8 in field 2\n"},
                 CsvCase{"unclosed_quote", "a,b,c,d,e,f,+\n\"a,b,c,d,e,f,+\n", 2, 1,
                         "vspace-replay: line 2: not CSV"},
                 CsvCase{"lines_ending_in_cr_lf_or_cr", "a,b,c,d,e,f,+\r\nx,b,c,d,e,f,-\ra,b,\r\n",
-                        2, 2, "vspace-replay: line 3: a row of 3 fields"},
+                        2, 2, "vspace-replay: line 3: a row of 3 fields, where line 1 has 7"},
                 CsvCase{"separator_told_from_a_first_row_over_64_kib",
                         "a;b;c;d;e;" + std::string(70000, 'v') + ";+\na;b;c;d;e;f;-\n", 0, 2,
                         R"("List2":["a,b,c,d,e,)"},
@@ -106,15 +119,36 @@ INSTANTIATE_TEST_SUITE_P(
                                 + ",-\ny,b,c,d,e," + std::string(400000, 'w') + ",-\nz,b,c,d,e,"
                                 + std::string(400000, 'y') + ",-\n",
                         0, 4, R"("List2":["a,b,c,d,e,f"])"},
-                CsvCase{"blank_first_line", "\nx,b,+\n", 2, 0, "line 2: a row of 3 fields"},
+                CsvCase{"blank_first_line", "\nx,b,+\n", 0, 1, R"("List2":["x,b"])", "2 unnamed"},
                 CsvCase{"attributes_line",
                         R"({"attributes":["Sky","","Hu","Wi","Wa","Fo"]})"
                         "\n"
                         R"({"Text1":["a","b","c","d","e","f"],"press":"Positive"})",
                         0, 1, R"({"press":"Positive","messages":[],"List1")", "Sky||Hu|Wi|Wa|Fo"},
+                CsvCase{"attributes_after_blank_lines_four_wide",
+                        "\n \n"
+                        R"({"attributes":["Outlook","Temp","Humidity","Wind"]})"
+                        "\n"
+                        R"({"Text1":["a","b","c","d"],"press":"Positive"})"
+                        "\n"
+                        R"({"Text2":["a","b","c","d","e"],"press":"Predict"})",
+                        2, 1,
+                        R"(line 5: "Text2" has 5 values, and the session's instances have 4 )"
+                        "attributes (line 3)",
+                        "Outlook|Temp|Humidity|Wind"},
+                CsvCase{"one_attribute_undone_to_its_start",
+                        R"({"Text1":["a"],"press":"Positive"})"
+                        "\n"
+                        R"({"press":"Undo"})"
+                        "\n"
+                        R"({"press":"Undo"})",
+                        0, 3,
+                        R"("List2":["0"],"List3":[],"List4":[],"Text1":[""],"Text2":[""],)"
+                        R"("negative_enabled":false,"ignored":true})",
+                        "1 unnamed"},
                 CsvCase{"attributes_with_a_press",
                         R"({"attributes":["a","b","c","d","e","f"],"press":"Clear"})", 2, 0,
-                        R"(vspace-replay: line 1: "attributes" takes a line of its own)"}),
+                        R"(vspace-replay: line 1: "attributes" takes a line of its own)", ""}),
         [](const auto &info) { return std::string(info.param.name); });
 
 // A value too wide for Graphviz is shortened in its box and whole in its tooltip, with nothing on

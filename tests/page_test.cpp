@@ -187,11 +187,14 @@ TEST(Page, PlayToEndExplainsTheLastPresses)
 
 // The Undo button takes a played session back to before its first press, its messages with it;
 // played again after the user's own presses, the session's messages are those of now. A file
-// without presses is refused; Play to end leaves the focus be; a press is explained once.
+// without presses, or of instances of other than six attributes, is refused; Play to end leaves the
+// focus be; a press is explained once.
 TEST(Page, PlayedAgainAfterAnUndoTheMessagesAreNew)
 {
     DrawnPage drawn;
     EXPECT_TRUE(json::parse(drawn.page.open("\n", false)).contains("error"));
+    EXPECT_EQ(json::parse(drawn.page.open("a,b,+\n", true))["error"],
+              "this page learns instances of six attributes, and the file's have 2");
     EXPECT_EQ(json::parse(drawn.page.open(
                       R"({"attributes": ["A", "B", "C", "D", "E", "F"]})"
                       "\n"

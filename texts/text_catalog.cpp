@@ -127,6 +127,9 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {VSPACE_TEXT_ID(CancelButton), VSPACE_TRANSLATE_NOOP("Page", "Cancel")},
         {VSPACE_TEXT_ID(NoPressesReason),
          VSPACE_TRANSLATE_NOOP("Page", "the file holds no presses")},
+        {VSPACE_TEXT_ID(OtherWidthReason),
+         VSPACE_TRANSLATE_NOOP(
+                 "Page", "this page learns instances of six attributes, and the file's have %1")},
         {VSPACE_TEXT_ID(MessageLine), VSPACE_TRANSLATE_NOOP("Page", "line %1: %2")},
         {VSPACE_TEXT_ID(ExampleNotLoadedReason),
          VSPACE_TRANSLATE_NOOP("Page", "the example could not be loaded")},

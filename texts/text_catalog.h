@@ -92,8 +92,9 @@ enum class Text {
     OpenOverWork,  // %1: the file's name; %n: how many examples have been learnt
     OpenButton,
     CancelButton,
-    NoPressesReason, // why a file with no presses was not opened
-    MessageLine,     // %1: the line of the press in its session; %2: the message, "title: text"
+    NoPressesReason,  // why a file with no presses was not opened
+    OtherWidthReason, // why a file of instances of another width than six was not opened
+    MessageLine,      // %1: the line of the press in its session; %2: the message, "title: text"
     // Why an example session of the page's Examples menu was not opened.
     ExampleNotLoadedReason,
     // Why a session stopped playing on the page: memory ran out.

@@ -479,6 +479,10 @@
         <translation>die Datei enthält keine Schritte</translation>
     </message>
     <message>
+        <source>this page learns instances of six attributes, and the file&apos;s have %1</source>
+        <translation>diese Seite lernt Beispiele mit sechs Attributen, die der Datei haben %1</translation>
+    </message>
+    <message>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>

@@ -479,6 +479,10 @@
         <translation>el archivo no contiene pulsaciones</translation>
     </message>
     <message>
+        <source>this page learns instances of six attributes, and the file&apos;s have %1</source>
+        <translation>esta página aprende instancias de seis atributos, y las del archivo tienen %1</translation>
+    </message>
+    <message>
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
     </message>

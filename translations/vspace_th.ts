@@ -476,6 +476,10 @@
         <translation>ไฟล์ไม่มีการกดเลย</translation>
     </message>
     <message>
+        <source>this page learns instances of six attributes, and the file&apos;s have %1</source>
+        <translation>หน้านี้เรียนรู้ตัวอย่างที่มีหกคุณลักษณะ แต่ตัวอย่างในไฟล์มี %1 คุณลักษณะ</translation>
+    </message>
+    <message>
         <source>line %1: %2</source>
         <translation>บรรทัด %1: %2</translation>
     </message>

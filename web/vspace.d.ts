@@ -25,6 +25,7 @@ export type TextName =
     | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
     | 'DiagramDescription' | 'UndoButton' | 'RedoButton' | 'StopButton' | 'PlayingProgress'
     | 'PressesPlayed' | 'OpenOverWork' | 'OpenButton' | 'CancelButton' | 'NoPressesReason'
+    | 'OtherWidthReason'
     | 'MessageLine' | 'ExampleNotLoadedReason' | 'OutOfMemoryReason' | 'PresentButton' | 'ExamplesMenu'
     | 'AttributesButton' | 'AttributesTitle' | 'AttributesPrompt' | 'AttributeName'
     | 'TrainingValueNamed' | 'UnseenValueNamed' | 'LegendAttributes' | 'ExplainPositive'

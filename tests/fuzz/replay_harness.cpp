@@ -95,7 +95,7 @@ std::string check(const ReplaySession &session, std::optional<Button> button, co
             return "a G row accepts the negative example just learnt";
     } else if (button == Button::Clear) {
         if (now.examples != 1 || now.g.size() != 1 || !now.space.empty()
-            || rowOf(c.values(FieldRow::Training)) != Row{} || unseen != Row{}
+            || rowOf(c.values(FieldRow::Training)) != Row(st.width()) || unseen != Row(st.width())
             || now.negativeEnabled)
             return "Clear did not restore the initial state";
     } else if (!unchanged) {
