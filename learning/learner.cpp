@@ -25,7 +25,7 @@ std::vector<MadeRow> specialisations(const Rows &general, const Row &s, const Ro
         const Value &sa = s[static_cast<std::size_t>(a - 1)];
         if (sa == x[static_cast<std::size_t>(a - 1)] || sa == kAnyValue)
             continue;
-        MadeRow row{mostGeneralRow(), a, sa, MadeRow::kNone};
+        MadeRow row{mostGeneralRow(s.size()), a, sa, MadeRow::kNone};
         const Row *tail = nullptr;
         if (!made.empty())
             tail = &made.back().row, row.source = MadeRow::kMadeBefore;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,8 @@ inline constexpr std::string_view kAnyValue = "?";
 inline constexpr std::string_view kNoValue = "0";
 
 // The values of an instance or a hypothesis, attribute a at index a - 1: six unless made with
-// another width, at most 16. Held in place, with no allocation of its own.
+// another width, at most 16. Held in place, with no allocation of its own; only the values in use
+// are ever made, copied or let go.
 class Row
 {
 public:
@@ -33,35 +35,51 @@ public:
     {}
     explicit Row(std::size_t width)
         : m_width(static_cast<std::uint8_t>(width))
-    {}
+    {
+        std::uninitialized_value_construct_n(m_values, width);
+    }
     Row(std::initializer_list<Value> values)
         : m_width(static_cast<std::uint8_t>(values.size()))
     {
-        std::copy(values.begin(), values.end(), m_values.begin());
+        std::uninitialized_copy(values.begin(), values.end(), m_values);
     }
-    Row(const Row &other)
+    Row(const Row &other) noexcept
         : m_width(other.m_width)
     {
-        std::copy(other.begin(), other.end(), m_values.begin());
+        std::uninitialized_copy(other.begin(), other.end(), m_values);
     }
-    Row &operator=(const Row &other)
+    Row(Row &&other) noexcept
+        : m_width(other.m_width)
     {
-        std::copy(other.begin(), other.end(), m_values.begin());
-        if (m_width > other.m_width)
-            std::fill(m_values.begin() + other.m_width, end(), Value());
-        m_width = other.m_width;
+        std::uninitialized_move(other.begin(), other.end(), m_values);
+    }
+    Row &operator=(const Row &other) noexcept
+    {
+        if (this != &other) {
+            std::destroy(begin(), end());
+            m_width = other.m_width;
+            std::uninitialized_copy(other.begin(), other.end(), m_values);
+        }
         return *this;
     }
-    Row(Row &&other) noexcept = default;
-    Row &operator=(Row &&other) noexcept = default;
+    Row &operator=(Row &&other) noexcept
+    {
+        if (this != &other) {
+            std::destroy(begin(), end());
+            m_width = other.m_width;
+            std::uninitialized_move(other.begin(), other.end(), m_values);
+        }
+        return *this;
+    }
+    ~Row() { std::destroy(begin(), end()); }
 
     std::size_t size() const { return m_width; }
     Value &operator[](std::size_t a) { return m_values[a]; }
     const Value &operator[](std::size_t a) const { return m_values[a]; }
-    Value *begin() { return m_values.data(); }
-    Value *end() { return m_values.data() + m_width; }
-    const Value *begin() const { return m_values.data(); }
-    const Value *end() const { return m_values.data() + m_width; }
+    Value *begin() { return m_values; }
+    Value *end() { return m_values + m_width; }
+    const Value *begin() const { return m_values; }
+    const Value *end() const { return m_values + m_width; }
     void fill(const Value &value) { std::fill(begin(), end(), value); }
 
     friend bool operator==(const Row &x, const Row &y)
@@ -70,7 +88,10 @@ public:
     }
 
 private:
-    std::array<Value, kMaxAttributes> m_values;
+    union
+    { // the first m_width made
+        Value m_values[kMaxAttributes];
+    };
     std::uint8_t m_width;
 };
 
@@ -100,9 +121,9 @@ std::string rowText(const Row &row);
 std::string learningDataEntry(const Row &row, bool positive);
 
 // All "?": the hypothesis that accepts every instance.
-Row mostGeneralRow(std::size_t width = kAttributeCount);
+Row mostGeneralRow(std::size_t width);
 // All "0": the hypothesis that accepts no instance.
-Row mostSpecificRow(std::size_t width = kAttributeCount);
+Row mostSpecificRow(std::size_t width);
 
 // True when each value is "?".
 bool isMostGeneral(const Row &row);

@@ -59,6 +59,15 @@ Rows hypothesesBetween(const Row &s, const Rows &general)
     return Rows(std::move(rows));
 }
 
+// The empty hypothesis, as the textbook writes it.
+Row emptyHypothesis(std::size_t width)
+{
+    static const Value nothing(kEmptyHypothesisValue);
+    Row row(width);
+    row.fill(nothing);
+    return row;
+}
+
 } // namespace
 
 TextbookState::TextbookState(std::size_t width)
@@ -70,7 +79,7 @@ Rows TextbookState::specificRows() const
 {
     if (collapsed)
         return {};
-    return Rows(std::vector<Row>{specific.value_or(mostSpecificRow(width))});
+    return Rows(std::vector<Row>{specific.value_or(emptyHypothesis(width))});
 }
 
 std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Row instance,
@@ -87,7 +96,7 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
     record.generalBefore = state.general;
     record.versionSpaceBefore = state.versionSpace;
     record.specific.from = record.specific.to = state.specific.value_or(
-            mostSpecificRow(state.width));
+            emptyHypothesis(state.width));
     next.width = state.width;
     next.examples = state.examples.with(x, positive);
     record.exampleNumber = next.examples.size();

@@ -13,6 +13,9 @@
 
 namespace vspace {
 
+// The textbook's value of the empty hypothesis at every attribute: no value is acceptable.
+inline constexpr std::string_view kEmptyHypothesisValue = "\u2205";
+
 // The textbook's candidate elimination, beside the program's learner: hypotheses are conjunctions
 // of values and "?", with the same acceptance test and the same rule for duplicates. It has no
 // limit of 30 rows: every hypothesis of its version space lies between S and G, so neither holds
@@ -34,7 +37,8 @@ struct TextbookState
     TextbookState()
         : TextbookState(kAttributeCount)
     {}
-    // S as the lists show it: all "0" before the first positive example, none after a collapse.
+    // S as the lists show it: the empty hypothesis as the textbook writes it, "∅" at every
+    // attribute, before the first positive example; none after a collapse.
     Rows specificRows() const;
 };
 

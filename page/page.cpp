@@ -181,10 +181,11 @@ std::string Page::versionSpaceDot() const
         const TextbookState &state = m_form.textbook();
         return GeneralityGraph(state.specificRows().all(), state.general.all(),
                                state.versionSpace.all())
-                .dot();
+                .dot(m_controls.phrase(Text::DiagramLeftOut));
     }
     const LearningState &state = m_form.state();
-    return GeneralityGraph({state.specific}, state.general.all(), state.versionSpace.all()).dot();
+    return GeneralityGraph({state.specific}, state.general.all(), state.versionSpace.all())
+            .dot(m_controls.phrase(Text::DiagramLeftOut));
 }
 
 std::string Page::setBoundaries(Row specific, std::vector<Row> general, int examples)

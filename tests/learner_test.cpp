@@ -140,7 +140,7 @@ TEST(ProgramsLearner, RefusesSayingWhy)
     std::vector<Row> g;
     for (unsigned mask = 0; mask < 64; ++mask) {
         if (const int values = __builtin_popcount(mask); values == 3 || values >= 5) {
-            Row r = mostGeneralRow();
+            Row r = mostGeneralRow(kAttributeCount);
             for (std::size_t a = 0; a < 6; ++a)
                 r[a] = (mask >> a) & 1 ? std::string(1, static_cast<char>('a' + a)) : "?";
             g.push_back(r);

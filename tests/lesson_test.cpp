@@ -204,7 +204,7 @@ TEST(LessonReport, DrawsValuesGraphvizAndXmlCannotTakeAsTheyAre)
     const GeneralityGraph graph({{wide, "\xEF\xBF\xBE", "\xEF\xBF\xBF", "d", "e", "f"}},
                                 {{"?", "?", "?", "?", "?", "?"}}, {});
     ::testing::internal::CaptureStderr();
-    const std::string svg = renderSvg(graph.dot());
+    const std::string svg = renderSvg(graph.dot("%1"));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     const std::string shown = std::string(30, 'x') + ",\uFFFD,\uFFFD,d,e,f";
     EXPECT_NE(svg.find(">" + std::string(40, 'w') + "\u2026" + shown + "</text>"),
@@ -225,7 +225,7 @@ double drawnAt(const std::string &svg, const std::string &label)
 
 // Boxes ranked by generality, each row once, whichever lists hold it: S at the bottom, G at the
 // top, rows of equal generality on one line even where no edge puts them there; a row exactly as
-// long as a box may hold is drawn whole.
+// long as a box may hold is drawn whole; at most 128 boxes.
 TEST(LessonReport, DiagramRanksRowsByGenerality)
 {
     const std::string whole = std::string(GeneralityGraph::kMaxLabelCharacters - 10, 'v');
@@ -234,10 +234,17 @@ TEST(LessonReport, DiagramRanksRowsByGenerality)
             g2{"?", "?", "?", "?", "?", whole};
     const GeneralityGraph graph({s}, {g1, g2, v2}, {v1, v2, g1});
     EXPECT_EQ(graph.nodes.size(), 5u);
-    const std::string svg = renderSvg(graph.dot());
+    const std::string svg = renderSvg(graph.dot("%1"));
     EXPECT_GT(drawnAt(svg, rowText(s)), drawnAt(svg, rowText(v1)));
     EXPECT_GT(drawnAt(svg, rowText(v2)), drawnAt(svg, rowText(g1)));
     EXPECT_EQ(drawnAt(svg, rowText(g1)), drawnAt(svg, rowText(g2)));
+    // A version space of 2^10 rows: S, G and the first 126 others drawn, and a word on the rest.
+    const TextbookState wide
+            = std::get<TextbookStep>(trainTextbook(TextbookState(10), Row(10), true)).state;
+    const GeneralityGraph large(wide.specificRows().all(), wide.general.all(),
+                                wide.versionSpace.all());
+    EXPECT_EQ(std::pair(large.nodes.size(), large.leftOut), std::pair(std::size_t{128}, 896ul));
+    EXPECT_NE(large.dot("%1 left out").find("label=\"896 left out\""), std::string::npos);
 }
 
 // A page is written whole or not at all: a failure part-way leaves the old page as it was.
@@ -371,7 +378,7 @@ TEST(LessonReport, EnjoySport)
     const auto count = [](const std::string &text, const std::string &part) {
         return std::ranges::distance(std::views::split(text, part)) - 1;
     };
-    const std::string svg = renderSvg(graph.dot());
+    const std::string svg = renderSvg(graph.dot("%1"));
     EXPECT_EQ(count(svg, "class=\"node\""), graph.nodes.size());
     EXPECT_EQ(count(svg, ">?,Warm,?,Strong,?,?</text>") + count(svg, "#d7f0da")
                       + count(svg, "#fdf0c4"),
@@ -398,7 +405,7 @@ TEST(LessonReport, EnjoySport)
     const std::string odd = renderSvg(
             GeneralityGraph({{"a\"b", "c\\N", "<&>", "d&amp;", "e", "f"}},
                             {{"a\"b", "?", "?", "?", "?", "?"}, {"?", "?", "?", "?", "?", "?"}}, {})
-                    .dot());
+                    .dot("%1"));
     EXPECT_NE(odd.find("a&quot;b,c\\N,&lt;&amp;&gt;,d&amp;amp;,e,f"), std::string::npos) << odd;
 
     // Played again with the names its header gives (the first as HTML would read it, the second

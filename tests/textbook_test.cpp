@@ -196,7 +196,7 @@ TEST(TextbookLearner, EnjoySportTrace)
                    "Sunny,Warm,?,Strong,?,?",
                    {"Sunny,?,?,?,?,?", "?,Warm,?,?,?,?"}}};
     TextbookState state;
-    EXPECT_EQ(texts(state.specificRows()), std::set<std::string>{"0,0,0,0,0,0"});
+    EXPECT_EQ(texts(state.specificRows()), std::set<std::string>{"∅,∅,∅,∅,∅,∅"});
     for (const auto &[x, positive, s, g] : trace) {
         state = std::get<TextbookStep>(trainTextbook(state, x, positive)).state;
         EXPECT_EQ(rowText(*state.specific), s);

@@ -94,6 +94,7 @@ enum class Text {
     CancelButton,
     NoPressesReason,  // why a file with no presses was not opened
     OtherWidthReason, // why a file of instances of another width than six was not opened
+    DiagramLeftOut,   // under a diagram too large to draw whole: how many hypotheses it leaves out
     MessageLine,      // %1: the line of the press in its session; %2: the message, "title: text"
     // Why an example session of the page's Examples menu was not opened.
     ExampleNotLoadedReason,

@@ -82,8 +82,12 @@ GeneralityGraph::GeneralityGraph(const std::vector<Row> &s, const std::vector<Ro
         inS[indexOf(row)] = true;
     for (const Row &row : g)
         inG[indexOf(row)] = true;
-    for (const Row &row : space)
-        indexOf(row);
+    for (const Row &row : space) {
+        if (nodes.size() < kMaxNodes)
+            indexOf(row);
+        else if (std::none_of(nodes.begin(), nodes.end(), [&](const Row &n) { return n == row; }))
+            ++leftOut;
+    }
     // h1 is more general than or equal to h2 when h1 holds "?" or h2's value at every
     // attribute: h1 accepts h2 as if it were an instance.
     const auto above = [this](std::size_t upper, std::size_t lower) {
@@ -100,7 +104,7 @@ GeneralityGraph::GeneralityGraph(const std::vector<Row> &s, const std::vector<Ro
     }
 }
 
-std::string GeneralityGraph::dot() const
+std::string GeneralityGraph::dot(std::string_view leftOutNote) const
 {
     std::string dot = "digraph version_space {\n  rankdir=BT; nodesep=0.25; ranksep=0.45;\n"
                       "  node [shape=box, style=\"rounded,filled\", fillcolor=\"#ffffff\", "
@@ -120,6 +124,11 @@ std::string GeneralityGraph::dot() const
         dot += "  { rank=same;" + ids + " }\n";
     for (const auto &[lower, upper] : edges)
         dot += "  h" + std::to_string(lower) + " -> h" + std::to_string(upper) + ";\n";
+    if (leftOut > 0) {
+        std::string note(leftOutNote);
+        note.replace(note.find("%1"), 2, std::to_string(leftOut));
+        dot += "  label=" + dotString(note) + "; labelloc=b; fontname=\"Liberation Sans\";\n";
+    }
     return dot + "}\n";
 }
 

@@ -3,6 +3,7 @@
 #include "rows.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,11 @@ struct GeneralityGraph
     std::vector<Row> nodes;
     std::vector<std::pair<int, int>> edges; // (more specific, directly more general), node indices
     std::vector<bool> inS, inG;
+    std::size_t leftOut = 0; // rows of the version space not drawn
+
+    // At most this many hypotheses are drawn: the rows of S and G, then those of the version
+    // space in its order, as far as they go.
+    static constexpr std::size_t kMaxNodes = 128;
 
     GeneralityGraph(const std::vector<Row> &s, const std::vector<Row> &g,
                     const std::vector<Row> &space);
@@ -24,8 +30,9 @@ struct GeneralityGraph
     static constexpr std::size_t kMaxLabelCharacters = 81;
 
     // The graph in Graphviz's DOT language: S at the bottom, G at the top. Every value reads in
-    // the drawing exactly as it reads in the lists.
-    std::string dot() const;
+    // the drawing exactly as it reads in the lists. `leftOutNote` (a text with %1 for the number)
+    // is written under a drawing that leaves rows out.
+    std::string dot(std::string_view leftOutNote) const;
 };
 
 } // namespace vspace

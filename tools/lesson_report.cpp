@@ -332,8 +332,8 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
             ++m_drawingCount;
             if (m_drawings.size() == kMaxDiagrams)
                 m_drawings.pop_front();
-            m_drawings.push_back(
-                    {m_sections.size(), GeneralityGraph(after.s, after.g, after.space).dot()});
+            m_drawings.push_back({m_sections.size(), GeneralityGraph(after.s, after.g, after.space)
+                                                             .dot(english(Text::DiagramLeftOut))});
         }
     }
     m_sections.write("</section>\n");

@@ -483,6 +483,10 @@
         <translation>diese Seite lernt Beispiele mit sechs Attributen, die der Datei haben %1</translation>
     </message>
     <message>
+        <source>%1 more hypotheses of the version space are not drawn</source>
+        <translation>%1 weitere Hypothesen des Versionsraums sind nicht gezeichnet</translation>
+    </message>
+    <message>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>

@@ -483,6 +483,10 @@
         <translation>esta página aprende instancias de seis atributos, y las del archivo tienen %1</translation>
     </message>
     <message>
+        <source>%1 more hypotheses of the version space are not drawn</source>
+        <translation>%1 hipótesis más del espacio de versiones no se dibujan</translation>
+    </message>
+    <message>
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
     </message>

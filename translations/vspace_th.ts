@@ -480,6 +480,10 @@
         <translation>หน้านี้เรียนรู้ตัวอย่างที่มีหกคุณลักษณะ แต่ตัวอย่างในไฟล์มี %1 คุณลักษณะ</translation>
     </message>
     <message>
+        <source>%1 more hypotheses of the version space are not drawn</source>
+        <translation>ไม่ได้วาดสมมติฐานอีก %1 ข้อของปริภูมิเวอร์ชัน</translation>
+    </message>
+    <message>
         <source>line %1: %2</source>
         <translation>บรรทัด %1: %2</translation>
     </message>

@@ -25,7 +25,7 @@ export type TextName =
     | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
     | 'DiagramDescription' | 'UndoButton' | 'RedoButton' | 'StopButton' | 'PlayingProgress'
     | 'PressesPlayed' | 'OpenOverWork' | 'OpenButton' | 'CancelButton' | 'NoPressesReason'
-    | 'OtherWidthReason'
+    | 'OtherWidthReason' | 'DiagramLeftOut'
     | 'MessageLine' | 'ExampleNotLoadedReason' | 'OutOfMemoryReason' | 'PresentButton' | 'ExamplesMenu'
     | 'AttributesButton' | 'AttributesTitle' | 'AttributesPrompt' | 'AttributeName'
     | 'TrainingValueNamed' | 'UnseenValueNamed' | 'LegendAttributes' | 'ExplainPositive'
