@@ -90,18 +90,19 @@ ReplaySession::ReplaySession(ExportFile &exportFile, Learner shown, bool explain
         m_form.showLearner(shown);
 }
 
-void ReplaySession::setWidth(std::size_t width)
+void ReplaySession::nameAttributes(const AttributeNames &names)
 {
-    if (width == m_form.width())
+    m_names = names;
+    if (names.size() == m_form.width())
         return;
-    m_form.restart(width);
+    m_form.restart(names.size());
     m_opening = m_form.undoName();
 }
 
 NamesHandler widthSetting(ReplaySession &session, const NamesHandler &names)
 {
     return [&session, names](const AttributeNames &named) {
-        session.setWidth(named.size());
+        session.nameAttributes(named);
         if (names)
             names(named);
     };
@@ -159,7 +160,7 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         out.key(kStepKey);
         outcomeJson(out, outcome,
                     lessonOf(button, command.history, outcome, ignored,
-                             m_form.shownLearner() == Learner::Textbook, english)
+                             m_form.shownLearner() == Learner::Textbook, english, m_names)
                             .sentence);
     }
     out.endObject();

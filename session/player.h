@@ -20,6 +20,12 @@ namespace vspace {
 // Input lines and CSV rows longer than this many bytes (the newline not counted) are refused.
 inline constexpr std::size_t kMaxReplayLineBytes = 1024 * 1024;
 
+// The names a session file gives its attributes, in the order of the fields ("Sky", ...); an empty
+// name leaves its attribute unnamed. A reader hands them over as soon as it knows how many
+// attributes the session's instances have, before the first command that types values: unnamed
+// when the session names none.
+using AttributeNames = std::vector<std::string>;
+
 // One step of a replay session: field values to type, then at most one button to press, or an
 // undo or redo.
 struct ReplayCommand
@@ -68,9 +74,11 @@ public:
             m_controls.hideLists();
     }
 
-    // The session's instances have `width` attributes: at another width than the form's, it
-    // starts afresh at that one, and no Undo of the session goes back past that start.
-    void setWidth(std::size_t width);
+    // The session's instances have as many attributes as `names`, which the sentences of --explain
+    // use (an empty one: by its number). At another width than the form's, the session starts
+    // afresh at its own, and no Undo of the session goes back past that start.
+    void nameAttributes(const AttributeNames &names);
+    const AttributeNames &attributeNames() const { return m_names; }
 
     // True once "Exit" has been pressed.
     bool ended() const { return m_controls.closed(); }
@@ -133,6 +141,7 @@ private:
     MemoryControls m_controls;
     Form m_form;
     std::uint64_t m_opening = 0; // the start at the session's width, if it needed one
+    AttributeNames m_names;
 };
 
 // A reader of a session: hands each command it reads to the handler, until the handler returns
@@ -140,11 +149,6 @@ private:
 using CommandHandler = std::function<bool(const ReplayCommand &)>;
 using SessionReader = std::function<std::optional<std::string>(const CommandHandler &)>;
 
-// The names a session file gives its attributes, in the order of the fields ("Sky", ...); an empty
-// name leaves its attribute unnamed. A reader hands them over as soon as it knows how many
-// attributes the session's instances have, before the first command that types values: unnamed
-// when the session names none.
-using AttributeNames = std::vector<std::string>;
 using NamesHandler = std::function<void(const AttributeNames &)>;
 
 // When memory runs out: what is said, and the exit status.
@@ -152,8 +156,8 @@ inline constexpr std::string_view kOutOfMemory
         = "out of memory: the presses before this line were played, and the rest were not";
 inline constexpr int kOutOfMemoryStatus = 3;
 
-// The names handler of a reader that plays into `session`: sets the session's width, then hands
-// the names on to `names`, if given.
+// The names handler of a reader that plays into `session`: names the session's attributes, then
+// hands the names on to `names`, if given.
 NamesHandler widthSetting(ReplaySession &session, const NamesHandler &names);
 
 // Plays what `read` reads through `session`, writing one object per press to `out`, until Exit.

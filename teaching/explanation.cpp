@@ -53,7 +53,21 @@ std::string said(const Phrase &phrase, Text text, std::initializer_list<std::str
     return format(phrase(text), values);
 }
 
-std::string explainStep(const StepRecord &step, const Phrase &phrase)
+// The attributes (numbered from 1) by their names, when every one of them has a name.
+std::optional<std::string> namesListed(const std::vector<int> &attributes,
+                                       const std::vector<std::string> &names, const Phrase &phrase)
+{
+    std::vector<std::string> named;
+    for (const int a : attributes) {
+        if (static_cast<std::size_t>(a) > names.size() || names[a - 1].empty())
+            return std::nullopt;
+        named.push_back(names[a - 1]);
+    }
+    return listed(named, phrase);
+}
+
+std::string explainStep(const StepRecord &step, const Phrase &phrase,
+                        const std::vector<std::string> &names)
 {
     std::string text = said(phrase, step.positive ? Text::ExplainPositive : Text::ExplainNegative,
                             {quoted(step.instance)});
@@ -85,16 +99,24 @@ std::string explainStep(const StepRecord &step, const Phrase &phrase)
             rows.push_back(made.row);
         }
         std::sort(attributes.begin(), attributes.end());
-        add(said(phrase,
-                 attributes.size() == 1 ? Text::ExplainGainsAtAttribute
-                                        : Text::ExplainGainsAtAttributes,
-                 {numbersListed(attributes, phrase), rowsListed(rows, phrase)}));
+        if (const auto named = namesListed(attributes, names, phrase))
+            add(said(phrase, Text::ExplainGainsAtNamed, {*named, rowsListed(rows, phrase)}));
+        else
+            add(said(phrase,
+                     attributes.size() == 1 ? Text::ExplainGainsAtAttribute
+                                            : Text::ExplainGainsAtAttributes,
+                     {numbersListed(attributes, phrase), rowsListed(rows, phrase)}));
     }
     const SpecificMove &s = step.specific;
     if (s.replaced)
         add(phrase(Text::ExplainSpecificReplaced));
     else if (s.generalised.empty())
         add(phrase(Text::ExplainSpecificUnchanged));
+    else if (const auto named = namesListed(s.generalised, names, phrase))
+        add(said(phrase,
+                 s.generalised.size() == 1 ? Text::ExplainSpecificNamed
+                                           : Text::ExplainSpecificNamedPlural,
+                 {quoted(s.to), *named}));
     else
         add(said(phrase,
                  s.generalised.size() == 1 ? Text::ExplainSpecificAttribute
@@ -155,12 +177,12 @@ std::string listed(const std::vector<std::string> &items, const Phrase &phrase)
 }
 
 std::string explainPress(Button button, const PressOutcome &outcome, bool ignored,
-                         const Phrase &phrase)
+                         const Phrase &phrase, const std::vector<std::string> &names)
 {
     if (ignored)
         return phrase(Text::ExplainIgnored);
     if (const StepRecord *step = std::get_if<StepRecord>(&outcome))
-        return explainStep(*step, phrase);
+        return explainStep(*step, phrase, names);
     if (const Refusal *refused = std::get_if<Refusal>(&outcome))
         return explainRefusal(*refused, phrase);
     if (const Prediction *vote = std::get_if<Prediction>(&outcome))

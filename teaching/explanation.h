@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vspace {
 
@@ -18,9 +19,10 @@ using Phrase = std::function<std::string(Text)>;
 // One or two sentences that explain what a press did to the learner shown, from what that learner
 // recorded: for a training press the example, the rows G lost and gained and why, how S moved and
 // the version space's size, or why it was refused; for Predict the vote; for the other presses,
-// and a press of the greyed Negative (`ignored`), what they do.
+// and a press of the greyed Negative (`ignored`), what they do. Attributes are named by `names`
+// (the attribute a at a - 1) where all those a sentence mentions have one, by number otherwise.
 std::string explainPress(Button button, const PressOutcome &outcome, bool ignored,
-                         const Phrase &phrase);
+                         const Phrase &phrase, const std::vector<std::string> &names = {});
 
 // What an undo or redo did, or that there was nothing to undo or redo (`ignored`).
 std::string explainHistory(History step, bool ignored, const Phrase &phrase);

@@ -20,11 +20,12 @@ std::vector<std::size_t> addedTo(const Rows &before, const Rows &after)
 } // namespace
 
 Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
-                const PressOutcome &outcome, bool ignored, bool textbook, const Phrase &phrase)
+                const PressOutcome &outcome, bool ignored, bool textbook, const Phrase &phrase,
+                const std::vector<std::string> &names)
 {
     Lesson lesson;
     lesson.sentence = button ? explainPress(*button, ignored ? PressOutcome() : outcome, ignored,
-                                            phrase)
+                                            phrase, names)
                              : explainHistory(history.value_or(History::Undo), ignored, phrase);
     const StepRecord *step = ignored ? nullptr : std::get_if<StepRecord>(&outcome);
     if (!step)

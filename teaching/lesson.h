@@ -22,9 +22,11 @@ struct Lesson
 
 // The lesson of a press of `button`, or of an undo or redo (`history`), whose outcome for the
 // learner shown is `outcome`; an ignored press adds nothing. `textbook`: the textbook learner is
-// shown (its S is no row after a collapse).
+// shown (its S is no row after a collapse). The sentence names attributes by `names`, where the
+// session names them.
 Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
-                const PressOutcome &outcome, bool ignored, bool textbook, const Phrase &phrase);
+                const PressOutcome &outcome, bool ignored, bool textbook, const Phrase &phrase,
+                const std::vector<std::string> &names = {});
 
 // Where the program's learner and the textbook learner differ once a press is taken, under one
 // rule for the page and the report alike: where their G and version spaces differ and which of

@@ -298,6 +298,31 @@ TEST(LessonReport, NotesWhereTheLearnersDiffer)
         EXPECT_NE(page.find(part), std::string::npos) << part;
 }
 
+// The sentences name the attributes a session names, and number them where one is unnamed, at the
+// session's width.
+TEST(LessonReport, SentencesNameTheAttributes)
+{
+    for (const auto &[wind, parts] :
+         {std::pair("Wind", std::vector{"Wind no longer matters.", "out at Outlook, so G gains"}),
+          std::pair("", std::vector{"attribute 4 no longer matters.", "out at Outlook, so G"})}) {
+        MemoryFile file;
+        ReplaySession session(file, Learner::Program, true);
+        session.nameAttributes({"Outlook", "Temp", "Humidity", wind});
+        std::string said;
+        for (const char *row :
+             {"Sunny Hot High Weak +", "Sunny Hot High Strong +", "Rain Hot High Weak -"}) {
+            std::istringstream words(row);
+            MemoryControls::Values x(4);
+            std::string label;
+            words >> x[0] >> x[1] >> x[2] >> x[3] >> label;
+            said += *session.play(
+                    {x, std::nullopt, label == "+" ? Button::Positive : Button::Negative});
+        }
+        for (const char *part : parts)
+            EXPECT_NE(said.find(part), std::string::npos) << said;
+    }
+}
+
 // Undo and redo are steps of the lesson too, and the learning data at the end is what is left.
 TEST(LessonReport, UndoAndRedo)
 {

@@ -121,6 +121,9 @@ enum class Text {
     ExplainSpecificReplaced,
     ExplainSpecificAttribute,
     ExplainSpecificAttributes,
+    ExplainGainsAtNamed,        // the attributes by their names
+    ExplainSpecificNamed,       // the attribute by its name
+    ExplainSpecificNamedPlural, // the attributes by their names
     ExplainNoVersionSpace,
     ExplainVersionSpaceOne,
     ExplainVersionSpaceRows,

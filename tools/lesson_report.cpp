@@ -222,7 +222,8 @@ std::string LessonReport::notes(std::optional<Button> button, std::string_view n
     const std::string explanation = lessonOf(button,
                                              name == kUndoName ? History::Undo : History::Redo,
                                              form.lastOutcome(), false,
-                                             form.shownLearner() == Learner::Textbook, english)
+                                             form.shownLearner() == Learner::Textbook, english,
+                                             m_session.attributeNames())
                                             .sentence;
     std::string notes = "<p class=\"explanation\">" + escapedHtml(explanation) + "</p>\n";
     const std::vector<std::string> differences = m_differences.after(form, english);

@@ -129,6 +129,18 @@
         <translation>S wird zu %1: Die Attribute %2 spielen keine Rolle mehr.</translation>
     </message>
     <message>
+        <source>S rules it out at %1, so G gains %2.</source>
+        <translation>S schließt es bei %1 aus, also erhält G %2.</translation>
+    </message>
+    <message>
+        <source>S becomes %1: %2 no longer matters.</source>
+        <translation>S wird zu %1: %2 spielt keine Rolle mehr.</translation>
+    </message>
+    <message>
+        <source>S becomes %1: %2 no longer matter.</source>
+        <translation>S wird zu %1: %2 spielen keine Rolle mehr.</translation>
+    </message>
+    <message>
         <source>There is no version space yet.</source>
         <translation>Noch gibt es keinen Versionsraum.</translation>
     </message>

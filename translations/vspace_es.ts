@@ -129,6 +129,18 @@
         <translation>S pasa a ser %1: los atributos %2 ya no importan.</translation>
     </message>
     <message>
+        <source>S rules it out at %1, so G gains %2.</source>
+        <translation>S lo descarta en %1, así que G gana %2.</translation>
+    </message>
+    <message>
+        <source>S becomes %1: %2 no longer matters.</source>
+        <translation>S pasa a ser %1: %2 ya no importa.</translation>
+    </message>
+    <message>
+        <source>S becomes %1: %2 no longer matter.</source>
+        <translation>S pasa a ser %1: %2 ya no importan.</translation>
+    </message>
+    <message>
         <source>There is no version space yet.</source>
         <translation>Todavía no hay espacio de versiones.</translation>
     </message>

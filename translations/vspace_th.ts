@@ -129,6 +129,18 @@
         <translation>S กลายเป็น %1: คุณลักษณะ %2 ไม่มีผลอีกต่อไป</translation>
     </message>
     <message>
+        <source>S rules it out at %1, so G gains %2.</source>
+        <translation>S ตัดตัวอย่างนี้ออกที่ %1 จึงเพิ่ม %2 ให้ G</translation>
+    </message>
+    <message>
+        <source>S becomes %1: %2 no longer matters.</source>
+        <translation>S กลายเป็น %1: %2 ไม่มีผลอีกต่อไป</translation>
+    </message>
+    <message>
+        <source>S becomes %1: %2 no longer matter.</source>
+        <translation>S กลายเป็น %1: %2 ไม่มีผลอีกต่อไป</translation>
+    </message>
+    <message>
         <source>There is no version space yet.</source>
         <translation>ยังไม่มีปริภูมิเวอร์ชัน</translation>
     </message>
