@@ -299,7 +299,7 @@ TEST(LessonReport, NotesWhereTheLearnersDiffer)
 }
 
 // The sentences name the attributes a session names, and number them where one is unnamed, at the
-// session's width.
+// session's width, from which the report starts.
 TEST(LessonReport, SentencesNameTheAttributes)
 {
     for (const auto &[wind, parts] :
@@ -307,7 +307,9 @@ TEST(LessonReport, SentencesNameTheAttributes)
           std::pair("", std::vector{"attribute 4 no longer matters.", "out at Outlook, so G"})}) {
         MemoryFile file;
         ReplaySession session(file, Learner::Program, true);
+        LessonReport report(session);
         session.nameAttributes({"Outlook", "Temp", "Humidity", wind});
+        report.nameAttributes(session.attributeNames());
         std::string said;
         for (const char *row :
              {"Sunny Hot High Weak +", "Sunny Hot High Strong +", "Rain Hot High Weak -"}) {
@@ -320,6 +322,8 @@ TEST(LessonReport, SentencesNameTheAttributes)
         }
         for (const char *part : parts)
             EXPECT_NE(said.find(part), std::string::npos) << said;
+        EXPECT_NE(report.html("t").find("S is <code>0,0,0,0</code>, G is <code>?,?,?,?</code>"),
+                  std::string::npos);
     }
 }
 

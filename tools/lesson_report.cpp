@@ -187,6 +187,8 @@ LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
 
 void LessonReport::nameAttributes(const AttributeNames &names)
 {
+    if (m_presses == 0) // the session may have started afresh at its own width
+        m_start = m_before = boundaries();
     if (m_presses > 0 || std::all_of(names.begin(), names.end(), std::mem_fn(&std::string::empty)))
         return;
     const auto unnamed = [](std::size_t a) {

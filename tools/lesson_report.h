@@ -45,7 +45,8 @@ public:
     int error() const;
     std::size_t presses() const { return m_presses; }
     // Shows the rows under these names (an empty one as "Attribute 3"), in tables; takes effect
-    // before the first press only, and names all empty change nothing.
+    // before the first press only, and names all empty change nothing. Called once the session
+    // has named its attributes: its start is then the session's, at the session's width.
     void nameAttributes(const AttributeNames &names);
 
     // Hands the page to `sink`, a part at a time; `progress` is told how many diagrams of how
