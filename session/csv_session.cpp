@@ -18,31 +18,55 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::array<std::string_view, 5> kPositiveLabels{"+", "positive", "yes", "true", "1"};
 constexpr std::array<std::string_view, 5> kNegativeLabels{"-", "negative", "no", "false", "0"};
 
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// The words that label positive examples, then negative ones, in lower case: the standard ones
+// and those of `columns`.
+std::array<std::vector<std::string>, 2> labelWords(const CsvColumns &columns)
+{
+    std::array<std::vector<std::string>, 2> words{std::vector<std::string>(kPositiveLabels.begin(),
+                                                                           kPositiveLabels.end()),
+                                                  std::vector<std::string>(kNegativeLabels.begin(),
+                                                                           kNegativeLabels.end())};
+    for (const std::string &word : columns.positiveWords)
+        words[0].push_back(lowerCase(word));
+    for (const std::string &word : columns.negativeWords)
+        words[1].push_back(lowerCase(word));
+    return words;
+}
+
 // The button a label presses: Positive, Negative or Predict.
-std::optional<Button> labelled(std::string label)
+std::optional<Button> labelled(std::string label, const CsvColumns &columns)
 {
     label.erase(0, label.find_first_not_of(" \t"));
     label.erase(label.find_last_not_of(" \t") + 1);
-    std::transform(label.begin(), label.end(), label.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    if (std::find(kPositiveLabels.begin(), kPositiveLabels.end(), label) != kPositiveLabels.end())
-        return Button::Positive;
-    if (std::find(kNegativeLabels.begin(), kNegativeLabels.end(), label) != kNegativeLabels.end())
-        return Button::Negative;
+    label = lowerCase(std::move(label));
+    const auto words = labelWords(columns);
+    for (const Button button : {Button::Positive, Button::Negative}) {
+        const auto &some = words[button == Button::Positive ? 0 : 1];
+        if (std::find(some.begin(), some.end(), label) != some.end())
+            return button;
+    }
     return label == "?" ? std::optional(Button::Predict) : std::nullopt;
 }
 
-// The labels a table may use, as a refused label lists them.
-std::string acceptedLabels()
+// The labels a table may use, as a refused label lists them, and how to add others.
+std::string acceptedLabels(const CsvColumns &columns)
 {
     std::string list;
-    for (const auto &[kind, labels] :
-         {std::pair("positive", kPositiveLabels), std::pair("negative", kNegativeLabels)}) {
+    const auto words = labelWords(columns);
+    for (const auto &[kind, some] :
+         {std::pair("positive", &words[0]), std::pair("negative", &words[1])}) {
         list += std::string(list.empty() ? "" : "; ") + kind + ":";
-        for (const std::string_view label : labels)
-            list += std::string(label == labels.front() ? " " : ", ") + std::string(label);
+        for (std::size_t i = 0; i < some->size(); ++i)
+            list += (i ? ", " : " ") + shownText((*some)[i]);
     }
-    return list + "; \"?\" predicts";
+    return list + "; \"?\" predicts (--positive WORD and --negative WORD add others)";
 }
 
 // The headers of a first column that names the examples instead of holding an attribute.
@@ -108,12 +132,32 @@ char separatorOf(std::string_view text)
     return separator;
 }
 
+// The index of the column that `chosen` names in the first row `fields` (a header when `header`):
+// a number from 1, or a header's name; nothing when there is no such column.
+std::optional<std::size_t> columnOf(const std::string &chosen,
+                                    const std::vector<std::string> &fields, bool header)
+{
+    if (!chosen.empty() && chosen.size() < 4
+        && std::all_of(chosen.begin(), chosen.end(),
+                       [](unsigned char c) { return std::isdigit(c); })) {
+        const std::size_t number = std::stoul(chosen);
+        if (number >= 1 && number <= fields.size())
+            return number - 1;
+        return std::nullopt;
+    }
+    const auto named = std::find(fields.begin(), fields.end(), chosen);
+    if (!header || named == fields.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(named - fields.begin());
+}
+
 // The parser's state between its callbacks: the fields of the row being read, where it started,
 // and the first bad input met.
 struct Reader
 {
     const CommandHandler &handOver;
     const NamesHandler &names;
+    const CsvColumns &chosen;
     std::vector<std::string> fields;
     std::string error;
     long line = 1;     // the line being fed to the parser
@@ -122,37 +166,78 @@ struct Reader
     bool firstRow = true;
     bool stopped = false;
     std::size_t rowBytes = 0;
-    std::size_t columns = 0;  // the fields of every row, as the first row has them
-    long columnsLine = 0;     // where that row starts
-    bool namesColumn = false; // the header says the first column names the examples
+    std::size_t columns = 0; // the fields of every row, as the first row has them
+    long columnsLine = 0;    // where that row starts
+    // The columns a row's command is read from, the attributes' then the label's; all of them
+    // while there is no choice to make.
+    std::vector<std::size_t> read = {};
+
+    // Chooses the columns from the first row: the label's, and the attributes', leaving out those
+    // chosen and a first column whose header says it names the examples. Returns whether the row
+    // is the header.
+    bool chooseColumns()
+    {
+        const std::string &by = chosen.label.value_or(std::to_string(fields.size()));
+        const bool valid = std::all_of(fields.begin(), fields.end(),
+                                       [](const std::string &f) { return validUtf8(f); });
+        // A first row whose label is none of the labels is the header.
+        const std::optional<std::size_t> named = columnOf(by, fields, true);
+        const bool header = fields.size() >= 2 && valid
+                            && (named ? !labelled(fields[*named], chosen)
+                                      : chosen.label.has_value());
+        const std::optional<std::size_t> label = columnOf(by, fields, header);
+        if (!label) {
+            error = "line " + std::to_string(rowStart) + ": no column " + shownText(by)
+                    + " for the label";
+            return header;
+        }
+        std::vector<bool> left(fields.size());
+        left[*label] = true;
+        left[0] = left[0] || (header && fields.size() >= 3 && namesExamples(fields[0]));
+        for (const std::string &ignored : chosen.ignored) {
+            const std::optional<std::size_t> column = columnOf(ignored, fields, header);
+            if (!column) {
+                error = "line " + std::to_string(rowStart) + ": no column " + shownText(ignored)
+                        + " to leave out";
+                return header;
+            }
+            left[*column] = true;
+        }
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (!left[i])
+                read.push_back(i);
+        }
+        read.push_back(*label);
+        return header;
+    }
 
     void rowEnd()
     {
         if (!error.empty() || stopped)
             return;
-        // A first row whose label is none of the labels is the header.
-        const bool header = firstRow && fields.size() >= 2 && !labelled(fields.back())
-                            && std::all_of(fields.begin(), fields.end(),
-                                           [](const std::string &f) { return validUtf8(f); });
-        namesColumn = namesColumn || (header && fields.size() >= 3 && namesExamples(fields[0]));
+        const bool header = firstRow && chooseColumns();
         const std::size_t width = fields.size();
-        if (namesColumn && width == columns)
-            fields.erase(fields.begin());
-        std::variant<ReplayCommand, std::string> command = csvRowCommand(fields);
+        if (!error.empty())
+            return;
         if (columns != 0 && width != columns) {
             error = "line " + std::to_string(rowStart) + ": a row of " + std::to_string(width)
                     + " fields, where line " + std::to_string(columnsLine) + " has "
                     + std::to_string(columns);
-        } else if (const std::string *wrong = std::get_if<std::string>(&command); wrong && !header) {
+            return;
+        }
+        std::vector<std::string> chosenFields;
+        for (const std::size_t i : read)
+            chosenFields.push_back(std::move(fields[i]));
+        std::variant<ReplayCommand, std::string> command = csvRowCommand(chosenFields, chosen);
+        if (const std::string *wrong = std::get_if<std::string>(&command); wrong && !header) {
             error = "line " + std::to_string(rowStart) + ": " + *wrong;
         } else {
             if (columns == 0) {
                 columns = width;
                 columnsLine = rowStart;
-                const auto first = fields.begin() + (namesColumn ? 1 : 0);
                 if (names)
-                    names(header ? AttributeNames(first, fields.end() - 1)
-                                 : AttributeNames(fields.size() - 1));
+                    names(header ? AttributeNames(chosenFields.begin(), chosenFields.end() - 1)
+                                 : AttributeNames(chosenFields.size() - 1));
             }
             if (ReplayCommand *played = std::get_if<ReplayCommand>(&command)) {
                 played->line = rowStart;
@@ -166,7 +251,8 @@ struct Reader
 
 } // namespace
 
-std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields)
+std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields,
+                                                       const CsvColumns &columns)
 {
     const std::size_t width = fields.size();
     if (width < 2 || width > kMaxAttributes + 1)
@@ -176,9 +262,9 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
         if (!validUtf8(fields[i]))
             return "invalid UTF-8 in field " + std::to_string(i + 1);
     }
-    const std::optional<Button> button = labelled(fields.back());
+    const std::optional<Button> button = labelled(fields.back(), columns);
     if (!button)
-        return "unknown label " + shownText(fields.back()) + ": " + acceptedLabels();
+        return "unknown label " + shownText(fields.back()) + ": " + acceptedLabels(columns);
     MemoryControls::Values values(fields.begin(), fields.end() - 1);
     if (*button == Button::Predict)
         return ReplayCommand{std::nullopt, std::move(values), button};
@@ -186,12 +272,13 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
 }
 
 std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
-                                        const CommandHandler &row, const NamesHandler &names)
+                                        const CommandHandler &row, const NamesHandler &names,
+                                        const CsvColumns &columns)
 {
     csv_parser parser{};
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_space_func(&parser, [](unsigned char) { return 0; }); // values keep their blanks
-    Reader reader{row, names, {}, {}};
+    Reader reader{row, names, columns, {}, {}};
     const auto field = [](void *text, std::size_t length, void *data) {
         static_cast<Reader *>(data)->fields.emplace_back(static_cast<const char *>(text), length);
     };
@@ -262,12 +349,15 @@ std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> se
 }
 
 int runCsvSession(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session,
-                  std::optional<char> separator, const NamesHandler &names)
+                  std::optional<char> separator, const NamesHandler &names,
+                  const CsvColumns &columns)
 {
     const NamesHandler named = widthSetting(session, names);
-    return playSession([&](const CommandHandler
-                                   &handle) { return readCsvTable(in, separator, handle, named); },
-                       out, err, session);
+    return playSession(
+            [&](const CommandHandler &handle) {
+                return readCsvTable(in, separator, handle, named, columns);
+            },
+            out, err, session);
 }
 
 } // namespace vspace

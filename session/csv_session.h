@@ -17,12 +17,24 @@ namespace vspace {
 // them into the most), and a comma when none does.
 inline constexpr std::string_view kCsvSeparators = ",;\t";
 
+// How a table's columns are read, where the defaults will not do: the label's column (a header's
+// name or a number from 1; the last column when absent), the columns left out, and words that
+// label positive and negative examples besides the standard ones (compared in any case).
+struct CsvColumns
+{
+    std::optional<std::string> label;
+    std::vector<std::string> ignored;
+    std::vector<std::string> positiveWords, negativeWords;
+};
+
 // One row of a CSV table (1 to 16 values, then a label) as the command it stands for: "+", "-",
 // "Positive", "Negative", "yes", "no", "true", "false", "1" or "0" (any case, blanks around it
-// ignored) press Positive or Negative with the values typed in; "?" presses Predict with them in
-// the unseen fields. Otherwise (too few or too many fields, a field that is not UTF-8, an unknown
-// label, named with the labels accepted) says what is wrong with the row.
-std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields);
+// ignored), or a word of `columns`, press Positive or Negative with the values typed in; "?"
+// presses Predict with them in the unseen fields. Otherwise (too few or too many fields, a field
+// that is not UTF-8, an unknown label, named with the labels accepted) says what is wrong with the
+// row.
+std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields,
+                                                       const CsvColumns &columns = {});
 
 // Reads a CSV table (RFC 4180: quoted fields may hold commas, quotation marks and line breaks;
 // lines end at LF, CR or CR LF; a leading byte-order mark is skipped; a first row whose label is
@@ -32,14 +44,18 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
 // are taken exactly as they stand. `separator` is one of kCsvSeparators, or nothing to tell it
 // from the first two rows. Returns nothing, or the first bad input (a row of another width than
 // the first, an unknown label, text that is not CSV) or failed read as a message naming the line
-// the row starts on; the rows before it have been handed over.
+// the row starts on; the rows before it have been handed over. `columns` chooses the label's
+// column and leaves columns out (a name or number that is no column of the first row is bad input
+// on its line), and adds label words.
 std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
-                                        const CommandHandler &row, const NamesHandler &names = {});
+                                        const CommandHandler &row, const NamesHandler &names = {},
+                                        const CsvColumns &columns = {});
 
 // Plays a CSV table through `session`, writing one object per press to `out`, as runJsonLines
 // does; bad input stops the run with a message on `err`. The header's names go to `names`.
 // Returns the exit status, as playSession does.
 int runCsvSession(SessionInput &in, std::ostream &out, std::ostream &err, ReplaySession &session,
-                  std::optional<char> separator = std::nullopt, const NamesHandler &names = {});
+                  std::optional<char> separator = std::nullopt, const NamesHandler &names = {},
+                  const CsvColumns &columns = {});
 
 } // namespace vspace

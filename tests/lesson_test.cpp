@@ -27,6 +27,7 @@ struct CsvCase
     long reports;
     std::string part;                     // of the last report, or of the message after bad input
     std::string attributes = "6 unnamed"; // the names handed over, joined by "|"
+    CsvColumns columns = {};
 };
 
 class CsvSessions : public ::testing::TestWithParam<CsvCase>
@@ -47,7 +48,8 @@ TEST_P(CsvSessions, PlayRowByRowOrStopNamingTheLine)
     };
     EXPECT_EQ(GetParam().input[GetParam().input.find_first_not_of(" \n")] == '{'
                       ? runJsonLines(in, out, err, session, names)
-                      : runCsvSession(in, out, err, session, std::nullopt, names),
+                      : runCsvSession(in, out, err, session, std::nullopt, names,
+                                      GetParam().columns),
               GetParam().status)
             << err.str();
     EXPECT_EQ(named, GetParam().attributes);
@@ -77,8 +79,33 @@ INSTANTIATE_TEST_SUITE_P(
                         "\"a\nb\",c,d,e,f,g,+\n\na,b,+\na,b,c,d,e,f,-\n", 2, 1,
                         "vspace-replay: line 4: a row of 3 fields, where line 1 has 7\n"},
                 CsvCase{"bad_label", "a,b,c,d,e,f,+\na,b,c,d,e,g,maybe\n", 2, 1,
-                        "line 2: unknown label \"maybe\": positive: +, positive, yes, true, 1; "
-                        "negative: -, negative, no, false, 0; \"?\" predicts\n"},
+                        R"(line 2: unknown label "maybe": positive: "+", "positive", "yes", "true", )"
+                        R"("1"; negative: "-", "negative", "no", "false", "0"; "?" predicts )"
+                        "(--positive WORD and --negative WORD add others)\n"},
+                CsvCase{"label_by_name_columns_left_out_and_words",
+                        "Origin;Make;Color;Decade;Type;Example Type;Id\n"
+                        "Japan;Honda;Blue;1980;Economy;p;1\nJapan;Toyota;Green;1970;Sports;n;2\n"
+                        "Japan;Toyota;Blue;1990;Economy;p;3\nUSA;Chrysler;Red;1980;Economy;N;4\n"
+                        "Japan;Honda;White;1980;Economy;P;5\n",
+                        0,
+                        5,
+                        R"("List1":["Japan,?,?,?,Economy"])",
+                        "Origin|Make|Color|Decade|Type",
+                        {"Example Type", {"Id"}, {"p"}, {"n"}}},
+                CsvCase{"label_by_number_without_header",
+                        "+,a,b\n-,a,c\n",
+                        0,
+                        2,
+                        R"("List3":["a,b,+","a,c,-"])",
+                        "2 unnamed",
+                        {"1", {}, {}, {}}},
+                CsvCase{"no_column_to_leave_out",
+                        "a,b,+\n",
+                        2,
+                        0,
+                        R"(line 1: no column "Wind" to leave out)",
+                        "",
+                        {{}, {"Wind"}, {}, {}}},
                 CsvCase{"one_field", "abc\n", 2, 0,
                         ": line 1: a row of 1 field, not 1 to 16 values", ""},
                 CsvCase{"seventeen_values", std::string(34, ',') + "+\n", 2, 0,

@@ -229,7 +229,8 @@ TEST(Replay, TheTextbookLearnerExplained)
 }
 
 // The command line: each case the arguments, then what is understood (action, file, folder,
-// report, CSV, separator, quiet) or what is wrong.
+// report, CSV, separator, quiet, the table's label, columns left out and label words) or what is
+// wrong.
 TEST(Replay, OptionsByTheirWholeName)
 {
     const std::vector<std::pair<std::vector<const char *>, std::string>>
@@ -247,7 +248,14 @@ TEST(Replay, OptionsByTheirWholeName)
                   {{"--separator=;"}, "--separator is for CSV tables: it needs --csv"},
                   {{"--quiet", "--", "-x.jsonl"}, "play -x.jsonl quiet"},
                   {{"--explain", "--textbook"}, "play textbook explain"},
-                  {{"--", "--csv", "b"}, "only one FILE can be played"}};
+                  {{"--", "--csv", "b"}, "only one FILE can be played"},
+                  {{"--csv", "--label=Day", "--ignore", "2", "--ignore=Id", "--positive", "p",
+                    "--negative=e", "--negative", "N"},
+                   "play - - csv label Day ignore 2 Id words p e N"},
+                  {{"--csv", "--label", "1", "--label=2"}, "--label is given twice"},
+                  {{"--csv", "--ignore="}, "--ignore is empty: it needs a column's name or number"},
+                  {{"--csv", "--positive"}, "--positive needs a word"},
+                  {{"--negative=n"}, "--negative is for CSV tables: it needs --csv"}};
     for (auto [arguments, understood] : cases) {
         arguments.insert(arguments.begin(), "vspace-replay");
         const auto parsed = parseReplayOptions(static_cast<int>(arguments.size()), arguments.data());
@@ -259,7 +267,13 @@ TEST(Replay, OptionsByTheirWholeName)
                   + (o->report ? " " + *o->report : "") + (o->csv ? " - - csv" : "")
                   + (o->separator ? " " + std::to_string(*o->separator) : "")
                   + (o->quiet ? " quiet" : "") + (o->textbook ? " textbook" : "")
-                  + (o->explain ? " explain" : "");
+                  + (o->explain ? " explain" : "")
+                  + (o->columns.label ? " label " + *o->columns.label : "");
+            for (const auto &[tag, words] : {std::pair(" ignore", &o->columns.ignored),
+                                             std::pair(" words", &o->columns.positiveWords),
+                                             std::pair("", &o->columns.negativeWords)})
+                for (std::size_t w = 0; w < words->size(); ++w)
+                    got += (w == 0 ? std::string(tag) : "") + " " + (*words)[w];
         }
         EXPECT_EQ(got, understood) << arguments[1];
     }

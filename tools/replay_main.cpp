@@ -99,7 +99,7 @@ int play(const vspace::ReplayOptions &options)
             lesson->nameAttributes(names);
     };
     int status = options.csv ? vspace::runCsvSession(input, out, std::cerr, session,
-                                                     options.separator, named)
+                                                     options.separator, named, options.columns)
                              : vspace::runJsonLines(input, out, std::cerr, session, named);
     if (!lesson)
         return status;

@@ -23,13 +23,14 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
             continue;
         }
         const std::string_view name = arg.substr(0, arg.find('='));
+        const bool repeatable = name == "--ignore" || name == "--positive" || name == "--negative";
         const bool takesValue = name == "--export-dir" || name == "--separator"
-                                || name == "--report";
+                                || name == "--report" || name == "--label" || repeatable;
         const bool flag = arg == "--help" || arg == "-h" || arg == "--version" || arg == "--csv"
                           || arg == "--quiet" || arg == "--textbook" || arg == "--explain";
         if (!takesValue && !flag)
             return "unknown option " + std::string(arg);
-        if (!given.insert(name == "-h" ? "--help" : name).second)
+        if (!given.insert(name == "-h" ? "--help" : name).second && !repeatable)
             return std::string(name) + " is given twice";
         // The value of an option given as "--name VALUE" or "--name=VALUE".
         std::optional<std::string> value;
@@ -40,9 +41,11 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
                 value = std::string(argv[++i]);
             if (value && value->empty())
                 return std::string(name) + " is empty: it needs "
-                       + (name == "--export-dir" ? "a folder"
-                          : name == "--report"   ? "a file name"
-                                                 : ", or ; or tab");
+                       + (name == "--export-dir"                    ? "a folder"
+                          : name == "--report"                      ? "a file name"
+                          : name == "--separator"                   ? ", or ; or tab"
+                          : name == "--label" || name == "--ignore" ? "a column's name or number"
+                                                                    : "a word");
         }
         if (arg == "--help" || arg == "-h") {
             options.action = ReplayOptions::Action::Help;
@@ -59,6 +62,18 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
         } else if (name == "--export-dir") {
             if (!(options.exportFolder = value))
                 return std::string("--export-dir needs a folder");
+        } else if (name == "--label" || repeatable) {
+            if (!value)
+                return std::string(name) + " needs "
+                       + (name == "--label" || name == "--ignore" ? "a column's name or number"
+                                                                  : "a word");
+            if (name == "--label")
+                options.columns.label = value;
+            else
+                (name == "--ignore"     ? options.columns.ignored
+                 : name == "--positive" ? options.columns.positiveWords
+                                        : options.columns.negativeWords)
+                        .push_back(*value);
         } else if (name == "--separator") {
             if (value == "," || value == ";")
                 options.separator = value->front();
@@ -70,8 +85,15 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
             return std::string("--report needs a file name");
         }
     }
-    if (options.separator && !options.csv)
-        return std::string("--separator is for CSV tables: it needs --csv");
+    for (const auto &[option, used] :
+         {std::pair("--separator", options.separator.has_value()),
+          std::pair("--label", options.columns.label.has_value()),
+          std::pair("--ignore", !options.columns.ignored.empty()),
+          std::pair("--positive", !options.columns.positiveWords.empty()),
+          std::pair("--negative", !options.columns.negativeWords.empty())}) {
+        if (used && !options.csv)
+            return std::string(option) + " is for CSV tables: it needs --csv";
+    }
     return options;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "csv_session.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,7 +12,9 @@ namespace vspace {
 inline constexpr std::string_view kReplayUsage
         = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [--separator "
           ",|;|tab]\n"
-          "                     [--textbook] [--explain] [--quiet] [--] [FILE]\n"
+          "                     [--label COLUMN] [--ignore COLUMN]... [--positive WORD]...\n"
+          "                     [--negative WORD]... [--textbook] [--explain] [--quiet] [--] "
+          "[FILE]\n"
           "       vspace-replay --help | --version\n";
 
 // What the command line of vspace-replay asks for.
@@ -22,14 +26,16 @@ struct ReplayOptions
     std::optional<std::string> report;
     std::optional<std::string> file; // standard input when absent or "-"
     bool csv = false;
-    std::optional<char> separator; // of a CSV table; told from its first row when absent
+    std::optional<char> separator; // of a CSV table; told from its first rows when absent
+    CsvColumns columns;            // of a CSV table: the label's, those left out, label words
     bool quiet = false;            // no report per press on standard output
     bool textbook = false;         // the textbook learner's lists, votes and version space
     bool explain = false;          // each report says what the press did, under "step"
 };
 
 // Reads the arguments after the program's name. Options are taken by their whole name only, each
-// at most once; a value follows its option as the next argument or after "=", and is never empty.
+// at most once but --ignore, --positive and --negative; a value follows its option as the next
+// argument or after "=", and is never empty.
 // "--" ends the options: what follows is the file. On a mistake returns what is wrong, naming the
 // option.
 std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char *const argv[]);
