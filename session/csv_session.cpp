@@ -171,6 +171,7 @@ struct Reader
     // The columns a row's command is read from, the attributes' then the label's; all of them
     // while there is no choice to make.
     std::vector<std::size_t> read = {};
+    bool namesColumn = false; // the first column names the examples
 
     // Chooses the columns from the first row: the label's, and the attributes', leaving out those
     // chosen and a first column whose header says it names the examples. Returns whether the row
@@ -193,7 +194,8 @@ struct Reader
         }
         std::vector<bool> left(fields.size());
         left[*label] = true;
-        left[0] = left[0] || (header && fields.size() >= 3 && namesExamples(fields[0]));
+        namesColumn = header && fields.size() >= 3 && namesExamples(fields[0]) && *label != 0;
+        left[0] = left[0] || namesColumn;
         for (const std::string &ignored : chosen.ignored) {
             const std::optional<std::size_t> column = columnOf(ignored, fields, header);
             if (!column) {
@@ -229,7 +231,10 @@ struct Reader
         for (const std::size_t i : read)
             chosenFields.push_back(std::move(fields[i]));
         std::variant<ReplayCommand, std::string> command = csvRowCommand(chosenFields, chosen);
-        if (const std::string *wrong = std::get_if<std::string>(&command); wrong && !header) {
+        const std::size_t chosenWidth = chosenFields.size();
+        if (const std::string *wrong = std::get_if<std::string>(&command);
+            wrong && (!header || chosenWidth < 2 || chosenWidth > kMaxAttributes + 1)) {
+            // A header is held to the width of a row too.
             error = "line " + std::to_string(rowStart) + ": " + *wrong;
         } else {
             if (columns == 0) {
@@ -241,6 +246,8 @@ struct Reader
             }
             if (ReplayCommand *played = std::get_if<ReplayCommand>(&command)) {
                 played->line = rowStart;
+                if (namesColumn)
+                    played->example = std::move(fields[0]);
                 stopped = !handOver(*played);
             }
         }

@@ -115,6 +115,7 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
                                   : command.history == History::Undo ? kUndoName
                                                                      : kRedoName;
     const bool pressed = command.press || command.history;
+    m_example = command.example;
     if (pressed && m_observer)
         m_observer(Moment::BeforeTyping, button, name);
     const std::optional<bool> done = playCommand(m_form, command, m_opening, [&] {

@@ -35,6 +35,7 @@ struct ReplayCommand
     std::optional<Button> press = {};
     long line = 0; // where it starts in the session's file; 0 when not read from one
     std::optional<History> history = {};
+    std::string example = {}; // the example's name in its table ("D3"); empty when it has none
 };
 
 // True when `text` is valid UTF-8, as every text a report holds must be.
@@ -95,6 +96,8 @@ public:
 
     const Form &form() const { return m_form; }
     Form &form() { return m_form; }
+    // The name of the example the command being played types, for observers; empty when none.
+    const std::string &exampleName() const { return m_example; }
     const MemoryControls &controls() const { return m_controls; }
     MemoryControls &controls() { return m_controls; }
 
@@ -142,6 +145,7 @@ private:
     Form m_form;
     std::uint64_t m_opening = 0; // the start at the session's width, if it needed one
     AttributeNames m_names;
+    std::string m_example; // of the command being played
 };
 
 // A reader of a session: hands each command it reads to the handler, until the handler returns

@@ -326,7 +326,7 @@ TEST(LessonReport, NotesWhereTheLearnersDiffer)
 }
 
 // The sentences name the attributes a session names, and number them where one is unnamed, at the
-// session's width, from which the report starts.
+// session's width, from which the report starts; a press names the example its table names.
 TEST(LessonReport, SentencesNameTheAttributes)
 {
     for (const auto &[wind, parts] :
@@ -344,13 +344,16 @@ TEST(LessonReport, SentencesNameTheAttributes)
             MemoryControls::Values x(4);
             std::string label;
             words >> x[0] >> x[1] >> x[2] >> x[3] >> label;
-            said += *session.play(
-                    {x, std::nullopt, label == "+" ? Button::Positive : Button::Negative});
+            said += *session.play({x, std::nullopt,
+                                   label == "+" ? Button::Positive : Button::Negative, 0,
+                                   std::nullopt, "D" + std::to_string(said.empty() ? 1 : 2)});
         }
         for (const char *part : parts)
             EXPECT_NE(said.find(part), std::string::npos) << said;
-        EXPECT_NE(report.html("t").find("S is <code>0,0,0,0</code>, G is <code>?,?,?,?</code>"),
+        const std::string page = report.html("t");
+        EXPECT_NE(page.find("S is <code>0,0,0,0</code>, G is <code>?,?,?,?</code>"),
                   std::string::npos);
+        EXPECT_NE(page.find("<h2>Press 3: Negative (D2)</h2>"), std::string::npos);
     }
 }
 

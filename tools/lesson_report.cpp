@@ -299,7 +299,12 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
     const bool training = button == Button::Positive || button == Button::Negative;
     std::string section = "<section>\n<h2>"
                           + textHtml(Text::ReportPress,
-                                     {std::to_string(++m_presses), escapedHtml(name)})
+                                     {std::to_string(++m_presses),
+                                      escapedHtml(m_session.exampleName().empty()
+                                                          ? std::string(name)
+                                                          : std::string(name) + " ("
+                                                                    + m_session.exampleName()
+                                                                    + ")")})
                           + "</h2>\n";
     const std::string instance = training ? textHtml(Text::ReportTrainingInstance)
                                  : button == Button::Predict ? textHtml(Text::ReportUnseenInstance)
