@@ -411,7 +411,10 @@ bool Form::redo()
     m_beforeTyping.reset();
     if (!canRedo())
         return false;
-    const Entry &entry = m_entries[m_done - m_base];
+    Entry &entry = m_entries[m_done - m_base];
+    // Undoing it again brings back what the form shows now, typing since the undo included.
+    entry.fieldsBefore = fieldRows();
+    entry.focusBefore = focusCode(m_controls.focused());
     Checkpoint state{m_state, m_textbook};
     std::array<PressOutcome, 2> outcomes;
     replay(entry, state.program, state.textbook, &outcomes);

@@ -86,8 +86,9 @@ public:
     // Undo and redo. Every action that changed what the form holds (a press that learnt an example
     // or emptied fields, Clear, and the actions below) can be undone whole: both learners, the
     // lists, the twelve fields, the Negative button, the focus and the front end's place as they
-    // were before it, and the last press's outcome as it was then; redo does it again. Undoing a
-    // refused duplicate gives its typed values back. A new such action forgets what could be
+    // were before it, and the last press's outcome as it was then; redo does it again, and undoing
+    // it once more brings back what the form showed before the redo. Undoing a refused duplicate
+    // gives its typed values back. A new such action forgets what could be
     // redone. The last 32,766 actions are kept. Both return false, and change nothing else, when
     // there is nothing to undo or redo (for undo: nothing newer than the action named `after`);
     // either way the values typed before them are then what the fields show, and not part of the
