@@ -27,12 +27,11 @@ std::string lowerCase(std::string text)
 
 // The words that label positive examples, then negative ones, in lower case: the standard ones
 // and those of `columns`.
-std::array<std::vector<std::string>, 2> labelWords(const CsvColumns &columns)
+using LabelWords = std::array<std::vector<std::string>, 2>;
+LabelWords labelWords(const CsvColumns &columns)
 {
-    std::array<std::vector<std::string>, 2> words{std::vector<std::string>(kPositiveLabels.begin(),
-                                                                           kPositiveLabels.end()),
-                                                  std::vector<std::string>(kNegativeLabels.begin(),
-                                                                           kNegativeLabels.end())};
+    LabelWords words{std::vector<std::string>(kPositiveLabels.begin(), kPositiveLabels.end()),
+                     std::vector<std::string>(kNegativeLabels.begin(), kNegativeLabels.end())};
     for (const std::string &word : columns.positiveWords)
         words[0].push_back(lowerCase(word));
     for (const std::string &word : columns.negativeWords)
@@ -41,12 +40,11 @@ std::array<std::vector<std::string>, 2> labelWords(const CsvColumns &columns)
 }
 
 // The button a label presses: Positive, Negative or Predict.
-std::optional<Button> labelled(std::string label, const CsvColumns &columns)
+std::optional<Button> labelled(std::string label, const LabelWords &words)
 {
     label.erase(0, label.find_first_not_of(" \t"));
     label.erase(label.find_last_not_of(" \t") + 1);
     label = lowerCase(std::move(label));
-    const auto words = labelWords(columns);
     for (const Button button : {Button::Positive, Button::Negative}) {
         const auto &some = words[button == Button::Positive ? 0 : 1];
         if (std::find(some.begin(), some.end(), label) != some.end())
@@ -56,10 +54,9 @@ std::optional<Button> labelled(std::string label, const CsvColumns &columns)
 }
 
 // The labels a table may use, as a refused label lists them, and how to add others.
-std::string acceptedLabels(const CsvColumns &columns)
+std::string acceptedLabels(const LabelWords &words)
 {
     std::string list;
-    const auto words = labelWords(columns);
     for (const auto &[kind, some] :
          {std::pair("positive", &words[0]), std::pair("negative", &words[1])}) {
         list += std::string(list.empty() ? "" : "; ") + kind + ":";
@@ -70,12 +67,11 @@ std::string acceptedLabels(const CsvColumns &columns)
 }
 
 // The headers of a first column that names the examples instead of holding an attribute.
-bool namesExamples(std::string header)
+bool namesExamples(const std::string &header)
 {
-    std::transform(header.begin(), header.end(), header.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
+    const std::string lower = lowerCase(header);
     for (const char *names : {"", "#", "id", "day", "no", "index", "example"}) {
-        if (header == names)
+        if (lower == names)
             return true;
     }
     return false;
@@ -132,6 +128,27 @@ char separatorOf(std::string_view text)
     return separator;
 }
 
+// A row as csvRowCommand reads it, with the label words made once for the table.
+std::variant<ReplayCommand, std::string> rowCommand(const std::vector<std::string> &fields,
+                                                    const LabelWords &words)
+{
+    const std::size_t width = fields.size();
+    if (width < 2 || width > kMaxAttributes + 1)
+        return "a row of " + std::to_string(width) + (width == 1 ? " field" : " fields")
+               + ", not 1 to 16 values and a label";
+    for (std::size_t i = 0; i < width; ++i) {
+        if (!validUtf8(fields[i]))
+            return "invalid UTF-8 in field " + std::to_string(i + 1);
+    }
+    const std::optional<Button> button = labelled(fields.back(), words);
+    if (!button)
+        return "unknown label " + shownText(fields.back()) + ": " + acceptedLabels(words);
+    MemoryControls::Values values(fields.begin(), fields.end() - 1);
+    if (*button == Button::Predict)
+        return ReplayCommand{std::nullopt, std::move(values), button};
+    return ReplayCommand{std::move(values), std::nullopt, button};
+}
+
 // The index of the column that `chosen` names in the first row `fields` (a header when `header`):
 // a number from 1, or a header's name; nothing when there is no such column.
 std::optional<std::size_t> columnOf(const std::string &chosen,
@@ -171,7 +188,8 @@ struct Reader
     // The columns a row's command is read from, the attributes' then the label's; all of them
     // while there is no choice to make.
     std::vector<std::size_t> read = {};
-    bool namesColumn = false; // the first column names the examples
+    bool namesColumn = false;                    // the first column names the examples
+    const LabelWords words = labelWords(chosen); // made once, for every row
 
     // Chooses the columns from the first row: the label's, and the attributes', leaving out those
     // chosen and a first column whose header says it names the examples. Returns whether the row
@@ -184,8 +202,7 @@ struct Reader
         // A first row whose label is none of the labels is the header.
         const std::optional<std::size_t> named = columnOf(by, fields, true);
         const bool header = fields.size() >= 2 && valid
-                            && (named ? !labelled(fields[*named], chosen)
-                                      : chosen.label.has_value());
+                            && (named ? !labelled(fields[*named], words) : chosen.label.has_value());
         const std::optional<std::size_t> label = columnOf(by, fields, header);
         if (!label) {
             error = "line " + std::to_string(rowStart) + ": no column " + shownText(by)
@@ -230,7 +247,7 @@ struct Reader
         std::vector<std::string> chosenFields;
         for (const std::size_t i : read)
             chosenFields.push_back(std::move(fields[i]));
-        std::variant<ReplayCommand, std::string> command = csvRowCommand(chosenFields, chosen);
+        std::variant<ReplayCommand, std::string> command = rowCommand(chosenFields, words);
         const std::size_t chosenWidth = chosenFields.size();
         if (const std::string *wrong = std::get_if<std::string>(&command);
             wrong && (!header || chosenWidth < 2 || chosenWidth > kMaxAttributes + 1)) {
@@ -261,21 +278,7 @@ struct Reader
 std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::string> &fields,
                                                        const CsvColumns &columns)
 {
-    const std::size_t width = fields.size();
-    if (width < 2 || width > kMaxAttributes + 1)
-        return "a row of " + std::to_string(width) + (width == 1 ? " field" : " fields")
-               + ", not 1 to 16 values and a label";
-    for (std::size_t i = 0; i < width; ++i) {
-        if (!validUtf8(fields[i]))
-            return "invalid UTF-8 in field " + std::to_string(i + 1);
-    }
-    const std::optional<Button> button = labelled(fields.back(), columns);
-    if (!button)
-        return "unknown label " + shownText(fields.back()) + ": " + acceptedLabels(columns);
-    MemoryControls::Values values(fields.begin(), fields.end() - 1);
-    if (*button == Button::Predict)
-        return ReplayCommand{std::nullopt, std::move(values), button};
-    return ReplayCommand{std::move(values), std::nullopt, button};
+    return rowCommand(fields, labelWords(columns));
 }
 
 std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,

@@ -82,10 +82,14 @@ GeneralityGraph::GeneralityGraph(const std::vector<Row> &s, const std::vector<Ro
         inS[indexOf(row)] = true;
     for (const Row &row : g)
         inG[indexOf(row)] = true;
+    // The version space's rows are distinct: past the last node, a row is left out unless it is
+    // one of S or G.
+    const auto boundaries = static_cast<long>(nodes.size());
     for (const Row &row : space) {
         if (nodes.size() < kMaxNodes)
             indexOf(row);
-        else if (std::none_of(nodes.begin(), nodes.end(), [&](const Row &n) { return n == row; }))
+        else if (std::none_of(nodes.begin(), nodes.begin() + boundaries,
+                              [&](const Row &n) { return n == row; }))
             ++leftOut;
     }
     // h1 is more general than or equal to h2 when h1 holds "?" or h2's value at every
