@@ -85,10 +85,13 @@ int utf16Length(std::string_view utf8)
     return units;
 }
 
-Form::Form(Controls &controls, ExportFile &exportFile)
+Form::Form(Controls &controls, ExportFile &exportFile, std::size_t width)
     : m_controls(controls)
     , m_exportFile(exportFile)
+    , m_state(width)
 {
+    if (width != kAttributeCount)
+        m_controls.setFieldCount(static_cast<int>(width));
     show({.drawGeneral = true, .drawSpecific = true, .negativeEnabled = false});
 }
 
@@ -111,20 +114,33 @@ void Form::followTextbook() const
         return;
     // The textbook learner learns what the program's learner learnt since the last Clear; the last
     // press's outcome for it is what it would have been, had it been followed all along.
-    m_textbook.emplace(m_state.width());
-    const ExampleLog &examples = m_state.examples;
-    for (std::size_t n = 1; n <= examples.size(); ++n) {
-        const Example example = examples.at(n);
-        auto step = trainTextbook(*m_textbook, example.values, example.positive);
-        if (TextbookStep *learnt = std::get_if<TextbookStep>(&step)) {
-            *m_textbook = std::move(learnt->state);
-            if (n == examples.size() && std::holds_alternative<StepRecord>(m_outcomes[0]))
-                m_outcomes[1] = std::move(learnt->record);
-        }
-    }
+    PressOutcome last;
+    m_textbook = textbookOf(m_state, &last);
+    if (std::holds_alternative<StepRecord>(m_outcomes[0]))
+        m_outcomes[1] = std::move(last);
     // A refusal is both learners' already.
     if (std::holds_alternative<Prediction>(m_outcomes[0]))
         m_outcomes[1] = predictTextbook(*m_textbook, m_predicted);
+}
+
+TextbookState Form::textbookOf(const LearningState &program, PressOutcome *last)
+{
+    TextbookState textbook(program.width());
+    const auto learn = [&](const Row &values, bool positive) {
+        auto step = trainTextbook(textbook, values, positive);
+        if (TextbookStep *learnt = std::get_if<TextbookStep>(&step)) {
+            textbook = std::move(learnt->state);
+            if (last)
+                *last = std::move(learnt->record);
+        }
+    };
+    for (const Row &negative : program.held)
+        learn(negative, false);
+    for (std::size_t n = 1; n <= program.examples.size(); ++n) {
+        const Example example = program.examples.at(n);
+        learn(example.values, example.positive);
+    }
+    return textbook;
 }
 
 bool Form::marked() const
@@ -153,8 +169,11 @@ bool Form::press(Button button)
 {
     Before prior = m_beforeTyping ? std::move(*m_beforeTyping) : before();
     m_beforeTyping.reset();
-    if (!m_controls.enabled(button))
+    if (!m_controls.enabled(button)) {
+        if (button == Button::Negative && m_state.examples.size() == 0)
+            hold(prior);
         return false;
+    }
     prior.outcomes = std::exchange(m_outcomes, {});
     switch (button) {
     case Button::Positive:
@@ -232,6 +251,7 @@ Form::FieldRows Form::fieldsLeft(const Entry &entry) const
     case Action::Restart:
         return {emptyRow(entry.fieldsAt[0]->size()), emptyRow(entry.fieldsAt[0]->size())};
     case Action::Fields:
+    case Action::Hold:
         break;
     }
     return entry.fieldsAt;
@@ -316,6 +336,19 @@ void Form::replay(const Entry &entry, LearningState &program,
             textbook.emplace(width);
         break;
     }
+    case Action::Hold: {
+        const Row &x = *entry.fieldsAt[0];
+        std::variant<TextbookStep, Refusal> held
+                = trainTextbook(textbook ? *textbook : TextbookState(program.width()), x, false);
+        program.held.push_back(x);
+        if (TextbookStep *learnt = std::get_if<TextbookStep>(&held)) {
+            if (outcomes)
+                *outcomes = {learnt->record, learnt->record};
+            if (textbook)
+                *textbook = std::move(learnt->state);
+        }
+        break;
+    }
     case Action::RefuseDuplicate:
     case Action::Fields:
         break;
@@ -329,13 +362,7 @@ Form::Checkpoint Form::rebuilt(std::uint64_t index, std::array<PressOutcome, 2> 
     Checkpoint state = m_checkpoints[checkpoint];
     if (m_textbook && !state.textbook) {
         // Followed since: learnt from the checkpoint's examples.
-        state.textbook.emplace(state.program.width());
-        for (std::size_t n = 1; n <= state.program.examples.size(); ++n) {
-            const Example example = state.program.examples.at(n);
-            auto step = trainTextbook(*state.textbook, example.values, example.positive);
-            if (TextbookStep *learnt = std::get_if<TextbookStep>(&step))
-                *state.textbook = std::move(learnt->state);
-        }
+        state.textbook = textbookOf(state.program);
     } else if (!m_textbook) {
         state.textbook.reset();
     }
@@ -452,6 +479,15 @@ void Form::fill(FieldRow row, const Row &values)
     remember(Action::Fields, prior, fieldRows());
 }
 
+void Form::movePlace(const Place &place)
+{
+    m_beforeTyping.reset();
+    Before prior = before();
+    prior.outcomes = m_outcomes;
+    remember(Action::Fields, prior, fieldRows(), true);
+    m_place = place;
+}
+
 void Form::restart(std::optional<std::size_t> width)
 {
     m_beforeTyping.reset();
@@ -537,6 +573,23 @@ void Form::train(bool positive, Before &prior)
     remember(positive ? Action::LearnPositive : Action::LearnNegative, prior, at);
 }
 
+void Form::hold(Before &prior)
+{
+    const FieldRows at = fieldRows();
+    const Row &x = *at[0];
+    prior.outcomes = m_outcomes;
+    m_state.held.push_back(x);
+    // Both learners' outcome: the program's learner ignores the example, the textbook's holds it.
+    const std::variant<TextbookStep, Refusal> held
+            = trainTextbook(m_textbook ? *m_textbook : TextbookState(m_state.width()), x, false);
+    if (const TextbookStep *learnt = std::get_if<TextbookStep>(&held)) {
+        m_outcomes = {learnt->record, learnt->record};
+        if (m_textbook)
+            *m_textbook = learnt->state;
+    }
+    remember(Action::Hold, prior, at, true);
+}
+
 void Form::predict()
 {
     m_predicted = instance(FieldRow::Unseen);
@@ -593,8 +646,12 @@ void Form::show(const Shown &shown)
         m_controls.clear(List::LearningData);
     const auto draw = [this](List list, const Rows &rows) {
         m_controls.clear(list);
-        for (const Row &row : rows)
-            m_controls.append(list, rowText(row));
+        const std::size_t listed = std::min(rows.size(), kMaxListedRows);
+        for (std::size_t r = 0; r < listed; ++r)
+            m_controls.append(list, rowText(rows[r]));
+        if (listed < rows.size())
+            m_controls.append(list, format(m_controls.phrase(Text::ListRowsLeftOut),
+                                           {std::to_string(rows.size() - listed)}));
     };
     const bool program = m_shown == Learner::Program;
     if (shown.drawGeneral && lists)

@@ -28,11 +28,13 @@ using FieldTexts = std::vector<std::string>;
 // Where a front end stands beyond the form, kept with every action so that taking the action back
 // goes back there too: the session open (a number its player gives each session; 0 for none), the
 // session's next command and the presses of it played, how many Steps entries the front end has
-// shown, and the messages of the sessions it played: how many, and where the list shown starts.
+// shown, the messages of the sessions it played (how many, and where the list shown starts), and
+// the attributes' names in use (a number the front end gives each set of names; 0 for none).
 struct Place
 {
     std::uint32_t session = 0, next = 0, played = 0, steps = 0;
     std::uint32_t messagesFrom = 0, messages = 0;
+    std::uint32_t names = 0;
     bool operator==(const Place &) const = default;
 };
 
@@ -54,10 +56,13 @@ class Form
 {
 public:
     // Puts the learner into its initial state, as the window does when it opens: G the
-    // all-"?" row, S the all-"0" row, Negative disabled. "Gen Text" writes to `exportFile`.
-    Form(Controls &controls, ExportFile &exportFile);
+    // all-"?" row, S the all-"0" row, Negative disabled. "Gen Text" writes to `exportFile`. The
+    // instances have `width` attributes, and each row of fields as many fields.
+    Form(Controls &controls, ExportFile &exportFile, std::size_t width = kAttributeCount);
 
-    // Presses `button`. A disabled button cannot be pressed: returns false and changes nothing.
+    // Presses `button`. A disabled button cannot be pressed: returns false and changes nothing;
+    // but a negative example pressed before the first positive is held by the textbook learner,
+    // as an action that can be undone, and the last outcome of both learners says so.
     bool press(Button button);
     // Types values into a row of fields, as a session played in does: the undo of the next press
     // brings back the fields as they were before the typing.
@@ -94,6 +99,8 @@ public:
     // either way the values typed before them are then what the fields show, and not part of the
     // next action.
     static constexpr std::size_t kMaxUndo = 32766;
+    // A list shows at most this many rows, then a row that says how many more there are.
+    static constexpr std::size_t kMaxListedRows = 10000;
     bool undo(std::uint64_t after = 0);
     bool redo();
     bool canRedo() const { return m_done < m_base + m_entries.size(); }
@@ -113,6 +120,8 @@ public:
     // The front end's place: kept with each action from now on, and brought back by undo and redo.
     const Place &place() const { return m_place; }
     void setPlace(const Place &place) { m_place = place; }
+    // Moves the front end to `place` as one action that can be undone, the form left as it is.
+    void movePlace(const Place &place);
 
 private:
     // The fields' values of one row, shared by the entries that saw them unchanged.
@@ -125,6 +134,7 @@ private:
         Clear,
         Restart,
         Fields, // the fields changed, nothing else
+        Hold,   // a negative example before the first positive: held by the textbook learner
     };
     struct Entry
     {
@@ -186,6 +196,7 @@ private:
     };
 
     void train(bool positive, Before &before);
+    void hold(Before &before);
     void predict();
     void exportVersionSpace();
     void clear();
@@ -210,6 +221,9 @@ private:
     void restore(Checkpoint state, const FieldRows &fields, bool negative, const Focus &focus);
     // Starts following the textbook learner, bringing it up to the program's examples.
     void followTextbook() const;
+    // The textbook learner as it would be, had it been followed since the last Clear: the
+    // negative examples held, then the examples `program` learnt; the record of the last.
+    static TextbookState textbookOf(const LearningState &program, PressOutcome *last = nullptr);
 
     Controls &m_controls;
     ExportFile &m_exportFile;

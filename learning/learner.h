@@ -30,6 +30,9 @@ struct LearningState
     Rows versionSpace;             // empty while there is none
     std::int16_t exampleCount = 1; // 1 at the start, raised by every example
     ExampleLog examples;           // what the learning data lists
+    // Negative examples pressed before the first positive one: this learner ignores them, the
+    // textbook learner learns them right after it.
+    std::vector<Row> held;
 
     // The initial state for instances of `width` attributes: G the all-"?" row, S the all-"0"
     // row, nothing learnt.

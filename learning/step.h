@@ -58,6 +58,10 @@ struct StepRecord
     SpecificMove specific;
     Rows generalBefore, generalAfter;
     Rows versionSpaceBefore, versionSpaceAfter;
+    // The textbook learner: a negative example before the first positive one, held until it; and
+    // on the first positive example, the held ones learnt right after it, in order.
+    bool held = false;
+    std::vector<StepRecord> heldLearnt;
 };
 
 // Why an example was not learnt; the state stays as it was.

@@ -82,13 +82,13 @@ Rows TextbookState::specificRows() const
     return Rows(std::vector<Row>{specific.value_or(emptyHypothesis(width))});
 }
 
-std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Row instance,
-                                                  bool positive)
+namespace {
+
+// One step of candidate elimination: `instance` learnt as an example, in the learning data when
+// `logged`.
+TextbookStep learn(const TextbookState &state, Row instance, bool positive, bool logged)
 {
-    if (const std::size_t repeats = state.examples.find(instance))
-        return Refusal{Refusal::Kind::Duplicate, repeats, 0, instance};
-    std::variant<TextbookStep, Refusal> result(std::in_place_type<TextbookStep>);
-    TextbookStep &step = std::get<TextbookStep>(result);
+    TextbookStep step{TextbookState(state.width), {}};
     TextbookState &next = step.state;
     StepRecord &record = step.record;
     const Row &x = instance;
@@ -97,9 +97,8 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
     record.versionSpaceBefore = state.versionSpace;
     record.specific.from = record.specific.to = state.specific.value_or(
             emptyHypothesis(state.width));
-    next.width = state.width;
-    next.examples = state.examples.with(x, positive);
-    record.exampleNumber = next.examples.size();
+    next.examples = logged ? state.examples.with(x, positive) : state.examples;
+    record.exampleNumber = logged ? next.examples.size() : 0;
     next.collapsed = state.collapsed;
     next.specific = state.specific;
 
@@ -205,7 +204,38 @@ std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Ro
     std::sort(record.dropped.begin(), record.dropped.end(),
               [](const DroppedRow &a, const DroppedRow &b) { return a.position < b.position; });
     record.instance = std::move(instance);
-    return result;
+    return step;
+}
+
+} // namespace
+
+std::variant<TextbookStep, Refusal> trainTextbook(const TextbookState &state, Row instance,
+                                                  bool positive)
+{
+    if (const std::size_t repeats = state.examples.find(instance))
+        return Refusal{Refusal::Kind::Duplicate, repeats, 0, instance};
+    if (!positive && !state.specific && !state.collapsed) {
+        // Before the first positive example S is the empty hypothesis, and specialising G needs
+        // every value an attribute can take: the example waits for the first positive one.
+        TextbookStep held{state, {}};
+        held.state.held.push_back(instance);
+        StepRecord &record = held.record;
+        record.positive = false;
+        record.held = true;
+        record.specific.from = record.specific.to = emptyHypothesis(state.width);
+        record.generalBefore = record.generalAfter = state.general;
+        record.instance = std::move(instance);
+        return held;
+    }
+    TextbookStep step = learn(state, std::move(instance), positive, true);
+    // The first positive example: the negative ones held learnt right after it, in order.
+    for (const Row &negative : state.held) {
+        TextbookStep learnt = learn(step.state, negative, false, false);
+        step.state = std::move(learnt.state);
+        learnt.record.held = true;
+        step.record.heldLearnt.push_back(std::move(learnt.record));
+    }
+    return step;
 }
 
 Prediction predictTextbook(const TextbookState &state, const Row &x)

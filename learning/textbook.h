@@ -29,7 +29,8 @@ struct TextbookState
     Rows versionSpace;           // every hypothesis between S and a member of G
     bool collapsed = false;      // no hypothesis is consistent with the examples: until Clear
     ExampleLog examples;
-    std::size_t width; // the attributes of its instances
+    std::size_t width;     // the attributes of its instances
+    std::vector<Row> held; // negative examples before the first positive one, learnt after it
 
     // The initial state for instances of `width` attributes: G the all-"?" hypothesis, no S, no
     // version space.
@@ -49,7 +50,10 @@ struct TextbookStep
     StepRecord record;
 };
 
-// Learns `instance` as a positive or negative example. A positive example drops the members of G
+// Learns `instance` as a positive or negative example. A negative example before the first
+// positive one is held, not learnt (S, the empty hypothesis, says nothing of which values
+// specialise G), and learnt right after the first positive example, outside the learning data;
+// that step's record lists them learnt. A positive example drops the members of G
 // that reject it and generalises S minimally (the first one becomes S); a negative example
 // replaces each member of G that accepts it by its minimal specialisations still more general
 // than S, then drops repeats and every member less general than another. A positive example that

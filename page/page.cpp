@@ -17,19 +17,21 @@ namespace vspace {
 
 namespace {
 
-// "attributes": [six names] when the session's file names them; nothing otherwise.
-void attributesJson(JsonWriter &out, const Session &session)
+// The width that `names` give the instances; six when they are not one to sixteen names.
+std::size_t widthOf(const AttributeNames &names)
 {
-    if (!session.attributes.empty())
-        out.key("attributes").raw(session.attributes);
+    return names.empty() || names.size() > kMaxAttributes ? kAttributeCount : names.size();
 }
 
 } // namespace
 
-Page::Page(std::vector<std::string> texts)
+Page::Page(std::vector<std::string> texts, AttributeNames names)
     : m_controls(std::move(texts))
-    , m_form(m_controls, m_controls)
-{}
+    , m_form(m_controls, m_controls, widthOf(names))
+{
+    if (names.size() == widthOf(names))
+        m_form.setPlace(named(m_form.place(), std::move(names)));
+}
 
 std::string Page::press(Button button, const PageFields &fields)
 {
@@ -48,6 +50,23 @@ std::string Page::keyPress(FieldRow row, int index, int key, const PageFields &f
 std::string Page::showLearner(Learner learner)
 {
     m_form.showLearner(learner);
+    return m_controls.update(teaching({}));
+}
+
+std::string Page::setAttributes(const AttributeNames &names, const PageFields &fields)
+{
+    m_controls.takeFields(fields);
+    if (names.size() != widthOf(names))
+        return m_controls.update(teaching({}));
+    if (names.size() != m_form.width()) {
+        m_form.restart(names.size());
+        // The session open has instances of the width before: it is set aside.
+        Place place = named(m_form.place(), names);
+        place.session = 0;
+        m_form.setPlace(place);
+    } else if (names != this->names()) {
+        m_form.movePlace(named(m_form.place(), names));
+    }
     return m_controls.update(teaching({}));
 }
 
@@ -76,21 +95,13 @@ std::string Page::open(const std::string &bytes, bool csv)
         session->presses += command.press || command.history ? 1 : 0;
         return command.press != Button::Exit;
     };
-    std::size_t width = kAttributeCount;
     const auto named = [&](const AttributeNames &names) {
-        width = names.size();
-        if (std::all_of(names.begin(), names.end(), [](const auto &n) { return n.empty(); }))
-            return;
-        JsonWriter attributes;
-        attributes.beginArray();
-        for (const std::string &name : names)
-            attributes.string(name);
-        session->attributes = attributes.endArray().take();
+        session->width = names.size();
+        if (std::any_of(names.begin(), names.end(), [](const auto &n) { return !n.empty(); }))
+            session->names = names;
     };
     std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add, named)
                                            : readJsonLines(in, add, named);
-    if (!error && width != kAttributeCount)
-        error = format(m_controls.phrase(Text::OtherWidthReason), {std::to_string(width)});
     if (!error && session->presses == 0)
         error = m_controls.phrase(Text::NoPressesReason);
     JsonWriter out;
@@ -99,7 +110,6 @@ std::string Page::open(const std::string &bytes, bool csv)
     m_pending = session;
     out.beginObject().key("presses").number(session->presses);
     out.key("learnt").number(m_form.state().examples.size());
-    attributesJson(out, *session);
     return out.endObject().take();
 }
 
@@ -108,10 +118,12 @@ std::string Page::startSession(const PageFields &fields)
     m_controls.takeFields(fields);
     if (!m_pending)
         return m_controls.update(teaching({}));
-    m_form.restart();
+    const AttributeNames kept = m_pending->width == m_form.width() ? names() : AttributeNames();
+    m_form.restart(m_pending->width);
     m_pending->opening = m_form.undoName();
     m_sessions.push_back(std::exchange(m_pending, nullptr));
-    Place place = m_form.place();
+    Place place = named(m_form.place(),
+                        m_sessions.back()->names.empty() ? kept : m_sessions.back()->names);
     place.session = static_cast<std::uint32_t>(m_sessions.size());
     place.next = place.played = 0;
     place.messagesFrom = place.messages;
@@ -204,6 +216,23 @@ const Session *Page::session() const
     return number ? m_sessions[number - 1].get() : nullptr;
 }
 
+AttributeNames Page::names() const
+{
+    const std::uint32_t number = m_form.place().names;
+    return number ? m_names[number - 1] : AttributeNames(m_form.width());
+}
+
+Place Page::named(Place place, AttributeNames names)
+{
+    if (std::all_of(names.begin(), names.end(), [](const auto &n) { return n.empty(); })) {
+        place.names = 0;
+        return place;
+    }
+    m_names.push_back(std::move(names));
+    place.names = static_cast<std::uint32_t>(m_names.size());
+    return place;
+}
+
 const ReplayCommand *Page::nextPress(bool typing)
 {
     const Session *open = session();
@@ -234,7 +263,7 @@ std::pair<std::optional<Button>, bool> Page::playCommand(const ReplayCommand &co
     addStep(unexplained
                     ? std::nullopt
                     : std::optional(lessonOf(command.press, command.history, m_form.lastOutcome(),
-                                             !done, textbookShown(), phrase())
+                                             !done, textbookShown(), phrase(), names())
                                             .sentence));
     if (command.press)
         afterPress(*command.press, done);
@@ -301,7 +330,7 @@ std::string Page::teaching(const Told &told)
 {
     JsonWriter out;
     const Lesson lesson = lessonOf(told.button, std::nullopt, m_form.lastOutcome(), told.ignored,
-                                   textbookShown(), phrase());
+                                   textbookShown(), phrase(), names());
     if (told.outcome) {
         outcomeJson(out.key("outcome"), told.ignored ? PressOutcome() : m_form.lastOutcome());
         if (told.button && !told.played) {
@@ -345,11 +374,14 @@ std::string Page::teaching(const Told &told)
     if (const Session *open = session()) {
         out.key("session").beginObject().key("played").number(m_form.place().played);
         out.key("presses").number(open->presses).key("left").boolean(nextPress(false));
-        attributesJson(out, *open);
         out.endObject();
     } else {
         out.key("session").null();
     }
+    out.key("attributes").beginArray();
+    for (const std::string &name : names())
+        out.string(name);
+    out.endArray();
     stepsJson(out);
     messagesJson(out);
     return out.take();

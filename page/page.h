@@ -18,7 +18,8 @@ struct Session
 {
     std::vector<ReplayCommand> commands;
     std::size_t presses = 0;
-    std::string attributes; // the names the file gives the attributes, as a JSON array; or none
+    std::size_t width = kAttributeCount; // the attributes of its instances
+    AttributeNames names;                // as the file gives them; none when it names none
     std::uint64_t opening = 0;
 };
 
@@ -31,18 +32,22 @@ class Page
 {
 public:
     // `texts`: every text of the catalog, in the order of its number, in the page's language;
-    // none for English.
-    explicit Page(std::vector<std::string> texts);
+    // none for English. `names`: the attributes' names the page starts with, one for each
+    // attribute (empty where unnamed); none for six unnamed attributes.
+    explicit Page(std::vector<std::string> texts, AttributeNames names = {});
 
     // The update that draws the form as it starts.
     std::string start() { return m_controls.update(teaching({})); }
-    // Presses `button` with the twelve field texts as the page has them, training then unseen.
+    // Presses `button` with the field texts as the page has them, training then unseen.
     std::string press(Button button, const PageFields &fields);
     // A key typed into a field, as its character code, with the field texts as in press().
     std::string keyPress(FieldRow row, int index, int key, const PageFields &fields);
     // The lists show the program's learner or the textbook learner; Predict, Gen Text, the
     // explanations and the diagram follow.
     std::string showLearner(Learner learner);
+    // Gives the attributes `names`, one for each (empty where unnamed), as an action that can be
+    // undone: a fresh start, as Clear does, when their number changes.
+    std::string setAttributes(const AttributeNames &names, const PageFields &fields);
     // Fills the training fields with the suggested example, as an action that can be undone, and
     // says how the version space would split on it; or why there is none.
     std::string suggest(const PageFields &fields);
@@ -54,11 +59,12 @@ public:
 
     // Reads a session file's bytes as vspace-replay reads them, a CSV table or JSON Lines, up to
     // its first Exit, and keeps it for startSession(). Nothing is decoded before the reader has
-    // checked it. Returns {"presses": n, "learnt": the examples learnt now}, with "attributes":
-    // [six names] when the file names them, or {"error": why}.
+    // checked it. Returns {"presses": n, "learnt": the examples learnt now}, or {"error": why}.
     std::string open(const std::string &bytes, bool csv);
-    // Opens the session read last: the form starts afresh, as Clear does, in an action that can
-    // be undone, and the session waits for its first press. Its Undo never reaches past this.
+    // Opens the session read last: the form starts afresh at the session's width, as Clear does,
+    // in an action that can be undone, and the session waits for its first press. Its Undo never
+    // reaches past this. The attributes take the session's names; or keep theirs when it names
+    // none and has as many attributes.
     std::string startSession(const PageFields &fields);
     // Types the session's values up to its next press and presses it, as the user would; the
     // focus stays where it is.
@@ -92,6 +98,10 @@ private:
 
     // The session open, or null.
     const Session *session() const;
+    // The attributes' names in use, one for each attribute (empty where unnamed).
+    AttributeNames names() const;
+    // Puts `names` in use from `place` on: a number for them in the place.
+    Place named(Place place, AttributeNames names);
 
     // The session's next command that presses a button or steps through the history, typing the
     // values of those before it when `typing`; null at the end.
@@ -130,6 +140,7 @@ private:
     LearntValues m_values;
     bool m_suggestable = false;
     std::vector<std::shared_ptr<const Session>> m_sessions;   // opened, by their number from 1
+    std::vector<AttributeNames> m_names;                      // given, by their number from 1
     std::vector<std::pair<std::size_t, std::string>> m_steps; // numbered, in order
     std::size_t m_shownSteps = 0;
     std::vector<std::string> m_messages; // of the sessions played, in order

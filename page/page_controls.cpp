@@ -51,26 +51,32 @@ std::string shownInField(std::string_view text)
     return shown;
 }
 
-// The page's controls as the form sees them: the fields' texts, the buttons' states kept here,
-// and everything the form does to them recorded, to be handed back as one update. A field keeps
-// the value a session or the form gave it, line breaks and all, for as long as the page's field
-
 } // namespace
 
 void PageControls::takeFields(const PageFields &fields)
 {
-    for (std::size_t i = 0; i < 2 * kFieldCount; ++i) {
-        if (fields.texts[i] != m_shown[i])
-            m_values[i] = m_shown[i] = fields.texts[i];
+    // The page has as many fields in each row as the last update gave it.
+    const std::size_t count = std::min<std::size_t>(fields.texts.size() / 2, kMaxFieldCount);
+    for (std::size_t i = 0; i < 2 * count; ++i) {
+        const std::size_t at = slot(
+                {static_cast<FieldRow>(i / count), static_cast<int>(i % count) + 1});
+        if (fields.texts[i] != m_shown[at])
+            m_values[at] = m_shown[at] = fields.texts[i];
     }
     m_focused = {};
     for (const ControlEntry &entry : kControlTable) {
         if (entry.objectName != fields.focus)
             continue;
-        if (const Field *field = std::get_if<Field>(&entry.role))
-            m_focused = *field;
-        else if (const Button *button = std::get_if<Button>(&entry.role))
+        if (const Button *button = std::get_if<Button>(&entry.role))
             m_focused = *button;
+    }
+    // A field's name, as the window names its six: "Text1_3" the third training field.
+    for (const FieldRow row : {FieldRow::Training, FieldRow::Unseen}) {
+        const std::string prefix = row == FieldRow::Training ? "Text1_" : "Text2_";
+        for (int index = 1; index <= m_fieldCount; ++index) {
+            if (fields.focus == prefix + std::to_string(index))
+                m_focused = Field{row, index};
+        }
     }
 }
 
@@ -98,13 +104,17 @@ std::string PageControls::update(const std::string &extra)
         m_pageRows[l] = base(l) + change.rows.size();
         change = {};
     }
-    out.endArray().key("fields").beginArray();
+    out.endArray();
+    if (std::exchange(m_pageFieldCount, m_fieldCount) != m_fieldCount)
+        out.key("fieldCount").number(m_fieldCount);
+    out.key("fields").beginArray();
     for (std::size_t i = 0; i < m_fieldChanged.size(); ++i) {
-        if (!m_fieldChanged[i])
+        const Field field{static_cast<FieldRow>(i / kMaxFieldCount),
+                          static_cast<int>(i % kMaxFieldCount) + 1};
+        if (!m_fieldChanged[i] || field.index > m_fieldCount)
             continue;
         out.beginObject().key("field");
-        fieldJson(out,
-                  {static_cast<FieldRow>(i / kFieldCount), static_cast<int>(i % kFieldCount) + 1});
+        fieldJson(out, field);
         out.key("text").string(m_shown[i]).endObject();
     }
     out.endArray();
@@ -144,6 +154,11 @@ std::string PageControls::update(const std::string &extra)
     m_closed = false;
     m_download.reset();
     return out.take();
+}
+
+void PageControls::setFieldCount(int count)
+{
+    m_fieldCount = count;
 }
 
 void PageControls::setText(Field field, const std::string &text)
@@ -214,9 +229,9 @@ std::optional<ExportFailure> PageControls::replace(std::string_view bytes)
 
 std::size_t PageControls::slot(Field field)
 {
-    if (field.index < 1 || field.index > kFieldCount)
+    if (field.index < 1 || field.index > kMaxFieldCount)
         throw std::out_of_range("no such field");
-    return static_cast<std::size_t>(field.row) * kFieldCount
+    return static_cast<std::size_t>(field.row) * kMaxFieldCount
            + static_cast<std::size_t>(field.index - 1);
 }
 

@@ -26,11 +26,12 @@ std::string controlTableJson();
 // The text catalog: for each text, in the order of its number, its context and English text.
 std::string catalogJson();
 
-// What the page's fields hold at a call: their twelve texts, training then unseen, and the
-// object name of the control that has the focus ("Text1_3", "Command1"; empty for none of them).
+// What the page's fields hold at a call: their texts, the training fields' then as many unseen
+// fields', and the object name of the control that has the focus ("Text1_3", "Command1"; empty
+// for none of them).
 struct PageFields
 {
-    std::array<std::string, 2 * kFieldCount> texts;
+    std::vector<std::string> texts;
     std::string focus;
 };
 
@@ -70,6 +71,7 @@ public:
     std::string update(const std::string &extra = {});
 
     std::string text(Field field) const override { return m_values[slot(field)]; }
+    void setFieldCount(int count) override;
     void setText(Field field, const std::string &text) override;
     void setSelection(Field field, int start, int length) override;
     void setFocus(Field field) override { m_focus = field; }
@@ -110,9 +112,11 @@ private:
     std::size_t base(std::size_t l) const;
 
     std::vector<std::string> m_texts;
-    std::array<std::string, 2 * kFieldCount> m_values; // the fields' texts
-    std::array<std::string, 2 * kFieldCount> m_shown;  // as the page's fields show them
-    std::array<bool, 2 * kFieldCount> m_fieldChanged{};
+    std::array<std::string, 2 * kMaxFieldCount> m_values; // the fields' texts
+    std::array<std::string, 2 * kMaxFieldCount> m_shown;  // as the page's fields show them
+    std::array<bool, 2 * kMaxFieldCount> m_fieldChanged{};
+    int m_fieldCount = kFieldCount;     // in each row
+    int m_pageFieldCount = kFieldCount; // as the page has them
     std::array<bool, kButtonCount> m_enabled{};
     std::array<bool, kButtonCount> m_buttonChanged{};
     std::array<ListChange, kListCount> m_lists;

@@ -116,7 +116,7 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
                                                                      : kRedoName;
     const bool pressed = command.press || command.history;
     m_example = command.example;
-    if (pressed && m_observer)
+    if (m_observer && (pressed || command.training || command.unseen))
         m_observer(Moment::BeforeTyping, button, name);
     const std::optional<bool> done = playCommand(m_form, command, m_opening, [&] {
         if (m_observer)
@@ -128,8 +128,8 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
     const bool ignored = !*done;
     if (m_export.failed && !m_controls.messages().empty())
         m_exportFailure = m_controls.messages().back().text;
-    if (!ignored && m_observer)
-        m_observer(Moment::AfterPress, button, name);
+    if (m_observer && (!ignored || button))
+        m_observer(ignored ? Moment::AfterIgnored : Moment::AfterPress, button, name);
     if (m_quiet) {
         m_controls.takeMessages();
         return std::nullopt;
@@ -159,9 +159,10 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         const auto english = [](Text text) { return std::string(vspace::english(text)); };
         const PressOutcome &outcome = ignored || !button ? PressOutcome() : m_form.lastOutcome();
         out.key(kStepKey);
+        // An ignored Negative's sentence says whether the textbook learner held it.
         outcomeJson(out, outcome,
-                    lessonOf(button, command.history, outcome, ignored,
-                             m_form.shownLearner() == Learner::Textbook, english, m_names)
+                    lessonOf(button, command.history, button ? m_form.lastOutcome() : outcome,
+                             ignored, m_form.shownLearner() == Learner::Textbook, english, m_names)
                             .sentence);
     }
     out.endObject();

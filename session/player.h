@@ -86,11 +86,12 @@ public:
     // The message of the last Gen Text that failed, once; nothing when none failed since.
     std::optional<std::string> takeExportFailure() { return std::exchange(m_exportFailure, {}); }
 
-    // Called before the values a press types are typed, just before the press, and just after
-    // every press that was not ignored, while the messages the press showed are still in
-    // controls().messages(), with the button pressed (none for Undo and Redo) and the press's
-    // name. For checks from outside.
-    enum class Moment { BeforeTyping, BeforePress, AfterPress };
+    // Called before a command types its values or presses (typing alone: with the button of no
+    // press), just before a press, and just after every press that was not ignored, while the
+    // messages the press showed are still in controls().messages(), or after a button's press
+    // that was, with the button pressed (none for Undo and Redo) and the press's name. For checks
+    // and reports from outside.
+    enum class Moment { BeforeTyping, BeforePress, AfterPress, AfterIgnored };
     using PressObserver = std::function<void(Moment, std::optional<Button>, std::string_view)>;
     void setPressObserver(PressObserver observer) { m_observer = std::move(observer); }
 

@@ -127,6 +127,8 @@ std::string explainStep(const StepRecord &step, const Phrase &phrase,
         : rows == 0               ? phrase(Text::ExplainNoVersionSpace)
         : rows == 1               ? phrase(Text::ExplainVersionSpaceOne)
                     : said(phrase, Text::ExplainVersionSpaceRows, {std::to_string(rows)}));
+    for (const StepRecord &learnt : step.heldLearnt)
+        add(phrase(Text::ExplainHeldLearnt) + ' ' + explainStep(learnt, phrase, names));
     return text;
 }
 
@@ -179,6 +181,9 @@ std::string listed(const std::vector<std::string> &items, const Phrase &phrase)
 std::string explainPress(Button button, const PressOutcome &outcome, bool ignored,
                          const Phrase &phrase, const std::vector<std::string> &names)
 {
+    const StepRecord *held = std::get_if<StepRecord>(&outcome);
+    if (ignored && held && held->held)
+        return said(phrase, Text::ExplainHeld, {quoted(held->instance)});
     if (ignored)
         return phrase(Text::ExplainIgnored);
     if (const StepRecord *step = std::get_if<StepRecord>(&outcome))

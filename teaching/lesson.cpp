@@ -24,16 +24,18 @@ Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
                 const std::vector<std::string> &names)
 {
     Lesson lesson;
-    lesson.sentence = button ? explainPress(*button, ignored ? PressOutcome() : outcome, ignored,
-                                            phrase, names)
+    lesson.sentence = button ? explainPress(*button, outcome, ignored, phrase, names)
                              : explainHistory(history.value_or(History::Undo), ignored, phrase);
     const StepRecord *step = ignored ? nullptr : std::get_if<StepRecord>(&outcome);
     if (!step)
         return lesson;
-    lesson.added[0] = addedTo(step->generalBefore, step->generalAfter);
-    if (!(textbook && step->collapsed) && !sameRow(step->specific.from, step->specific.to))
+    // The first positive example with the negative ones held learnt after it: what all of it added.
+    const StepRecord &last = step->heldLearnt.empty() ? *step : step->heldLearnt.back();
+    lesson.added[0] = addedTo(step->generalBefore, last.generalAfter);
+    if (!(textbook && (step->collapsed || last.collapsed))
+        && !sameRow(step->specific.from, step->specific.to))
         lesson.added[1] = {0};
-    lesson.added[2] = addedTo(step->versionSpaceBefore, step->versionSpaceAfter);
+    lesson.added[2] = addedTo(step->versionSpaceBefore, last.versionSpaceAfter);
     return lesson;
 }
 

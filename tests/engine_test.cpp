@@ -100,6 +100,13 @@ TEST(Form, ShowsAStatePutInPlaceAndMovesOnWithEnter)
         form.keyPress({row, 6}, kEnterKey);
         EXPECT_EQ(controls.focus(), row == FieldRow::Training ? "Command1" : "Command3");
     }
+    // A list of more than 10,000 rows shows 10,000 and says how many more there are.
+    state.versionSpace = Rows(
+            std::vector<Row>(Form::kMaxListedRows + 2, Row{"a", "b", "c", "d", "e", "f"}));
+    form.setState(state);
+    EXPECT_EQ(controls.rows(List::VersionSpace).size(), Form::kMaxListedRows + 1);
+    EXPECT_EQ(controls.rows(List::VersionSpace).back(),
+              "… and 2 more rows, not listed here; Gen Text writes them all");
 }
 
 // An undo takes an action back whole, both learners included, the last 32,766 of them; a new

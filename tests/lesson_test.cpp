@@ -338,8 +338,8 @@ TEST(LessonReport, SentencesNameTheAttributes)
         session.nameAttributes({"Outlook", "Temp", "Humidity", wind});
         report.nameAttributes(session.attributeNames());
         std::string said;
-        for (const char *row :
-             {"Sunny Hot High Weak +", "Sunny Hot High Strong +", "Rain Hot High Weak -"}) {
+        for (const char *row : {"Rain Cold Low Weak -", "Sunny Hot High Weak +",
+                                "Sunny Hot High Strong +", "Rain Hot High Weak -"}) {
             std::istringstream words(row);
             MemoryControls::Values x(4);
             std::string label;
@@ -353,7 +353,11 @@ TEST(LessonReport, SentencesNameTheAttributes)
         const std::string page = report.html("t");
         EXPECT_NE(page.find("S is <code>0,0,0,0</code>, G is <code>?,?,?,?</code>"),
                   std::string::npos);
-        EXPECT_NE(page.find("<h2>Press 3: Negative (D2)</h2>"), std::string::npos);
+        EXPECT_NE(page.find("<h2>Press 4: Negative (D2)</h2>"), std::string::npos);
+        // A negative example before the first positive is a press of the lesson too.
+        EXPECT_NE(page.find("<h2>Press 1: Negative (D1)</h2>\n<p class=\"explanation\">Negative "
+                            "example Rain,Cold,Low,Weak comes before the first positive one"),
+                  std::string::npos);
     }
 }
 

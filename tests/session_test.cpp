@@ -222,8 +222,11 @@ TEST(Replay, TheTextbookLearnerExplained)
     EXPECT_EQ(lines[1][3]["messages"][0]["text"], "Your Data is Negative ,Result is -");
     EXPECT_EQ(lines[1][5]["step"], json({{"sentence", "Clear forgets every example: G and S are "
                                                       "as at the start."}}));
-    EXPECT_EQ(lines[1][6]["step"]["sentence"],
-              "Negative is greyed until the first positive example: nothing happens.");
+    EXPECT_EQ(lines[1][6]["step"],
+              json({{"sentence", "Negative example ,,,,, comes before the first positive one: the "
+                                 "program's learner ignores it, as Negative is greyed; the "
+                                 "textbook learner holds it and learns it right after the first "
+                                 "positive example."}}));
     EXPECT_EQ(lines[0][1]["step"]["dropped"][0]["reason"], "AcceptsNegative");
     EXPECT_EQ(lines[0][1]["step"]["collapsed"], false);
 }

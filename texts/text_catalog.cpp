@@ -127,9 +127,6 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {VSPACE_TEXT_ID(CancelButton), VSPACE_TRANSLATE_NOOP("Page", "Cancel")},
         {VSPACE_TEXT_ID(NoPressesReason),
          VSPACE_TRANSLATE_NOOP("Page", "the file holds no presses")},
-        {VSPACE_TEXT_ID(OtherWidthReason),
-         VSPACE_TRANSLATE_NOOP(
-                 "Page", "this page learns instances of six attributes, and the file's have %1")},
         {VSPACE_TEXT_ID(DiagramLeftOut),
          VSPACE_TRANSLATE_NOOP("Page", "%1 more hypotheses of the version space are not drawn")},
         {VSPACE_TEXT_ID(MessageLine), VSPACE_TRANSLATE_NOOP("Page", "line %1: %2")},
@@ -144,9 +141,11 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {VSPACE_TEXT_ID(AttributesTitle), VSPACE_TRANSLATE_NOOP("Page", "Attributes")},
         {VSPACE_TEXT_ID(AttributesPrompt),
          VSPACE_TRANSLATE_NOOP("Page",
-                               "Name the six attributes; this browser keeps the names. Empty "
-                               "fields leave the attributes unnamed.")},
+                               "How many attributes the instances have, from 1 to 16, and their "
+                               "names; this browser keeps them. Empty fields leave attributes "
+                               "unnamed. Another number starts afresh, and Undo takes it back.")},
         {VSPACE_TEXT_ID(AttributeName), VSPACE_TRANSLATE_NOOP("Page", "Attribute %1")},
+        {VSPACE_TEXT_ID(AttributeCount), VSPACE_TRANSLATE_NOOP("Page", "Number of attributes")},
         {VSPACE_TEXT_ID(TrainingValueNamed),
          VSPACE_TRANSLATE_NOOP("Page", "Training value %1: %2")},
         {VSPACE_TEXT_ID(UnseenValueNamed), VSPACE_TRANSLATE_NOOP("Page", "Unseen value %1: %2")},
@@ -240,6 +239,15 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
          VSPACE_TRANSLATE_NOOP(
                  "Explanation",
                  "Negative is greyed until the first positive example: nothing happens.")},
+        {VSPACE_TEXT_ID(ExplainHeld),
+         VSPACE_TRANSLATE_NOOP("Explanation",
+                               "Negative example %1 comes before the first positive one: the "
+                               "program's learner ignores it, as Negative is greyed; the textbook "
+                               "learner holds it and learns it right after the first positive "
+                               "example.")},
+        {VSPACE_TEXT_ID(ExplainHeldLearnt),
+         VSPACE_TRANSLATE_NOOP("Explanation",
+                               "Next, the textbook learner learns the negative example it held:")},
         {VSPACE_TEXT_ID(ExplainUndo),
          VSPACE_TRANSLATE_NOOP("Explanation", "Undo takes the last action back.")},
         {VSPACE_TEXT_ID(ExplainRedo),
@@ -250,6 +258,9 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
          VSPACE_TRANSLATE_NOOP("Explanation", "There is nothing to redo.")},
         {VSPACE_TEXT_ID(ListAnd), VSPACE_TRANSLATE_NOOP("Explanation", "%1 and %2")},
         {VSPACE_TEXT_ID(ListMore), VSPACE_TRANSLATE_NOOP("Explanation", "%1 and %2 more")},
+        {VSPACE_TEXT_ID(ListRowsLeftOut),
+         VSPACE_TRANSLATE_NOOP("Explanation",
+                               "… and %1 more rows, not listed here; Gen Text writes them all")},
         {VSPACE_TEXT_ID(CompareTextbookGeneral),
          VSPACE_TRANSLATE_NOOP("Comparison", "The textbook's G also has %1.")},
         {VSPACE_TEXT_ID(CompareProgramGeneral),

@@ -92,10 +92,9 @@ enum class Text {
     OpenOverWork,  // %1: the file's name; %n: how many examples have been learnt
     OpenButton,
     CancelButton,
-    NoPressesReason,  // why a file with no presses was not opened
-    OtherWidthReason, // why a file of instances of another width than six was not opened
-    DiagramLeftOut,   // under a diagram too large to draw whole: how many hypotheses it leaves out
-    MessageLine,      // %1: the line of the press in its session; %2: the message, "title: text"
+    NoPressesReason, // why a file with no presses was not opened
+    DiagramLeftOut,  // under a diagram too large to draw whole: how many hypotheses it leaves out
+    MessageLine,     // %1: the line of the press in its session; %2: the message, "title: text"
     // Why an example session of the page's Examples menu was not opened.
     ExampleNotLoadedReason,
     // Why a session stopped playing on the page: memory ran out.
@@ -105,7 +104,8 @@ enum class Text {
     AttributesButton,
     AttributesTitle,
     AttributesPrompt,
-    AttributeName,      // %1: its number, 1 to 6
+    AttributeName,      // %1: its number, 1 to 16
+    AttributeCount,     // the Attributes dialog's field for how many there are
     TrainingValueNamed, // %1: the field's number; %2: the attribute's name
     UnseenValueNamed,
     LegendAttributes, // %1: the six attributes' names, one after another with commas
@@ -145,12 +145,15 @@ enum class Text {
     ExplainClear,
     ExplainExit,
     ExplainIgnored,
+    ExplainHeld,       // %1: a negative example before the first positive, held
+    ExplainHeldLearnt, // followed by the sentence of the held example learnt
     ExplainUndo,
     ExplainRedo,
     ExplainNothingToUndo,
     ExplainNothingToRedo,
     ListAnd,
     ListMore,
+    ListRowsLeftOut, // %1: the rows of a list beyond the 10,000 it shows
     CompareTextbookGeneral,
     CompareProgramGeneral,
     CompareTextbookSpace,

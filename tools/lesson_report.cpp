@@ -180,6 +180,8 @@ LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
                                     std::string_view name) {
         if (moment == ReplaySession::Moment::AfterPress)
             return pressed(button, name);
+        if (moment == ReplaySession::Moment::AfterIgnored)
+            return ignored(*button, name);
         const bool unseen = button == Button::Predict;
         m_typed = rowOf(m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training));
     });
@@ -293,19 +295,36 @@ std::string LessonReport::rowCount() const
                    : textHtml(Text::ReportRows, {std::to_string(m_entryEnds.size())});
 }
 
+std::string LessonReport::heading(std::string_view name)
+{
+    const std::string &example = m_session.exampleName();
+    return "<section>\n<h2>"
+           + textHtml(Text::ReportPress,
+                      {std::to_string(++m_presses),
+                       escapedHtml(example.empty() ? std::string(name)
+                                                   : std::string(name) + " (" + example + ")")})
+           + "</h2>\n";
+}
+
+void LessonReport::ignored(Button button, std::string_view name)
+{
+    const auto english = [](Text text) { return std::string(vspace::english(text)); };
+    const Form &form = m_session.form();
+    m_sections.write(heading(name) + "<p class=\"explanation\">"
+                     + escapedHtml(lessonOf(button, std::nullopt, form.lastOutcome(), true,
+                                            form.shownLearner() == Learner::Textbook, english,
+                                            m_session.attributeNames())
+                                           .sentence)
+                     + "</p>\n</section>\n");
+    if (m_progress)
+        m_progress(m_presses);
+}
+
 void LessonReport::pressed(std::optional<Button> button, std::string_view name)
 {
     const Boundaries after = boundaries();
     const bool training = button == Button::Positive || button == Button::Negative;
-    std::string section = "<section>\n<h2>"
-                          + textHtml(Text::ReportPress,
-                                     {std::to_string(++m_presses),
-                                      escapedHtml(m_session.exampleName().empty()
-                                                          ? std::string(name)
-                                                          : std::string(name) + " ("
-                                                                    + m_session.exampleName()
-                                                                    + ")")})
-                          + "</h2>\n";
+    std::string section = heading(name);
     const std::string instance = training ? textHtml(Text::ReportTrainingInstance)
                                  : button == Button::Predict ? textHtml(Text::ReportUnseenInstance)
                                                              : "";

@@ -70,6 +70,10 @@ private:
 
     Boundaries boundaries() const;
     void pressed(std::optional<Button> button, std::string_view name);
+    // A press the program's learner ignored: its heading and why, as the explanation says.
+    void ignored(Button button, std::string_view name);
+    // The start of a press's section: its heading, the press numbered.
+    std::string heading(std::string_view name);
     // The press explained, and where the two learners differ after it.
     std::string notes(std::optional<Button> button, std::string_view name);
     // The learning data brought up to the learner's examples; the one example the press added.

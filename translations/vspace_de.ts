@@ -225,12 +225,24 @@
         <translation>„Negativ“ ist bis zum ersten positiven Beispiel ausgegraut: Nichts geschieht.</translation>
     </message>
     <message>
+        <source>Negative example %1 comes before the first positive one: the program&apos;s learner ignores it, as Negative is greyed; the textbook learner holds it and learns it right after the first positive example.</source>
+        <translation>Das negative Beispiel %1 kommt vor dem ersten positiven: Das Lernverfahren des Programms übergeht es, da „Negativ“ ausgegraut ist; das Lernverfahren des Lehrbuchs hält es zurück und lernt es gleich nach dem ersten positiven Beispiel.</translation>
+    </message>
+    <message>
+        <source>Next, the textbook learner learns the negative example it held:</source>
+        <translation>Danach lernt das Lernverfahren des Lehrbuchs das zurückgehaltene negative Beispiel:</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
         <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>… and %1 more rows, not listed here; Gen Text writes them all</source>
+        <translation>… und %1 weitere Zeilen, hier nicht aufgeführt; „Gen Text“ schreibt sie alle</translation>
     </message>
     <message>
         <source>Undo takes the last action back.</source>
@@ -491,10 +503,6 @@
         <translation>die Datei enthält keine Schritte</translation>
     </message>
     <message>
-        <source>this page learns instances of six attributes, and the file&apos;s have %1</source>
-        <translation>diese Seite lernt Beispiele mit sechs Attributen, die der Datei haben %1</translation>
-    </message>
-    <message>
         <source>%1 more hypotheses of the version space are not drawn</source>
         <translation>%1 weitere Hypothesen des Versionsraums sind nicht gezeichnet</translation>
     </message>
@@ -519,12 +527,16 @@
         <translation>Attribute</translation>
     </message>
     <message>
-        <source>Name the six attributes; this browser keeps the names. Empty fields leave the attributes unnamed.</source>
-        <translation>Benennen Sie die sechs Attribute; dieser Browser merkt sich die Namen. Leere Felder lassen die Attribute unbenannt.</translation>
+        <source>How many attributes the instances have, from 1 to 16, and their names; this browser keeps them. Empty fields leave attributes unnamed. Another number starts afresh, and Undo takes it back.</source>
+        <translation>Wie viele Attribute die Beispiele haben, von 1 bis 16, und ihre Namen; dieser Browser merkt sie sich. Leere Felder lassen Attribute unbenannt. Eine andere Anzahl beginnt von vorn, und Rückgängig nimmt das zurück.</translation>
     </message>
     <message>
         <source>Attribute %1</source>
         <translation>Attribut %1</translation>
+    </message>
+    <message>
+        <source>Number of attributes</source>
+        <translation>Anzahl der Attribute</translation>
     </message>
     <message>
         <source>Training value %1: %2</source>

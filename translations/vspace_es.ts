@@ -225,12 +225,24 @@
         <translation>«Negativo» está en gris hasta el primer ejemplo positivo: no pasa nada.</translation>
     </message>
     <message>
+        <source>Negative example %1 comes before the first positive one: the program&apos;s learner ignores it, as Negative is greyed; the textbook learner holds it and learns it right after the first positive example.</source>
+        <translation>El ejemplo negativo %1 llega antes del primer positivo: el aprendiz del programa lo ignora, pues «Negativo» está en gris; el aprendiz del libro lo guarda y lo aprende justo después del primer ejemplo positivo.</translation>
+    </message>
+    <message>
+        <source>Next, the textbook learner learns the negative example it held:</source>
+        <translation>Después, el aprendiz del libro aprende el ejemplo negativo que guardaba:</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
         <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>… and %1 more rows, not listed here; Gen Text writes them all</source>
+        <translation>… y %1 filas más, no listadas aquí; «Gen Text» las escribe todas</translation>
     </message>
     <message>
         <source>Undo takes the last action back.</source>
@@ -491,10 +503,6 @@
         <translation>el archivo no contiene pulsaciones</translation>
     </message>
     <message>
-        <source>this page learns instances of six attributes, and the file&apos;s have %1</source>
-        <translation>esta página aprende instancias de seis atributos, y las del archivo tienen %1</translation>
-    </message>
-    <message>
         <source>%1 more hypotheses of the version space are not drawn</source>
         <translation>%1 hipótesis más del espacio de versiones no se dibujan</translation>
     </message>
@@ -519,12 +527,16 @@
         <translation>Atributos</translation>
     </message>
     <message>
-        <source>Name the six attributes; this browser keeps the names. Empty fields leave the attributes unnamed.</source>
-        <translation>Nombre los seis atributos; este navegador guarda los nombres. Los campos vacíos dejan los atributos sin nombre.</translation>
+        <source>How many attributes the instances have, from 1 to 16, and their names; this browser keeps them. Empty fields leave attributes unnamed. Another number starts afresh, and Undo takes it back.</source>
+        <translation>Cuántos atributos tienen las instancias, de 1 a 16, y sus nombres; este navegador los guarda. Los campos vacíos dejan atributos sin nombre. Otro número empieza de nuevo, y Deshacer lo revierte.</translation>
     </message>
     <message>
         <source>Attribute %1</source>
         <translation>Atributo %1</translation>
+    </message>
+    <message>
+        <source>Number of attributes</source>
+        <translation>Número de atributos</translation>
     </message>
     <message>
         <source>Training value %1: %2</source>

@@ -225,12 +225,24 @@
         <translation>ปุ่ม ลบ ใช้ไม่ได้จนกว่าจะมีตัวอย่างบวกตัวแรก: ไม่มีอะไรเกิดขึ้น</translation>
     </message>
     <message>
+        <source>Negative example %1 comes before the first positive one: the program&apos;s learner ignores it, as Negative is greyed; the textbook learner holds it and learns it right after the first positive example.</source>
+        <translation>ตัวอย่างลบ %1 มาก่อนตัวอย่างบวกตัวแรก: ตัวเรียนรู้ของโปรแกรมไม่สนใจ เพราะปุ่ม ลบ ใช้ไม่ได้ ตัวเรียนรู้ตามตำราเก็บไว้และเรียนรู้ทันทีหลังตัวอย่างบวกตัวแรก</translation>
+    </message>
+    <message>
+        <source>Next, the textbook learner learns the negative example it held:</source>
+        <translation>ต่อไป ตัวเรียนรู้ตามตำราเรียนรู้ตัวอย่างลบที่เก็บไว้:</translation>
+    </message>
+    <message>
         <source>%1 and %2</source>
         <translation>%1 และ %2</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
         <translation>%1 และอีก %2</translation>
+    </message>
+    <message>
+        <source>… and %1 more rows, not listed here; Gen Text writes them all</source>
+        <translation>… และอีก %1 แถว ไม่ได้แสดงที่นี่ Gen Text เขียนไว้ทั้งหมด</translation>
     </message>
     <message>
         <source>Undo takes the last action back.</source>
@@ -488,10 +500,6 @@
         <translation>ไฟล์ไม่มีการกดเลย</translation>
     </message>
     <message>
-        <source>this page learns instances of six attributes, and the file&apos;s have %1</source>
-        <translation>หน้านี้เรียนรู้ตัวอย่างที่มีหกคุณลักษณะ แต่ตัวอย่างในไฟล์มี %1 คุณลักษณะ</translation>
-    </message>
-    <message>
         <source>%1 more hypotheses of the version space are not drawn</source>
         <translation>ไม่ได้วาดสมมติฐานอีก %1 ข้อของปริภูมิเวอร์ชัน</translation>
     </message>
@@ -516,12 +524,16 @@
         <translation>คุณลักษณะ</translation>
     </message>
     <message>
-        <source>Name the six attributes; this browser keeps the names. Empty fields leave the attributes unnamed.</source>
-        <translation>ตั้งชื่อคุณลักษณะทั้งหก เบราว์เซอร์นี้จะจำชื่อไว้ ช่องที่ว่างไว้จะไม่มีชื่อ</translation>
+        <source>How many attributes the instances have, from 1 to 16, and their names; this browser keeps them. Empty fields leave attributes unnamed. Another number starts afresh, and Undo takes it back.</source>
+        <translation>จำนวนคุณลักษณะของตัวอย่าง ตั้งแต่ 1 ถึง 16 และชื่อของคุณลักษณะ เบราว์เซอร์นี้จะจำไว้ ช่องที่ว่างไว้จะไม่มีชื่อ การเปลี่ยนจำนวนจะเริ่มใหม่ และเลิกทำจะย้อนกลับได้</translation>
     </message>
     <message>
         <source>Attribute %1</source>
         <translation>คุณลักษณะ %1</translation>
+    </message>
+    <message>
+        <source>Number of attributes</source>
+        <translation>จำนวนคุณลักษณะ</translation>
     </message>
     <message>
         <source>Training value %1: %2</source>

@@ -1,31 +1,33 @@
-// The names of the six attributes: typed in the Attributes dialog and kept by this browser, or
-// given by the session file that is open, whose names come first while it is open (until names
-// are typed again). They name the training and unseen fields (placeholder, tooltip and accessible
-// name) and a line of the diagram's legend, so that a row such as "Sunny,Warm,?,…" reads
-// attribute by attribute. Without names the fields keep the names the window gives them.
+// The attributes: how many the instances have (1 to 16) and their names, set in the Attributes
+// dialog and kept by this browser, or given by the session file opened. The engine holds the names
+// in use, so that Undo takes them back with the work; a new number of attributes is a fresh
+// start. The names name the training and unseen fields (placeholder, tooltip and accessible name)
+// and a line of the diagram's legend, so that a row such as "Sunny,Warm,?,…" reads attribute by
+// attribute. Without names the fields keep the names the window gives them.
 
 /** @import { PageWindow } from './controls.js' */
 /** @import { TextName } from './vspace.js' */
 
 const storageKey = 'vspace-attributes';
+const mostAttributes = 16;
 
-// The names this browser keeps: six texts, at least one of them not empty; or null.
-/** @returns {string[] | null} */
-function keptNames() {
+// The names this browser keeps: one text for each attribute, 1 to 16 of them; or none.
+/** @returns {string[]} */
+export function keptNames() {
     try {
         const names = JSON.parse(localStorage.getItem(storageKey));
         return Array.isArray(names) &&
-            names.length === 6 &&
-            names.every((name) => typeof name === 'string') &&
-            names.some((name) => name)
+            names.length >= 1 &&
+            names.length <= mostAttributes &&
+            names.every((name) => typeof name === 'string')
             ? names
-            : null;
+            : [];
     } catch {
-        return null;
+        return [];
     }
 }
 
-// Six names with at least one not empty, or null.
+// Names with at least one not empty, or null.
 /** @type {(names: string[] | null | undefined) => string[] | null} */
 const named = (names) => (names?.some((name) => name) ? names : null);
 
@@ -72,23 +74,27 @@ export class AttributeNames {
         this.vspace = vspace;
         this.text = text;
         this.dialog = dialog;
-        /** @type {string[] | null} */
-        this.session = null; // the names of the session open, unless names were typed since
-        this.seen = 'null'; // the names of the session open, as last seen in an update
-        this.inputs = Array.from({ length: 6 }, (_, a) => {
-            const input = Object.assign(document.createElement('input'), {
-                type: 'text',
-                id: `attribute-${a + 1}`,
-                autocomplete: 'off',
-                spellcheck: false,
-            });
-            const label = Object.assign(document.createElement('label'), {
-                htmlFor: input.id,
-                textContent: text('AttributeName', String(a + 1)),
-            });
-            dialog.querySelector('.names').append(label, input);
-            return input;
+        /** @type {string[]} */
+        this.names = []; // in use, as the engine last gave them
+        this.fieldsNamed = 'null'; // the names the fields and the legend show
+        const list = /** @type {HTMLElement} */ (dialog.querySelector('.names'));
+        this.count = Object.assign(document.createElement('input'), {
+            type: 'number',
+            id: 'attribute-count',
+            min: '1',
+            max: String(mostAttributes),
         });
+        list.append(
+            Object.assign(document.createElement('label'), {
+                htmlFor: this.count.id,
+                textContent: text('AttributeCount'),
+            }),
+            this.count
+        );
+        /** @type {HTMLInputElement[]} */
+        this.inputs = [];
+        this.count.addEventListener('input', () => this.showInputs(this.typedCount()));
+        this.list = list;
         this.legend = Object.assign(document.createElement('li'), {
             className: 'attributes',
             hidden: true,
@@ -100,49 +106,77 @@ export class AttributeNames {
                 this.keep(this.inputs.map((input) => input.value.trim()));
             button.focus();
         });
-        // A session opened, undone, redone or ended brings its own names, or none.
+        // Every update but a key's brings the names in use; new fields are named anew.
         vspace.observe((update) => {
-            if ('busy' in update || (!('session' in update) && !update.closed)) return;
-            const names = update.closed ? null : named(update.session?.attributes);
-            if (JSON.stringify(names) === this.seen) return;
-            this.seen = JSON.stringify(names);
-            this.session = names;
+            if ('busy' in update || !update.attributes) return;
+            this.names = update.attributes;
+            if (update.fieldCount !== undefined) this.fieldsNamed = '';
             this.show();
         });
-        this.show();
     }
 
-    // The names in use: the open session's, otherwise this browser's; null when there are none.
-    get names() {
-        return this.session ?? keptNames();
+    // The number typed in the dialog, within 1 to 16.
+    typedCount() {
+        const count = Math.round(Number(this.count.value));
+        return Number.isFinite(count) ? Math.min(Math.max(count, 1), mostAttributes) : 1;
     }
 
-    // Opens the dialog on the names in use.
+    // A name field for each of `count` attributes, those typed kept.
+    /** @param {number} count */
+    showInputs(count) {
+        while (this.inputs.length > count) {
+            const input = this.inputs.pop();
+            input.labels[0].remove();
+            input.remove();
+        }
+        while (this.inputs.length < count) {
+            const a = this.inputs.length;
+            const input = Object.assign(document.createElement('input'), {
+                type: 'text',
+                id: `attribute-${a + 1}`,
+                autocomplete: 'off',
+                spellcheck: false,
+            });
+            const label = Object.assign(document.createElement('label'), {
+                htmlFor: input.id,
+                textContent: this.text('AttributeName', String(a + 1)),
+            });
+            this.list.append(label, input);
+            this.inputs.push(input);
+        }
+    }
+
+    // Opens the dialog on the number and the names in use.
     edit() {
-        const names = this.names ?? [];
+        if (this.vspace.busy) return;
+        this.count.value = String(this.names.length);
+        this.showInputs(this.names.length);
         this.inputs.forEach((input, a) => {
-            input.value = names[a] ?? '';
+            input.value = this.names[a] ?? '';
         });
         this.dialog.returnValue = '';
         this.dialog.showModal();
     }
 
-    // The names typed: kept by this browser (forgotten when all are empty) and in use from now on,
-    // also over the open session's.
+    // The names typed, one for each attribute: in use from now on, as an action that Undo takes
+    // back, and kept by this browser for the next visit (forgotten when they are six and empty).
     /** @param {string[]} names */
     keep(names) {
         try {
-            if (named(names)) localStorage.setItem(storageKey, JSON.stringify(names));
+            if (names.length !== 6 || named(names))
+                localStorage.setItem(storageKey, JSON.stringify(names));
             else localStorage.removeItem(storageKey);
         } catch {
             // A browser that keeps nothing still uses the names until the page is left.
         }
-        this.session = named(names);
-        this.show();
+        this.vspace.act((fields) => this.vspace.page.setAttributes(names, fields));
+        this.vspace.onPressed();
     }
 
     show() {
-        const names = this.names;
+        const names = named(this.names);
+        if (JSON.stringify(names) === this.fieldsNamed) return;
+        this.fieldsNamed = JSON.stringify(names);
         nameFields(this.vspace.fields, names, this.text);
         this.legend.hidden = !names;
         this.legend.textContent = names

@@ -16,13 +16,15 @@ namespace {
 
 using emscripten::val;
 
-// The page's fields as it hands them over: twelve texts, then the focused element's id or null.
+// The page's fields as it hands them over: the training fields' texts and as many unseen fields',
+// then the focused element's id or null.
 PageFields fieldsOf(const val &fields)
 {
     PageFields taken;
-    for (std::size_t i = 0; i < taken.texts.size(); ++i)
-        taken.texts[i] = fields[i].as<std::string>();
-    const val focus = fields[taken.texts.size()];
+    const std::size_t count = fields["length"].as<std::size_t>() - 1;
+    for (std::size_t i = 0; i < count; ++i)
+        taken.texts.push_back(fields[i].as<std::string>());
+    const val focus = fields[count];
     taken.focus = focus.isString() ? focus.as<std::string>() : std::string();
     return taken;
 }
@@ -89,8 +91,9 @@ EMSCRIPTEN_BINDINGS(vspace)
         texts.value(catalogEntry(static_cast<Text>(id)).name, static_cast<Text>(id));
     using emscripten::optional_override;
     emscripten::class_<Page>("Page")
-            .constructor(optional_override([](val texts) {
-                return new Page(emscripten::vecFromJSArray<std::string>(texts));
+            .constructor(optional_override([](val texts, val names) {
+                return new Page(emscripten::vecFromJSArray<std::string>(texts),
+                                emscripten::vecFromJSArray<std::string>(names));
             }))
             .function("start", &Page::start)
             .function("press", optional_override([](Page &page, Button button, val fields) {
@@ -101,6 +104,10 @@ EMSCRIPTEN_BINDINGS(vspace)
                           return page.keyPress(row, index, key, fieldsOf(fields));
                       }))
             .function("showLearner", &Page::showLearner)
+            .function("setAttributes", optional_override([](Page &page, val names, val fields) {
+                          return page.setAttributes(emscripten::vecFromJSArray<std::string>(names),
+                                                    fieldsOf(fields));
+                      }))
             .function("suggest", &withFields<&Page::suggest>)
             .function("undo", &withFields<&Page::undo>)
             .function("redo", &withFields<&Page::redo>)
@@ -115,15 +122,12 @@ EMSCRIPTEN_BINDINGS(vspace)
                       }))
             .function("stopPlaying", &Page::stopPlaying)
 #ifdef VSPACE_PAGE_BENCH
-            // For benchmarks only: puts S (six values) and the rows of G in place by hand, as
-            // after `examples` examples.
+            // For benchmarks only: puts S and the rows of G in place by hand, as after `examples`
+            // examples.
             .function("setBoundaries",
                       optional_override([](Page &page, val specific, val general, int examples) {
                           const auto row = [](const val &values) {
-                              Row row;
-                              for (std::size_t a = 0; a < row.size(); ++a)
-                                  row[a] = values[a].as<std::string>();
-                              return row;
+                              return rowOf(emscripten::vecFromJSArray<std::string>(values));
                           };
                           std::vector<Row> rows;
                           for (int r = 0; r < general["length"].as<int>(); ++r)

@@ -1,6 +1,6 @@
 // The main window as a page: its controls built from the engine's control table at their stored
-// places (one column on a narrow screen, in tab order), and the view through which the engine
-// reads and changes them.
+// places (one column on a narrow screen, in tab order), as many fields in a row as the instances
+// have attributes, and the view through which the engine reads and changes them.
 
 /** @import { ButtonName, Control, FieldRef, LearnerName, ListName, Page, RowName, Update, VspaceModule } from './vspace.js' */
 /** @import { MessageDialogs } from './dialogs.js' */
@@ -11,6 +11,40 @@
 
 /** @type {(twips: number, perPixel: number) => string} */
 const px = (twips, perPixel) => `${Math.floor(twips / perPixel)}px`;
+
+// The places of `count` fields of a row, in twips in their frame, from the places the window
+// stores for its six (`stored`, in order): up to six take the first of those; more share the box
+// of the six in a grid, the training fields four rows high, column after column, the unseen
+// fields two rows high (the second below the first), row after row.
+/**
+ * @param {Control[]} stored
+ * @param {number} count
+ * @returns {{ left: number; top: number; width: number; height: number }[]}
+ */
+export function fieldPlaces(stored, count) {
+    if (count <= stored.length) return stored.slice(0, count);
+    const gap = 60;
+    const left = Math.min(...stored.map((c) => c.left));
+    const top = Math.min(...stored.map((c) => c.top));
+    const right = Math.max(...stored.map((c) => c.left + c.width));
+    const bottom = Math.max(...stored.map((c) => c.top + c.height));
+    const training = stored[0].row === 'Training';
+    const rows = training ? 4 : 2;
+    const columns = Math.ceil(count / rows);
+    const width = Math.floor((right - left - (columns - 1) * gap) / columns);
+    const height = training ? Math.floor((bottom - top - (rows - 1) * gap) / rows) : 300;
+    return Array.from({ length: count }, (_, i) => {
+        const [row, column] = training
+            ? [i % rows, Math.floor(i / rows)]
+            : [Math.floor(i / columns), i % columns];
+        return {
+            left: left + column * (width + gap),
+            top: top + row * (height + gap),
+            width,
+            height,
+        };
+    });
+}
 
 // "&Clear": the caption with its access key underlined, as the engine reads it; the key.
 /**
@@ -244,6 +278,10 @@ export class PageWindow {
         this.marked = marked;
         /** @type {Record<RowName, HTMLInputElement[]>} */
         this.fields = { Training: [], Unseen: [] };
+        /** @type {Record<RowName, Control[]>} */
+        this.storedFields = { Training: [], Unseen: [] };
+        /** @type {(element: HTMLElement, control: Control) => void} */
+        this.place = () => {};
         this.lists = /** @type {Record<ListName, ListBox>} */ ({});
         this.buttons = /** @type {Record<ButtonName, HTMLButtonElement>} */ ({});
         /** @type {Map<string, HTMLButtonElement>} */
@@ -288,6 +326,9 @@ export class PageWindow {
                 px(control.visibleHeight ?? control.height, perPixel)
             );
         };
+        this.place = place;
+        for (const control of table.filter((c) => c.kind === 'field'))
+            this.storedFields[control.row][control.index - 1] = control;
         const decorations = table.filter((c) => c.kind === 'frame' || c.kind === 'label');
         for (const control of decorations) {
             const element = document.createElement('div');
@@ -392,13 +433,43 @@ export class PageWindow {
         return [heading, element];
     }
 
-    // A new session: empty fields and lists, the engine in its initial state, the first training
-    // field focused.
-    start() {
+    // Makes `count` fields in each row, empty, in place of those there are: in the places
+    // fieldPlaces() gives them, in tab order where the row's fields were.
+    /** @param {number} count */
+    setFieldCount(count) {
+        for (const row of /** @type {RowName[]} */ (['Training', 'Unseen'])) {
+            const old = this.fields[row];
+            const next = old.at(-1).nextSibling;
+            for (const field of old) {
+                if (field.previousElementSibling?.classList.contains('narrow'))
+                    field.previousElementSibling.remove();
+                field.remove();
+            }
+            this.fields[row] = [];
+            const stored = this.storedFields[row];
+            fieldPlaces(stored, count).forEach((place, i) => {
+                const control = {
+                    ...stored[Math.min(i, stored.length - 1)],
+                    ...place,
+                    name: `${stored[0].name.split('_')[0]}_${i + 1}`,
+                    index: i + 1,
+                };
+                for (const element of this.create(control, this.place))
+                    this.root.insertBefore(element, next);
+            });
+        }
+    }
+
+    // A new session: empty fields and lists, the engine in its initial state with the attributes
+    // `names` (none: six unnamed), the first training field focused.
+    /** @param {string[]} [names] */
+    start(names = []) {
+        if (this.fields.Training.length !== this.storedFields.Training.length)
+            this.setFieldCount(this.storedFields.Training.length);
         for (const field of [...this.fields.Training, ...this.fields.Unseen]) field.value = '';
         for (const list of Object.values(this.lists)) list.clear();
         this.page?.delete();
-        this.page = new this.module.Page(this.texts);
+        this.page = new this.module.Page(this.texts, names);
         this.apply(this.page.start());
         this.root.hidden = false;
         this.fields.Training[0].focus();
@@ -445,7 +516,7 @@ export class PageWindow {
         return Promise.all(Object.values(this.lists).map((list) => list.drawing));
     }
 
-    // The twelve fields' texts, training then unseen, each a well-formed string: a lone surrogate
+    // The fields' texts, training then unseen, each a well-formed string: a lone surrogate
     // pasted in becomes U+FFFD, as in any UTF-8 text, and never takes its neighbour with it; then
     // the id of the element with the focus, which an action keeps to be given back by its undo.
     fieldTexts() {
@@ -484,6 +555,7 @@ export class PageWindow {
                 if (option) box.mark(option, this.marked);
             }
         }
+        if (update.fieldCount !== undefined) this.setFieldCount(update.fieldCount);
         /** @type {(at: FieldRef) => HTMLInputElement} */
         const field = ({ row, index }) => this.fields[row][index - 1];
         for (const { field: at, text } of update.fields) field(at).value = text;

@@ -4,7 +4,7 @@
 
 import createVspace from './vspace.js';
 import { PageWindow } from './controls.js';
-import { AttributeNames } from './attributes.js';
+import { AttributeNames, keptNames } from './attributes.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
 import { ExamplesMenu } from './examples.js';
@@ -125,7 +125,7 @@ const startAgain = () => {
     ended.hidden = true;
     teaching.start();
     player.reset();
-    vspace.start();
+    vspace.start(keptNames());
 };
 const player = new SessionPlayer(
     vspace,
@@ -181,7 +181,7 @@ new AttributeNames(vspace, text, {
 });
 new PresentView(document.querySelector('main'), element('present'), diagram);
 
-vspace.start();
+vspace.start(keptNames());
 // A build for benchmarks hands them the window; the page itself offers nothing of the kind.
 if (module.benchmark) globalThis.vspacePage = vspace;
 // Ready: the engine loaded and the first field focused.

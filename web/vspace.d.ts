@@ -25,9 +25,9 @@ export type TextName =
     | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
     | 'DiagramDescription' | 'UndoButton' | 'RedoButton' | 'StopButton' | 'PlayingProgress'
     | 'PressesPlayed' | 'OpenOverWork' | 'OpenButton' | 'CancelButton' | 'NoPressesReason'
-    | 'OtherWidthReason' | 'DiagramLeftOut'
+    | 'DiagramLeftOut'
     | 'MessageLine' | 'ExampleNotLoadedReason' | 'OutOfMemoryReason' | 'PresentButton' | 'ExamplesMenu'
-    | 'AttributesButton' | 'AttributesTitle' | 'AttributesPrompt' | 'AttributeName'
+    | 'AttributesButton' | 'AttributesTitle' | 'AttributesPrompt' | 'AttributeName' | 'AttributeCount'
     | 'TrainingValueNamed' | 'UnseenValueNamed' | 'LegendAttributes' | 'ExplainPositive'
     | 'ExplainNegative' | 'ExplainLosesRejecting' | 'ExplainLosesAccepting'
     | 'ExplainLosesLessGeneral' | 'ExplainGainsAtAttribute' | 'ExplainGainsAtAttributes'
@@ -39,8 +39,8 @@ export type TextName =
     | 'ExplainExampleLimit' | 'ExplainVotePositive' | 'ExplainVoteNegative'
     | 'ExplainVoteUndecided' | 'ExplainVoteOneAccepts' | 'ExplainVoteOneRejects' | 'ExplainNoVote'
     | 'ExplainNothingConsistent' | 'ExplainGenText' | 'ExplainClear' | 'ExplainExit'
-    | 'ExplainIgnored' | 'ExplainUndo' | 'ExplainRedo' | 'ExplainNothingToUndo'
-    | 'ExplainNothingToRedo' | 'ListAnd' | 'ListMore' | 'CompareTextbookGeneral'
+    | 'ExplainIgnored' | 'ExplainHeld' | 'ExplainHeldLearnt' | 'ExplainUndo' | 'ExplainRedo' | 'ExplainNothingToUndo'
+    | 'ExplainNothingToRedo' | 'ListAnd' | 'ListMore' | 'ListRowsLeftOut' | 'CompareTextbookGeneral'
     | 'CompareProgramGeneral' | 'CompareTextbookSpace' | 'CompareProgramSpace'
     | 'CompareContradiction' | 'CompareVotes' | 'CompareCollapse' | 'CompareSummary'
     | 'CompareAgreed' | 'ReportIntroduction' | 'ReportAdded' | 'ReportRemoved' | 'ReportStart'
@@ -54,8 +54,8 @@ export type TextName =
 /** An enum of embind: each value by its name, `.value` its number. */
 export type Enum<Name extends string> = { [name in Name]: { value: number } };
 
-/** Six attribute values: an instance or a hypothesis. */
-export type Row = [string, string, string, string, string, string];
+/** An instance or a hypothesis: a value for each attribute (one to sixteen). */
+export type Row = string[];
 
 export interface FieldRef { row: RowName; index: number }
 
@@ -64,6 +64,9 @@ export interface Update {
     /** Lists drawn anew (`clear`), or cut to their first `keep` rows, then grown by the rows added.
      * None while a session plays quietly: the lists are drawn at its end. */
     lists: { list: ListName; clear: boolean; keep?: number; rows: string[] }[];
+    /** The fields each row has now, when that changed: the page makes them, empty, before the
+     * fields below are given their texts. */
+    fieldCount?: number;
     /** Fields given a new text. */
     fields: { field: FieldRef; text: string }[];
     /** The text selected in a field, counted in UTF-16 code units. */
@@ -101,9 +104,11 @@ export interface Update {
     /** The last action that Undo undoes, by number; 0 when there is none. */
     undoName?: number;
     canRedo?: boolean;
-    /** The session opened: presses played, of how many, whether any are left, and the names of
-     * the attributes when its file gives them; null when none is open. */
+    /** The session opened: presses played, of how many, whether any are left; null when none is
+     * open. */
     session?: SessionProgress | null;
+    /** The attributes' names in use, one for each attribute, '' where unnamed. */
+    attributes?: string[];
     /** An undo or redo done: the action's number. Absent when there was nothing to undo or redo. */
     history?: { undone: number; redone?: undefined } | { redone: number; undone?: undefined };
     /** The rows of G, S and the version space that the last press added, by their place in the
@@ -120,13 +125,12 @@ export interface SessionProgress {
     played: number;
     presses: number;
     left: boolean;
-    attributes?: string[];
 }
 
-/** What Page.open() says of a session file: the presses it holds, the examples learnt now and the
- * six names of the attributes when the file gives them; or why it was refused. */
+/** What Page.open() says of a session file: the presses it holds and the examples learnt now; or
+ * why it was refused. */
 export type OpenedSession =
-    | { presses: number; learnt: number; attributes?: string[]; error?: undefined }
+    | { presses: number; learnt: number; error?: undefined }
     | { error: string };
 
 export type Outcome = StepOutcome | RefusalOutcome | PredictionOutcome;
@@ -178,25 +182,28 @@ export interface PredictionOutcome {
 export interface Page {
     /** The update that draws the form as it starts. */
     start(): string;
-    /** Presses a button. `fields`, here and below: the twelve field texts, training then unseen,
-     * then the id of the element that has the focus ('' for none), which an action keeps for its
-     * undo to give back. */
+    /** Presses a button. `fields`, here and below: the field texts, the training row's then the
+     * unseen row's, then the id of the element that has the focus ('' for none), which an action
+     * keeps for its undo to give back. */
     press(button: Enum<ButtonName>[ButtonName], fields: string[]): string;
     /** A key typed into a field, as its character code. */
     keyPress(row: Enum<RowName>[RowName], index: number, key: number, fields: string[]): string;
     /** Shows the program's learner or the textbook learner in the lists. */
     showLearner(learner: Enum<LearnerName>[LearnerName]): string;
+    /** Gives the attributes these names, one for each ('' where unnamed), as an action that can
+     * be undone: a fresh start when their number changes. */
+    setAttributes(names: string[], fields: string[]): string;
     /** Fills the training fields with an example that splits the version space, as an action. */
     suggest(fields: string[]): string;
     /** Undoes the last action, or does the last undone again. */
     undo(fields: string[]): string;
     redo(fields: string[]): string;
     /** Reads a session file's bytes as vspace-replay reads them (CSV or JSON Lines) and keeps it.
-     * Returns JSON: the presses it holds, the examples learnt now and the six names of the
-     * attributes when the file gives them (`{presses, learnt, attributes?}`), or why it was
-     * refused (`{error}`): an OpenedSession. */
+     * Returns JSON: the presses it holds and the examples learnt now (`{presses, learnt}`), or
+     * why it was refused (`{error}`): an OpenedSession. */
     open(bytes: Uint8Array, csv: boolean): string;
-    /** Starts the session read last, as an action that can be undone. */
+    /** Starts the session read last, at its width and with its names, as an action that can be
+     * undone. */
     startSession(fields: string[]): string;
     /** Plays the session's next press, typing its values first. */
     playNext(fields: string[]): string;
@@ -207,8 +214,8 @@ export interface Page {
     stopPlaying(): string;
     /** S, G and the version space in Graphviz's DOT language. */
     versionSpaceDot(): string;
-    /** The engine built for benchmarks alone: S (six values) and the rows of G put in place by
-     * hand, as after `examples` examples. */
+    /** The engine built for benchmarks alone: S and the rows of G put in place by hand, as after
+     * `examples` examples. */
     setBoundaries?(specific: Row, general: Row[], examples: number): string;
     delete(): void;
 }
@@ -229,7 +236,8 @@ export interface Control {
 }
 
 export interface VspaceModule {
-    Page: new (texts: string[]) => Page;
+    /** `names`: the attributes' names to start with, one for each; none for six unnamed. */
+    Page: new (texts: string[], names: string[]) => Page;
     Button: Enum<ButtonName>;
     FieldRow: Enum<RowName>;
     Learner: Enum<LearnerName>;

@@ -1,14 +1,16 @@
-// The attributes' names on the page: given by a session file (a CSV header, a JSON Lines first
-// line) or typed in the Attributes dialog and kept by the browser, they name the twelve fields
-// (placeholder, tooltip, accessible name as the accessibility tree has it) and a line of the
-// diagram's legend; without names the fields' accessible names are as they were. A screenshot of
-// EnjoySport opened goes to SHOTS.
+// The attributes on the page: their number and names, given by a session file (a CSV header, a
+// JSON Lines first line) or typed in the Attributes dialog and kept by the browser. The names name
+// the fields (placeholder, tooltip, accessible name as the accessibility tree has it) and a line of
+// the diagram's legend; without names the fields' accessible names are as they were. A number of
+// attributes other than six is a fresh start that Undo takes back, with fields that each show six
+// characters on a page that still fits 1280 × 720. Screenshots of EnjoySport opened and of 3 and
+// 16 attributes go to SHOTS.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { accessibleName, closeSite, key, load, newPage, open, openSite, page, root, scratch, shots } from './site.mjs';
+import { accessibleName, closeSite, fields, key, load, newPage, open, openSite, options, page, root, scratch, shots, train } from './site.mjs';
 
 const enjoySport = ['Sky', 'AirTemp', 'Humidity', 'Wind', 'Water', 'Forecast'];
 before(() => openSite(process.env.SITE));
@@ -36,24 +38,31 @@ async function naming() {
     return { fields, legend };
 }
 
-// The naming `names` give, in English: none without names.
-function expected(names) {
+// The naming `names` give, in English: none without names; `count` attributes.
+function expected(names, count = 6) {
+    const numbers = Array.from({ length: count }, (_, a) => a + 1);
     const field = (row, n) => {
         const name = names?.[n - 1];
         return name ? [`${row} ${n}: ${name}`, `${row} ${n}: ${name}`, name] : [`${row} ${n}`, '', ''];
     };
     return {
-        fields: [1, 2, 3, 4, 5, 6].map((n) => field('Training value', n)).concat([1, 2, 3, 4, 5, 6].map((n) => field('Unseen value', n))),
+        fields: numbers.map((n) => field('Training value', n)).concat(numbers.map((n) => field('Unseen value', n))),
         legend: names ? `Attributes: ${names.map((name, a) => name || `Attribute ${a + 1}`).join(', ')}` : null,
     };
 }
 
-// The dialog's fields, typed into (null: left as they are), then OK or Cancel.
+// The dialog's fields, typed into (null: left as they are; a number of names other than the
+// dialog's: typed as the number first), then OK or Cancel.
 async function typeNames(names, ok = true) {
     await page.click('#attributes-button');
     const dialog = await page.waitForSelector('aria/Attributes[role="dialog"]');
+    const count = await page.$eval('#attribute-count', (field) => Number(field.value));
     const labels = await dialog.$$eval('label', (all) => all.map((label) => label.textContent));
-    assert.deepEqual(labels, [1, 2, 3, 4, 5, 6].map((n) => `Attribute ${n}`));
+    assert.deepEqual(labels, ['Number of attributes', ...Array.from({ length: count }, (_, a) => `Attribute ${a + 1}`)]);
+    if (names && names.length !== count) {
+        await page.click('#attribute-count', { count: 3 });
+        await page.keyboard.type(String(names.length));
+    }
     if (names) {
         for (const [a, name] of names.entries()) {
             await page.click(`#attribute-${a + 1}`, { count: 3 });
@@ -105,5 +114,57 @@ test('names typed in the dialog are kept by the browser, give way to a session\'
     assert.deepEqual(await naming(), expected(null), 'emptied');
     await reload();
     assert.deepEqual(await naming(), expected(null), 'emptied, after a reload');
+    await page.close();
+});
+
+test('a number of attributes is a fresh start, undone as one; every field shows six characters on a page that fits', async () => {
+    await fresh();
+    await train([['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']]);
+    for (const count of [3, 16, 1]) {
+        const names = Array.from({ length: count }, (_, a) => (a === 1 ? '' : `A${a + 1}`));
+        await typeNames(names);
+        assert.deepEqual(await naming(), expected(names, count), `${count} attributes`);
+        assert.deepEqual(await options('List3'), [], `${count}: a fresh start`);
+        const instance = Array.from({ length: count }, (_, a) => `value${a + 1}`);
+        await train([instance]);
+        assert.deepEqual(await options('List2'), [instance.join(',')], `${count}: S`);
+        // Six characters of a value in view in every field, and nothing out of the page.
+        const fits = await page.evaluate(() => {
+            const canvas = document.createElement('canvas').getContext('2d');
+            const inputs = [...document.querySelectorAll('[id^=Text1_], [id^=Text2_]')];
+            canvas.font = getComputedStyle(inputs[0]).font;
+            const six = canvas.measureText('Strong').width;
+            return {
+                narrowest: Math.min(...inputs.map((input) => input.clientWidth - parseFloat(getComputedStyle(input).paddingLeft) * 2)) - six,
+                overflow: [document.documentElement.scrollWidth - innerWidth, document.documentElement.scrollHeight - innerHeight],
+            };
+        });
+        assert.ok(fits.narrowest >= 0, `${count}: a field ${-fits.narrowest} px short of six characters`);
+        assert.deepEqual(fits.overflow, [0, 0], `${count}: the page scrolls`);
+        if (count !== 1)
+            await page.screenshot({ path: join(shots, `page-${count}-attributes.png`) });
+    }
+    await page.click('#undo'); // the press at one attribute
+    await page.click('#undo'); // one attribute
+    assert.equal((await fields()).length, 16);
+    assert.deepEqual(await options('List2'), [Array.from({ length: 16 }, (_, a) => `value${a + 1}`).join(',')]);
+    for (let undo = 0; undo < 4; ++undo)
+        await page.click('#undo');
+    assert.deepEqual(await naming(), expected(null), 'six again');
+    assert.deepEqual(await options('List2'), ['Sunny,Warm,Normal,Strong,Warm,Same']);
+    await reload(); // the browser kept the last number and names typed
+    assert.deepEqual(await naming(), expected(['A1'], 1), 'one attribute, after a reload');
+    await page.close();
+});
+
+test('PlayTennis opens at four attributes, its Day column its examples\' names, and a table of sixteen at sixteen', async () => {
+    await fresh();
+    await open(join(root, 'examples', 'playtennis.csv'));
+    assert.deepEqual(await naming(), expected(['Outlook', 'Temperature', 'Humidity', 'Wind'], 4));
+    await page.click('#play-to-end');
+    await page.waitForFunction(() => document.getElementById('session-status').textContent.includes('14 of 14'));
+    assert.equal((await options('List3')).length, 12);
+    await open(join(root, 'tests', 'tables', 'sixteen_attributes.csv'));
+    assert.equal((await fields('Text2')).length, 16);
     await page.close();
 });

@@ -126,29 +126,41 @@ std::string playReplayInput(std::string_view bytes)
         Row typed;
         std::string broken;
         int presses = 0;
-        // An undo must bring back what the form showed before the action it undoes (a refused
-        // duplicate: with the values typed), a redo what it showed when the action was undone
-        // (typing since the action kept): kept, with the fields, by the action's number.
+        // An undo must bring back what the form showed before the action it undoes: before the
+        // values typed since the action before it (a refused duplicate, an undo and a redo: with
+        // them); a redo what it showed when the action was undone (typing since the undo kept):
+        // kept, with the fields, by the action's number.
         const auto shownNow = [&session] {
             const MemoryControls &c = session.controls();
             return std::tuple(snapshot(session), c.rows(List::LearningData),
                               c.values(FieldRow::Training), c.values(FieldRow::Unseen));
         };
         std::map<std::uint64_t, decltype(shownNow())> shownBefore, shownAfter;
-        decltype(shownNow()) was, atPress;
+        decltype(shownNow()) was, atPress, wasAtPress;
         std::uint64_t last = 0;
+        bool typing = false; // values typed since the last press, undo or redo
         session.setPressObserver([&](ReplaySession::Moment moment, std::optional<Button> button,
                                      std::string_view name) {
             const Form &form = session.form();
-            if (moment == ReplaySession::Moment::BeforeTyping)
-                return void((was = shownNow(), last = form.undoName()));
+            if (moment == ReplaySession::Moment::BeforeTyping) {
+                // A press ignored by the program's learner may still be an action: a negative
+                // example held by the textbook learner, whose undo brings back the form before it.
+                if (form.undoName() != last)
+                    shownBefore[last = form.undoName()] = wasAtPress;
+                if (!std::exchange(typing, true))
+                    was = shownNow();
+                return;
+            }
+            if (moment == ReplaySession::Moment::AfterIgnored)
+                return;
             if (moment == ReplaySession::Moment::BeforePress)
-                return void((before = snapshot(session), atPress = shownNow(),
+                return void((typing = false, last = form.undoName(), before = snapshot(session),
+                             atPress = shownNow(), wasAtPress = was,
                              typed = rowOf(session.controls().values(FieldRow::Training))));
             ++presses;
             if (broken.empty() && !(broken = check(session, button, before, typed)).empty())
                 broken += " (press " + std::to_string(presses) + ")";
-            if (form.undoName() == last)
+            if (form.undoName() == std::exchange(last, form.undoName()))
                 return;
             const std::uint64_t action = button ? form.undoName() : form.lastHistoryName();
             const bool undone = !button && name == kUndoName;
@@ -160,7 +172,7 @@ std::string playReplayInput(std::string_view bytes)
             const bool duplicate = button && !messages.empty()
                                    && messages.back().title == "Data not correct";
             // An undo's redo gives back the fields as the undo found them, typing included.
-            (undone ? shownAfter : shownBefore)[action] = duplicate || undone ? atPress : was;
+            (undone ? shownAfter : shownBefore)[action] = duplicate || !button ? atPress : was;
         });
         const int status = csv ? runCsvSession(in, out, err, session)
                                : runJsonLines(in, out, err, session);
