@@ -262,9 +262,11 @@ std::pair<std::optional<Button>, bool> Page::playCommand(const ReplayCommand &co
     m_form.setPlace(place);
     addStep(unexplained
                     ? std::nullopt
-                    : std::optional(lessonOf(command.press, command.history, m_form.lastOutcome(),
-                                             !done, textbookShown(), phrase(), names())
-                                            .sentence));
+                    : std::optional(sentenceOfExample(lessonOf(command.press, command.history,
+                                                               m_form.lastOutcome(), !done,
+                                                               textbookShown(), phrase(), names())
+                                                              .sentence,
+                                                      command.example, phrase())));
     if (command.press)
         afterPress(*command.press, done);
     return {command.press, !done};

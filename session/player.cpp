@@ -161,9 +161,12 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
         out.key(kStepKey);
         // An ignored Negative's sentence says whether the textbook learner held it.
         outcomeJson(out, outcome,
-                    lessonOf(button, command.history, button ? m_form.lastOutcome() : outcome,
-                             ignored, m_form.shownLearner() == Learner::Textbook, english, m_names)
-                            .sentence);
+                    sentenceOfExample(lessonOf(button, command.history,
+                                               button ? m_form.lastOutcome() : outcome, ignored,
+                                               m_form.shownLearner() == Learner::Textbook, english,
+                                               m_names)
+                                              .sentence,
+                                      command.example, english));
     }
     out.endObject();
     return out.text();

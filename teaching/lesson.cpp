@@ -39,6 +39,11 @@ Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
     return lesson;
 }
 
+std::string sentenceOfExample(std::string sentence, const std::string &example, const Phrase &phrase)
+{
+    return example.empty() ? sentence : format(phrase(Text::ExampleStep), {example, sentence});
+}
+
 std::vector<std::string> DifferenceNotes::after(const Form &form, const Phrase &phrase)
 {
     std::vector<std::string> notes = explainDifference(m_comparison.compare(form.state(),

@@ -27,6 +27,10 @@ struct Lesson
 Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
                 const PressOutcome &outcome, bool ignored, bool textbook, const Phrase &phrase,
                 const std::vector<std::string> &names = {});
+// A press's sentence with the name its example has in the session's table ("D3: Positive
+// example ..."); as it is when the example has none.
+std::string sentenceOfExample(std::string sentence, const std::string &example,
+                              const Phrase &phrase);
 
 // Where the program's learner and the textbook learner differ once a press is taken, under one
 // rule for the page and the report alike: where their G and version spaces differ and which of

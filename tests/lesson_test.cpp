@@ -36,7 +36,7 @@ class CsvSessions : public ::testing::TestWithParam<CsvCase>
 TEST_P(CsvSessions, PlayRowByRowOrStopNamingTheLine)
 {
     MemoryFile file;
-    ReplaySession session(file);
+    ReplaySession session(file, Learner::Program, true);
     TextInput in(GetParam().input);
     std::ostringstream out, err;
     std::string named;
@@ -114,6 +114,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "Day;Outlook;Temp;Humidity;Wind;Play\nD1;Sunny;Hot;High;Weak;0\n"
                         "D3;Overcast;Hot;High;Weak;1\nD4;Rain;Mild;High;Weak;1\n",
                         0, 3, R"("List2":["?,?,High,Weak"])", "Outlook|Temp|Humidity|Wind"},
+                CsvCase{"day_column_names_the_step",
+                        "Day,Outlook,Wind,Play\nD1,Sunny,Weak,yes\nD2,Rain,Weak,yes\n", 0, 2,
+                        R"("sentence":"D2: Positive example Rain,Weak. S becomes ?,Weak: Outlook)",
+                        "Outlook|Wind"},
                 CsvCase{"three_attributes_and_sixteen",
                         "red,circle,small,yes\n\nblue,circle,small,yes\n" + std::string(16, ',')
                                 + "+\n",
@@ -171,7 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
                         R"({"press":"Undo"})",
                         0, 3,
                         R"("List2":["0"],"List3":[],"List4":[],"Text1":[""],"Text2":[""],)"
-                        R"("negative_enabled":false,"ignored":true})",
+                        R"("negative_enabled":false,"ignored":true,"step":{"sentence":)"
+                        R"("There is nothing to undo."}})",
                         "1 unnamed"},
                 CsvCase{"attributes_with_a_press",
                         R"({"attributes":["a","b","c","d","e","f"],"press":"Clear"})", 2, 0,

@@ -241,6 +241,10 @@
         <translation>%1 und %2 weitere</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>… and %1 more rows, not listed here; Gen Text writes them all</source>
         <translation>… und %1 weitere Zeilen, hier nicht aufgeführt; „Gen Text“ schreibt sie alle</translation>
     </message>

@@ -241,6 +241,10 @@
         <translation>%1 y %2 más</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>… and %1 more rows, not listed here; Gen Text writes them all</source>
         <translation>… y %1 filas más, no listadas aquí; «Gen Text» las escribe todas</translation>
     </message>

@@ -241,6 +241,10 @@
         <translation>%1 และอีก %2</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>… and %1 more rows, not listed here; Gen Text writes them all</source>
         <translation>… และอีก %1 แถว ไม่ได้แสดงที่นี่ Gen Text เขียนไว้ทั้งหมด</translation>
     </message>

@@ -454,8 +454,11 @@ export class PageWindow {
                     name: `${stored[0].name.split('_')[0]}_${i + 1}`,
                     index: i + 1,
                 };
-                for (const element of this.create(control, this.place))
+                for (const element of this.create(control, this.place)) {
+                    // More than the window's six share its boxes: less padding, more text.
+                    element.classList.toggle('packed', count > stored.length);
                     this.root.insertBefore(element, next);
+                }
             });
         }
     }

@@ -26,7 +26,7 @@ export type TextName =
     | 'DiagramDescription' | 'UndoButton' | 'RedoButton' | 'StopButton' | 'PlayingProgress'
     | 'PressesPlayed' | 'OpenOverWork' | 'OpenButton' | 'CancelButton' | 'NoPressesReason'
     | 'DiagramLeftOut'
-    | 'MessageLine' | 'ExampleNotLoadedReason' | 'OutOfMemoryReason' | 'PresentButton' | 'ExamplesMenu'
+    | 'MessageLine' | 'ExampleStep' | 'ExampleNotLoadedReason' | 'OutOfMemoryReason' | 'PresentButton' | 'ExamplesMenu'
     | 'AttributesButton' | 'AttributesTitle' | 'AttributesPrompt' | 'AttributeName' | 'AttributeCount'
     | 'TrainingValueNamed' | 'UnseenValueNamed' | 'LegendAttributes' | 'ExplainPositive'
     | 'ExplainNegative' | 'ExplainLosesRejecting' | 'ExplainLosesAccepting'

@@ -164,7 +164,7 @@ test('PlayTennis opens at four attributes, its Day column its examples\' names, 
     await page.click('#play-to-end');
     await page.waitForFunction(() => document.getElementById('session-status').textContent.includes('14 of 14'));
     assert.equal((await options('List3')).length, 12);
-    await open(join(root, 'tests', 'tables', 'sixteen_attributes.csv'));
+    await open(join(root, 'tests', 'fuzz', 'corpus', 'sixteen_attributes.csv'));
     assert.equal((await fields('Text2')).length, 16);
     await page.close();
 });
