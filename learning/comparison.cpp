@@ -1,17 +1,38 @@
 #include "comparison.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace vspace {
 
 namespace {
 
-// The rows of `rows` that `other` lacks.
+struct RowHash
+{
+    std::size_t operator()(const Row &row) const noexcept
+    {
+        std::size_t hash = row.size();
+        for (const Value &value : row)
+            hash = hash * 31 + value.hash();
+        return hash;
+    }
+};
+
+// The rows of `rows` that `other` lacks. A long `other` (a textbook's version space holds up to
+// 65,536 rows) is looked up by hash.
 std::vector<Row> lacking(const Rows &rows, const Rows &other)
 {
     std::vector<Row> missing;
+    if (rows.size() * other.size() < 4096) {
+        for (const Row &row : rows) {
+            if (!other.contains(row))
+                missing.push_back(row);
+        }
+        return missing;
+    }
+    const std::unordered_set<Row, RowHash> known(other.begin(), other.end());
     for (const Row &row : rows) {
-        if (!other.contains(row))
+        if (!known.contains(row))
             missing.push_back(row);
     }
     return missing;

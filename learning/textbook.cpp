@@ -28,7 +28,7 @@ Rows hypothesesBetween(const Row &s, const Rows &general)
     // comes first.
     const std::size_t width = s.size();
     const unsigned all = (1u << width) - 1;
-    std::set<std::pair<int, unsigned>> kept;
+    std::vector<std::pair<int, unsigned>> kept;
     for (const Row &g : general) {
         unsigned fixed = 0, free = 0; // attributes g holds S's value at, and those it leaves "?"
         for (std::size_t a = 0; a < width; ++a) {
@@ -41,11 +41,13 @@ Rows hypothesesBetween(const Row &s, const Rows &general)
             unsigned order = 0;
             for (std::size_t a = 0; a < width; ++a)
                 order |= ((values >> a) & 1u) << (width - 1 - a);
-            kept.emplace(std::popcount(values), all - order);
+            kept.emplace_back(std::popcount(values), all - order);
             if (subset == 0)
                 break;
         }
     }
+    std::sort(kept.begin(), kept.end());
+    kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
     std::vector<Row> rows;
     rows.reserve(kept.size());
     for (const auto &[count, order] : kept) {

@@ -4,7 +4,6 @@
 #include "explanation.h"
 #include "generality_graph.h"
 #include "jsonl_reader.h"
-#include "outcome_json.h"
 #include "session_format.h"
 #include "session_input.h"
 #include "text_catalog.h"
@@ -333,21 +332,21 @@ std::string Page::teaching(const Told &told)
     JsonWriter out;
     const Lesson lesson = lessonOf(told.button, std::nullopt, m_form.lastOutcome(), told.ignored,
                                    textbookShown(), phrase(), names());
-    if (told.outcome) {
-        outcomeJson(out.key("outcome"), told.ignored ? PressOutcome() : m_form.lastOutcome());
-        if (told.button && !told.played) {
-            addStep(lesson.sentence);
-            afterPress(*told.button, !told.ignored);
-        }
+    if (told.outcome && told.button && !told.played) {
+        addStep(lesson.sentence);
+        afterPress(*told.button, !told.ignored);
     }
-    // The rows the press added (an undo: those the press before it added), for the marks.
+    // The rows the press added (an undo: those the press before it added) that the lists show,
+    // for the marks.
     if (!told.quiet && (told.button || told.played || !told.history.empty())) {
         out.key("marks").beginObject();
         constexpr std::array lists{"General", "Specific", "VersionSpace"};
         for (std::size_t l = 0; l < lists.size(); ++l) {
             out.key(lists[l]).beginArray();
-            for (const std::size_t row : lesson.added[l])
-                out.number(row);
+            for (const std::size_t row : lesson.added[l]) {
+                if (row < Form::kMaxListedRows)
+                    out.number(row);
+            }
             out.endArray();
         }
         out.endObject();

@@ -89,7 +89,7 @@ private:
     {
         std::optional<Button> button = {}; // pressed: its Steps entry
         bool ignored = false;
-        bool outcome = true;        // what the press did, for the marks
+        bool outcome = true;        // a press's Steps entry
         bool quiet = false;         // played quietly: the notes wait for the end
         bool played = false;        // a press of the session
         std::string history = {};   // "undone" or "redone", with the action's number

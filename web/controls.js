@@ -99,8 +99,9 @@ function rowPart(className, text, isolated) {
 // the end never falls inside a right-to-left value, whose halves would read out of order: it moves
 // to the value's start when the end stays short, and to its end otherwise.
 // A list given more rows than this at once draws them this many at a time, a task each, so that
-// the page keeps painting and answering.
+// the page keeps painting and answering; a press draws the first of them at once.
 const drawnAtOnce = 1000;
+const drawnFirst = 200;
 
 class ListBox {
     /** @param {HTMLElement} element */
@@ -116,6 +117,11 @@ class ListBox {
         /** @type {() => void} */
         this.drawn = () => {};
         this.scroll = false;
+        // The rows the last press added, by their place, marked as they are drawn; and what
+        // screen readers are told of such a row.
+        /** @type {Set<number>} */
+        this.marks = new Set();
+        this.markDescription = '';
         element.addEventListener('keydown', (event) => this.key(event));
         element.addEventListener('click', (event) => {
             const option = /** @type {Element} */ (event.target).closest('[role=option]');
@@ -154,6 +160,8 @@ class ListBox {
     }
 
     clear() {
+        this.waiting = []; // never drawn
+        this.marks = new Set();
         this.draw();
         this.element.replaceChildren();
         this.element.removeAttribute('aria-activedescendant');
@@ -187,6 +195,7 @@ class ListBox {
             rowPart('tail', characters.slice(cut).join(''), isolated)
         );
         this.element.append(option);
+        if (this.marks.has(this.element.childElementCount - 1)) this.markOption(option);
         return option;
     }
 
@@ -214,23 +223,29 @@ class ListBox {
         );
     }
 
-    // Marks an option as added by the last press, visibly and for screen readers; `null` unmarks
-    // every option.
+    // Marks the rows at `places` as added by the last press, visibly and for screen readers
+    // (told `description`), those still to be drawn as they are; the others are not.
     /**
-     * @param {HTMLElement | null} option
-     * @param {string} [description]
+     * @param {number[]} places
+     * @param {string} description
      */
-    mark(option, description) {
-        this.draw();
-        if (option) {
-            option.classList.add('added');
-            option.setAttribute('aria-description', description);
-            return;
-        }
+    mark(places, description) {
         for (const marked of this.element.querySelectorAll('.added')) {
             marked.classList.remove('added');
             marked.removeAttribute('aria-description');
         }
+        this.marks = new Set(places);
+        this.markDescription = description;
+        for (const place of places) {
+            const option = /** @type {HTMLElement | undefined} */ (this.element.children[place]);
+            if (option) this.markOption(option);
+        }
+    }
+
+    /** @param {HTMLElement} option */
+    markOption(option) {
+        option.classList.add('added');
+        option.setAttribute('aria-description', this.markDescription);
     }
 
     /** @param {HTMLElement} option */
@@ -541,8 +556,11 @@ export class PageWindow {
         for (const { list, clear, keep, rows } of update.lists) {
             if (clear) this.lists[list].clear();
             else if (keep !== undefined) this.lists[list].truncate(keep);
-            if (quietly && rows.length > drawnAtOnce) {
-                this.lists[list].appendLater(rows, list === 'LearningData');
+            if (rows.length > drawnAtOnce) {
+                // Those in view first, unless played quietly; the rest after.
+                const first = quietly ? 0 : drawnFirst;
+                for (const row of rows.slice(0, first)) this.lists[list].append(row);
+                this.lists[list].appendLater(rows.slice(first), list === 'LearningData');
                 continue;
             }
             for (const row of rows) this.lists[list].append(row);
@@ -550,14 +568,8 @@ export class PageWindow {
             if (list === 'LearningData' && rows.length) this.lists[list].scrollToEnd();
         }
         // The rows the last press added, marked until the next press.
-        for (const [list, added] of Object.entries(update.marks ?? {})) {
-            const box = this.lists[/** @type {ListName} */ (list)];
-            box.mark(null);
-            for (const index of added) {
-                const option = /** @type {HTMLElement | undefined} */ (box.element.children[index]);
-                if (option) box.mark(option, this.marked);
-            }
-        }
+        for (const [list, added] of Object.entries(update.marks ?? {}))
+            this.lists[/** @type {ListName} */ (list)].mark(added, this.marked);
         if (update.fieldCount !== undefined) this.setFieldCount(update.fieldCount);
         /** @type {(at: FieldRef) => HTMLInputElement} */
         const field = ({ row, index }) => this.fields[row][index - 1];

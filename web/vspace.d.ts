@@ -84,11 +84,6 @@ export interface Update {
 
     /* Every update but a key's also has the members below (each one says when it is absent). */
 
-    /** What the press taught, refused or voted for the learner shown; null when it did none of
-     * these (a press ignored, Clear, Gen Text, Exit) and after start() and startSession(); after
-     * showLearner(), the last press's for the learner now shown. Absent after suggest(), undo(),
-     * redo(), play() and stopPlaying(). */
-    outcome?: Outcome | null;
     /** The Steps entries after number `keep` taken back, then those added, by their numbers;
      * absent when they are as the last update left them. */
     steps?: { keep: number; add: [number, string][] };
@@ -132,51 +127,6 @@ export interface SessionProgress {
 export type OpenedSession =
     | { presses: number; learnt: number; error?: undefined }
     | { error: string };
-
-export type Outcome = StepOutcome | RefusalOutcome | PredictionOutcome;
-
-/** A training step of the learner shown, and why it changed what it changed. */
-export interface StepOutcome {
-    kind: 'step';
-    instance: Row;
-    positive: boolean;
-    /** Its number in the learning data. */
-    exampleNumber: number;
-    /** The textbook learner: no hypothesis is consistent any more. */
-    collapsed: boolean;
-    /** G's rows that left it, by their place in G before the step (from 1), and why: the row
-     * rejects the positive example, accepts the negative one, or (the textbook learner) another
-     * row of G is more general. */
-    dropped: { position: number; reason: DropReason; row: Row }[];
-    /** G's new rows: S's value `value` at `attribute` (from 1), made from the G row `source`: for
-     * the textbook learner the row it specialises, for the program's learner the row it took its
-     * tail from; the row made just before (-1), no row (0), or a G row as the step found it (its
-     * number, from 1). */
-    made: { row: Row; attribute: number; value: string; source: number }[];
-    /** How S moved: replaced by the first positive example, or the attributes (from 1) that
-     * became "?". */
-    specific: { from: Row; to: Row; replaced: boolean; generalised: number[] };
-    versionSpaceBefore: Row[];
-    versionSpaceAfter: Row[];
-}
-
-export type DropReason = 'RejectsPositive' | 'AcceptsNegative' | 'LessGeneral';
-
-export interface RefusalOutcome {
-    kind: 'refusal';
-    refusal: 'Duplicate' | 'ExampleLimit' | 'GeneralLimit' | 'VersionSpaceLimit';
-    /** Duplicate: the number of the learnt example it repeats. */
-    repeats: number;
-    /** A limit: the rows G or the version space would need. */
-    rowsNeeded: number;
-}
-
-export interface PredictionOutcome {
-    kind: 'prediction';
-    answer: 'Positive' | 'Negative' | 'Undecided' | 'NothingLearnt' | 'NoConsistent';
-    accepting: number;
-    voting: number;
-}
 
 /** One session of the form. Every method that changes it returns an Update as JSON text. */
 export interface Page {
