@@ -20,20 +20,24 @@ struct RowHash
 
 // The rows of `rows` that `other` lacks. A long `other` (a textbook's version space holds up to
 // 65,536 rows) is looked up by hash.
-std::vector<Row> lacking(const Rows &rows, const Rows &other)
+LearnerDifference::Lacked lacking(const Rows &rows, const Rows &other)
 {
-    std::vector<Row> missing;
+    LearnerDifference::Lacked missing;
+    const auto lacked = [&](const Row &row) {
+        if (++missing.count <= LearnerDifference::Lacked::kFirstKept)
+            missing.first.push_back(row);
+    };
     if (rows.size() * other.size() < 4096) {
         for (const Row &row : rows) {
             if (!other.contains(row))
-                missing.push_back(row);
+                lacked(row);
         }
         return missing;
     }
     const std::unordered_set<Row, RowHash> known(other.begin(), other.end());
     for (const Row &row : rows) {
         if (!known.contains(row))
-            missing.push_back(row);
+            lacked(row);
     }
     return missing;
 }

@@ -19,8 +19,15 @@ struct LearnerDifference
         std::size_t example; // the first it contradicts, by its number in the learning data
     };
 
-    std::vector<Row> generalTextbookOnly, generalProgramOnly;
-    std::vector<Row> spaceTextbookOnly, spaceProgramOnly;
+    // Rows one learner has and the other lacks: the first of them, and how many there are.
+    struct Lacked
+    {
+        static constexpr std::size_t kFirstKept = 16;
+        std::vector<Row> first;
+        std::size_t count = 0;
+    };
+    Lacked generalTextbookOnly, generalProgramOnly;
+    Lacked spaceTextbookOnly, spaceProgramOnly;
     std::vector<Contradiction> contradictions;
     bool textbookCollapsed
             = false; // no hypothesis is consistent, while the program's G is not empty

@@ -27,17 +27,21 @@ std::string quoted(const Row &row)
 }
 
 // The rows as a list; past `limit` rows (0 for none), the first ones and how many more.
-std::string rowsListed(const std::vector<Row> &rows, const Phrase &phrase, std::size_t limit = 0)
+// The rows named, up to `limit` of them (0: all); `count` of them in all, when more than those
+// given.
+std::string rowsListed(const std::vector<Row> &rows, const Phrase &phrase, std::size_t limit = 0,
+                       std::size_t count = 0)
 {
     std::vector<std::string> texts;
     for (std::size_t r = 0; r < rows.size() && (limit == 0 || r < limit); ++r)
         texts.push_back(quoted(rows[r]));
-    if (texts.size() == rows.size())
+    count = std::max(count, rows.size());
+    if (texts.size() == count)
         return listed(texts, phrase);
     std::string head;
     for (const std::string &text : texts)
         head += (head.empty() ? "" : ", ") + text;
-    return format(phrase(Text::ListMore), {head, std::to_string(rows.size() - texts.size())});
+    return format(phrase(Text::ListMore), {head, std::to_string(count - texts.size())});
 }
 
 std::string numbersListed(const std::vector<int> &numbers, const Phrase &phrase)
@@ -217,14 +221,15 @@ std::vector<std::string> explainDifference(const LearnerDifference &difference,
     std::vector<std::string> notes;
     if (difference.textbookCollapsed)
         notes.push_back(phrase(Text::CompareCollapse));
-    const std::pair<const std::vector<Row> *, Text> lists[]
+    const std::pair<const LearnerDifference::Lacked *, Text> lists[]
             = {{&difference.generalTextbookOnly, Text::CompareTextbookGeneral},
                {&difference.generalProgramOnly, Text::CompareProgramGeneral},
                {&difference.spaceTextbookOnly, Text::CompareTextbookSpace},
                {&difference.spaceProgramOnly, Text::CompareProgramSpace}};
     for (const auto &[rows, sentence] : lists) {
-        if (!rows->empty())
-            notes.push_back(said(phrase, sentence, {rowsListed(*rows, phrase, limit)}));
+        if (rows->count)
+            notes.push_back(
+                    said(phrase, sentence, {rowsListed(rows->first, phrase, limit, rows->count)}));
     }
     for (const LearnerDifference::Contradiction &c : difference.contradictions) {
         if (limit && notes.size() >= 4 * limit)
