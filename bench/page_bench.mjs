@@ -3,9 +3,10 @@
 // learners learning, the press explained in the Steps panel): the Negative press that takes G to
 // 30 rows, and a press with 10,000 learning-data rows; with the diagram open, the time from that
 // Negative press to the drawing redrawn; a suggested example; the undo of a press in a lesson and
-// with 10,000 learning-data rows; Play to end of 10,000 rows with the diagram closed and open, and
-// the longest main-thread task meanwhile. Medians, each printed as soon as it is measured, with its
-// runs in the order they ran.
+// with 10,000 learning-data rows; at 16 attributes, a press that gives the textbook learner 65,536
+// hypotheses and a suggestion over 65,535; Play to end of 10,000 rows with the diagram closed and
+// open, and of 10,000 rows of 16 attributes, and the longest main-thread task meanwhile. Medians,
+// each printed as soon as it is measured, with its runs in the order they ran.
 // The benchmarks put a state in place by hand, through the entry points of the engine built for
 // them (build-web/bench-module), served in place of the page's own.
 // Every call into the page is short: one measured run, or a slice of about a second of the
@@ -330,10 +331,20 @@ const rows = ['Sunny,Warm,Normal,Strong,Warm,Same,+'];
 for (let i = 1; i < 10000; ++i)
     rows.push(`v${i},w${i % 5},Normal,Strong,Warm,Same,${i % 3 ? '+' : '-'}`);
 await writeFile(join(folder2, 'session.csv'), `${rows.join('\n')}\n`);
+// And a table of 16 attributes, three values each, labelled by two of them.
+const wide = [];
+for (let i = 0; i < 10000; ++i) {
+    const x = Array.from({ length: 16 }, (_, a) => 'abc'[(i * 7 + a * a * 13 + (i >> a)) % 3]);
+    wide.push(`${x.join(',')},${x[0] === 'a' && x[3] === 'b' ? '+' : '-'}`);
+}
+wide[0] = `a,a,a,b${',a'.repeat(12)},+`;
+await writeFile(join(folder2, 'wide.csv'), `${wide.join('\n')}\n`);
 const playRuns = Math.max(3, Math.ceil(runs / 3));
 const longest = [];
-for (const [diagram, budget] of [['closed', 2000], ['open', 4000]]) {
-    const name = `Play to end of 10,000 rows with the diagram ${diagram}`;
+for (const [diagram, budget, file, what] of [['closed', 2000, 'session.csv', '10,000 rows'],
+                                             ['open', 4000, 'session.csv', '10,000 rows'],
+                                             ['closed', 4000, 'wide.csv', '10,000 rows of 16 attributes']]) {
+    const name = `Play to end of ${what} with the diagram ${diagram}`;
     await step(name, async (context) => {
         const times = [];
         for (let i = 0; i < playRuns; ++i) {
@@ -341,7 +352,7 @@ for (const [diagram, budget] of [['closed', 2000], ['open', 4000]]) {
             if (diagram === 'open')
                 await context.within(() => page.click('#diagram-button'));
             const [chooser] = await context.within(() => Promise.all([page.waitForFileChooser(), page.click('#open-session')]));
-            await context.within(() => chooser.accept([join(folder2, 'session.csv')]));
+            await context.within(() => chooser.accept([join(folder2, file)]));
             await context.within(() => page.waitForFunction(() => !document.getElementById('next-press').disabled));
             // Given up in the page at the step's limit, with how far the session got.
             const run = await context.evaluate((limit) => new Promise((resolve) => {
