@@ -84,7 +84,7 @@ std::string Page::suggest(const PageFields &fields)
     return m_controls.update(teaching({.outcome = false}));
 }
 
-std::string Page::open(const std::string &bytes, bool csv)
+std::string Page::open(const std::string &bytes, bool csv, const CsvColumns &columns)
 {
     m_pending.reset();
     TextInput in(bytes);
@@ -99,15 +99,29 @@ std::string Page::open(const std::string &bytes, bool csv)
         if (std::any_of(names.begin(), names.end(), [](const auto &n) { return !n.empty(); }))
             session->names = names;
     };
-    std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add, named)
+    CsvLayout layout;
+    std::optional<std::string> error = csv ? readCsvTable(in, std::nullopt, add, named, columns,
+                                                          &layout)
                                            : readJsonLines(in, add, named);
     if (!error && session->presses == 0)
         error = m_controls.phrase(Text::NoPressesReason);
     JsonWriter out;
+    out.beginObject();
+    if (csv && !layout.firstRow.empty()) {
+        out.key("layout").beginObject().key("firstRow").beginArray();
+        for (const std::string &field : layout.firstRow)
+            out.string(validUtf8(field) ? field : std::string());
+        out.endArray().key("header").boolean(layout.header);
+        out.key("label").number(layout.label).key("names").boolean(layout.namesColumn);
+        out.key("ignored").beginArray();
+        for (const std::size_t column : layout.ignored)
+            out.number(column);
+        out.endArray().endObject();
+    }
     if (error)
-        return out.beginObject().key("error").string(*error).endObject().take();
+        return out.key("error").string(*error).endObject().take();
     m_pending = session;
-    out.beginObject().key("presses").number(session->presses);
+    out.key("presses").number(session->presses);
     out.key("learnt").number(m_form.state().examples.size());
     return out.endObject().take();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "csv_session.h"
 #include "form.h"
 #include "json_writer.h"
 #include "lesson.h"
@@ -57,10 +58,11 @@ public:
     std::string undo(const PageFields &fields) { return stepThroughHistory(History::Undo, fields); }
     std::string redo(const PageFields &fields) { return stepThroughHistory(History::Redo, fields); }
 
-    // Reads a session file's bytes as vspace-replay reads them, a CSV table or JSON Lines, up to
-    // its first Exit, and keeps it for startSession(). Nothing is decoded before the reader has
-    // checked it. Returns {"presses": n, "learnt": the examples learnt now}, or {"error": why}.
-    std::string open(const std::string &bytes, bool csv);
+    // Reads a session file's bytes as vspace-replay reads them, a CSV table (its columns read as
+    // `columns` says) or JSON Lines, up to its first Exit, and keeps it for startSession(). Nothing
+    // is decoded before the reader has checked it. Returns {"presses": n, "learnt": the examples
+    // learnt now}, or {"error": why}; for a table, with "layout": how its columns were read.
+    std::string open(const std::string &bytes, bool csv, const CsvColumns &columns = {});
     // Opens the session read last: the form starts afresh at the session's width, as Clear does,
     // in an action that can be undone, and the session waits for its first press. Its Undo never
     // reaches past this. The attributes take the session's names; or keep theirs when it names

@@ -175,6 +175,7 @@ struct Reader
     const CommandHandler &handOver;
     const NamesHandler &names;
     const CsvColumns &chosen;
+    CsvLayout *layout;
     std::vector<std::string> fields;
     std::string error;
     long line = 1;     // the line being fed to the parser
@@ -225,8 +226,16 @@ struct Reader
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (!left[i])
                 read.push_back(i);
+            else if (i != *label && !(i == 0 && namesColumn) && layout)
+                layout->ignored.push_back(i);
         }
         read.push_back(*label);
+        if (layout) {
+            layout->firstRow = fields;
+            layout->header = header;
+            layout->label = *label;
+            layout->namesColumn = namesColumn;
+        }
         return header;
     }
 
@@ -283,12 +292,12 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
 
 std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
                                         const CommandHandler &row, const NamesHandler &names,
-                                        const CsvColumns &columns)
+                                        const CsvColumns &columns, CsvLayout *layout)
 {
     csv_parser parser{};
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_space_func(&parser, [](unsigned char) { return 0; }); // values keep their blanks
-    Reader reader{row, names, columns, {}, {}};
+    Reader reader{row, names, columns, layout, {}, {}};
     const auto field = [](void *text, std::size_t length, void *data) {
         static_cast<Reader *>(data)->fields.emplace_back(static_cast<const char *>(text), length);
     };

@@ -27,6 +27,18 @@ struct CsvColumns
     std::vector<std::string> positiveWords, negativeWords;
 };
 
+// How a table's columns were read: its first row as it stands (a header's names, or values),
+// whether it is a header, the label's column, whether the first column names the examples, and
+// the columns left out (by their place, from 0).
+struct CsvLayout
+{
+    std::vector<std::string> firstRow;
+    bool header = false;
+    std::size_t label = 0;
+    bool namesColumn = false;
+    std::vector<std::size_t> ignored;
+};
+
 // One row of a CSV table (1 to 16 values, then a label) as the command it stands for: "+", "-",
 // "Positive", "Negative", "yes", "no", "true", "false", "1" or "0" (any case, blanks around it
 // ignored), or a word of `columns`, press Positive or Negative with the values typed in; "?"
@@ -46,10 +58,12 @@ std::variant<ReplayCommand, std::string> csvRowCommand(const std::vector<std::st
 // the first, an unknown label, text that is not CSV) or failed read as a message naming the line
 // the row starts on; the rows before it have been handed over. `columns` chooses the label's
 // column and leaves columns out (a name or number that is no column of the first row is bad input
-// on its line), and adds label words.
+// on its line), and adds label words. How the columns were read goes to `layout`, if given, once
+// the first row is read.
 std::optional<std::string> readCsvTable(SessionInput &in, std::optional<char> separator,
                                         const CommandHandler &row, const NamesHandler &names = {},
-                                        const CsvColumns &columns = {});
+                                        const CsvColumns &columns = {},
+                                        CsvLayout *layout = nullptr);
 
 // Plays a CSV table through `session`, writing one object per press to `out`, as runJsonLines
 // does; bad input stops the run with a message on `err`. The header's names go to `names`.

@@ -107,6 +107,15 @@ enum class Text {
     AttributesPrompt,
     AttributeName,      // %1: its number, 1 to 16
     AttributeCount,     // the Attributes dialog's field for how many there are
+    ColumnsTitle,       // the Columns dialog's title
+    ColumnsPrompt,      // %1: the file's name
+    ColumnAttribute,    // a column's role
+    ColumnLabel,        // a column's role
+    ColumnNames,        // a column's role
+    ColumnLeftOut,      // a column's role
+    ColumnNumbered,     // %1: its number, from 1
+    PositiveWordsField, // a field of the Columns dialog
+    NegativeWordsField, // a field of the Columns dialog
     TrainingValueNamed, // %1: the field's number; %2: the attribute's name
     UnseenValueNamed,
     LegendAttributes, // %1: the six attributes' names, one after another with commas

@@ -543,6 +543,42 @@
         <translation>Anzahl der Attribute</translation>
     </message>
     <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>How %1 is read: what each column holds, and the words that label examples besides +, -, positive, negative, yes, no, true, false, 1 and 0. This browser keeps the choice for this file.</source>
+        <translation>Wie %1 gelesen wird: was jede Spalte enthält, und die Wörter, die Beispiele außer +, -, positive, negative, yes, no, true, false, 1 und 0 kennzeichnen. Dieser Browser merkt sich die Wahl für diese Datei.</translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <translation>Attribut</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Klassenlabel</translation>
+    </message>
+    <message>
+        <source>Example names</source>
+        <translation>Namen der Beispiele</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Ausgelassen</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Positive words (commas between)</source>
+        <translation>Positive Wörter (durch Kommas getrennt)</translation>
+    </message>
+    <message>
+        <source>Negative words (commas between)</source>
+        <translation>Negative Wörter (durch Kommas getrennt)</translation>
+    </message>
+    <message>
         <source>Training value %1: %2</source>
         <translation>Trainingswert %1: %2</translation>
     </message>

@@ -543,6 +543,42 @@
         <translation>Número de atributos</translation>
     </message>
     <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>How %1 is read: what each column holds, and the words that label examples besides +, -, positive, negative, yes, no, true, false, 1 and 0. This browser keeps the choice for this file.</source>
+        <translation>Cómo se lee %1: qué contiene cada columna y las palabras que etiquetan ejemplos además de +, -, positive, negative, yes, no, true, false, 1 y 0. Este navegador guarda la elección para este archivo.</translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <translation>Atributo</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Example names</source>
+        <translation>Nombres de los ejemplos</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Omitida</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Positive words (commas between)</source>
+        <translation>Palabras positivas (separadas por comas)</translation>
+    </message>
+    <message>
+        <source>Negative words (commas between)</source>
+        <translation>Palabras negativas (separadas por comas)</translation>
+    </message>
+    <message>
         <source>Training value %1: %2</source>
         <translation>Valor de entrenamiento %1: %2</translation>
     </message>

@@ -540,6 +540,42 @@
         <translation>จำนวนคุณลักษณะ</translation>
     </message>
     <message>
+        <source>Columns</source>
+        <translation>คอลัมน์</translation>
+    </message>
+    <message>
+        <source>How %1 is read: what each column holds, and the words that label examples besides +, -, positive, negative, yes, no, true, false, 1 and 0. This browser keeps the choice for this file.</source>
+        <translation>วิธีอ่าน %1: แต่ละคอลัมน์เก็บอะไร และคำที่ใช้ระบุป้ายตัวอย่างนอกจาก +, -, positive, negative, yes, no, true, false, 1 และ 0 เบราว์เซอร์นี้จะจำตัวเลือกสำหรับไฟล์นี้</translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <translation>คุณลักษณะ</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>ป้าย</translation>
+    </message>
+    <message>
+        <source>Example names</source>
+        <translation>ชื่อตัวอย่าง</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>ไม่ใช้</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>คอลัมน์ %1</translation>
+    </message>
+    <message>
+        <source>Positive words (commas between)</source>
+        <translation>คำที่เป็นบวก (คั่นด้วยจุลภาค)</translation>
+    </message>
+    <message>
+        <source>Negative words (commas between)</source>
+        <translation>คำที่เป็นลบ (คั่นด้วยจุลภาค)</translation>
+    </message>
+    <message>
         <source>Training value %1: %2</source>
         <translation>ค่าข้อมูลฝึกช่องที่ %1: %2</translation>
     </message>

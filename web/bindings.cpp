@@ -38,6 +38,21 @@ std::string bytesOf(const val &bytes)
     return text;
 }
 
+// How a table's columns are read, as the page chose them: {label, ignored, positive, negative},
+// or undefined for the defaults.
+CsvColumns columnsOf(const val &chosen)
+{
+    CsvColumns columns;
+    if (chosen.isUndefined() || chosen.isNull())
+        return columns;
+    if (chosen["label"].isString())
+        columns.label = chosen["label"].as<std::string>();
+    columns.ignored = emscripten::vecFromJSArray<std::string>(chosen["ignored"]);
+    columns.positiveWords = emscripten::vecFromJSArray<std::string>(chosen["positive"]);
+    columns.negativeWords = emscripten::vecFromJSArray<std::string>(chosen["negative"]);
+    return columns;
+}
+
 // A call of the page's with its fields, as the page makes it.
 template<std::string (Page::*call)(const PageFields &)>
 std::string withFields(Page &page, val fields)
@@ -111,8 +126,8 @@ EMSCRIPTEN_BINDINGS(vspace)
             .function("suggest", &withFields<&Page::suggest>)
             .function("undo", &withFields<&Page::undo>)
             .function("redo", &withFields<&Page::redo>)
-            .function("open", optional_override([](Page &page, val bytes, bool csv) {
-                          return page.open(bytesOf(bytes), csv);
+            .function("open", optional_override([](Page &page, val bytes, bool csv, val chosen) {
+                          return page.open(bytesOf(bytes), csv, columnsOf(chosen));
                       }))
             .function("startSession", &withFields<&Page::startSession>)
             .function("playNext", &withFields<&Page::playNext>)

@@ -5,6 +5,7 @@
 import createVspace from './vspace.js';
 import { PageWindow } from './controls.js';
 import { AttributeNames, keptNames } from './attributes.js';
+import { ColumnsDialog } from './columns.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
 import { ExamplesMenu } from './examples.js';
@@ -133,6 +134,7 @@ const player = new SessionPlayer(
         text,
         plural: pluralText,
         ask: (text) => question.ask(text),
+        columns: new ColumnsDialog(element('columns'), text),
         teaching,
         announce,
         startAgain,

@@ -6,6 +6,7 @@
 
 import { keptSteps } from './teaching.js';
 
+/** @import { ColumnsDialog } from './columns.js' */
 /** @import { OpenedSession, SessionProgress, TextName, Update } from './vspace.js' */
 /** @import { PageWindow } from './controls.js' */
 /** @import { TeachingPanel } from './teaching.js' */
@@ -48,6 +49,7 @@ export class SessionPlayer {
      *     text: (name: TextName, ...values: string[]) => string;
      *     plural: (name: TextName, n: number, ...values: string[]) => string;
      *     ask: (text: string) => Promise<boolean>;
+     *     columns: ColumnsDialog;
      *     teaching: TeachingPanel;
      *     announce: (text: string) => void;
      *     startAgain: () => void;
@@ -58,12 +60,13 @@ export class SessionPlayer {
      *     messages: HTMLElement; status: HTMLElement; examples?: HTMLButtonElement;
      * }} elements
      */
-    constructor(vspace, { text, plural, ask, teaching, announce, startAgain }, elements) {
+    constructor(vspace, { text, plural, ask, columns, teaching, announce, startAgain }, elements) {
         this.startAgain = startAgain;
         this.vspace = vspace;
         this.text = text;
         this.plural = plural;
         this.ask = ask;
+        this.columns = columns;
         this.teaching = teaching;
         this.announce = announce;
         this.elements = elements;
@@ -100,8 +103,9 @@ export class SessionPlayer {
     // Opens a file: its bytes as they stand, undecoded, as vspace-replay reads them; told apart by
     // the file's name, otherwise by its first character. A file with no presses, or not a session,
     // is refused and nothing changes; over examples learnt, the user is asked first; after Exit, a
-    // new session starts. Resolves to
-    // whether the session was opened.
+    // new session starts. A table read with a column that names the examples, or refused as it
+    // stands, is read as the Columns dialog chose, or as this browser kept the choice for it.
+    // Resolves to whether the session was opened.
     /** @param {File} file */
     async open(file) {
         const bytes = new Uint8Array(await file.arrayBuffer());
@@ -112,7 +116,15 @@ export class SessionPlayer {
             /\.(csv|tsv)$/i.test(file.name) ||
             (!/\.(jsonl|json)$/i.test(file.name) && firstCharacter(bytes) !== 0x7b);
         /** @type {OpenedSession} */
-        const read = JSON.parse(this.vspace.page.open(bytes, csv));
+        let read = JSON.parse(this.vspace.page.open(bytes, csv, undefined));
+        const { layout } = read;
+        if (layout && (read.error !== undefined || layout.names)) {
+            const columns =
+                this.columns.kept(file.name, layout) ??
+                (await this.columns.choose(file.name, layout, read.error));
+            if (columns) read = JSON.parse(this.vspace.page.open(bytes, csv, columns));
+            else if (read.error === undefined) return false;
+        }
         if ('error' in read) {
             this.refuse(file.name, read.error);
             return false;

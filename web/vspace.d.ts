@@ -27,7 +27,7 @@ export type TextName =
     | 'PressesPlayed' | 'OpenOverWork' | 'OpenButton' | 'CancelButton' | 'NoPressesReason'
     | 'DiagramLeftOut'
     | 'MessageLine' | 'ExampleStep' | 'ExampleNotLoadedReason' | 'OutOfMemoryReason' | 'PresentButton' | 'ExamplesMenu'
-    | 'AttributesButton' | 'AttributesTitle' | 'AttributesPrompt' | 'AttributeName' | 'AttributeCount'
+    | 'AttributesButton' | 'AttributesTitle' | 'AttributesPrompt' | 'AttributeName' | 'AttributeCount' | 'ColumnsTitle' | 'ColumnsPrompt' | 'ColumnAttribute' | 'ColumnLabel' | 'ColumnNames' | 'ColumnLeftOut' | 'ColumnNumbered' | 'PositiveWordsField' | 'NegativeWordsField'
     | 'TrainingValueNamed' | 'UnseenValueNamed' | 'LegendAttributes' | 'ExplainPositive'
     | 'ExplainNegative' | 'ExplainLosesRejecting' | 'ExplainLosesAccepting'
     | 'ExplainLosesLessGeneral' | 'ExplainGainsAtAttribute' | 'ExplainGainsAtAttributes'
@@ -123,10 +123,30 @@ export interface SessionProgress {
 }
 
 /** What Page.open() says of a session file: the presses it holds and the examples learnt now; or
- * why it was refused. */
+ * why it was refused; for a table, how its columns were read. */
 export type OpenedSession =
-    | { presses: number; learnt: number; error?: undefined }
-    | { error: string };
+    | { presses: number; learnt: number; error?: undefined; layout?: TableLayout }
+    | { error: string; layout?: TableLayout };
+
+/** How a table's columns were read: its first row as it stands, whether that is a header, the
+ * label's column, whether the first column names the examples, the columns left out (by their
+ * place, from 0). */
+export interface TableLayout {
+    firstRow: string[];
+    header: boolean;
+    label: number;
+    names: boolean;
+    ignored: number[];
+}
+
+/** How to read a table's columns, as vspace-replay's --label, --ignore, --positive and
+ * --negative say: columns by their number from 1 or a header's name. */
+export interface TableColumns {
+    label?: string;
+    ignored: string[];
+    positive: string[];
+    negative: string[];
+}
 
 /** One session of the form. Every method that changes it returns an Update as JSON text. */
 export interface Page {
@@ -148,10 +168,11 @@ export interface Page {
     /** Undoes the last action, or does the last undone again. */
     undo(fields: string[]): string;
     redo(fields: string[]): string;
-    /** Reads a session file's bytes as vspace-replay reads them (CSV or JSON Lines) and keeps it.
-     * Returns JSON: the presses it holds and the examples learnt now (`{presses, learnt}`), or
-     * why it was refused (`{error}`): an OpenedSession. */
-    open(bytes: Uint8Array, csv: boolean): string;
+    /** Reads a session file's bytes as vspace-replay reads them (CSV, its columns read as
+     * `columns` says, or JSON Lines) and keeps it. Returns JSON: the presses it holds and the
+     * examples learnt now (`{presses, learnt}`), or why it was refused (`{error}`), with how a
+     * table's columns were read (`layout`): an OpenedSession. */
+    open(bytes: Uint8Array, csv: boolean, columns: TableColumns | undefined): string;
     /** Starts the session read last, at its width and with its names, as an action that can be
      * undone. */
     startSession(fields: string[]): string;

@@ -10,7 +10,7 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { accessibleName, closeSite, fields, key, load, newPage, open, openSite, options, page, pause, root, scratch, shots, train } from './site.mjs';
+import { accessibleName, closeSite, fields, key, load, newPage, open, openSite, options, page, pause, root, scratch, shots, text, train } from './site.mjs';
 
 const enjoySport = ['Sky', 'AirTemp', 'Humidity', 'Wind', 'Water', 'Forecast'];
 before(() => openSite(process.env.SITE));
@@ -167,5 +167,28 @@ test('PlayTennis opens at four attributes, its Day column its examples\' names, 
     assert.equal((await options('List3')).length, 12);
     await open(join(root, 'tests', 'fuzz', 'corpus', 'sixteen_attributes.csv'));
     assert.equal((await fields('Text2')).length, 16);
+    await page.close();
+});
+
+test('a table with an Id column and labels p and e opens through the Columns dialog, whose choice is kept for the file', async () => {
+    await fresh();
+    const file = join(scratch, 'cars.csv');
+    await writeFile(file, 'Id,Origin,Colour,Class\n1,Japan,Blue,p\n2,USA,Red,e\n');
+    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-session')]);
+    await chooser.accept([file]);
+    const dialog = await page.waitForSelector('aria/Columns[role="dialog"]');
+    assert.deepEqual(await dialog.$$eval('.roles select', (all) => all.map((select) => select.value)), ['names', 'attribute', 'attribute', 'label']);
+    assert.match(await text('#columns .reason'), /line 2: unknown label "p"/);
+    await page.type('#positive-words', 'p');
+    await page.screenshot({ path: join(shots, 'page-columns.png') });
+    await page.type('#negative-words', ' e ,');
+    await page.click('#columns-ok');
+    await page.waitForFunction(() => document.getElementById('session-status').textContent.includes('cars.csv'));
+    assert.deepEqual(await naming(), expected(['Origin', 'Colour'], 2));
+    await page.click('#play-to-end');
+    await page.waitForFunction(() => document.getElementById('session-status').textContent.includes('2 of 2'));
+    assert.deepEqual(await options('List3'), ['Japan,Blue,+', 'USA,Red,-']);
+    await open(file); // as chosen before, without asking
+    assert.equal(await page.$eval('#columns', (d) => d.open), false);
     await page.close();
 });

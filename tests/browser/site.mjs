@@ -167,12 +167,18 @@ export async function open(file, reply) {
     await chooser.accept([file]);
     return settle(basename(file), reply);
 }
-// Once a session file is chosen: the question over examples learnt, if asked, answered with the
-// button `reply` (Open by default; null leaves it open), and the file opened or refused. Returns
-// the question, or null.
+// Once a session file is chosen: the Columns dialog, if shown, answered with OK; the question over
+// examples learnt, if asked, answered with the button `reply` (Open by default; null leaves it
+// open), and the file opened or refused. Returns the question, or null.
 export async function settle(name, reply = 'question-yes') {
+    // A table with a column that names its examples opens through the Columns dialog: as read.
     await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name)
-                                   || document.getElementById('question').open, {}, name);
+                                   || document.getElementById('question').open || document.getElementById('columns').open, {}, name);
+    if (await page.$eval('#columns', (dialog) => dialog.open)) {
+        await page.click('#columns-ok');
+        await page.waitForFunction((name) => document.getElementById('session-status').textContent.includes(name)
+                                       || document.getElementById('question').open, {}, name);
+    }
     const asked = await page.$eval('#question', (dialog) => (dialog.open ? dialog.querySelector('p').textContent : null));
     if (!asked || !reply)
         return asked;
