@@ -7,7 +7,7 @@
 import { keptSteps } from './teaching.js';
 
 /** @import { ColumnsDialog } from './columns.js' */
-/** @import { OpenedSession, SessionProgress, TextName, Update } from './vspace.js' */
+/** @import { OpenedSession, SessionProgress, TableColumns, TextName, Update } from './vspace.js' */
 /** @import { PageWindow } from './controls.js' */
 /** @import { TeachingPanel } from './teaching.js' */
 
@@ -116,14 +116,21 @@ export class SessionPlayer {
             /\.(csv|tsv)$/i.test(file.name) ||
             (!/\.(jsonl|json)$/i.test(file.name) && firstCharacter(bytes) !== 0x7b);
         /** @type {OpenedSession} */
-        let read = JSON.parse(this.vspace.page.open(bytes, csv, undefined));
+        /** @type {(columns?: TableColumns) => OpenedSession} */
+        const readAs = (columns) => JSON.parse(this.vspace.page.open(bytes, csv, columns));
+        let read = readAs(undefined);
         const { layout } = read;
         if (layout && (read.error !== undefined || layout.names)) {
-            const columns =
-                this.columns.kept(file.name, layout) ??
-                (await this.columns.choose(file.name, layout, read.error));
-            if (columns) read = JSON.parse(this.vspace.page.open(bytes, csv, columns));
-            else if (read.error === undefined) return false;
+            // As chosen before, unless that no longer reads; otherwise as chosen now.
+            const kept = this.columns.kept(file.name, layout);
+            const keptRead = kept && readAs(kept);
+            if (keptRead && keptRead.error === undefined) {
+                read = keptRead;
+            } else {
+                const columns = await this.columns.choose(file.name, layout, read.error);
+                if (columns) read = readAs(columns);
+                else if (read.error === undefined) return false;
+            }
         }
         if ('error' in read) {
             this.refuse(file.name, read.error);
