@@ -127,6 +127,7 @@ const startAgain = () => {
     teaching.start();
     player.reset();
     vspace.start(keptNames());
+    teaching.showChosen();
 };
 const player = new SessionPlayer(
     vspace,
@@ -184,6 +185,7 @@ new AttributeNames(vspace, text, {
 new PresentView(document.querySelector('main'), element('present'), diagram);
 
 vspace.start(keptNames());
+teaching.showChosen();
 // A build for benchmarks hands them the window; the page itself offers nothing of the kind.
 if (module.benchmark) globalThis.vspacePage = vspace;
 // Ready: the engine loaded and the first field focused.

@@ -1,13 +1,30 @@
 // What the page tells beyond the window: a Steps panel with one entry a press, newest last (the
 // last 500, numbered as they came, taken back by an undo); a note under the lists wherever the
 // program's learner and the textbook learner differ; a switch that shows the textbook learner
-// instead of the program's; and a suggested example that splits the version space.
+// instead of the program's, kept by the browser and given by the address (?learner=textbook), the
+// address first; and a suggested example that splits the version space.
 
 // The Steps panel keeps the last this many entries: a long session played in costs no more to lay
 // out than a lesson.
 export const keptSteps = 500;
 
-/** @import { Update, VspaceModule } from './vspace.js' */
+const learnerKey = 'vspace-learner';
+
+// The learner a page opens with: the address's (?learner=textbook or program), else the one this
+// browser kept, else the program's.
+/** @returns {LearnerName} */
+function learnerToOpen() {
+    const asked = new URLSearchParams(location.search).get('learner')?.toLowerCase();
+    if (asked === 'textbook' || asked === 'program')
+        return asked === 'textbook' ? 'Textbook' : 'Program';
+    try {
+        return localStorage.getItem(learnerKey) === 'Textbook' ? 'Textbook' : 'Program';
+    } catch {
+        return 'Program';
+    }
+}
+
+/** @import { LearnerName, Update, VspaceModule } from './vspace.js' */
 /** @import { Observed, PageWindow } from './controls.js' */
 
 export class TeachingPanel {
@@ -25,12 +42,14 @@ export class TeachingPanel {
         this.scrolling = null;
         const { textbook, suggest } = elements;
         textbook.addEventListener('click', () => {
-            const on = textbook.getAttribute('aria-checked') !== 'true';
-            textbook.setAttribute('aria-checked', String(on));
-            this.vspace.apply(
-                this.vspace.page.showLearner(this.module.Learner[on ? 'Textbook' : 'Program'])
-            );
-            this.vspace.pressed();
+            const learner =
+                textbook.getAttribute('aria-checked') === 'true' ? 'Program' : 'Textbook';
+            try {
+                localStorage.setItem(learnerKey, learner);
+            } catch {
+                // A browser that keeps nothing shows the learner chosen until the page is left.
+            }
+            this.show(learner);
         });
         suggest.addEventListener('click', () => {
             if (this.vspace.busy) return;
@@ -40,10 +59,20 @@ export class TeachingPanel {
         vspace.observe((update) => this.update(update));
     }
 
-    // A new session: no steps yet, the program's learner shown.
+    // A new session: no steps yet.
     start() {
         this.elements.steps.replaceChildren();
-        this.elements.textbook.setAttribute('aria-checked', 'false');
+    }
+
+    // Shows the learner the page opens with, once the window has started.
+    showChosen() {
+        if (learnerToOpen() === 'Textbook') this.show('Textbook');
+    }
+
+    /** @param {LearnerName} learner */
+    show(learner) {
+        this.vspace.apply(this.vspace.page.showLearner(this.module.Learner[learner]));
+        this.vspace.pressed();
     }
 
     // While a session plays quietly its entries are not read out one by one.
@@ -69,6 +98,11 @@ export class TeachingPanel {
             );
         }
         if (update.suggestion !== undefined) this.elements.suggest.disabled = !update.suggestion;
+        if (update.learner)
+            this.elements.textbook.setAttribute(
+                'aria-checked',
+                String(update.learner === 'Textbook')
+            );
     }
 
     // Takes back the entries after number `keep`, then adds the new ones, and scrolls the last

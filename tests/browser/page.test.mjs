@@ -11,7 +11,7 @@ import { appendFile, cp, mkdtemp, readFile, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { answer, chord, closeSite, disabled, downloads, fields, fill, focused, key, load, messages, newPage, open, openSite, options, page,
-         replay, root, rows, shots, status, text, train, typeValues } from './site.mjs';
+         replay, root, rows, shots, site, status, text, train, typeValues } from './site.mjs';
 
 let copy;
 before(async () => {
@@ -128,6 +128,15 @@ test('the textbook beside the program: Steps, marks, the switch, the note, a sug
                  /^S: Sunny,Warm,\?,Strong,Warm,Same\. G: Sunny,\?,\?,\?,\?,\?; \?,Warm.*\. The version space: .*\.$/);
     await (await page.$('#diagram')).screenshot({ path: join(shots, 'page-legend.png') });
     await page.click('#diagram-button');
+    // The learner shown is kept by the browser; the address goes before it.
+    const switched = () => page.$eval('#textbook', (s) => s.getAttribute('aria-checked'));
+    await page.click('#textbook');
+    await load(1280);
+    assert.equal(await switched(), 'true');
+    await page.goto(`${site.url}?learner=Program`);
+    await page.waitForSelector('html[data-ready]');
+    assert.deepEqual([await switched(), await options('List2')], ['false', ['0,0,0,0,0,0']]);
+    await page.evaluate(() => localStorage.clear()); // the tests after it open as a first visit
 });
 
 test('on a 390 px phone the controls make one column in tab order, with no sideways scrolling', async () => {
@@ -197,6 +206,11 @@ test('installable, working offline after one visit, diagram included; rebuilt, i
     assert.deepEqual(await page.evaluate((names) => Promise.all(names.map(async (name) => (await caches.match(`examples/${name}`))?.text())),
                                          examples),
                      await Promise.all(examples.map((name) => readFile(join(root, 'examples', name), 'utf8'))));
+    await page.goto(`${site.url}?learner=textbook`); // an address of the site's, offline too
+    await page.waitForSelector('html[data-ready]');
+    assert.deepEqual(await options('List2'), ['∅,∅,∅,∅,∅,∅']);
+    await page.goto(`${site.url}?learner=program`);
+    await page.waitForSelector('html[data-ready]');
     await typeValues(['a', 'b', 'c', 'd', 'e', 'f']);
     await key('Enter');
     await typeValues(['x', 'b', 'c', 'd', 'e', 'f']);
