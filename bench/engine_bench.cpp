@@ -174,6 +174,28 @@ void BM_PagePlayToEnd(benchmark::State &state)
 }
 BENCHMARK(BM_PagePlayToEnd)->Unit(benchmark::kMillisecond);
 
+// A press at 16 attributes with the textbook learner shown: the first positive example gives it
+// a version space of 65,536 hypotheses, whose first 10,000 rows the list draws; then undone.
+void BM_PagePressSixteenAttributes(benchmark::State &state)
+{
+    AttributeNames names;
+    PageFields fields;
+    for (int a = 1; a <= 16; ++a) {
+        names.push_back("a" + std::to_string(a));
+        fields.texts.push_back("a" + std::to_string(a) + "x");
+    }
+    fields.texts.resize(32);
+    Page page({}, names);
+    page.showLearner(Learner::Textbook);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(page.press(Button::Positive, fields).size());
+        state.PauseTiming();
+        page.undo(fields);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PagePressSixteenAttributes)->Unit(benchmark::kMillisecond);
+
 // The lesson report of a teaching session: playing it, drawing every changed version space with
 // Graphviz and writing the page. Aim: under 2 s for 1,000 presses.
 void BM_LessonReport(benchmark::State &state)

@@ -23,12 +23,17 @@ bool moreGeneralOrEqual(const Row &upper, const Row &lower)
 // and "?" wherever S does: it is told by the attributes at which it keeps S's value.
 Rows hypothesesBetween(const Row &s, const Rows &general)
 {
-    // Each hypothesis as (how many of S's values it holds, an order of them): attribute 1 the
-    // highest bit of `order` reversed, so that among equals the one holding values further left
-    // comes first.
+    // A hypothesis is told by the set of attributes it keeps S's value at, bit a for attribute
+    // a + 1; reversed, attribute 1 the highest bit, the sets with values further left are larger.
     const std::size_t width = s.size();
-    const unsigned all = (1u << width) - 1;
-    std::vector<std::pair<int, unsigned>> kept;
+    const auto reversed = [width](unsigned set) {
+        unsigned r = 0;
+        for (std::size_t a = 0; a < width; ++a)
+            r |= ((set >> a) & 1u) << (width - 1 - a);
+        return r;
+    };
+    std::vector<bool> kept(std::size_t{1} << width);
+    unsigned any = 0; // the attributes some kept hypothesis holds a value at
     for (const Row &g : general) {
         unsigned fixed = 0, free = 0; // attributes g holds S's value at, and those it leaves "?"
         for (std::size_t a = 0; a < width; ++a) {
@@ -37,26 +42,36 @@ Rows hypothesesBetween(const Row &s, const Rows &general)
             (g[a] == kAnyValue ? free : fixed) |= 1u << a;
         }
         for (unsigned subset = free;; subset = (subset - 1) & free) {
-            const unsigned values = fixed | subset;
-            unsigned order = 0;
-            for (std::size_t a = 0; a < width; ++a)
-                order |= ((values >> a) & 1u) << (width - 1 - a);
-            kept.emplace_back(std::popcount(values), all - order);
+            kept[fixed | subset] = true;
             if (subset == 0)
                 break;
         }
+        any |= fixed | free;
     }
-    std::sort(kept.begin(), kept.end());
-    kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
+    // By the number of values held, then the larger reversed set first: the subsets of a set,
+    // counted down, come in that order.
+    std::vector<std::vector<unsigned>> byCount(width + 1);
+    const unsigned anyReversed = reversed(any);
+    for (unsigned r = anyReversed;; r = (r - 1) & anyReversed) {
+        const unsigned set = reversed(r);
+        if (kept[set])
+            byCount[static_cast<std::size_t>(std::popcount(set))].push_back(set);
+        if (r == 0)
+            break;
+    }
     std::vector<Row> rows;
-    rows.reserve(kept.size());
-    for (const auto &[count, order] : kept) {
-        Row h = mostGeneralRow(width);
-        for (std::size_t a = 0; a < width; ++a) {
-            if (((all - order) >> (width - 1 - a)) & 1u)
-                h[a] = s[a];
+    std::size_t count = 0;
+    for (const std::vector<unsigned> &sets : byCount)
+        count += sets.size();
+    rows.reserve(count);
+    const Value &anyOne = anyValue();
+    for (const std::vector<unsigned> &sets : byCount) {
+        for (const unsigned set : sets) {
+            Row h(width);
+            for (std::size_t a = 0; a < width; ++a)
+                h[a] = (set >> a) & 1u ? s[a] : anyOne;
+            rows.push_back(std::move(h));
         }
-        rows.push_back(std::move(h));
     }
     return Rows(std::move(rows));
 }
@@ -304,10 +319,11 @@ std::optional<Suggestion> suggestExample(const TextbookState &state,
     // How many hypotheses hold values at a subset of each mask's attributes: those that accept
     // the mask's instances.
     std::vector<std::size_t> accepting(std::size_t{1} << width);
+    const Value &any = anyValue();
     for (const Row &h : state.versionSpace) {
         unsigned held = 0;
         for (std::size_t a = 0; a < width; ++a)
-            held |= h[a] != kAnyValue ? 1u << a : 0u;
+            held |= h[a] != any ? 1u << a : 0u;
         ++accepting[held];
     }
     for (std::size_t a = 0; a < width; ++a) {

@@ -16,13 +16,10 @@ Value::Value(std::string_view text)
     std::memcpy(m_block->text(), text.data(), text.size());
 }
 
-void Value::release() noexcept
+void Value::destroy(Block *block) noexcept
 {
-    if (m_block && --m_block->count == 0) {
-        m_block->~Block();
-        ::operator delete(m_block);
-    }
-    m_block = nullptr;
+    block->~Block();
+    ::operator delete(block);
 }
 
 Value ValuePool::operator()(std::string_view text)

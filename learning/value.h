@@ -78,7 +78,13 @@ private:
     };
     static const std::size_t kEmptyHash;
 
-    void release() noexcept;
+    void release() noexcept
+    {
+        if (m_block && --m_block->count == 0)
+            destroy(m_block);
+        m_block = nullptr;
+    }
+    static void destroy(Block *block) noexcept;
 
     Block *m_block = nullptr;
 };
