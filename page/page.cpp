@@ -420,18 +420,31 @@ void Page::stepsJson(JsonWriter &out)
 void Page::messagesJson(JsonWriter &out)
 {
     const Place &place = m_form.place();
-    const bool other = m_shownMessagesFrom != place.messagesFrom;
-    if (!other && m_shownMessages == place.messages)
+    const std::size_t end = place.messages;
+    const std::size_t from = std::max<std::size_t>(place.messagesFrom,
+                                                   end > kListedMessages ? end - kListedMessages
+                                                                         : 0);
+    if (m_shownMessagesBase == place.messagesFrom && m_shownMessagesFrom == from
+        && m_shownMessages == end)
         return;
-    const std::size_t from = place.messagesFrom;
-    const std::size_t keep = other ? 0
-                                   : std::min<std::size_t>(m_shownMessages, place.messages) - from;
-    out.key("messageList").beginObject().key("keep").number(keep).key("add").beginArray();
-    for (std::size_t m = from + keep; m < place.messages; ++m)
+    // The items listed that are still to be listed, where they are: none when the list starts
+    // elsewhere, or earlier than it did.
+    const bool other = m_shownMessagesBase != place.messagesFrom || from < m_shownMessagesFrom;
+    const std::size_t keptFrom = other ? m_shownMessages : from;
+    const std::size_t keptTo = other ? keptFrom : std::max(from, std::min(end, m_shownMessages));
+    out.key("messageList").beginObject();
+    out.key("drop").number(std::min(keptFrom, m_shownMessages) - m_shownMessagesFrom);
+    out.key("keep").number(keptTo - keptFrom).key("add").beginArray();
+    for (std::size_t m = other ? from : keptTo; m < end; ++m)
         out.string(m_messages[m]);
-    m_shownMessagesFrom = place.messagesFrom;
-    m_shownMessages = place.messages;
-    out.endArray().endObject();
+    out.endArray();
+    if (from > place.messagesFrom)
+        out.key("before").string(format(m_controls.phrase(Text::MessagesLeftOut),
+                                        {std::to_string(from - place.messagesFrom)}));
+    m_shownMessagesBase = place.messagesFrom;
+    m_shownMessagesFrom = from;
+    m_shownMessages = end;
+    out.endObject();
 }
 
 } // namespace vspace

@@ -132,9 +132,10 @@ private:
 
     // The Steps entries the page lacks, after the number of the last it keeps.
     void stepsJson(JsonWriter &out);
-    // The Messages list: drawn anew when it starts elsewhere (after Clear, or an undo of it),
-    // otherwise the items it keeps and those it lacks.
+    // The Messages list, at most its last kListedMessages items: drawn anew when it starts
+    // elsewhere (after Clear, or an undo of it), otherwise the items it drops, keeps and lacks.
     void messagesJson(JsonWriter &out);
+    static constexpr std::size_t kListedMessages = 500;
 
     PageControls m_controls;
     Form m_form;
@@ -146,7 +147,9 @@ private:
     std::vector<std::pair<std::size_t, std::string>> m_steps; // numbered, in order
     std::size_t m_shownSteps = 0;
     std::vector<std::string> m_messages; // of the sessions played, in order
-    std::size_t m_shownMessagesFrom = 0, m_shownMessages = 0;
+    // The messages the list shows, by their number: from the first listed to the one after the
+    // last, of the list that starts at m_shownMessagesBase.
+    std::size_t m_shownMessagesBase = 0, m_shownMessagesFrom = 0, m_shownMessages = 0;
     std::shared_ptr<Session> m_pending;
 };
 

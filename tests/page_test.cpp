@@ -24,6 +24,8 @@ struct DrawnPage
     std::map<std::string, std::vector<std::string>> lists;
     PageFields fields{std::vector<std::string>(2 * kFieldCount), {}};
     bool negative = true;
+    std::vector<std::string> messages; // the Messages list
+    std::string earlier;               // what heads it, when earlier messages are not listed
     json last;
 
     Page page; // in English
@@ -53,6 +55,14 @@ struct DrawnPage
                     = change["text"];
         }
         negative = last["enabled"].value("Negative", negative);
+        if (last.contains("messageList")) {
+            const json &change = last["messageList"];
+            messages.erase(messages.begin(), messages.begin() + change["drop"].get<long>());
+            messages.resize(change["keep"]);
+            for (const json &message : change["add"])
+                messages.push_back(message);
+            earlier = change.value("before", "");
+        }
         return last;
     }
     // The page as vspace-replay reports it after a press, but for the messages.
@@ -161,8 +171,8 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     EXPECT_EQ(played.lists, stepped.lists);
     // Each message since the last Clear in the Messages list, under the line of its press.
     json listed = json::array();
-    for (const json &line : end.value("messageList", json::object()).value("add", json::array()))
-        listed.push_back(line.get<std::string>().substr(line.get<std::string>().find(": ") + 2));
+    for (const std::string &line : played.messages)
+        listed.push_back(line.substr(line.find(": ") + 2));
     EXPECT_EQ(listed, messages);
     EXPECT_FALSE(played.apply(played.page.stopPlaying()).contains("messageList"));
 }
@@ -219,6 +229,36 @@ TEST(Page, PlayedAgainAfterAnUndoTheMessagesAreNew)
     EXPECT_EQ(end["messageList"]["add"],
               json({"line 2: Data not correct: Duplicate Data",
                     "line 3: Result: Your Data is Negative ,Result is -"}));
+}
+
+// The Messages list holds the last 500 messages, headed by how many came before, played slice by
+// slice or all at once; an undo takes the newest back and lists the one before the 500 again.
+TEST(Page, MessagesListTheLastFiveHundred)
+{
+    std::string table;
+    for (int row = 0; row < 1202; ++row)
+        table += row % 2 ? "a,b,c,d,e,f,+\n" : "a,b,c,d,e,g" + std::to_string(row) + ",-\n";
+    const auto line = [](int message) {
+        return "line " + std::to_string(2 * message + 4) + ": Data not correct: Duplicate Data";
+    };
+    for (const double slice : {0.0, 60000.0}) {
+        DrawnPage drawn;
+        drawn.page.open(table, true);
+        drawn.apply(drawn.page.startSession(drawn.fields));
+        while (drawn.apply(drawn.page.play(drawn.fields, slice, 0))["session"]["left"] == true) {
+        }
+        ASSERT_EQ(drawn.messages.size(), 500u) << slice;
+        EXPECT_EQ(drawn.messages.front(), line(100)) << slice;
+        EXPECT_EQ(drawn.messages.back(), line(599)) << slice;
+        EXPECT_EQ(drawn.earlier, "Earlier messages, not listed here: 100") << slice;
+        drawn.apply(drawn.page.undo(drawn.fields));
+        drawn.apply(drawn.page.undo(drawn.fields));
+        EXPECT_EQ(drawn.messages.front(), line(99)) << slice;
+        EXPECT_EQ(drawn.messages.back(), line(598)) << slice;
+        EXPECT_EQ(drawn.earlier, "Earlier messages, not listed here: 99") << slice;
+        drawn.apply(drawn.page.press(Button::Clear, drawn.fields));
+        EXPECT_TRUE(drawn.messages.empty() && drawn.earlier.empty()) << slice;
+    }
 }
 
 // Attributes… sets the count and the names: a fresh start at another count, which Undo takes back

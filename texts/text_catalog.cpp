@@ -130,6 +130,8 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {VSPACE_TEXT_ID(DiagramLeftOut),
          VSPACE_TRANSLATE_NOOP("Page", "%1 more hypotheses of the version space are not drawn")},
         {VSPACE_TEXT_ID(MessageLine), VSPACE_TRANSLATE_NOOP("Page", "line %1: %2")},
+        {VSPACE_TEXT_ID(MessagesLeftOut),
+         VSPACE_TRANSLATE_NOOP("Page", "Earlier messages, not listed here: %1")},
         {VSPACE_TEXT_ID(ExampleStep), VSPACE_TRANSLATE_NOOP("Explanation", "%1: %2")},
         {VSPACE_TEXT_ID(ExampleNotLoadedReason),
          VSPACE_TRANSLATE_NOOP("Page", "the example could not be loaded")},

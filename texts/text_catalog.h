@@ -95,6 +95,7 @@ enum class Text {
     NoPressesReason, // why a file with no presses was not opened
     DiagramLeftOut,  // under a diagram too large to draw whole: how many hypotheses it leaves out
     MessageLine,     // %1: the line of the press in its session; %2: the message, "title: text"
+    MessagesLeftOut, // %1: the messages of the sessions played before the last 500 listed
     ExampleStep,     // %1: the example's name in its table ("D3"); %2: the sentence of its press
     // Why an example session of the page's Examples menu was not opened.
     ExampleNotLoadedReason,

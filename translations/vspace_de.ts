@@ -515,6 +515,10 @@
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
+        <source>Earlier messages, not listed here: %1</source>
+        <translation>Frühere Meldungen, hier nicht aufgeführt: %1</translation>
+    </message>
+    <message>
         <source>Present</source>
         <translation>Präsentieren</translation>
     </message>

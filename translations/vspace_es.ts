@@ -515,6 +515,10 @@
         <translation>línea %1: %2</translation>
     </message>
     <message>
+        <source>Earlier messages, not listed here: %1</source>
+        <translation>Mensajes anteriores, no mostrados aquí: %1</translation>
+    </message>
+    <message>
         <source>Present</source>
         <translation>Presentar</translation>
     </message>

@@ -512,6 +512,10 @@
         <translation>บรรทัด %1: %2</translation>
     </message>
     <message>
+        <source>Earlier messages, not listed here: %1</source>
+        <translation>ข้อความก่อนหน้า ที่ไม่ได้แสดงที่นี่: %1</translation>
+    </message>
+    <message>
         <source>Present</source>
         <translation>นำเสนอ</translation>
     </message>

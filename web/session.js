@@ -73,6 +73,8 @@ export class SessionPlayer {
         this.playing = false;
         /** @type {SessionProgress | null} */
         this.session = null;
+        // Heads the Messages list when earlier messages are not listed, and says how many.
+        this.earlier = Object.assign(document.createElement('li'), { className: 'earlier' });
         const { open, chooser, next, toEnd, stop } = elements;
         open.addEventListener('click', () => chooser.click());
         chooser.addEventListener('change', () => {
@@ -199,7 +201,7 @@ export class SessionPlayer {
     // A new start: no session, an empty Messages list.
     reset() {
         this.playing = false;
-        this.update({ session: null, messageList: { keep: 0, add: [] } });
+        this.update({ session: null, messageList: { drop: 0, keep: 0, add: [] } });
         this.say('');
     }
 
@@ -224,13 +226,17 @@ export class SessionPlayer {
             }
         }
         if (update.messageList) {
-            const { keep, add } = update.messageList;
+            const { drop, keep, add, before } = update.messageList;
+            this.earlier.remove();
+            for (let item = 0; item < drop; ++item) messages.firstElementChild?.remove();
             while (messages.childElementCount > keep) messages.lastElementChild.remove();
             messages.append(
                 ...add.map((text) =>
                     Object.assign(document.createElement('li'), { textContent: text })
                 )
             );
+            this.earlier.textContent = before ?? '';
+            if (before) messages.prepend(this.earlier);
             messages.hidden = messages.childElementCount === 0;
         }
     }

@@ -26,7 +26,7 @@ export type TextName =
     | 'DiagramDescription' | 'UndoButton' | 'RedoButton' | 'StopButton' | 'PlayingProgress'
     | 'PressesPlayed' | 'OpenOverWork' | 'OpenButton' | 'CancelButton' | 'NoPressesReason'
     | 'DiagramLeftOut'
-    | 'MessageLine' | 'ExampleStep' | 'ExampleNotLoadedReason' | 'OutOfMemoryReason' | 'PresentButton' | 'ExamplesMenu'
+    | 'MessageLine' | 'MessagesLeftOut' | 'ExampleStep' | 'ExampleNotLoadedReason' | 'OutOfMemoryReason' | 'PresentButton' | 'ExamplesMenu'
     | 'AttributesButton' | 'AttributesTitle' | 'AttributesPrompt' | 'AttributeName' | 'AttributeCount' | 'ColumnsTitle' | 'ColumnsPrompt' | 'ColumnAttribute' | 'ColumnLabel' | 'ColumnNames' | 'ColumnLeftOut' | 'ColumnNumbered' | 'PositiveWordsField' | 'NegativeWordsField'
     | 'TrainingValueNamed' | 'UnseenValueNamed' | 'LegendAttributes' | 'ExplainPositive'
     | 'ExplainNegative' | 'ExplainLosesRejecting' | 'ExplainLosesAccepting'
@@ -87,9 +87,10 @@ export interface Update {
     /** The Steps entries after number `keep` taken back, then those added, by their numbers;
      * absent when they are as the last update left them. */
     steps?: { keep: number; add: [number, string][] };
-    /** The Messages list of a session: its first `keep` items kept, then those added; absent when
-     * it is as the last update left it. */
-    messageList?: { keep: number; add: string[] };
+    /** The Messages list of the sessions played, at most its last 500 items: the first `drop`
+     * items taken away, the next `keep` kept, then those added; `before`, when some came before
+     * the items listed, says how many. Absent when it is as the last update left it. */
+    messageList?: { drop: number; keep: number; add: string[]; before?: string };
     /** Notes on where the two learners differ; absent while a session plays quietly. */
     differences?: string[];
     /** Whether Suggest example can suggest one; absent while a session plays quietly. */
