@@ -273,13 +273,9 @@ std::pair<std::optional<Button>, bool> Page::playCommand(const ReplayCommand &co
     ++place.next;
     ++place.played;
     m_form.setPlace(place);
-    addStep(unexplained
-                    ? std::nullopt
-                    : std::optional(sentenceOfExample(lessonOf(command.press, command.history,
-                                                               m_form.lastOutcome(), !done,
-                                                               textbookShown(), phrase(), names())
-                                                              .sentence,
-                                                      command.example, phrase())));
+    addStep(unexplained ? std::nullopt
+                        : std::optional(
+                                sentences(command.press, command.history, !done, command.example)));
     if (command.press)
         afterPress(*command.press, done);
     return {command.press, !done};
@@ -314,15 +310,29 @@ Phrase Page::phrase() const
     return [this](Text text) { return m_controls.phrase(text); };
 }
 
-void Page::addStep(std::optional<std::string> text)
+Page::Sentences Page::sentences(std::optional<Button> button, std::optional<History> history,
+                                bool ignored, const std::string &example) const
+{
+    Sentences made;
+    for (const Learner learner : {Learner::Program, Learner::Textbook}) {
+        made[static_cast<std::size_t>(learner)]
+                = sentenceOfExample(lessonOf(button, history, m_form.lastOutcome(learner), ignored,
+                                             learner == Learner::Textbook, phrase(), names())
+                                            .sentence,
+                                    example, phrase());
+    }
+    return made;
+}
+
+void Page::addStep(std::optional<Sentences> sentences)
 {
     Place place = m_form.place();
     const std::size_t number = ++place.steps;
     m_form.setPlace(place);
-    while (!m_steps.empty() && m_steps.back().first >= number)
+    while (!m_steps.empty() && m_steps.back().number >= number)
         m_steps.pop_back(); // what an undo took back, now beyond redoing
-    if (text)
-        m_steps.emplace_back(number, std::move(*text));
+    if (sentences)
+        m_steps.push_back({number, std::move(*sentences)});
     if (m_steps.size() > 2 * Form::kMaxUndo)
         m_steps.erase(m_steps.begin(), m_steps.begin() + Form::kMaxUndo);
 }
@@ -347,7 +357,7 @@ std::string Page::teaching(const Told &told)
     const Lesson lesson = lessonOf(told.button, std::nullopt, m_form.lastOutcome(), told.ignored,
                                    textbookShown(), phrase(), names());
     if (told.outcome && told.button && !told.played) {
-        addStep(lesson.sentence);
+        addStep(sentences(told.button, std::nullopt, told.ignored));
         afterPress(*told.button, !told.ignored);
     }
     // The rows the press added (an undo: those the press before it added) that the lists show,
@@ -405,15 +415,24 @@ std::string Page::teaching(const Told &told)
 void Page::stepsJson(JsonWriter &out)
 {
     const std::size_t steps = m_form.place().steps;
-    if (m_shownSteps == steps)
+    const Learner learner = m_form.shownLearner();
+    if (m_shownSteps == steps && m_stepsLearner == learner)
         return;
-    const std::size_t keep = std::min(m_shownSteps, steps);
+    // Another learner shown: its sentences instead, as many as the page keeps.
+    const std::size_t keep = m_stepsLearner == learner ? std::min(m_shownSteps, steps) : 0;
+    const auto upTo = [](std::size_t n) {
+        return [n](const Step &step) { return step.number <= n; };
+    };
+    const auto last = std::partition_point(m_steps.begin(), m_steps.end(), upTo(steps));
+    auto entry = std::partition_point(m_steps.begin(), last, upTo(keep));
+    entry += std::max<std::ptrdiff_t>(0, (last - entry) - static_cast<std::ptrdiff_t>(kKeptSteps));
     out.key("steps").beginObject().key("keep").number(keep).key("add").beginArray();
-    auto entry = std::lower_bound(m_steps.begin(), m_steps.end(), keep + 1,
-                                  [](const auto &step, std::size_t n) { return step.first < n; });
-    for (; entry != m_steps.end() && entry->first <= steps; ++entry)
-        out.beginArray().number(entry->first).string(entry->second).endArray();
+    for (; entry != last; ++entry) {
+        out.beginArray().number(entry->number);
+        out.string(entry->sentences[static_cast<std::size_t>(learner)]).endArray();
+    }
     m_shownSteps = steps;
+    m_stepsLearner = learner;
     out.endArray().endObject();
 }
 

@@ -71,6 +71,8 @@ public:
     // Types the session's values up to its next press and presses it, as the user would; the
     // focus stays where it is.
     std::string playNext(const PageFields &fields);
+    // The Steps entries the page keeps, the newest.
+    static constexpr std::size_t kKeptSteps = 500;
     // Plays the session's presses quietly, their messages into the Messages list, for about
     // `milliseconds`: only the last `explained` presses of the session get a Steps entry; the
     // lists are drawn when the session has been played to its end (or Exit), or stopPlaying()
@@ -119,8 +121,14 @@ private:
     std::string stepThroughHistory(History step, const PageFields &fields);
 
     Phrase phrase() const;
+    // The sentences of a press of `button` (or an undo or redo) as each learner took it, the
+    // program's first.
+    using Sentences = std::array<std::string, 2>;
+    Sentences sentences(std::optional<Button> button, std::optional<History> history, bool ignored,
+                        const std::string &example = {}) const;
     // The next Steps entry, or its number alone when the press is not explained.
-    void addStep(std::optional<std::string> text);
+    void addStep(std::optional<Sentences> sentences);
+    void addStep(const std::string &text) { addStep(Sentences{text, text}); }
     void addMessage(std::string text);
 
     bool textbookShown() const;
@@ -142,11 +150,18 @@ private:
     DifferenceNotes m_differences;
     LearntValues m_values;
     bool m_suggestable = false;
-    std::vector<std::shared_ptr<const Session>> m_sessions;   // opened, by their number from 1
-    std::vector<AttributeNames> m_names;                      // given, by their number from 1
-    std::vector<std::pair<std::size_t, std::string>> m_steps; // numbered, in order
+    std::vector<std::shared_ptr<const Session>> m_sessions; // opened, by their number from 1
+    std::vector<AttributeNames> m_names;                    // given, by their number from 1
+    // A Steps entry: its number and its sentence for each learner.
+    struct Step
+    {
+        std::size_t number;
+        Sentences sentences;
+    };
+    std::vector<Step> m_steps; // in order
     std::size_t m_shownSteps = 0;
-    std::vector<std::string> m_messages; // of the sessions played, in order
+    Learner m_stepsLearner = Learner::Program; // whose sentences the Steps show
+    std::vector<std::string> m_messages;       // of the sessions played, in order
     // The messages the list shows, by their number: from the first listed to the one after the
     // last, of the list that starts at m_shownMessagesBase.
     std::size_t m_shownMessagesBase = 0, m_shownMessagesFrom = 0, m_shownMessages = 0;

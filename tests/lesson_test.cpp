@@ -447,7 +447,9 @@ TEST(LessonReport, EnjoySport)
         return std::ranges::distance(std::views::split(text, part)) - 1;
     };
     const std::string svg = renderSvg(graph.dot("%1"));
-    EXPECT_EQ(count(svg, "class=\"node\""), graph.nodes.size());
+    EXPECT_EQ(count(svg, "class=\"node"), graph.nodes.size());
+    EXPECT_EQ(count(svg, "class=\"node specific\""), 1);
+    EXPECT_EQ(count(svg, "class=\"node general\""), 2);
     EXPECT_EQ(count(svg, ">?,Warm,?,Strong,?,?</text>") + count(svg, "#d7f0da")
                       + count(svg, "#fdf0c4"),
               4u);

@@ -24,8 +24,9 @@ struct DrawnPage
     std::map<std::string, std::vector<std::string>> lists;
     PageFields fields{std::vector<std::string>(2 * kFieldCount), {}};
     bool negative = true;
-    std::vector<std::string> messages; // the Messages list
-    std::string earlier;               // what heads it, when earlier messages are not listed
+    std::vector<std::string> messages;        // the Messages list
+    std::string earlier;                      // what heads it, when earlier messages are not listed
+    std::map<std::size_t, std::string> steps; // the Steps entries, by their number
     json last;
 
     Page page; // in English
@@ -62,6 +63,11 @@ struct DrawnPage
             for (const json &message : change["add"])
                 messages.push_back(message);
             earlier = change.value("before", "");
+        }
+        if (last.contains("steps")) {
+            steps.erase(steps.upper_bound(last["steps"]["keep"]), steps.end());
+            for (const json &step : last["steps"]["add"])
+                steps[step[0]] = step[1];
         }
         return last;
     }
@@ -258,6 +264,32 @@ TEST(Page, MessagesListTheLastFiveHundred)
         EXPECT_EQ(drawn.earlier, "Earlier messages, not listed here: 99") << slice;
         drawn.apply(drawn.page.press(Button::Clear, drawn.fields));
         EXPECT_TRUE(drawn.messages.empty() && drawn.earlier.empty()) << slice;
+    }
+}
+
+// The Steps keep both learners' sentences: switching shows those of the learner now shown, as a
+// page that showed it from the start does, played or pressed, undo and redo included.
+TEST(Page, SwitchingLearnersShowsTheirSteps)
+{
+    std::ifstream file(VSPACE_TEST_DIR "/../examples/enjoysport.csv", std::ios::binary);
+    const std::string table{std::istreambuf_iterator<char>(file), {}};
+    std::array<DrawnPage, 3> drawn; // the program's learner shown, the textbook's, switched
+    drawn[1].page.showLearner(Learner::Textbook);
+    for (DrawnPage &page : drawn) {
+        page.page.open(table, true);
+        page.apply(page.page.startSession(page.fields));
+        page.apply(page.page.playNext(page.fields));
+        page.apply(page.page.play(page.fields, 60000, 2));
+        page.apply(page.page.undo(page.fields));
+        page.apply(page.page.redo(page.fields));
+        page.fields.texts = {"Rainy", "Cold", "High", "Strong", "Warm", "Change",
+                             "",      "",     "",     "",       "",     ""};
+        page.apply(page.page.press(Button::Negative, page.fields));
+    }
+    EXPECT_NE(drawn[0].steps, drawn[1].steps);
+    for (const Learner learner : {Learner::Textbook, Learner::Program, Learner::Textbook}) {
+        drawn[2].apply(drawn[2].page.showLearner(learner));
+        EXPECT_EQ(drawn[2].steps, drawn[static_cast<std::size_t>(learner)].steps);
     }
 }
 

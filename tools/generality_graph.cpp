@@ -120,7 +120,9 @@ std::string GeneralityGraph::dot(std::string_view leftOutNote) const
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const std::string id = "h" + std::to_string(i);
         dot += "  " + id + " [" + labelAttributes(rowText(nodes[i]));
-        dot += inS[i] ? ", fillcolor=\"#d7f0da\"" : inG[i] ? ", fillcolor=\"#fdf0c4\"" : "";
+        dot += inS[i]   ? ", fillcolor=\"#d7f0da\", class=\"specific\""
+               : inG[i] ? ", fillcolor=\"#fdf0c4\", class=\"general\""
+                        : "";
         dot += "];\n";
         ranks[std::count(nodes[i].begin(), nodes[i].end(), kAnyValue)] += " " + id + ";";
     }

@@ -161,6 +161,7 @@ EMSCRIPTEN_BINDINGS(vspace)
     emscripten::constant("clientWidth", kClientWidthTwips);
     emscripten::constant("clientHeight", kClientHeightTwips);
     emscripten::constant("windowTitle", std::string(kWindowTitle));
+    emscripten::constant("keptSteps", static_cast<int>(Page::kKeptSteps));
 #ifdef VSPACE_PAGE_BENCH
     emscripten::constant("benchmark", true);
 #endif

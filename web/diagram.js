@@ -24,7 +24,11 @@ export class DiagramPanel {
         /** @type {{ width: number; height: number }} */
         this.natural = { width: 0, height: 0 };
         this.drawing = /** @type {HTMLElement} */ (panel.querySelector('.drawing'));
+        // Just opened, until the user moves it, the drawing keeps G in view.
+        this.boundariesInView = false;
         button.addEventListener('click', () => this.toggle());
+        for (const type of ['pointerdown', 'wheel', 'keydown'])
+            this.drawing.addEventListener(type, () => (this.boundariesInView = false));
         // The page scaled or laid out anew: the drawing fitted to its panel's new size.
         new ResizeObserver(() => requestAnimationFrame(() => this.fit())).observe(this.drawing);
     }
@@ -37,6 +41,7 @@ export class DiagramPanel {
         this.panel.hidden = this.open;
         this.button.setAttribute('aria-expanded', String(this.open));
         document.body.classList.toggle('with-diagram', this.open);
+        this.boundariesInView = this.open;
         await this.draw();
     }
 
@@ -59,11 +64,38 @@ export class DiagramPanel {
         this.fit();
     }
 
+    // A drawing larger than its panel shows G, and S with it where both fit: the drawing's scroll
+    // centred on them.
+    showBoundaries() {
+        const { drawing } = this;
+        /** @param {string} selector */
+        const around = (selector) => {
+            const boxes = [...drawing.querySelectorAll(selector)].map((node) =>
+                node.getBoundingClientRect()
+            );
+            if (!boxes.length) return null;
+            const left = Math.min(...boxes.map((box) => box.left));
+            const top = Math.min(...boxes.map((box) => box.top));
+            const right = Math.max(...boxes.map((box) => box.right));
+            const bottom = Math.max(...boxes.map((box) => box.bottom));
+            return { left, top, width: right - left, height: bottom - top };
+        };
+        const general = around('.general');
+        const both = around('.general, .specific');
+        if (!general || !both) return;
+        const fits = both.width <= drawing.clientWidth && both.height <= drawing.clientHeight;
+        const shown = fits ? both : general;
+        const view = drawing.getBoundingClientRect();
+        drawing.scrollLeft += shown.left + shown.width / 2 - (view.left + drawing.clientWidth / 2);
+        drawing.scrollTop += shown.top + shown.height / 2 - (view.top + drawing.clientHeight / 2);
+    }
+
     // Shrunk to the panel, but to no less than 60 %: a larger drawing scrolls. The room is what
     // the panel has with the drawing left out (on a phone, any height).
     fit() {
         const svg = this.drawing.querySelector('svg');
         if (!svg || !this.open) return;
+        const { scrollLeft, scrollTop } = this.drawing;
         svg.setAttribute('width', '0');
         svg.setAttribute('height', '0');
         const { width, height } = this.natural;
@@ -77,5 +109,7 @@ export class DiagramPanel {
         );
         svg.setAttribute('width', `${width * scale}px`);
         svg.setAttribute('height', `${height * scale}px`);
+        if (this.boundariesInView) this.showBoundaries();
+        else Object.assign(this.drawing, { scrollLeft, scrollTop });
     }
 }

@@ -4,6 +4,8 @@
 // The Present button shows the page full screen, the diagram beside the window. Narrower than the
 // window, the page is one column and is left as it is.
 
+import { showingNewest, showNewest } from './teaching.js';
+
 // The window's width, under which the page is one column.
 const windowWidth = 712;
 
@@ -30,7 +32,7 @@ export class PresentView {
             '.form, .tools, .differences, .diagram, .messages'
         ))
             observer.observe(element);
-        // The Steps, scrolled to their end, stay at their end when the page is laid out anew.
+        // The Steps, showing their newest entry, keep showing it when the page is laid out anew.
         this.steps = /** @type {HTMLOListElement} */ (main.querySelector('#steps ol'));
         this.stepsAtEnd = true;
         this.steps.addEventListener('scroll', () => {
@@ -41,12 +43,12 @@ export class PresentView {
     }
 
     atEnd() {
-        return this.steps.scrollTop + this.steps.clientHeight >= this.steps.scrollHeight - 2;
+        return showingNewest(this.steps);
     }
 
     /** @param {boolean} atEnd */
     keepEnd(atEnd) {
-        if (atEnd) this.steps.scrollTop = this.steps.scrollHeight;
+        if (atEnd) showNewest(this.steps);
     }
 
     schedule() {

@@ -4,8 +4,6 @@
 // quietly, a slice at a time so that the page stays responsive, with a progress bar and "Stop",
 // its messages collected into a list, each naming its line.
 
-import { keptSteps } from './teaching.js';
-
 /** @import { ColumnsDialog } from './columns.js' */
 /** @import { OpenedSession, SessionProgress, TableColumns, TextName, Update } from './vspace.js' */
 /** @import { PageWindow } from './controls.js' */
@@ -177,7 +175,7 @@ export class SessionPlayer {
         let update;
         do {
             update = this.vspace.act(
-                (fields) => this.vspace.page.play(fields, slice, keptSteps),
+                (fields) => this.vspace.page.play(fields, slice, this.vspace.module.keptSteps),
                 true
             );
             progress.value = update.session?.played ?? 0;

@@ -4,11 +4,29 @@
 // instead of the program's, kept by the browser and given by the address (?learner=textbook), the
 // address first; and a suggested example that splits the version space.
 
-// The Steps panel keeps the last this many entries: a long session played in costs no more to lay
-// out than a lesson.
-export const keptSteps = 500;
-
 const learnerKey = 'vspace-learner';
+
+// Where the Steps list `steps` shows its newest entry: scrolled to its end, or, when that entry is
+// taller than the list, to the entry's start.
+/** @param {HTMLElement} steps */
+function newestInView(steps) {
+    const newest = steps.lastElementChild;
+    const end = steps.scrollHeight - steps.clientHeight;
+    if (!newest) return end;
+    const start =
+        newest.getBoundingClientRect().top - steps.getBoundingClientRect().top + steps.scrollTop;
+    return Math.max(0, Math.min(end, Math.floor(start)));
+}
+
+/** @param {HTMLElement} steps */
+export function showNewest(steps) {
+    steps.scrollTop = newestInView(steps);
+}
+
+/** @param {HTMLElement} steps */
+export function showingNewest(steps) {
+    return steps.scrollTop >= newestInView(steps) - 2;
+}
 
 // The learner a page opens with: the address's (?learner=textbook or program), else the one this
 // browser kept, else the program's.
@@ -105,8 +123,9 @@ export class TeachingPanel {
             );
     }
 
-    // Takes back the entries after number `keep`, then adds the new ones, and scrolls the last
-    // into view, once a frame however many come; screen readers hear them politely.
+    // Takes back the entries after number `keep`, then adds the new ones, and scrolls the newest
+    // into view, its start at least, once a frame however many come; screen readers hear them
+    // politely.
     /** @param {NonNullable<Update['steps']>} steps */
     steps({ keep, add }) {
         const { steps } = this.elements;
@@ -114,19 +133,19 @@ export class TeachingPanel {
         while (items.length && items[items.length - 1].value > keep)
             items[items.length - 1].remove();
         steps.append(
-            ...add.slice(-keptSteps).map(([number, text]) => {
+            ...add.slice(-this.module.keptSteps).map(([number, text]) => {
                 const item = document.createElement('li');
                 item.textContent = text;
                 item.value = number;
                 return item;
             })
         );
-        for (let extra = steps.childElementCount - keptSteps; extra > 0; --extra)
+        for (let extra = steps.childElementCount - this.module.keptSteps; extra > 0; --extra)
             steps.firstElementChild.remove();
         if (this.scrolling) return;
         this.scrolling = requestAnimationFrame(() => {
             this.scrolling = null;
-            steps.scrollTop = steps.scrollHeight;
+            showNewest(steps);
         });
     }
 }

@@ -225,6 +225,8 @@ export interface VspaceModule {
     clientWidth: number;
     clientHeight: number;
     windowTitle: string;
+    /** The Steps entries the page keeps, the newest. */
+    keptSteps: number;
     /** The engine built for benchmarks alone: true. */
     benchmark?: true;
 }

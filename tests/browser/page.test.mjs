@@ -103,6 +103,7 @@ test('the textbook beside the program: Steps, marks, the switch, the note, a sug
     assert.equal(await page.$eval('#textbook', (s) => `${s.getAttribute('role')} ${s.getAttribute('aria-checked')}`), 'switch true');
     assert.deepEqual([(await rows('General')).length, (await rows('Version Space')).length, (await marked()).length], [3, 28, 0]);
     assert.match(await page.$eval('#differences', (d) => d.hidden ? '' : d.textContent), /The textbook's version space also has .* and 15 more\./);
+    assert.match((await steps())[2], /The version space has 28 rows\.$/); // the textbook's sentence
     await page.screenshot({ path: join(shots, 'page-textbook.png') });
     await fill(['Sunny', 'Cold', 'Normal', 'Light', 'Warm', 'Same'], 'Text2');
     await page.click('#Command3');
@@ -133,6 +134,16 @@ test('the textbook beside the program: Steps, marks, the switch, the note, a sug
     await page.click('#textbook');
     await load(1280);
     assert.equal(await switched(), 'true');
+    // Its diagram of 64 hypotheses, larger than its panel, opens with G in view.
+    await train([['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same']]);
+    await page.click('#diagram-button');
+    await page.waitForSelector('#diagram svg .general');
+    assert.ok(await page.$eval('#diagram .drawing', (drawing) => {
+        const [view, g] = [drawing, drawing.querySelector('.general')].map((e) => e.getBoundingClientRect());
+        return drawing.scrollWidth > drawing.clientWidth && g.left >= view.left && g.right <= view.right && g.top >= view.top && g.bottom <= view.bottom;
+    }));
+    await (await page.$('#diagram')).screenshot({ path: join(shots, 'page-diagram-first-view.png') });
+    await page.click('#diagram-button');
     await page.goto(`${site.url}?learner=Program`);
     await page.waitForSelector('html[data-ready]');
     assert.deepEqual([await switched(), await options('List2')], ['false', ['0,0,0,0,0,0']]);
