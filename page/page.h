@@ -46,6 +46,9 @@ public:
     // The lists show the program's learner or the textbook learner; Predict, Gen Text, the
     // explanations and the diagram follow.
     std::string showLearner(Learner learner);
+    // Back to the lesson after Exit, which ended the page's window and left the form as it was:
+    // the update tells the session's place again.
+    std::string resume() { return m_controls.update(teaching({})); }
     // Gives the attributes `names`, one for each (empty where unnamed), as an action that can be
     // undone: a fresh start, as Clear does, when their number changes.
     std::string setAttributes(const AttributeNames &names, const PageFields &fields);

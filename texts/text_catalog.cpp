@@ -95,6 +95,7 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {VSPACE_TEXT_ID(MessagesList), VSPACE_TRANSLATE_NOOP("Page", "Messages")},
         {VSPACE_TEXT_ID(EndedText), VSPACE_TRANSLATE_NOOP("Page", "vspace has ended")},
         {VSPACE_TEXT_ID(StartAgainButton), VSPACE_TRANSLATE_NOOP("Page", "Start again")},
+        {VSPACE_TEXT_ID(BackToLessonButton), VSPACE_TRANSLATE_NOOP("Page", "Back to the lesson")},
         {VSPACE_TEXT_ID(SessionOpened),
          VSPACE_TRANSLATE_N_NOOP("Page", "Opened %1: %n presses to play.")},
         {VSPACE_TEXT_ID(SessionRefused), VSPACE_TRANSLATE_NOOP("Page", "%1 was not opened: %2")},

@@ -71,6 +71,7 @@ enum class Text {
     MessagesList,
     EndedText,
     StartAgainButton,
+    BackToLessonButton, // after Exit: the lesson as it was
     SessionOpened,  // %1: the file's name; %n: how many presses it holds
     SessionRefused, // %1: the file's name; %2: what is wrong, naming the line
     StepsHeading,

@@ -406,6 +406,10 @@
         <translation>Neu beginnen</translation>
     </message>
     <message>
+        <source>Back to the lesson</source>
+        <translation>Zurück zur Lektion</translation>
+    </message>
+    <message>
         <source>%1 was not opened: %2</source>
         <translation>%1 wurde nicht geöffnet: %2</translation>
     </message>

@@ -406,6 +406,10 @@
         <translation>Empezar de nuevo</translation>
     </message>
     <message>
+        <source>Back to the lesson</source>
+        <translation>Volver a la lección</translation>
+    </message>
+    <message>
         <source>%1 was not opened: %2</source>
         <translation>No se abrió %1: %2</translation>
     </message>

@@ -406,6 +406,10 @@
         <translation>เริ่มใหม่</translation>
     </message>
     <message>
+        <source>Back to the lesson</source>
+        <translation>กลับไปที่บทเรียน</translation>
+    </message>
+    <message>
         <source>%1 was not opened: %2</source>
         <translation>ไม่ได้เปิด %1: %2</translation>
     </message>

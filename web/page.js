@@ -157,8 +157,8 @@ new ExamplesMenu(element('examples-button'), element('examples-menu'), {
     refused: (name) => player.refuse(name, text('ExampleNotLoadedReason')),
 });
 
-// A tab cannot close itself: Exit ends the session and offers a new one; messages still waiting
-// are not shown over it.
+// A tab cannot close itself: Exit ends the session and offers a new one, or the way back to the
+// lesson as it was; messages still waiting are not shown over it.
 vspace.onClose = () => {
     dialogs.discard();
     root.hidden = true;
@@ -166,6 +166,12 @@ vspace.onClose = () => {
     ended.querySelector('button').focus();
 };
 element('start-again').addEventListener('click', startAgain);
+element('back-to-lesson').addEventListener('click', () => {
+    ended.hidden = true;
+    root.hidden = false;
+    vspace.apply(vspace.page.resume());
+    vspace.fields.Training[0].focus();
+});
 
 /** @param {'General' | 'Specific' | 'VersionSpace'} list */
 const rowsOf = (list) => vspace.lists[list].texts().join('; ');

@@ -217,10 +217,14 @@ export class SessionPlayer {
             next.disabled = toEnd.disabled = this.playing || !session?.left;
             open.disabled = this.playing;
             if (examples) examples.disabled = this.playing;
+            // An undo or redo to another session, or to none, tells where that one stands.
+            const moved = 'history' in update;
             if (session) {
                 progress.max = session.presses;
-                if (session.played > 0 || !session.left)
+                if (session.played > 0 || !session.left || moved)
                     this.say(this.plural('PressesPlayed', session.presses, String(session.played)));
+            } else if (moved) {
+                this.say('');
             }
         }
         if (update.messageList) {

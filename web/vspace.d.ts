@@ -20,7 +20,7 @@ export type TextName =
     | 'IncompleteWriteReason' | 'NotARegularFileReason' | 'DanglingLinkReason'
     | 'ForeignLinkReason' | 'NoDesktopReason' | 'SystemReason' | 'OkButton' | 'DiagramButton'
     | 'DiagramRegion' | 'OpenSessionButton' | 'NextPressButton' | 'PlayToEndButton'
-    | 'MessagesList' | 'EndedText' | 'StartAgainButton' | 'SessionOpened' | 'SessionRefused'
+    | 'MessagesList' | 'EndedText' | 'StartAgainButton' | 'BackToLessonButton' | 'SessionOpened' | 'SessionRefused'
     | 'StepsHeading' | 'TextbookSwitch' | 'SuggestButton' | 'SuggestedExample' | 'NoSuggestion'
     | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
     | 'DiagramDescription' | 'UndoButton' | 'RedoButton' | 'StopButton' | 'PlayingProgress'
@@ -161,6 +161,8 @@ export interface Page {
     keyPress(row: Enum<RowName>[RowName], index: number, key: number, fields: string[]): string;
     /** Shows the program's learner or the textbook learner in the lists. */
     showLearner(learner: Enum<LearnerName>[LearnerName]): string;
+    /** After Exit, back to the lesson as it was: the session's progress as it stands. */
+    resume(): string;
     /** Gives the attributes these names, one for each ('' where unnamed), as an action that can
      * be undone: a fresh start when their number changes. */
     setAttributes(names: string[], fields: string[]): string;

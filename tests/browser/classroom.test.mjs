@@ -83,7 +83,7 @@ test('opening over work asks first and can be undone; files with no presses are 
 
 // Next press keeps the focus, and gets it back after a message box's OK; Alt and its access key
 // press it. An undone played press is played again. Exit ends the session: nothing more plays and
-// no message box comes over the ended page.
+// no message box comes over the ended page; the way back brings the lesson back as it was.
 test('Next press: focus, its access key, undo, and Exit', async () => {
     await load();
     const lines = [['Text1', 'Sunny,Warm,Normal,Strong,Warm,Same', 'Positive'], ['Text1', 'Sunny,Warm,High,Strong,Warm,Same', 'Positive'],
@@ -110,6 +110,15 @@ test('Next press: focus, its access key, undo, and Exit', async () => {
     assert.deepEqual(await page.evaluate(() => [document.getElementById('window').hidden, document.getElementById('message').open,
                                                 document.getElementById('next-press').disabled,
                                                 document.getElementById('play-to-end').disabled]), [true, false, true, true]);
+    // Back to the lesson as it was: the session at its end, what it learnt, Undo.
+    await page.click('#back-to-lesson');
+    assert.deepEqual([await page.$eval('#window', (w) => w.hidden), await status(), (await learnt()).length, await focused(), await disabled('#undo')],
+                     [false, '5 of 5 presses played', 3, 'Text1_1', false]);
+    // Undone past the opening of the file: no session, nothing learnt; done again: its start.
+    while (!(await disabled('#undo'))) await page.click('#undo');
+    assert.deepEqual([await status(), await learnt(), await disabled('#next-press')], ['', [], true]);
+    await page.click('#redo');
+    assert.deepEqual([await status(), await disabled('#next-press')], ['0 of 5 presses played', false]);
 });
 
 // Play to end of a long table: a progress bar that grows while the page paints, Stop ending it part
