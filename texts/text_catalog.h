@@ -72,8 +72,8 @@ enum class Text {
     EndedText,
     StartAgainButton,
     BackToLessonButton, // after Exit: the lesson as it was
-    SessionOpened,  // %1: the file's name; %n: how many presses it holds
-    SessionRefused, // %1: the file's name; %2: what is wrong, naming the line
+    SessionOpened,      // %1: the file's name; %n: how many presses it holds
+    SessionRefused,     // %1: the file's name; %2: what is wrong, naming the line
     StepsHeading,
     TextbookSwitch,
     SuggestButton,
