@@ -2,28 +2,23 @@
 
 #include "text_catalog.h"
 
+#include <algorithm>
+
 namespace vspace {
 
 namespace {
 
-// A row as a sentence quotes it: its text, a text too long to read at a glance shortened in the
-// middle (the lists and the records hold it whole).
-std::string quoted(std::string text)
-{
-    constexpr std::size_t kKept = 40; // bytes at each end, each end cut at a whole character
-    if (text.size() <= 2 * kKept + 1)
-        return text;
-    std::size_t head = kKept, tail = text.size() - kKept;
-    while (head > 0 && (static_cast<unsigned char>(text[head]) & 0xC0) == 0x80)
-        --head;
-    while (tail < text.size() && (static_cast<unsigned char>(text[tail]) & 0xC0) == 0x80)
-        ++tail;
-    return text.substr(0, head) + "\u2026" + text.substr(tail);
-}
-
+// A row as a sentence quotes it: shortened when too long to read at a glance (the lists and the
+// records hold it whole), each value in its own direction.
 std::string quoted(const Row &row)
 {
-    return quoted(rowText(row));
+    return isolatedRow(row, kQuotedCharacters);
+}
+
+// A learning-data row as a sentence quotes it: its label at its end.
+std::string quoted(const Example &example)
+{
+    return quoted(example.values) + (example.positive ? ",+" : ",-");
 }
 
 // The rows as a list; past `limit` rows (0 for none), the first ones and how many more.
@@ -65,7 +60,7 @@ std::optional<std::string> namesListed(const std::vector<int> &attributes,
     for (const int a : attributes) {
         if (static_cast<std::size_t>(a) > names.size() || names[a - 1].empty())
             return std::nullopt;
-        named.push_back(names[a - 1]);
+        named.push_back(shortened(names[a - 1], kQuotedCharacters));
     }
     return listed(named, phrase);
 }
@@ -236,8 +231,7 @@ std::vector<std::string> explainDifference(const LearnerDifference &difference,
             break;
         const Example example = program.examples.at(c.example);
         notes.push_back(said(phrase, Text::CompareContradiction,
-                             {quoted(c.row), std::to_string(c.example),
-                              quoted(learningDataEntry(example.values, example.positive))}));
+                             {quoted(c.row), std::to_string(c.example), quoted(example)}));
     }
     if (programVote && textbookVote && programVote->answer != textbookVote->answer) {
         notes.push_back(
@@ -246,6 +240,38 @@ std::vector<std::string> explainDifference(const LearnerDifference &difference,
                       std::to_string(programVote->accepting), std::to_string(programVote->voting)}));
     }
     return notes;
+}
+
+std::string isolated(std::string_view text)
+{
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? std::string(text) : "\u2068" + std::string(text) + "\u2069";
+}
+
+std::string shortened(const std::string &text, std::size_t kept)
+{
+    // Bytes at each end, each end cut at a whole character.
+    if (kept == 0 || text.size() <= 2 * kept + 1)
+        return isolated(text);
+    std::size_t head = kept, tail = text.size() - kept;
+    while (head > 0 && (static_cast<unsigned char>(text[head]) & 0xC0) == 0x80)
+        --head;
+    while (tail < text.size() && (static_cast<unsigned char>(text[tail]) & 0xC0) == 0x80)
+        ++tail;
+    return isolated(std::string_view(text).substr(0, head)) + "\u2026"
+           + isolated(std::string_view(text).substr(tail));
+}
+
+std::string isolatedRow(const Row &row, std::size_t kept)
+{
+    const std::string text = rowText(row);
+    if (kept > 0 && text.size() > 2 * kept + 1)
+        return shortened(text, kept);
+    std::string isolatedText;
+    for (std::size_t a = 0; a < row.size(); ++a)
+        isolatedText += (a == 0 ? "" : ",") + isolated(row[a].view());
+    return isolatedText;
 }
 
 } // namespace vspace

@@ -43,4 +43,17 @@ std::vector<std::string> explainDifference(const LearnerDifference &difference,
 // A list as a sentence reads it: "a, b and c".
 std::string listed(const std::vector<std::string> &items, const Phrase &phrase);
 
+// A value or a name as the program's own texts write it: in its own direction, whatever its
+// neighbours'. A text other than ASCII is put between U+2068 and U+2069, which isolate it, so that
+// a right-to-left value, or one holding a direction's override, leaves the sentence around it be.
+std::string isolated(std::string_view text);
+// A row as the program's own texts write it: its values isolated, separated by commas; a row too
+// long to read at a glance shortened in the middle to about `kept` characters at each end (0 for
+// never), each end isolated.
+std::string isolatedRow(const Row &row, std::size_t kept = 0);
+// A name or a row's text as isolatedRow() shortens it.
+std::string shortened(const std::string &text, std::size_t kept);
+// The characters a sentence keeps at each end of a long row or name.
+inline constexpr std::size_t kQuotedCharacters = 40;
+
 } // namespace vspace

@@ -238,10 +238,12 @@ TEST(LessonReport, DrawsValuesGraphvizAndXmlCannotTakeAsTheyAre)
     ::testing::internal::CaptureStderr();
     const std::string svg = renderSvg(graph.dot("%1"));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    // Each end of a shortened label, and each value of the tooltip, in its own direction.
     const std::string shown = std::string(30, 'x') + ",\uFFFD,\uFFFD,d,e,f";
-    EXPECT_NE(svg.find(">" + std::string(40, 'w') + "\u2026" + shown + "</text>"),
+    EXPECT_NE(svg.find(">" + std::string(40, 'w') + "\u2026\u2068" + shown + "\u2069</text>"),
               std::string::npos);
-    EXPECT_NE(svg.find("xlink:title=\"" + wide + shown.substr(30) + "\""), std::string::npos);
+    EXPECT_NE(svg.find("xlink:title=\"" + wide + ",\u2068\uFFFD\u2069,\u2068\uFFFD\u2069,d,e,f\""),
+              std::string::npos);
     EXPECT_EQ(svg.find("\xEF\xBF\xBE"), std::string::npos);
     EXPECT_LT(std::stoi(svg.substr(svg.find("width=\"") + 7)), 1000) << svg.substr(0, 200);
 }
@@ -363,6 +365,44 @@ TEST(LessonReport, SentencesNameTheAttributes)
         EXPECT_NE(page.find("<h2>Press 1: Negative (D1)</h2>\n<p class=\"explanation\">Negative "
                             "example Rain,Cold,Low,Weak comes before the first positive one"),
                   std::string::npos);
+    }
+}
+
+// A value that turns text around stays between its isolates wherever the report writes it, but
+// alone in a table's cell, a paragraph of its own; a learning-data row's label stays at its end.
+// Long names are written in full once, shortened in the tables and the sentences: the report grows
+// with the presses, not with the names.
+TEST(LessonReport, EachValueInItsOwnDirectionEachNameOnce)
+{
+    const std::string turned = "\u202Eabc"; // a right-to-left override
+    const auto count = [](const std::string &text, const std::string &part) {
+        return std::ranges::distance(std::views::split(text, part)) - 1;
+    };
+    for (const bool named : {false, true}) {
+        MemoryFile file;
+        ReplaySession session(file);
+        LessonReport report(session);
+        AttributeNames names;
+        for (char a = 'A'; named && a < 'G'; ++a)
+            names.push_back(std::string(100000, a) + "\u05D0"); // ending in Hebrew
+        if (named) {
+            session.nameAttributes(names);
+            report.nameAttributes(session.attributeNames());
+        }
+        for (int press = 0; press < 12; ++press)
+            session.play({MemoryControls::Values{turned, "b", "c", "d", "e", std::to_string(press)},
+                          std::nullopt, press % 3 == 2 ? Button::Negative : Button::Positive});
+        const std::string page = report.html("t");
+        const long isolated = count(page, "\u2068" + turned + "\u2069");
+        EXPECT_GT(isolated, 12) << named;
+        EXPECT_EQ(count(page, turned), isolated + count(page, "<td>" + turned + "</td>")) << named;
+        EXPECT_EQ(count(page, "\u2069,b,c,d,e,0,+"), named ? 0 : 2) << named;
+        std::size_t namesSize = 0;
+        for (const std::string &name : names) {
+            EXPECT_EQ(count(page, name), 1);
+            namesSize += name.size();
+        }
+        EXPECT_LT(page.size(), namesSize + 100000) << named;
     }
 }
 

@@ -336,6 +336,7 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {VSPACE_TEXT_ID(ReportVersionSpace), VSPACE_TRANSLATE_NOOP("Report", "Version space")},
         {VSPACE_TEXT_ID(ReportLearningData), VSPACE_TRANSLATE_NOOP("Report", "Learning data")},
         {VSPACE_TEXT_ID(ReportLabel), VSPACE_TRANSLATE_NOOP("Report", "Label")},
+        {VSPACE_TEXT_ID(ReportAttributes), VSPACE_TRANSLATE_NOOP("Report", "The attributes: %1.")},
         {VSPACE_TEXT_ID(ReportOneRow), VSPACE_TRANSLATE_NOOP("Report", "(1 row)")},
         {VSPACE_TEXT_ID(ReportRows), VSPACE_TRANSLATE_NOOP("Report", "(%1 rows)")},
         {VSPACE_TEXT_ID(ReportUnchanged), VSPACE_TRANSLATE_NOOP("Report", "(unchanged)")},

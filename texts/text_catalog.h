@@ -197,6 +197,7 @@ enum class Text {
     ReportVersionSpace,
     ReportLearningData,
     ReportLabel,
+    ReportAttributes, // %1: the attributes' names in full, listed
     ReportOneRow,
     ReportRows,
     ReportUnchanged,

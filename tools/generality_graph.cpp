@@ -1,5 +1,7 @@
 #include "generality_graph.h"
 
+#include "explanation.h"
+
 #include <algorithm>
 #include <map>
 
@@ -48,19 +50,20 @@ std::size_t characterCount(std::string_view text)
     }));
 }
 
-// A node's label and tooltip: the row's text; a text too wide to draw shortened in the middle,
-// whole in the tooltip.
-std::string labelAttributes(const std::string &text)
+// A node's label and tooltip: the row's text, each value in its own direction; a text too wide to
+// draw shortened in the middle, each end in its own direction, whole in the tooltip.
+std::string labelAttributes(const Row &row)
 {
+    const std::string text = rowText(row);
     const std::size_t length = characterCount(text);
     if (length <= GeneralityGraph::kMaxLabelCharacters)
-        return "label=" + dotString(text);
+        return "label=" + dotString(isolatedRow(row));
     const std::size_t kept = (GeneralityGraph::kMaxLabelCharacters - 1) / 2;
     const std::string_view whole = text;
     return "label="
-           + dotString(std::string(whole.substr(0, headBytes(whole, kept))) + "\u2026"
-                       + std::string(whole.substr(headBytes(whole, length - kept))))
-           + ", tooltip=" + dotString(text);
+           + dotString(isolated(whole.substr(0, headBytes(whole, kept))) + "\u2026"
+                       + isolated(whole.substr(headBytes(whole, length - kept))))
+           + ", tooltip=" + dotString(isolatedRow(row));
 }
 
 } // namespace
@@ -119,7 +122,7 @@ std::string GeneralityGraph::dot(std::string_view leftOutNote) const
     std::map<long, std::string> ranks;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const std::string id = "h" + std::to_string(i);
-        dot += "  " + id + " [" + labelAttributes(rowText(nodes[i]));
+        dot += "  " + id + " [" + labelAttributes(nodes[i]);
         dot += inS[i]   ? ", fillcolor=\"#d7f0da\", class=\"specific\""
                : inG[i] ? ", fillcolor=\"#fdf0c4\", class=\"general\""
                         : "";

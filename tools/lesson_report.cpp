@@ -80,7 +80,7 @@ std::string rowsCell(const std::vector<Row> &before, const std::vector<Row> &aft
     std::string cell = "<ul class=\"rows\">";
     for (const auto &[mark, row] : *rows)
         cell += (mark.empty() ? std::string("<li>") : "<li class=\"" + std::string(mark) + "\">")
-                + escapedHtml(rowText(*row)) + "</li>";
+                + escapedHtml(isolatedRow(*row)) + "</li>";
     return cell
            + (after.empty() ? "<li class=\"none\">" + textHtml(Text::ReportEmpty) + "</li></ul>"
                             : "</ul>");
@@ -96,10 +96,18 @@ std::string cells(const Row &row, std::string_view label = {})
     return text + "<td>" + std::string(label) + "</td>";
 }
 
-// A cell that says something across a row's values and label: "(unchanged)".
-std::string said(std::string_view text)
+// A cell that says something across a row's `columns` values and label: "(unchanged)".
+std::string said(std::string_view text, std::size_t columns)
 {
-    return "<td colspan=\"7\" class=\"none\">" + std::string(text) + "</td>";
+    return "<td colspan=\"" + std::to_string(columns) + "\" class=\"none\">" + std::string(text)
+           + "</td>";
+}
+
+// A learning-data row as the report lists it: each value in its own direction, its label at its
+// end.
+std::string learningDataHtml(const Row &values, bool positive)
+{
+    return escapedHtml(isolatedRow(values)) + (positive ? ",+" : ",-");
 }
 
 // The rows of a table under the attributes' names that belong together, in a body of their own
@@ -121,16 +129,16 @@ std::string gridGroup(std::string_view heading, const GridRows &rows)
 
 // One list of rows after a press as rowsCell marks them, in a table under the attributes' names.
 std::string rowsGroup(std::string_view heading, const std::vector<Row> &before,
-                      const std::vector<Row> &after)
+                      const std::vector<Row> &after, std::size_t columns)
 {
     GridRows grid;
     if (const auto rows = markedRows(before, after)) {
         for (const auto &[mark, row] : *rows)
             grid.emplace_back(mark, cells(*row));
         if (after.empty())
-            grid.emplace_back("", said(textHtml(Text::ReportEmpty)));
+            grid.emplace_back("", said(textHtml(Text::ReportEmpty), columns));
     } else {
-        grid.emplace_back("", said(textHtml(Text::ReportUnchanged)));
+        grid.emplace_back("", said(textHtml(Text::ReportUnchanged), columns));
     }
     return gridGroup(heading, grid);
 }
@@ -196,11 +204,18 @@ void LessonReport::nameAttributes(const AttributeNames &names)
     const auto unnamed = [](std::size_t a) {
         return format(english(Text::AttributeName), {std::to_string(a + 1)});
     };
+    // Named in full once, at the start; shortened in the tables, as the sentences shorten them.
     m_head.clear();
-    for (std::size_t a = 0; a < names.size(); ++a)
-        m_head += "<th scope=\"col\">" + escapedHtml(names[a].empty() ? unnamed(a) : names[a])
-                  + "</th>";
+    std::vector<std::string> named;
+    for (std::size_t a = 0; a < names.size(); ++a) {
+        const std::string name = names[a].empty() ? unnamed(a) : names[a];
+        named.push_back(escapedHtml(isolated(name)));
+        m_head += "<th scope=\"col\">" + escapedHtml(shortened(name, kQuotedCharacters)) + "</th>";
+    }
     m_head += "<th scope=\"col\">" + textHtml(Text::ReportLabel) + "</th>";
+    m_columns = names.size() + 1;
+    m_names = textHtml(Text::ReportAttributes,
+                       {listed(named, [](Text text) { return std::string(english(text)); })});
 }
 
 int LessonReport::error() const
@@ -264,8 +279,7 @@ std::optional<Example> LessonReport::learningData()
         const Example example = log.at(n);
         m_learningData.write(
                 m_head.empty()
-                        ? "<li>" + escapedHtml(learningDataEntry(example.values, example.positive))
-                                  + "</li>"
+                        ? "<li>" + learningDataHtml(example.values, example.positive) + "</li>"
                         : "<tr>" + cells(example.values, example.positive ? "+" : "-") + "</tr>");
         m_entryEnds.push_back(m_learningData.size());
     }
@@ -278,13 +292,13 @@ std::string LessonReport::grid(const Boundaries &after, std::string_view instanc
     std::string grid = "<table class=\"grid\">\n<thead><tr><td></td>" + m_head + "</tr></thead>\n";
     if (!instance.empty())
         grid += gridGroup(instance, {{"", cells(m_typed)}});
-    grid += rowsGroup(textHtml(Text::ReportSpecific), m_before.s, after.s)
-            + rowsGroup(textHtml(Text::ReportGeneral), m_before.g, after.g)
-            + rowsGroup(textHtml(Text::ReportVersionSpace), m_before.space, after.space);
+    grid += rowsGroup(textHtml(Text::ReportSpecific), m_before.s, after.s, m_columns)
+            + rowsGroup(textHtml(Text::ReportGeneral), m_before.g, after.g, m_columns)
+            + rowsGroup(textHtml(Text::ReportVersionSpace), m_before.space, after.space, m_columns);
     GridRows data;
     if (const std::optional<Example> added = learningData())
         data.emplace_back("added", cells(added->values, added->positive ? "+" : "-"));
-    data.emplace_back("", said(rowCount()));
+    data.emplace_back("", said(rowCount(), m_columns));
     return grid + gridGroup(textHtml(Text::ReportLearningData), data) + "</table>\n";
 }
 
@@ -301,8 +315,9 @@ std::string LessonReport::heading(std::string_view name)
     return "<section>\n<h2>"
            + textHtml(Text::ReportPress,
                       {std::to_string(++m_presses),
-                       escapedHtml(example.empty() ? std::string(name)
-                                                   : std::string(name) + " (" + example + ")")})
+                       escapedHtml(example.empty()
+                                           ? std::string(name)
+                                           : std::string(name) + " (" + isolated(example) + ")")})
            + "</h2>\n";
 }
 
@@ -329,7 +344,8 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
                                  : button == Button::Predict ? textHtml(Text::ReportUnseenInstance)
                                                              : "";
     if (!instance.empty() && m_head.empty())
-        section += "<p>" + instance + ": <code>" + escapedHtml(rowText(m_typed)) + "</code></p>\n";
+        section += "<p>" + instance + ": <code>" + escapedHtml(isolatedRow(m_typed))
+                   + "</code></p>\n";
     for (const MemoryControls::Message &message : m_session.controls().messages())
         section += "<p class=\"message\">"
                    + textHtml(Text::ReportMessage,
@@ -343,8 +359,8 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
                    + rowsCell(m_before.space, after.space) + "</td></tr>\n<tr><th>"
                    + textHtml(Text::ReportLearningData) + "</th><td><ul class=\"rows\">";
         if (const std::optional<Example> added = learningData())
-            section += "<li class=\"added\">"
-                       + escapedHtml(learningDataEntry(added->values, added->positive)) + "</li>";
+            section += "<li class=\"added\">" + learningDataHtml(added->values, added->positive)
+                       + "</li>";
         section += "<li class=\"none\">" + rowCount() + "</li></ul></td></tr>\n</table>\n";
     } else {
         section += grid(after, instance);
@@ -375,7 +391,8 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
     const auto rows = [](const std::vector<Row> &rows) {
         std::string text;
         for (const Row &row : rows)
-            text += (text.empty() ? "<code>" : ", <code>") + escapedHtml(rowText(row)) + "</code>";
+            text += (text.empty() ? "<code>" : ", <code>") + escapedHtml(isolatedRow(row))
+                    + "</code>";
         return text.empty() ? textHtml(Text::ReportEmptyList) : text;
     };
     std::string head
@@ -395,7 +412,7 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
                                      std::to_string(m_firstDifference)}))
               + "</p>\n<p>"
               + textHtml(Text::ReportStart, {rows(m_start.s), rows(m_start.g), rows(m_start.space)})
-              + "</p>\n";
+              + "</p>\n" + (m_names.empty() ? "" : "<p>" + m_names + "</p>\n");
     if (m_drawingCount > m_drawings.size()) {
         head += "<p class=\"none\">"
                 + textHtml(Text::ReportDrawingsLeftOut,
@@ -421,7 +438,7 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
     m_learningData.copy(0, m_learningData.size(), sink);
     if (m_entryEnds.empty())
         sink(m_head.empty() ? "<li class=\"none\">" + textHtml(Text::ReportEmpty) + "</li>"
-                            : "<tr>" + said(textHtml(Text::ReportEmpty)) + "</tr>");
+                            : "<tr>" + said(textHtml(Text::ReportEmpty), m_columns) + "</tr>");
     sink(m_head.empty() ? "</ul>" : "</tbody></table>");
     sink("\n</section>\n</body>\n</html>\n");
     return error();

@@ -87,6 +87,8 @@ private:
     ReplaySession &m_session;
     std::function<void(std::size_t)> m_progress;
     std::string m_head; // the head row of the tables under the attributes' names; empty: none
+    std::size_t m_columns = 0; // of those tables: the attributes and the label
+    std::string m_names;       // the attributes named in full, once
     Row m_typed;
     Boundaries m_start, m_before;
     std::size_t m_presses = 0;

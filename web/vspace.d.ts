@@ -47,7 +47,7 @@ export type TextName =
     | 'ReportEmptyList' | 'ReportDrawingsLeftOut' | 'ReportDiagramCaption'
     | 'ReportLearningDataHeading' | 'ReportPress' | 'ReportTrainingInstance'
     | 'ReportUnseenInstance' | 'ReportMessage' | 'ReportSpecific' | 'ReportGeneral'
-    | 'ReportVersionSpace' | 'ReportLearningData' | 'ReportLabel' | 'ReportOneRow' | 'ReportRows'
+    | 'ReportVersionSpace' | 'ReportLearningData' | 'ReportLabel' | 'ReportAttributes' | 'ReportOneRow' | 'ReportRows'
     | 'ReportUnchanged' | 'ReportEmpty' | 'ReportNotLaidOut' | 'ReportNotDrawn'
     | 'ReportNoDiagrams' | 'GenericName' | 'Comment' | 'Summary';
 
