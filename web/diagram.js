@@ -24,6 +24,8 @@ export class DiagramPanel {
         /** @type {{ width: number; height: number }} */
         this.natural = { width: 0, height: 0 };
         this.drawing = /** @type {HTMLElement} */ (panel.querySelector('.drawing'));
+        // The least a drawing is shrunk to, to be read; a larger one scrolls.
+        this.least = 0.6;
         // Just opened, until the user moves it, the drawing keeps G in view.
         this.boundariesInView = false;
         button.addEventListener('click', () => this.toggle());
@@ -90,7 +92,7 @@ export class DiagramPanel {
         drawing.scrollTop += shown.top + shown.height / 2 - (view.top + drawing.clientHeight / 2);
     }
 
-    // Shrunk to the panel, but to no less than 60 %: a larger drawing scrolls. The room is what
+    // Shrunk to the panel, but to no less than `least`: a larger drawing scrolls. The room is what
     // the panel has with the drawing left out (on a phone, any height).
     fit() {
         const svg = this.drawing.querySelector('svg');
@@ -100,7 +102,7 @@ export class DiagramPanel {
         svg.setAttribute('height', '0');
         const { width, height } = this.natural;
         const scale = Math.max(
-            0.6,
+            this.least,
             Math.min(
                 1,
                 this.drawing.offsetWidth / width,

@@ -1,8 +1,12 @@
 // The page on any screen at least as wide as the window: the window, the tools bar and the panels
-// scaled together to fill the screen without scrolling, below their own size on a small screen and
-// above it on a projector, and scaled again whenever the screen or what the page shows changes.
-// The Present button shows the page full screen, the diagram beside the window. Narrower than the
-// window, the page is one column and is left as it is.
+// scaled together to fill the screen without scrolling, above their own size on a projector, and
+// scaled again whenever the screen or what the page shows changes, below their own size on a small
+// screen. The browser's zoom is the user's: where a CSS pixel takes more than a device pixel the
+// page never scales itself below its own size, and scrolls instead; and a zoom made while it is
+// open scales it as much. The Present button shows the lesson sized for a room,
+// full screen where the browser allows it: the window's lists and fields, the Steps and the
+// diagram in larger type, the diagram beside the window. Narrower than the window, the page is one
+// column and is left as it is.
 
 import { showingNewest, showNewest } from './teaching.js';
 
@@ -23,6 +27,8 @@ export class PresentView {
         this.presenting = false;
         this.openedDiagram = false;
         this.scheduled = 0;
+        // The device pixels a CSS pixel takes when the page opened: more since then is a zoom.
+        this.openedAt = devicePixelRatio;
         button.addEventListener('click', () => (this.presenting ? this.stop() : this.present()));
         document.addEventListener('fullscreenchange', () => this.changed());
         addEventListener('resize', () => this.schedule());
@@ -71,21 +77,37 @@ export class PresentView {
                 style.removeProperty(property);
             return;
         }
+        // The screen as the page saw it before any zoom made since it opened.
+        const zoomed = Math.max(1, devicePixelRatio / this.openedAt);
+        const [screenWidth, screenHeight] = [innerWidth * zoomed, innerHeight * zoomed];
         /** @type {('beside' | 'below')[]} */
         const arrangements = this.presenting ? ['beside'] : ['beside', 'below'];
-        const best = arrangements
-            .map((arrangement) => {
-                main.dataset.arrangement = arrangement;
-                main.classList.add('measuring');
-                const { width, height } = this.least(arrangement);
-                main.classList.remove('measuring');
-                return { arrangement, zoom: Math.min(innerWidth / width, innerHeight / height) };
-            })
-            .reduce((a, b) => (b.zoom > a.zoom ? b : a));
-        main.dataset.arrangement = best.arrangement;
-        style.setProperty('--page-zoom', String(best.zoom));
-        style.setProperty('--page-width', `${innerWidth / best.zoom}px`);
-        style.setProperty('--page-height', `${innerHeight / best.zoom}px`);
+        const measured = arrangements.map((arrangement) => {
+            main.dataset.arrangement = arrangement;
+            main.classList.add('measuring');
+            const { width, height } = this.least(arrangement);
+            main.classList.remove('measuring');
+            const zoom = Math.min(screenWidth / width, screenHeight / height);
+            return { arrangement, zoom, width };
+        });
+        const best = measured.reduce((a, b) => (b.zoom > a.zoom ? b : a));
+        // Where a CSS pixel takes more than a device pixel, as the browser's zoom makes it, the
+        // page is never smaller than its own size; elsewhere it shrinks to fit a small screen.
+        if (best.zoom >= 1 || devicePixelRatio <= 1) {
+            main.dataset.arrangement = best.arrangement;
+            style.setProperty('--page-zoom', String(best.zoom));
+            style.setProperty('--page-width', `${innerWidth / best.zoom}px`);
+            style.setProperty('--page-height', `${innerHeight / best.zoom}px`);
+        } else {
+            // Too small for the page at its own size: it stays at that size and scrolls, the
+            // panels beside the window where they fit, below it otherwise.
+            const beside = measured.find((m) => m.arrangement === 'beside');
+            main.dataset.arrangement =
+                beside && beside.width <= innerWidth ? 'beside' : arrangements.at(-1);
+            style.setProperty('--page-zoom', '1');
+            style.setProperty('--page-width', `${innerWidth}px`);
+            style.removeProperty('--page-height');
+        }
         // A new scale moves what a panel shows.
         this.keepEnd(atEnd);
     }
@@ -114,6 +136,9 @@ export class PresentView {
     async present() {
         this.presenting = true;
         this.button.setAttribute('aria-pressed', 'true');
+        const atEnd = this.atEnd();
+        document.body.classList.add('presenting');
+        this.diagram.least = 1;
         this.openedDiagram = !this.diagram.open;
         try {
             await document.documentElement.requestFullscreen();
@@ -122,16 +147,23 @@ export class PresentView {
         }
         if (this.openedDiagram && !this.diagram.open) await this.diagram.toggle();
         this.fit();
+        this.diagram.fit();
+        this.keepEnd(atEnd);
     }
 
     // Pressed again, or full screen left (Esc): back as it was.
     stop() {
         this.presenting = false;
         this.button.setAttribute('aria-pressed', 'false');
+        const atEnd = this.atEnd();
+        document.body.classList.remove('presenting');
+        this.diagram.least = 0.6;
         if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
         if (this.openedDiagram && this.diagram.open) this.diagram.toggle();
         this.openedDiagram = false;
         this.fit();
+        this.diagram.fit();
+        this.keepEnd(atEnd);
     }
 
     changed() {

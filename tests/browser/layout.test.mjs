@@ -153,3 +153,43 @@ test('Alt+C under a Thai layout, the dialog described by its message, one h1, th
     const look = (id) => page.$eval(id, (button) => ['font', 'padding', 'border', 'background'].map((p) => getComputedStyle(button)[p]).join());
     assert.equal(await look('#start-again'), await look('#open-session'));
 });
+
+// Legible from the back row: presenting at 1280 × 720, the text of the lists and fields at least
+// 18 px tall, of the Steps 22 px, of the diagram's labels 16 px. The browser's zoom is the user's:
+// at 150 % and 200 % the text is at least 0.9 times as much larger on the screen.
+test('Present legible at 1280 × 720; the browser\'s zoom never undone', async () => {
+    const sizes = () => page.evaluate(() => {
+        const line = (element) => {
+            const range = new Range();
+            range.selectNodeContents(document.createTreeWalker(element, NodeFilter.SHOW_TEXT, { acceptNode: (n) => (n.textContent.trim() ? 1 : 3) }).nextNode());
+            return range.getClientRects()[0].height * devicePixelRatio;
+        };
+        const field = document.getElementById('Text1_1'), probe = document.createElement('span');
+        Object.assign(probe, { textContent: 'Sunny' }).style.font = getComputedStyle(field).font;
+        field.after(probe);
+        const sized = { list: line(document.querySelector('#List4 [role=option]')), field: line(probe), steps: line(document.querySelector('#steps li')),
+                        diagram: document.querySelector('#diagram svg text').getBoundingClientRect().height * devicePixelRatio };
+        probe.remove();
+        return sized;
+    });
+    await opened(1280, 720);
+    for (let press = 0; press < 3; ++press) await page.click('#next-press');
+    await setDiagram(true);
+    const unzoomed = await sizes();
+    for (const zoom of [1.5, 2]) {
+        await page.setViewport({ width: Math.round(1280 / zoom), height: Math.round(720 / zoom), deviceScaleFactor: zoom });
+        await settled();
+        const zoomed = await sizes();
+        for (const text of Object.keys(unzoomed))
+            assert.ok(zoomed[text] >= 0.9 * zoom * unzoomed[text], `${text} at ${zoom * 100} %: ${zoomed[text]} px, ${unzoomed[text]} px at 100 %`);
+    }
+    // Presented in the browser's window at 1280 × 720: full screen would take the whole screen.
+    await page.setViewport({ width: 1280, height: 720 });
+    await page.evaluate(() => { Element.prototype.requestFullscreen = () => Promise.reject(new TypeError('refused')); });
+    await page.click('#present');
+    await settled();
+    const presented = await sizes();
+    assert.ok(presented.list >= 18 && presented.field >= 18 && presented.steps >= 22 && presented.diagram >= 16, JSON.stringify(presented));
+    await page.screenshot({ path: join(shots, 'page-present-1280x720.png') });
+    await page.click('#present');
+});
