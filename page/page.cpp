@@ -81,7 +81,7 @@ std::string Page::suggest(const PageFields &fields)
                              {rowText(suggestion->instance), std::to_string(suggestion->accepting),
                               std::to_string(suggestion->voting)})
                     : m_controls.phrase(Text::NoSuggestion));
-    return m_controls.update(teaching({.outcome = false}));
+    return m_controls.update(teaching({.explained = false}));
 }
 
 std::string Page::open(const std::string &bytes, bool csv, const CsvColumns &columns)
@@ -191,13 +191,13 @@ std::string Page::play(const PageFields &fields, double milliseconds, double exp
     m_controls.forgetFocus();
     if (m_controls.closed() || !nextPress(false))
         return stopPlaying();
-    return m_controls.update(teaching({.outcome = false, .quiet = true}));
+    return m_controls.update(teaching({.explained = false, .quiet = true}));
 }
 
 std::string Page::stopPlaying()
 {
     m_controls.holdLists(false);
-    return m_controls.update(teaching({.outcome = false, .quiet = true}));
+    return m_controls.update(teaching({.explained = false, .quiet = true}));
 }
 
 std::string Page::versionSpaceDot() const
@@ -300,7 +300,7 @@ std::string Page::stepThroughHistory(History step, const PageFields &fields)
         history.key(step == History::Undo ? "undone" : "redone");
         history.number(m_form.lastHistoryName()).endObject();
     }
-    return m_controls.update(teaching({.outcome = false,
+    return m_controls.update(teaching({.explained = false,
                                        .history = history.take(),
                                        .announced = explainHistory(step, !done, phrase())}));
 }
@@ -356,7 +356,7 @@ std::string Page::teaching(const Told &told)
     JsonWriter out;
     const Lesson lesson = lessonOf(told.button, std::nullopt, m_form.lastOutcome(), told.ignored,
                                    textbookShown(), phrase(), names());
-    if (told.outcome && told.button && !told.played) {
+    if (told.explained && told.button && !told.played) {
         addStep(sentences(told.button, std::nullopt, told.ignored));
         afterPress(*told.button, !told.ignored);
     }

@@ -96,7 +96,7 @@ private:
     {
         std::optional<Button> button = {}; // pressed: its Steps entry
         bool ignored = false;
-        bool outcome = true;        // a press's Steps entry
+        bool explained = true;      // the button pressed gets its Steps entry here
         bool quiet = false;         // played quietly: the notes wait for the end
         bool played = false;        // a press of the session
         std::string history = {};   // "undone" or "redone", with the action's number

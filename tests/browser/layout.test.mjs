@@ -158,19 +158,13 @@ test('Alt+C under a Thai layout, the dialog described by its message, one h1, th
 // 18 px tall, of the Steps 22 px, of the diagram's labels 16 px. The browser's zoom is the user's:
 // at 150 % and 200 % the text is at least 0.9 times as much larger on the screen.
 test('Present legible at 1280 × 720; the browser\'s zoom never undone', async () => {
+    // On the screen, in device pixels: a field's line measured as a text in its font beside it.
     const sizes = () => page.evaluate(() => {
-        const line = (element) => {
-            const range = new Range();
-            range.selectNodeContents(document.createTreeWalker(element, NodeFilter.SHOW_TEXT, { acceptNode: (n) => (n.textContent.trim() ? 1 : 3) }).nextNode());
-            return range.getClientRects()[0].height * devicePixelRatio;
-        };
-        const field = document.getElementById('Text1_1'), probe = document.createElement('span');
+        const field = document.getElementById('Text1_1'), probe = field.parentElement.appendChild(document.createElement('span'));
         Object.assign(probe, { textContent: 'Sunny' }).style.font = getComputedStyle(field).font;
-        field.after(probe);
-        const sized = { list: line(document.querySelector('#List4 [role=option]')), field: line(probe), steps: line(document.querySelector('#steps li')),
-                        diagram: document.querySelector('#diagram svg text').getBoundingClientRect().height * devicePixelRatio };
-        probe.remove();
-        return sized;
+        const line = (selector, range = new Range()) => range.selectNodeContents(document.querySelector(selector)) ?? Math.max(...[...range.getClientRects()].map((r) => r.height)) * devicePixelRatio;
+        const sized = { list: line('#List4 [role=option] span'), field: line('#window > span:last-child'), steps: line('#steps li:last-child'), diagram: line('#diagram svg text') };
+        return probe.remove() ?? sized;
     });
     await opened(1280, 720);
     for (let press = 0; press < 3; ++press) await page.click('#next-press');
