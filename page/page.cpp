@@ -112,7 +112,11 @@ std::string Page::open(const std::string &bytes, bool csv, const CsvColumns &col
         for (const std::string &field : layout.firstRow)
             out.string(validUtf8(field) ? field : std::string());
         out.endArray().key("header").boolean(layout.header);
-        out.key("label").number(layout.label).key("names").boolean(layout.namesColumn);
+        out.key("label").number(layout.label).key("names");
+        if (layout.names)
+            out.number(*layout.names);
+        else
+            out.null();
         out.key("ignored").beginArray();
         for (const std::size_t column : layout.ignored)
             out.number(column);

@@ -189,12 +189,12 @@ struct Reader
     // The columns a row's command is read from, the attributes' then the label's; all of them
     // while there is no choice to make.
     std::vector<std::size_t> read = {};
-    bool namesColumn = false;                    // the first column names the examples
+    std::optional<std::size_t> namesAt = {};     // the column that names the examples
     const LabelWords words = labelWords(chosen); // made once, for every row
 
-    // Chooses the columns from the first row: the label's, and the attributes', leaving out those
-    // chosen and a first column whose header says it names the examples. Returns whether the row
-    // is the header.
+    // Chooses the columns from the first row: the label's, the one that names the examples (as
+    // chosen, or a first column whose header says so), and the attributes', leaving out those
+    // chosen. Returns whether the row is the header.
     bool chooseColumns()
     {
         const std::string &by = chosen.label.value_or(std::to_string(fields.size()));
@@ -212,8 +212,19 @@ struct Reader
         }
         std::vector<bool> left(fields.size());
         left[*label] = true;
-        namesColumn = header && fields.size() >= 3 && namesExamples(fields[0]) && *label != 0;
-        left[0] = left[0] || namesColumn;
+        if (!chosen.names) {
+            if (header && fields.size() >= 3 && namesExamples(fields[0]) && *label != 0)
+                namesAt = 0;
+        } else if (!chosen.names->empty()) {
+            namesAt = columnOf(*chosen.names, fields, header);
+            if (!namesAt || *namesAt == *label) {
+                error = "line " + std::to_string(rowStart) + ": no column "
+                        + shownText(*chosen.names) + " for the examples' names";
+                return header;
+            }
+        }
+        if (namesAt)
+            left[*namesAt] = true;
         for (const std::string &ignored : chosen.ignored) {
             const std::optional<std::size_t> column = columnOf(ignored, fields, header);
             if (!column) {
@@ -226,7 +237,7 @@ struct Reader
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (!left[i])
                 read.push_back(i);
-            else if (i != *label && !(i == 0 && namesColumn) && layout)
+            else if (i != *label && i != namesAt && layout)
                 layout->ignored.push_back(i);
         }
         read.push_back(*label);
@@ -234,7 +245,7 @@ struct Reader
             layout->firstRow = fields;
             layout->header = header;
             layout->label = *label;
-            layout->namesColumn = namesColumn;
+            layout->names = namesAt;
         }
         return header;
     }
@@ -272,8 +283,8 @@ struct Reader
             }
             if (ReplayCommand *played = std::get_if<ReplayCommand>(&command)) {
                 played->line = rowStart;
-                if (namesColumn)
-                    played->example = std::move(fields[0]);
+                if (namesAt)
+                    played->example = std::move(fields[*namesAt]);
                 stopped = !handOver(*played);
             }
         }

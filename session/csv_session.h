@@ -25,17 +25,20 @@ struct CsvColumns
     std::optional<std::string> label;
     std::vector<std::string> ignored;
     std::vector<std::string> positiveWords, negativeWords;
+    // The column whose fields name the examples ("D3"), by its name or number; empty for none.
+    // Without it, a first column whose header says so names them.
+    std::optional<std::string> names = {};
 };
 
 // How a table's columns were read: its first row as it stands (a header's names, or values),
-// whether it is a header, the label's column, whether the first column names the examples, and
-// the columns left out (by their place, from 0).
+// whether it is a header, the label's column, the column that names the examples, if any, and the
+// columns left out (by their place, from 0).
 struct CsvLayout
 {
     std::vector<std::string> firstRow;
     bool header = false;
     std::size_t label = 0;
-    bool namesColumn = false;
+    std::optional<std::size_t> names;
     std::vector<std::size_t> ignored;
 };
 

@@ -47,6 +47,8 @@ CsvColumns columnsOf(const val &chosen)
         return columns;
     if (chosen["label"].isString())
         columns.label = chosen["label"].as<std::string>();
+    if (chosen["names"].isString())
+        columns.names = chosen["names"].as<std::string>();
     columns.ignored = emscripten::vecFromJSArray<std::string>(chosen["ignored"]);
     columns.positiveWords = emscripten::vecFromJSArray<std::string>(chosen["positive"]);
     columns.negativeWords = emscripten::vecFromJSArray<std::string>(chosen["negative"]);

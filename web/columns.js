@@ -69,17 +69,15 @@ export class ColumnsDialog {
             const select = document.createElement('select');
             select.id = `column-${c + 1}`;
             /** @type {[string, TextName][]} */
-            const roles =
-                c === 0 && layout.names
-                    ? [['names', 'ColumnNames']]
-                    : [
-                          ['attribute', 'ColumnAttribute'],
-                          ['label', 'ColumnLabel'],
-                          ['left', 'ColumnLeftOut'],
-                      ];
+            const roles = [
+                ['attribute', 'ColumnAttribute'],
+                ['label', 'ColumnLabel'],
+                ['names', 'ColumnNames'],
+                ['left', 'ColumnLeftOut'],
+            ];
             for (const [value, role] of roles) select.append(new Option(this.text(role), value));
             select.value =
-                c === 0 && layout.names
+                c === layout.names
                     ? 'names'
                     : c === layout.label
                       ? 'label'
@@ -104,10 +102,13 @@ export class ColumnsDialog {
                 () => {
                     focus?.focus?.();
                     if (this.dialog.returnValue !== 'ok') return resolve(null);
-                    const label = selects.findIndex((select) => select.value === 'label');
+                    const [label, names] = ['label', 'names'].map((role) =>
+                        selects.findIndex((select) => select.value === role)
+                    );
                     /** @type {TableColumns} */
                     const columns = {
                         label: String((label < 0 ? layout.label : label) + 1),
+                        names: names < 0 ? '' : String(names + 1),
                         ignored: selects.flatMap((select, c) =>
                             select.value === 'left' ? [String(c + 1)] : []
                         ),

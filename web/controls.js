@@ -100,7 +100,7 @@ function rowPart(className, text, isolated) {
 // to the value's start when the end stays short, and to its end otherwise.
 // A list given more rows than this at once draws them this many at a time, a task each, so that
 // the page keeps painting and answering; a press draws the first of them at once.
-const drawnAtOnce = 1000;
+const drawnAtOnce = 500;
 const drawnFirst = 200;
 
 class ListBox {

@@ -139,6 +139,7 @@ const player = new SessionPlayer(
         teaching,
         announce,
         startAgain,
+        holdLayout: (on) => present.hold(on),
     },
     {
         open: element('open-session'),
@@ -188,7 +189,7 @@ new AttributeNames(vspace, text, {
     dialog: element('attributes'),
     legend: element('diagram').querySelector('.legend'),
 });
-new PresentView(document.querySelector('main'), element('present'), diagram);
+const present = new PresentView(document.querySelector('main'), element('present'), diagram);
 
 vspace.start(keptNames());
 teaching.showChosen();

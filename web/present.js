@@ -27,6 +27,7 @@ export class PresentView {
         this.presenting = false;
         this.openedDiagram = false;
         this.scheduled = 0;
+        this.holding = false;
         // The device pixels a CSS pixel takes when the page opened: more since then is a zoom.
         this.openedAt = devicePixelRatio;
         button.addEventListener('click', () => (this.presenting ? this.stop() : this.present()));
@@ -57,7 +58,15 @@ export class PresentView {
         if (atEnd) showNewest(this.steps);
     }
 
+    // While held, the page is not fitted anew; let go, it is.
+    /** @param {boolean} on */
+    hold(on) {
+        this.holding = on;
+        if (!on) this.schedule();
+    }
+
     schedule() {
+        if (this.holding) return;
         this.scheduled ||= requestAnimationFrame(() => {
             this.scheduled = 0;
             this.fit();

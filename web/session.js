@@ -17,8 +17,10 @@ function firstCharacter(bytes) {
     return bytes[i];
 }
 
-// How long the engine plays in one go before the page may paint again, in milliseconds.
+// How long the engine plays in one go before the page may paint again, in milliseconds; the first
+// time less, as the page then lays out the progress bar and Stop as well.
 const slice = 40;
+const firstSlice = 10;
 
 // Resolves once no dialog is open.
 async function noDialogOpen() {
@@ -38,7 +40,9 @@ const painted = () =>
 export class SessionPlayer {
     // `text(name, ...values)` and `plural(name, n, ...values)` give texts of the catalog by name,
     // `ask(text)` asks a question and resolves to the answer, `teaching` is the Steps panel,
-    // `announce(text)` tells screen readers, `startAgain()` starts a new session after Exit. The
+    // `announce(text)` tells screen readers, `startAgain()` starts a new session after Exit,
+    // `holdLayout(on)` keeps the page's scale while a session plays quietly (what grows meanwhile,
+    // Messages and the progress bar, is fitted once, before the lists are drawn). The
     // Examples menu's button (`elements.examples`) is greyed with "Open session" while the rest
     // plays.
     /**
@@ -51,6 +55,7 @@ export class SessionPlayer {
      *     teaching: TeachingPanel;
      *     announce: (text: string) => void;
      *     startAgain: () => void;
+     *     holdLayout: (on: boolean) => void;
      * }} page
      * @param {{
      *     open: HTMLButtonElement; chooser: HTMLInputElement; next: HTMLButtonElement;
@@ -58,8 +63,13 @@ export class SessionPlayer {
      *     messages: HTMLElement; status: HTMLElement; examples?: HTMLButtonElement;
      * }} elements
      */
-    constructor(vspace, { text, plural, ask, columns, teaching, announce, startAgain }, elements) {
+    constructor(
+        vspace,
+        { text, plural, ask, columns, teaching, announce, startAgain, holdLayout },
+        elements
+    ) {
         this.startAgain = startAgain;
+        this.holdLayout = holdLayout;
         this.vspace = vspace;
         this.text = text;
         this.plural = plural;
@@ -120,7 +130,7 @@ export class SessionPlayer {
         const readAs = (columns) => JSON.parse(this.vspace.page.open(bytes, csv, columns));
         let read = readAs(undefined);
         const { layout } = read;
-        if (layout && (read.error !== undefined || layout.names)) {
+        if (layout && (read.error !== undefined || layout.names !== null)) {
             // As chosen before, unless that no longer reads; otherwise as chosen now.
             const kept = this.columns.kept(file.name, layout);
             const keptRead = kept && readAs(kept);
@@ -168,20 +178,24 @@ export class SessionPlayer {
         this.playing = true;
         this.vspace.setBusy(true);
         this.teaching.quiet(true);
+        this.holdLayout(true);
         stop.hidden = progress.hidden = false;
         stop.focus();
         this.update({ session: this.session });
         /** @type {Update} */
         let update;
+        let length = firstSlice;
         do {
             update = this.vspace.act(
-                (fields) => this.vspace.page.play(fields, slice, this.vspace.module.keptSteps),
+                (fields) => this.vspace.page.play(fields, length, this.vspace.module.keptSteps),
                 true
             );
+            length = slice;
             progress.value = update.session?.played ?? 0;
             if (update.closed || !update.session?.left || 'differences' in update) break;
             await painted();
         } while (this.playing && this.vspace.page);
+        this.holdLayout(false);
         if (!('differences' in update) && !update.closed)
             this.vspace.act(() => this.vspace.page.stopPlaying(), true);
         await this.vspace.drawn();

@@ -130,20 +130,22 @@ export type OpenedSession =
     | { error: string; layout?: TableLayout };
 
 /** How a table's columns were read: its first row as it stands, whether that is a header, the
- * label's column, whether the first column names the examples, the columns left out (by their
- * place, from 0). */
+ * label's column, the column that names the examples (null for none), the columns left out (by
+ * their place, from 0). */
 export interface TableLayout {
     firstRow: string[];
     header: boolean;
     label: number;
-    names: boolean;
+    names: number | null;
     ignored: number[];
 }
 
 /** How to read a table's columns, as vspace-replay's --label, --ignore, --positive and
- * --negative say: columns by their number from 1 or a header's name. */
+ * --negative say: columns by their number from 1 or a header's name; `names`, the column that
+ * names the examples ('' for none). */
 export interface TableColumns {
     label?: string;
+    names?: string;
     ignored: string[];
     positive: string[];
     negative: string[];
