@@ -13,8 +13,8 @@
 // presses that build a state. Between calls the browser may draw a frame; no time measured spans
 // two calls. Each step has a time limit (the third argument, in seconds, 900 unless given): a step
 // that reaches it is reported as cut off, with how far it got, and the next one starts.
-// Run (after scripts/web build and npm ci):
-//   node bench/page_bench.mjs [build-web/site] [runs] [seconds a step may take]
+// Run (after scripts/web build and npm ci), BENCH_ONLY a pattern of the steps' names to run alone:
+//   [BENCH_ONLY=pattern] node bench/page_bench.mjs [build-web/site] [runs] [seconds a step may take]
 
 import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { gzipSync } from 'node:zlib';
@@ -48,7 +48,9 @@ await newPage();
 // or that failed, leaves that page behind, and the next step gets a new one.
 class CutOff extends Error {}
 let pagesLeft = 0;
+const only = process.env.BENCH_ONLY ? new RegExp(process.env.BENCH_ONLY) : null;
 async function step(name, body) {
+    if (only && !only.test(name)) return;
     const deadline = Date.now() + stepLimit;
     let progress = 'nothing measured yet', busy = false;
     const within = (promise) => {

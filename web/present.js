@@ -28,6 +28,7 @@ export class PresentView {
         this.openedDiagram = false;
         this.scheduled = 0;
         this.holding = false;
+        this.missed = false;
         // The device pixels a CSS pixel takes when the page opened: more since then is a zoom.
         this.openedAt = devicePixelRatio;
         button.addEventListener('click', () => (this.presenting ? this.stop() : this.present()));
@@ -58,15 +59,20 @@ export class PresentView {
         if (atEnd) showNewest(this.steps);
     }
 
-    // While held, the page is not fitted anew; let go, it is.
+    // While held, the page is not fitted anew; let go, it is at once, where something changed
+    // meanwhile (before the lists held meanwhile are drawn, which would make it cost more).
     /** @param {boolean} on */
     hold(on) {
         this.holding = on;
-        if (!on) this.schedule();
+        if (!on && this.missed) this.fit();
+        this.missed = false;
     }
 
     schedule() {
-        if (this.holding) return;
+        if (this.holding) {
+            this.missed = true;
+            return;
+        }
         this.scheduled ||= requestAnimationFrame(() => {
             this.scheduled = 0;
             this.fit();
