@@ -196,6 +196,32 @@ void BM_PagePressSixteenAttributes(benchmark::State &state)
 }
 BENCHMARK(BM_PagePressSixteenAttributes)->Unit(benchmark::kMillisecond);
 
+// Suggest example at 16 attributes, the textbook learner shown, over a version space of 32,768
+// hypotheses: the first positive example, then negatives differing at the first attribute and
+// at the first and third.
+void BM_PageSuggestSixteenAttributes(benchmark::State &state)
+{
+    AttributeNames names;
+    PageFields fields;
+    for (int a = 1; a <= 16; ++a)
+        names.push_back("a" + std::to_string(a));
+    fields.texts.resize(32);
+    Page page({}, names);
+    page.showLearner(Learner::Textbook);
+    for (const std::vector<int> &differing : {std::vector<int>{}, {0}, {0, 2}}) {
+        for (int a = 0; a < 16; ++a)
+            fields.texts[a] = names[a] + (std::ranges::count(differing, a) ? "z" : "x");
+        page.press(differing.empty() ? Button::Positive : Button::Negative, fields);
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(page.suggest(fields).size());
+        state.PauseTiming();
+        page.undo(fields);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PageSuggestSixteenAttributes)->Unit(benchmark::kMillisecond);
+
 // The lesson report of a teaching session: playing it, drawing every changed version space with
 // Graphviz and writing the page. Aim: under 2 s for 1,000 presses.
 void BM_LessonReport(benchmark::State &state)

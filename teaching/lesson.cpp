@@ -1,17 +1,24 @@
 #include "lesson.h"
 
 #include <algorithm>
+#include <optional>
+#include <unordered_set>
 
 namespace vspace {
 
 namespace {
 
-// The places in `after` of the rows that `before` lacks.
+// The places in `after` of the rows that `before` lacks; looked up by hash where both are long
+// (a textbook version space of thousands of rows).
 std::vector<std::size_t> addedTo(const Rows &before, const Rows &after)
 {
+    constexpr std::size_t kLooked = 64; // rows of `before` searched one by one
+    std::optional<std::unordered_set<Row, RowHash>> known;
+    if (before.size() > kLooked && after.size() > kLooked)
+        known.emplace(before.begin(), before.end());
     std::vector<std::size_t> added;
     for (std::size_t r = 0; r < after.size(); ++r) {
-        if (!before.contains(after[r]))
+        if (known ? !known->contains(after[r]) : !before.contains(after[r]))
             added.push_back(r);
     }
     return added;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 #include <utility>
 
 namespace vspace {
@@ -46,11 +47,6 @@ std::string textHtml(Text text, std::initializer_list<std::string_view> argument
     return format(escapedHtml(english(text)), arguments);
 }
 
-bool contains(const std::vector<Row> &rows, const Row &row)
-{
-    return std::any_of(rows.begin(), rows.end(), [&](const Row &r) { return sameRow(r, row); });
-}
-
 // The rows of a list after a press, each with its class: "added" where the press added it, none
 // where it was there before; then, as "removed", those the press removed. Nothing when the press
 // left the list as it was.
@@ -60,11 +56,13 @@ std::optional<MarkedRows> markedRows(const std::vector<Row> &before, const std::
     if (before.size() == after.size()
         && std::equal(before.begin(), before.end(), after.begin(), sameRow))
         return std::nullopt;
+    const std::unordered_set<Row, RowHash> wasThere(before.begin(), before.end()),
+            isThere(after.begin(), after.end());
     MarkedRows rows;
     for (const Row &row : after)
-        rows.emplace_back(contains(before, row) ? "" : "added", &row);
+        rows.emplace_back(wasThere.contains(row) ? "" : "added", &row);
     for (const Row &row : before) {
-        if (!contains(after, row))
+        if (!isThere.contains(row))
             rows.emplace_back("removed", &row);
     }
     return rows;
