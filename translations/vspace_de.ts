@@ -678,6 +678,10 @@
         <translation>Klasse</translation>
     </message>
     <message>
+        <source>The attributes: %1.</source>
+        <translation>Die Attribute: %1.</translation>
+    </message>
+    <message>
         <source>(1 row)</source>
         <translation>(1 Zeile)</translation>
     </message>

@@ -678,6 +678,10 @@
         <translation>Etiqueta</translation>
     </message>
     <message>
+        <source>The attributes: %1.</source>
+        <translation>Los atributos: %1.</translation>
+    </message>
+    <message>
         <source>(1 row)</source>
         <translation>(1 fila)</translation>
     </message>

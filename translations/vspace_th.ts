@@ -675,6 +675,10 @@
         <translation>ป้ายกำกับ</translation>
     </message>
     <message>
+        <source>The attributes: %1.</source>
+        <translation>แอตทริบิวต์: %1</translation>
+    </message>
+    <message>
         <source>(1 row)</source>
         <translation>(1 แถว)</translation>
     </message>
