@@ -382,6 +382,9 @@ TEST(LessonReport, SentencesNameTheAttributes)
         EXPECT_NE(page.find("S is <code>0,0,0,0</code>, G is <code>?,?,?,?</code>"),
                   std::string::npos);
         EXPECT_NE(page.find("<h2>Press 4: Negative (D2)</h2>"), std::string::npos);
+        // A note across a table's row spans its four attributes and its label.
+        EXPECT_NE(page.find("colspan=\"5\""), std::string::npos);
+        EXPECT_EQ(page.find("colspan=\"7\""), std::string::npos);
         // A negative example before the first positive is a press of the lesson too.
         EXPECT_NE(page.find("<h2>Press 1: Negative (D1)</h2>\n<p class=\"explanation\">Negative "
                             "example Rain,Cold,Low,Weak comes before the first positive one"),
