@@ -320,9 +320,8 @@ Page::Sentences Page::sentences(std::optional<Button> button, std::optional<Hist
     Sentences made;
     for (const Learner learner : {Learner::Program, Learner::Textbook}) {
         made[static_cast<std::size_t>(learner)]
-                = sentenceOfExample(lessonOf(button, history, m_form.lastOutcome(learner), ignored,
-                                             learner == Learner::Textbook, phrase(), names())
-                                            .sentence,
+                = sentenceOfExample(sentenceOf(button, history, m_form.lastOutcome(learner),
+                                               ignored, phrase(), names()),
                                     example, phrase());
     }
     return made;

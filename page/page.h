@@ -37,7 +37,8 @@ public:
     // attribute (empty where unnamed); none for six unnamed attributes.
     explicit Page(std::vector<std::string> texts, AttributeNames names = {});
 
-    // The update that draws the form as it starts.
+    // The update that draws the form as it starts; and, after Exit left the form as it was, what
+    // the page tells beyond the controls as it stands (the session's place), back to the lesson.
     std::string start() { return m_controls.update(teaching({})); }
     // Presses `button` with the field texts as the page has them, training then unseen.
     std::string press(Button button, const PageFields &fields);
@@ -46,9 +47,6 @@ public:
     // The lists show the program's learner or the textbook learner; Predict, Gen Text, the
     // explanations and the diagram follow.
     std::string showLearner(Learner learner);
-    // Back to the lesson after Exit, which ended the page's window and left the form as it was:
-    // the update tells the session's place again.
-    std::string resume() { return m_controls.update(teaching({})); }
     // Gives the attributes `names`, one for each (empty where unnamed), as an action that can be
     // undone: a fresh start, as Clear does, when their number changes.
     std::string setAttributes(const AttributeNames &names, const PageFields &fields);

@@ -18,7 +18,7 @@ std::string quoted(const Row &row)
 // A learning-data row as a sentence quotes it: its label at its end.
 std::string quoted(const Example &example)
 {
-    return quoted(example.values) + (example.positive ? ",+" : ",-");
+    return isolatedEntry(example.values, example.positive, kQuotedCharacters);
 }
 
 // The rows as a list; past `limit` rows (0 for none), the first ones and how many more.
@@ -261,6 +261,11 @@ std::string shortened(const std::string &text, std::size_t kept)
         ++tail;
     return isolated(std::string_view(text).substr(0, head)) + "\u2026"
            + isolated(std::string_view(text).substr(tail));
+}
+
+std::string isolatedEntry(const Row &values, bool positive, std::size_t kept)
+{
+    return isolatedRow(values, kept) + (positive ? ",+" : ",-");
 }
 
 std::string isolatedRow(const Row &row, std::size_t kept)

@@ -51,6 +51,8 @@ std::string isolated(std::string_view text);
 // long to read at a glance shortened in the middle to about `kept` characters at each end (0 for
 // never), each end isolated.
 std::string isolatedRow(const Row &row, std::size_t kept = 0);
+// A learning-data row as isolatedRow() writes it, its label ("+" or "-") at its end.
+std::string isolatedEntry(const Row &values, bool positive, std::size_t kept = 0);
 // A name or a row's text as isolatedRow() shortens it.
 std::string shortened(const std::string &text, std::size_t kept);
 // The characters a sentence keeps at each end of a long row or name.

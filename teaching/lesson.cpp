@@ -31,8 +31,7 @@ Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
                 const std::vector<std::string> &names)
 {
     Lesson lesson;
-    lesson.sentence = button ? explainPress(*button, outcome, ignored, phrase, names)
-                             : explainHistory(history.value_or(History::Undo), ignored, phrase);
+    lesson.sentence = sentenceOf(button, history, outcome, ignored, phrase, names);
     const StepRecord *step = ignored ? nullptr : std::get_if<StepRecord>(&outcome);
     if (!step)
         return lesson;
@@ -44,6 +43,14 @@ Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
         lesson.added[1] = {0};
     lesson.added[2] = addedTo(step->versionSpaceBefore, last.versionSpaceAfter);
     return lesson;
+}
+
+std::string sentenceOf(std::optional<Button> button, std::optional<History> history,
+                       const PressOutcome &outcome, bool ignored, const Phrase &phrase,
+                       const std::vector<std::string> &names)
+{
+    return button ? explainPress(*button, outcome, ignored, phrase, names)
+                  : explainHistory(history.value_or(History::Undo), ignored, phrase);
 }
 
 std::string sentenceOfExample(std::string sentence, const std::string &example, const Phrase &phrase)

@@ -27,6 +27,11 @@ struct Lesson
 Lesson lessonOf(std::optional<Button> button, std::optional<History> history,
                 const PressOutcome &outcome, bool ignored, bool textbook, const Phrase &phrase,
                 const std::vector<std::string> &names = {});
+// The sentence alone of the lesson of a press of `button`, or of an undo or redo: for a front end
+// that tells each learner's, without the rows the press added.
+std::string sentenceOf(std::optional<Button> button, std::optional<History> history,
+                       const PressOutcome &outcome, bool ignored, const Phrase &phrase,
+                       const std::vector<std::string> &names = {});
 // A press's sentence with the name its example has in the session's table ("D3: Positive
 // example ..."); as it is when the example has none.
 std::string sentenceOfExample(std::string sentence, const std::string &example,

@@ -101,13 +101,6 @@ std::string said(std::string_view text, std::size_t columns)
            + "</td>";
 }
 
-// A learning-data row as the report lists it: each value in its own direction, its label at its
-// end.
-std::string learningDataHtml(const Row &values, bool positive)
-{
-    return escapedHtml(isolatedRow(values)) + (positive ? ",+" : ",-");
-}
-
 // The rows of a table under the attributes' names that belong together, in a body of their own
 // under a heading that spans them: each row's class (none, "added" or "removed") and its cells.
 using GridRows = std::vector<std::pair<std::string_view, std::string>>;
@@ -277,7 +270,8 @@ std::optional<Example> LessonReport::learningData()
         const Example example = log.at(n);
         m_learningData.write(
                 m_head.empty()
-                        ? "<li>" + learningDataHtml(example.values, example.positive) + "</li>"
+                        ? "<li>" + escapedHtml(isolatedEntry(example.values, example.positive))
+                                  + "</li>"
                         : "<tr>" + cells(example.values, example.positive ? "+" : "-") + "</tr>");
         m_entryEnds.push_back(m_learningData.size());
     }
@@ -357,8 +351,8 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
                    + rowsCell(m_before.space, after.space) + "</td></tr>\n<tr><th>"
                    + textHtml(Text::ReportLearningData) + "</th><td><ul class=\"rows\">";
         if (const std::optional<Example> added = learningData())
-            section += "<li class=\"added\">" + learningDataHtml(added->values, added->positive)
-                       + "</li>";
+            section += "<li class=\"added\">"
+                       + escapedHtml(isolatedEntry(added->values, added->positive)) + "</li>";
         section += "<li class=\"none\">" + rowCount() + "</li></ul></td></tr>\n</table>\n";
     } else {
         section += grid(after, instance);

@@ -121,7 +121,6 @@ EMSCRIPTEN_BINDINGS(vspace)
                           return page.keyPress(row, index, key, fieldsOf(fields));
                       }))
             .function("showLearner", &Page::showLearner)
-            .function("resume", &Page::resume)
             .function("setAttributes", optional_override([](Page &page, val names, val fields) {
                           return page.setAttributes(emscripten::vecFromJSArray<std::string>(names),
                                                     fieldsOf(fields));

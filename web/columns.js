@@ -5,6 +5,7 @@
 // change them. This browser keeps the choice for the file's name and first row.
 
 /** @import { TableColumns, TableLayout, TextName } from './vspace.js' */
+import { answerOf } from './dialogs.js';
 
 const storagePrefix = 'vspace-columns:';
 
@@ -57,8 +58,7 @@ export class ColumnsDialog {
      * @param {string | undefined} reason
      * @returns {Promise<TableColumns | null>}
      */
-    choose(name, layout, reason) {
-        const focus = /** @type {HTMLElement | null} */ (document.activeElement);
+    async choose(name, layout, reason) {
         this.prompt.textContent = this.text('ColumnsPrompt', name);
         this.reason.textContent = reason ?? '';
         this.reason.hidden = !reason;
@@ -94,36 +94,25 @@ export class ColumnsDialog {
         });
         this.positive.value = '';
         this.negative.value = '';
-        this.dialog.returnValue = '';
-        this.dialog.showModal();
-        return new Promise((resolve) => {
-            this.dialog.addEventListener(
-                'close',
-                () => {
-                    focus?.focus?.();
-                    if (this.dialog.returnValue !== 'ok') return resolve(null);
-                    const [label, names] = ['label', 'names'].map((role) =>
-                        selects.findIndex((select) => select.value === role)
-                    );
-                    /** @type {TableColumns} */
-                    const columns = {
-                        label: String((label < 0 ? layout.label : label) + 1),
-                        names: names < 0 ? '' : String(names + 1),
-                        ignored: selects.flatMap((select, c) =>
-                            select.value === 'left' ? [String(c + 1)] : []
-                        ),
-                        positive: words(this.positive.value),
-                        negative: words(this.negative.value),
-                    };
-                    try {
-                        localStorage.setItem(storageKey(name, layout), JSON.stringify(columns));
-                    } catch {
-                        // A browser that keeps nothing still reads the table as chosen this time.
-                    }
-                    resolve(columns);
-                },
-                { once: true }
-            );
-        });
+        if ((await answerOf(this.dialog)) !== 'ok') return null;
+        const [label, names] = ['label', 'names'].map((role) =>
+            selects.findIndex((select) => select.value === role)
+        );
+        /** @type {TableColumns} */
+        const columns = {
+            label: String((label < 0 ? layout.label : label) + 1),
+            names: names < 0 ? '' : String(names + 1),
+            ignored: selects.flatMap((select, c) =>
+                select.value === 'left' ? [String(c + 1)] : []
+            ),
+            positive: words(this.positive.value),
+            negative: words(this.negative.value),
+        };
+        try {
+            localStorage.setItem(storageKey(name, layout), JSON.stringify(columns));
+        } catch {
+            // A browser that keeps nothing still reads the table as chosen this time.
+        }
+        return columns;
     }
 }

@@ -2,6 +2,28 @@
 // presses. Messages shown during a press wait until the press is over; the focus then returns to
 // where the press left it.
 
+// Shows `dialog` as a modal dialog and resolves to the value of the button that closed it ('' for
+// Escape); the focus then goes back where it was.
+/**
+ * @param {HTMLDialogElement} dialog
+ * @returns {Promise<string>}
+ */
+export function answerOf(dialog) {
+    const focus = /** @type {HTMLElement | null} */ (document.activeElement);
+    dialog.returnValue = '';
+    dialog.showModal();
+    return new Promise((resolve) => {
+        dialog.addEventListener(
+            'close',
+            () => {
+                focus?.focus?.();
+                resolve(dialog.returnValue);
+            },
+            { once: true }
+        );
+    });
+}
+
 export class MessageDialogs {
     /** @param {HTMLDialogElement} dialog */
     constructor(dialog) {

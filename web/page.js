@@ -170,7 +170,7 @@ element('start-again').addEventListener('click', startAgain);
 element('back-to-lesson').addEventListener('click', () => {
     ended.hidden = true;
     root.hidden = false;
-    vspace.apply(vspace.page.resume());
+    vspace.apply(vspace.page.start());
     vspace.fields.Training[0].focus();
 });
 

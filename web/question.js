@@ -1,6 +1,8 @@
 // A question with two answers as a modal dialog: the first answer (Open) is focused, Cancel and
 // Escape say no.
 
+import { answerOf } from './dialogs.js';
+
 export class QuestionDialog {
     /** @param {HTMLDialogElement} dialog */
     constructor(dialog) {
@@ -13,20 +15,8 @@ export class QuestionDialog {
      * @param {string} text
      * @returns {Promise<boolean>}
      */
-    ask(text) {
-        const focus = /** @type {HTMLElement | null} */ (document.activeElement);
+    async ask(text) {
         this.text.textContent = text;
-        this.dialog.returnValue = '';
-        this.dialog.showModal();
-        return new Promise((resolve) => {
-            this.dialog.addEventListener(
-                'close',
-                () => {
-                    focus?.focus?.();
-                    resolve(this.dialog.returnValue === 'yes');
-                },
-                { once: true }
-            );
-        });
+        return (await answerOf(this.dialog)) === 'yes';
     }
 }

@@ -153,7 +153,8 @@ export interface TableColumns {
 
 /** One session of the form. Every method that changes it returns an Update as JSON text. */
 export interface Page {
-    /** The update that draws the form as it starts. */
+    /** The update that draws the form as it starts; after Exit, what the page tells beyond the
+     * window as it stands (the session's place), back to the lesson. */
     start(): string;
     /** Presses a button. `fields`, here and below: the field texts, the training row's then the
      * unseen row's, then the id of the element that has the focus ('' for none), which an action
@@ -163,8 +164,6 @@ export interface Page {
     keyPress(row: Enum<RowName>[RowName], index: number, key: number, fields: string[]): string;
     /** Shows the program's learner or the textbook learner in the lists. */
     showLearner(learner: Enum<LearnerName>[LearnerName]): string;
-    /** After Exit, back to the lesson as it was: the session's progress as it stands. */
-    resume(): string;
     /** Gives the attributes these names, one for each ('' where unnamed), as an action that can
      * be undone: a fresh start when their number changes. */
     setAttributes(names: string[], fields: string[]): string;
