@@ -169,9 +169,20 @@ bool Form::press(Button button)
 {
     Before prior = m_beforeTyping ? std::move(*m_beforeTyping) : before();
     m_beforeTyping.reset();
-    if (!m_controls.enabled(button)) {
-        if (button == Button::Negative && m_state.examples.size() == 0)
-            hold(prior);
+    // Kept as made, with the history's number after it once it is done.
+    Made *made = nullptr;
+    if (button != Button::GenText && button != Button::Exit) {
+        const std::size_t row = button == Button::Predict ? 1 : 0;
+        m_made.push_back({button, button == Button::Clear ? SharedRow() : fieldRows()[row],
+                          m_done, m_done});
+        made = &m_made.back();
+    }
+    const bool enabled = m_controls.enabled(button);
+    if (!enabled && button == Button::Negative && m_state.examples.size() == 0)
+        hold(prior);
+    if (!enabled) {
+        if (made)
+            made->after = m_done;
         return false;
     }
     prior.outcomes = std::exchange(m_outcomes, {});
@@ -196,7 +207,28 @@ bool Form::press(Button button)
         break;
     }
     }
+    if (made)
+        made->after = m_done;
     return true;
+}
+
+std::vector<Form::PressMade> Form::pressesMade() const
+{
+    // Each press stands on those before it that were still done when it was made.
+    std::vector<const Made *> kept;
+    for (const Made &made : m_made) {
+        while (!kept.empty() && kept.back()->after > made.before)
+            kept.pop_back();
+        kept.push_back(&made);
+    }
+    while (!kept.empty() && kept.back()->after > m_done)
+        kept.pop_back();
+    const auto start = std::find_if(kept.rbegin(), kept.rend(),
+                                    [](const Made *made) { return !made->button; });
+    std::vector<PressMade> presses;
+    for (auto made = start.base(); made != kept.end(); ++made)
+        presses.push_back({*(*made)->button, (*made)->values ? *(*made)->values : Row()});
+    return presses;
 }
 
 namespace {
@@ -449,6 +481,12 @@ bool Form::redo()
     m_lastHistoryName = m_done;
     m_outcomes = entry.markedAfter ? std::move(outcomes) : std::array<PressOutcome, 2>{};
     m_place = entry.placeAfter;
+    // Done again: made again, as it was made.
+    const auto made = std::find_if(m_made.rbegin(), m_made.rend(), [&](const Made &m) {
+        return m.after == m_done && m.before + 1 == m_done;
+    });
+    if (made != m_made.rend())
+        m_made.push_back({made->button, made->values, m_done - 1, m_done});
     const bool negative = entry.action == Action::LearnPositive
                           || (entry.action != Action::Clear && entry.action != Action::Restart
                               && entry.negativeBefore);
@@ -498,7 +536,9 @@ void Form::restart(std::optional<std::size_t> width)
         m_controls.setFieldCount(static_cast<int>(*width));
     }
     clear();
+    const std::uint64_t doneBefore = m_done;
     remember(Action::Restart, prior, fieldRows(), true);
+    m_made.push_back({std::nullopt, {}, doneBefore, m_done});
 }
 
 void Form::keyPress(Field field, int key)

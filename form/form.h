@@ -117,6 +117,18 @@ public:
     // The attributes of the instances: six, unless a restart gave another width.
     std::size_t width() const { return m_state.width(); }
 
+    // A press that made what the form shows: its button, and the values it used (the training
+    // fields' for Positive and Negative, the unseen fields' for Predict, none for Clear).
+    struct PressMade
+    {
+        Button button;
+        Row values;
+    };
+    // The presses of Positive, Negative, Predict and Clear since the last fresh start (restart())
+    // that made what the form shows, in the order made: those undone are left out, and those
+    // redone stand where they were done again.
+    std::vector<PressMade> pressesMade() const;
+
     // The front end's place: kept with each action from now on, and brought back by undo and redo.
     const Place &place() const { return m_place; }
     void setPlace(const Place &place) { m_place = place; }
@@ -147,6 +159,14 @@ private:
         FieldRows fieldsAfter;  // as they were when it was undone: what doing it again brings back
         std::uint8_t focusBefore, focusAfter; // as focusCode() gives them
         Place placeBefore, placeAfter;
+    };
+    // A press as made, or a fresh start (no button), between the history's numbers before and
+    // after it.
+    struct Made
+    {
+        std::optional<Button> button;
+        SharedRow values;
+        std::uint64_t before, after;
     };
     // A focus in a byte: 0 for none, then the fields of each row as far as the widest, then the six
     // buttons.
@@ -236,6 +256,7 @@ private:
     std::optional<Before> m_beforeTyping;
     Place m_place;
     Row m_predicted; // the unseen instance Predict voted on last
+    std::vector<Made> m_made; // every press and fresh start, undone ones too
     // The history: entries m_base to m_base + size - 1, by their index; those from m_oldest up to
     // m_done can be undone, those from m_done on redone. The checkpoint before entry i, for every
     // i a multiple of kCheckpointEvery from m_base on.

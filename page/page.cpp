@@ -6,6 +6,7 @@
 #include "jsonl_reader.h"
 #include "session_format.h"
 #include "session_input.h"
+#include "session_writer.h"
 #include "text_catalog.h"
 
 #include <algorithm>
@@ -202,6 +203,11 @@ std::string Page::stopPlaying()
 {
     m_controls.holdLists(false);
     return m_controls.update(teaching({.explained = false, .quiet = true}));
+}
+
+std::string Page::saveSession() const
+{
+    return sessionText(m_form.pressesMade(), names(), m_form.shownLearner());
 }
 
 std::string Page::versionSpaceDot() const

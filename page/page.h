@@ -81,6 +81,10 @@ public:
     std::string play(const PageFields &fields, double milliseconds, double explained);
     // Ends a run of quiet presses: the lists drawn as they stand, and the notes.
     std::string stopPlaying();
+    // What was done since the last fresh start, as a JSON Lines session that the page and
+    // vspace-replay open to the same lists: the presses that made what the form shows, as made,
+    // the attributes' names and the learner shown.
+    std::string saveSession() const;
     // S, G and the version space of the learner shown in Graphviz's DOT language, as the lesson
     // report draws them.
     std::string versionSpaceDot() const;

@@ -36,6 +36,14 @@ public:
     {
         switch (m_where) {
         case Where::Value:
+            if (m_key == Key::Learner) {
+                const auto named = std::find(kLearnerNames.begin(), kLearnerNames.end(), value);
+                if (named == kLearnerNames.end())
+                    return fail("unknown learner " + shownText(value));
+                command.learner = static_cast<Learner>(named - kLearnerNames.begin());
+                m_where = Where::Object;
+                return true;
+            }
             if (m_key != Key::Press)
                 return notStrings();
             if (const std::optional<Button> button = pressNamed(value)) {
@@ -78,14 +86,17 @@ public:
             m_key = Key::Press;
         else if (name == kAttributesKey)
             m_key = Key::Attributes;
+        else if (name == kLearnerKey)
+            m_key = Key::Learner;
         else
             return fail("unknown key " + shownText(name));
-        const bool seen = m_key == Key::Press ? command.press || command.history
-                                              : fields(m_key).has_value();
+        const bool seen = m_key == Key::Press     ? command.press || command.history
+                          : m_key == Key::Learner ? command.learner.has_value()
+                                                  : fields(m_key).has_value();
         if (seen)
             return fail("key " + shownText(name) + " given twice");
         const bool commanded = command.press || command.history || command.training
-                               || command.unseen;
+                               || command.unseen || command.learner;
         if (m_key == Key::Attributes ? commanded : attributes.has_value())
             return fail("\"" + std::string(kAttributesKey) + "\" takes a line of its own");
         m_where = Where::Value;
@@ -102,8 +113,8 @@ public:
     {
         if (m_where != Where::Value)
             return nested();
-        if (m_key == Key::Press)
-            return fail("\"press\" is not a string");
+        if (m_key == Key::Press || m_key == Key::Learner)
+            return notAString();
         m_fields = &fields(m_key).emplace();
         m_where = Where::Array;
         return true;
@@ -139,7 +150,7 @@ public:
 
 private:
     enum class Where { Top, Object, Value, Array, Done };
-    enum class Key { Training, Unseen, Press, Attributes };
+    enum class Key { Training, Unseen, Press, Attributes, Learner };
 
 public:
     // The key of an array of the line: "Text1", "Text2" or "attributes".
@@ -173,8 +184,8 @@ private:
     {
         if (m_where == Where::Top)
             return fail("not a JSON object");
-        if (m_where == Where::Value && m_key == Key::Press)
-            return fail("\"press\" is not a string");
+        if (m_where == Where::Value && (m_key == Key::Press || m_key == Key::Learner))
+            return notAString();
         return notStrings();
     }
 
@@ -182,9 +193,16 @@ private:
     {
         if (m_where == Where::Top)
             return fail("not a JSON object");
-        if (m_key == Key::Press)
-            return fail("\"press\" is not a string");
+        if (m_key == Key::Press || m_key == Key::Learner)
+            return notAString();
         return notStrings();
+    }
+
+    // "press" or "learner" is given something else than a string.
+    bool notAString()
+    {
+        return fail("\"" + std::string(m_key == Key::Press ? kPressKey : kLearnerKey)
+                    + "\" is not a string");
     }
 
     Where m_where = Where::Top;
@@ -300,7 +318,7 @@ std::optional<std::string> readJsonLines(SessionInput &in, const CommandHandler 
             return "line " + std::to_string(number) + ": " + *error;
         ReplayCommand &command = std::get<ReplayCommand>(parsed);
         started = started || named || command.press || command.history || command.training
-                  || command.unseen;
+                  || command.unseen || command.learner;
         if (named) {
             width = {named->size(), number};
             if (names)

@@ -66,6 +66,8 @@ std::string shownText(std::string_view text)
 std::optional<bool> playCommand(Form &form, const ReplayCommand &command, std::uint64_t opening,
                                 const std::function<void()> &beforePress)
 {
+    if (command.learner)
+        form.showLearner(*command.learner);
     if (command.training)
         form.type(FieldRow::Training, *command.training);
     if (command.unseen)

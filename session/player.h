@@ -36,6 +36,7 @@ struct ReplayCommand
     long line = 0; // where it starts in the session's file; 0 when not read from one
     std::optional<History> history = {};
     std::string example = {}; // the example's name in its table ("D3"); empty when it has none
+    std::optional<Learner> learner = {}; // shown from this command on, before its typing
 };
 
 // True when `text` is valid UTF-8, as every text a report holds must be.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "form.h"
 
 #include <array>
 #include <optional>
@@ -56,11 +57,20 @@ inline constexpr std::string_view kMessagesKey = "messages";
 inline constexpr std::string_view kNegativeEnabledKey = "negative_enabled";
 inline constexpr std::string_view kIgnoredKey = "ignored";
 inline constexpr std::string_view kStepKey = "step";
+// The key that shows a learner's lists from that line on, and the learners' names, in the order
+// of Learner.
+inline constexpr std::string_view kLearnerKey = "learner";
+inline constexpr std::array<std::string_view, 2> kLearnerNames{"Program", "Textbook"};
 
 // The name of a press in a session: "Positive", "Gen Text".
 std::string_view pressName(Button button);
 // The button that `name` stands for: its name, or its older key ("Command1" to "Command6").
 std::optional<Button> pressNamed(std::string_view name);
+
+inline std::string_view learnerName(Learner learner)
+{
+    return kLearnerNames[static_cast<std::size_t>(learner)];
+}
 
 inline std::string_view listKey(List list)
 {

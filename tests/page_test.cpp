@@ -181,6 +181,20 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
         listed.push_back(line.substr(line.find(": ") + 2));
     EXPECT_EQ(listed, messages);
     EXPECT_FALSE(played.apply(played.page.stopPlaying()).contains("messageList"));
+
+    // Saved, what was done opens to the same lists, each learner's, undone and redone presses
+    // included.
+    played.apply(played.page.showLearner(Learner::Textbook));
+    for (DrawnPage *page : {&stepped, &played}) {
+        const std::string text = page->page.saveSession();
+        const std::vector<json> opened = std::get<0>(replayed(text, false));
+        json shown = opened.empty() ? page->reported() : opened.back(), drawn = page->reported();
+        for (json *report : {&shown, &drawn}) {
+            for (const char *key : {"Text1", "Text2", "messages"})
+                report->erase(key);
+        }
+        EXPECT_EQ(shown, drawn) << text;
+    }
 }
 
 // Every example, every seed of the fuzzer and every input it once failed on.

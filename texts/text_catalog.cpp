@@ -90,6 +90,7 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {VSPACE_TEXT_ID(DiagramButton), VSPACE_TRANSLATE_NOOP("Page", "Diagram")},
         {VSPACE_TEXT_ID(DiagramRegion), VSPACE_TRANSLATE_NOOP("Page", "Version space diagram")},
         {VSPACE_TEXT_ID(OpenSessionButton), VSPACE_TRANSLATE_NOOP("Page", "Open session")},
+        {VSPACE_TEXT_ID(SaveSessionButton), VSPACE_TRANSLATE_NOOP("Page", "Save session")},
         {VSPACE_TEXT_ID(NextPressButton), VSPACE_TRANSLATE_NOOP("Page", "&Next press")},
         {VSPACE_TEXT_ID(PlayToEndButton), VSPACE_TRANSLATE_NOOP("Page", "Play to end")},
         {VSPACE_TEXT_ID(MessagesList), VSPACE_TRANSLATE_NOOP("Page", "Messages")},

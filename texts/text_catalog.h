@@ -66,6 +66,7 @@ enum class Text {
     DiagramButton,
     DiagramRegion,
     OpenSessionButton,
+    SaveSessionButton,
     NextPressButton,
     PlayToEndButton,
     MessagesList,

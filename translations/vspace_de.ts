@@ -606,6 +606,10 @@
         <source>the page ran out of memory: the rest of the session was not played</source>
         <translation>der Seite ging der Speicher aus: der Rest der Sitzung wurde nicht abgespielt</translation>
     </message>
+    <message>
+        <source>Save session</source>
+        <translation>Sitzung speichern</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -606,6 +606,10 @@
         <source>the page ran out of memory: the rest of the session was not played</source>
         <translation>la página se quedó sin memoria: el resto de la sesión no se reprodujo</translation>
     </message>
+    <message>
+        <source>Save session</source>
+        <translation>Guardar sesión</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -603,6 +603,10 @@
         <source>the page ran out of memory: the rest of the session was not played</source>
         <translation>หน้าเว็บหน่วยความจำไม่พอ: ส่วนที่เหลือของเซสชันไม่ได้เล่น</translation>
     </message>
+    <message>
+        <source>Save session</source>
+        <translation>บันทึกเซสชัน</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -152,6 +152,7 @@ EMSCRIPTEN_BINDINGS(vspace)
                           return page.setBoundaries(row(specific), std::move(rows), examples);
                       }))
 #endif
+            .function("saveSession", &Page::saveSession)
             .function("versionSpaceDot", &Page::versionSpaceDot);
     emscripten::function("controlTable",
                          optional_override([] { return parsed(controlTableJson()); }));

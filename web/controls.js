@@ -624,7 +624,7 @@ export class PageWindow {
  * @param {string} text
  * @param {string} name
  */
-function download(text, name) {
+export function download(text, name) {
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
     link.download = name;

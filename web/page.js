@@ -143,6 +143,7 @@ const player = new SessionPlayer(
     },
     {
         open: element('open-session'),
+        save: element('save-session'),
         chooser: element('session-file'),
         next: element('next-press'),
         toEnd: element('play-to-end'),

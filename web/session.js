@@ -7,6 +7,7 @@
 /** @import { ColumnsDialog } from './columns.js' */
 /** @import { OpenedSession, SessionProgress, TableColumns, TextName, Update } from './vspace.js' */
 /** @import { PageWindow } from './controls.js' */
+import { download } from './controls.js';
 /** @import { TeachingPanel } from './teaching.js' */
 
 // The first byte after a UTF-8 byte-order mark and ASCII white space.
@@ -58,7 +59,7 @@ export class SessionPlayer {
      *     holdLayout: (on: boolean) => void;
      * }} page
      * @param {{
-     *     open: HTMLButtonElement; chooser: HTMLInputElement; next: HTMLButtonElement;
+     *     open: HTMLButtonElement; save: HTMLButtonElement; chooser: HTMLInputElement; next: HTMLButtonElement;
      *     toEnd: HTMLButtonElement; stop: HTMLButtonElement; progress: HTMLProgressElement;
      *     messages: HTMLElement; status: HTMLElement; examples?: HTMLButtonElement;
      * }} elements
@@ -83,8 +84,9 @@ export class SessionPlayer {
         this.session = null;
         // Heads the Messages list when earlier messages are not listed, and says how many.
         this.earlier = Object.assign(document.createElement('li'), { className: 'earlier' });
-        const { open, chooser, next, toEnd, stop } = elements;
+        const { open, save, chooser, next, toEnd, stop } = elements;
         open.addEventListener('click', () => chooser.click());
+        save.addEventListener('click', () => this.save());
         chooser.addEventListener('change', () => {
             const [file] = chooser.files;
             chooser.value = '';
@@ -159,6 +161,11 @@ export class SessionPlayer {
         return true;
     }
 
+    // Offers what was done as a session file, which this page and vspace-replay open again.
+    save() {
+        if (!this.playing) download(this.vspace.page.saveSession(), 'vspace-session.jsonl');
+    }
+
     // Plays the next press, as if typed; the focus stays on "Next press", and comes back to it
     // after the press's messages, or goes to the first training field after the last press.
     next() {
@@ -229,7 +236,7 @@ export class SessionPlayer {
         if ('session' in update) {
             const session = (this.session = update.session);
             next.disabled = toEnd.disabled = this.playing || !session?.left;
-            open.disabled = this.playing;
+            open.disabled = this.elements.save.disabled = this.playing;
             if (examples) examples.disabled = this.playing;
             // An undo or redo to another session, or to none, tells where that one stands.
             const moved = 'history' in update;

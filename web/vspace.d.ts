@@ -19,7 +19,7 @@ export type TextName =
     | 'ExportFailedPrompt' | 'NotAFolderReason' | 'FolderNotCreatedReason' | 'FolderInTheWayReason'
     | 'IncompleteWriteReason' | 'NotARegularFileReason' | 'DanglingLinkReason'
     | 'ForeignLinkReason' | 'NoDesktopReason' | 'SystemReason' | 'OkButton' | 'DiagramButton'
-    | 'DiagramRegion' | 'OpenSessionButton' | 'NextPressButton' | 'PlayToEndButton'
+    | 'DiagramRegion' | 'OpenSessionButton' | 'SaveSessionButton' | 'NextPressButton' | 'PlayToEndButton'
     | 'MessagesList' | 'EndedText' | 'StartAgainButton' | 'BackToLessonButton' | 'SessionOpened' | 'SessionRefused'
     | 'StepsHeading' | 'TextbookSwitch' | 'SuggestButton' | 'SuggestedExample' | 'NoSuggestion'
     | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
@@ -187,6 +187,9 @@ export interface Page {
     play(fields: string[], milliseconds: number, explained: number): string;
     /** Ends quiet playing: the lists drawn as they stand. */
     stopPlaying(): string;
+    /** What was done since the last fresh start, as a JSON Lines session: the presses that made
+     * what the form shows, the attributes' names and the learner shown. */
+    saveSession(): string;
     /** S, G and the version space in Graphviz's DOT language. */
     versionSpaceDot(): string;
     /** The engine built for benchmarks alone: S and the rows of G put in place by hand, as after

@@ -63,8 +63,11 @@ std::string check(const ReplaySession &session, std::optional<Button> button, co
     if (st.general.size() > kTableRows || st.versionSpace.size() > kTableRows || st.exampleCount < 1
         || st.examples.size() != static_cast<std::size_t>(st.exampleCount - 1))
         return "a counter is out of range";
-    if (c.rows(List::General) != shown(now.g) || c.rows(List::VersionSpace) != shown(now.space)
-        || c.rows(List::Specific) != std::vector{rowText(now.s)}
+    // The lists and votes checked are the program's learner's, when a session shows it.
+    const bool program = session.form().shownLearner() == Learner::Program;
+    if ((program
+         && (c.rows(List::General) != shown(now.g) || c.rows(List::VersionSpace) != shown(now.space)
+             || c.rows(List::Specific) != std::vector{rowText(now.s)}))
         || now.learnt != static_cast<std::size_t>(st.exampleCount - 1))
         return "a list is not its table, each row once";
     const std::string title = c.messages().empty() ? "" : c.messages().back().title;
@@ -100,7 +103,7 @@ std::string check(const ReplaySession &session, std::optional<Button> button, co
             return "Clear did not restore the initial state";
     } else if (!unchanged) {
         return "a press that does not train changed the state";
-    } else if (button == Button::Predict && !now.space.empty()
+    } else if (button == Button::Predict && program && !now.space.empty()
                && std::count(positives.begin(), positives.end(), unseen)
                && c.messages().back().text != "Your Data is Positive , Result is +") {
         return "a learnt positive example is not predicted positive";
