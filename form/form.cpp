@@ -173,8 +173,8 @@ bool Form::press(Button button)
     Made *made = nullptr;
     if (button != Button::GenText && button != Button::Exit) {
         const std::size_t row = button == Button::Predict ? 1 : 0;
-        m_made.push_back({button, button == Button::Clear ? SharedRow() : fieldRows()[row],
-                          m_done, m_done});
+        m_made.push_back(
+                {button, button == Button::Clear ? SharedRow() : fieldRows()[row], m_done, m_done});
         made = &m_made.back();
     }
     const bool enabled = m_controls.enabled(button);

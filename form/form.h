@@ -255,7 +255,7 @@ private:
     FieldRows m_fieldRows; // the rows last read from the fields, to share
     std::optional<Before> m_beforeTyping;
     Place m_place;
-    Row m_predicted; // the unseen instance Predict voted on last
+    Row m_predicted;          // the unseen instance Predict voted on last
     std::vector<Made> m_made; // every press and fresh start, undone ones too
     // The history: entries m_base to m_base + size - 1, by their index; those from m_oldest up to
     // m_done can be undone, those from m_done on redone. The checkpoint before entry i, for every

@@ -14,9 +14,10 @@ namespace vspace {
 
 // Parses one line of a JSON Lines session (without its newline): an object with the keys
 // "Text1" and "Text2" (1 to 16 strings each, for the training and the unseen fields), "press"
-// (a button's name) and "learner" ("Program" or "Textbook": whose lists are shown from then on). A line of JSON white space only is an empty command. On bad input returns
-// what is wrong with it, without the line number; a line that names the attributes is bad input
-// here, where it is not known to be a session's first.
+// (a button's name) and "learner" ("Program" or "Textbook": whose lists are shown from then on). A
+// line of JSON white space only is an empty command. On bad input returns what is wrong with it,
+// without the line number; a line that names the attributes is bad input here, where it is not
+// known to be a session's first.
 std::variant<ReplayCommand, std::string> parseReplayLine(std::string_view line);
 
 // Reads a JSON Lines session (a leading byte-order mark skipped) and hands each line's command to

@@ -26,7 +26,7 @@ std::string sessionText(const std::vector<Form::PressMade> &presses, const Attri
         line.beginObject();
         if (press.values.size() > 0) {
             line.key(fieldKey(press.button == Button::Predict ? FieldRow::Unseen
-                                                               : FieldRow::Training));
+                                                              : FieldRow::Training));
             line.beginArray();
             for (const Value &value : press.values)
                 line.string(value.str());

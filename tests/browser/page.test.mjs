@@ -11,7 +11,7 @@ import { appendFile, cp, mkdtemp, readFile, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { answer, chord, closeSite, disabled, downloads, fields, fill, focused, key, load, messages, newPage, open, openSite, options, page,
-         replay, root, rows, shots, site, status, text, train, typeValues } from './site.mjs';
+         pause, replay, replayed, root, rows, shots, site, status, text, train, typeValues } from './site.mjs';
 
 let copy;
 before(async () => {
@@ -182,10 +182,20 @@ test('a session file plays to its end as vspace-replay plays it', async () => {
     await page.click('#play-to-end');
     const { reports } = replay(file);
     const last = reports.at(-1);
-    assert.deepEqual(await Promise.all(['List1', 'List2', 'List3', 'List4'].map(options)), [last.List1, last.List2, last.List3, last.List4]);
+    const lists = () => Promise.all(['List1', 'List2', 'List3', 'List4'].map(options));
+    assert.deepEqual(await lists(), [last.List1, last.List2, last.List3, last.List4]);
     // Each message names the line of its press: the predictions.
     const read = (await readFile(file, 'utf8')).split('\n');
     assert.deepEqual((await messages()).map((m) => read[Number(/^line (\d+): /.exec(m)[1]) - 1].at(-1)), ['?', '?', '?']);
+    // Saved, the session opens to the same lists in vspace-replay and in the page.
+    await page.click('#save-session');
+    const saved = join(downloads, 'vspace-session.jsonl');
+    for (let i = 0; i < 50 && !(await readFile(saved).catch(() => null)); ++i)
+        await pause(100);
+    assert.deepEqual(replayed(replay(saved).reports.at(-1)), replayed(last));
+    await open(saved);
+    await page.click('#play-to-end');
+    assert.deepEqual(await lists(), [last.List1, last.List2, last.List3, last.List4]);
     await open(file);
     for (let press = 0; press < 4; ++press)
         await page.click('#next-press');
