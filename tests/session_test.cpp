@@ -1,4 +1,5 @@
 #include "csv_session.h"
+#include "exercise.h"
 #include "fuzz/replay_harness.h"
 #include "jsonl_reader.h"
 #include "replay_options.h"
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <map>
 #include <ranges>
+#include <set>
 #include <sstream>
 
 namespace vspace::testing {
@@ -258,7 +260,19 @@ TEST(Replay, OptionsByTheirWholeName)
                   {{"--csv", "--label", "1", "--label=2"}, "--label is given twice"},
                   {{"--csv", "--ignore="}, "--ignore is empty: it needs a column's name or number"},
                   {{"--csv", "--positive"}, "--positive needs a word"},
-                  {{"--negative=n"}, "--negative is for CSV tables: it needs --csv"}};
+                  {{"--negative=n"}, "--negative is for CSV tables: it needs --csv"},
+                  {{"--exercise", "--seed=7", "--attributes", "16", "--examples=4", "--collapse"},
+                   "other 7 16 4 collapse"},
+                  {{"--exercise", "--attributes=2"},
+                   "--attributes needs a whole number from 3 to 16, not \"2\""},
+                  {{"--exercise", "--examples", "201"},
+                   "--examples needs a whole number from 4 to 200, not \"201\""},
+                  {{"--exercise", "--seed=-1"},
+                   "--seed needs a whole number from 0 to 4294967295, not \"-1\""},
+                  {{"--exercise", "--examples"}, "--examples needs a whole number from 4 to 200"},
+                  {{"--seed", "3"}, "--seed is for exercise tables: it needs --exercise"},
+                  {{"--exercise", "t.csv"},
+                   "--exercise writes a table of its own: it plays no FILE"}};
     for (auto [arguments, understood] : cases) {
         arguments.insert(arguments.begin(), "vspace-replay");
         const auto parsed = parseReplayOptions(static_cast<int>(arguments.size()), arguments.data());
@@ -272,6 +286,11 @@ TEST(Replay, OptionsByTheirWholeName)
                   + (o->quiet ? " quiet" : "") + (o->textbook ? " textbook" : "")
                   + (o->explain ? " explain" : "")
                   + (o->columns.label ? " label " + *o->columns.label : "");
+            if (o->action == ReplayOptions::Action::Exercise)
+                got += " " + std::to_string(o->exercise.seed) + " "
+                       + std::to_string(o->exercise.attributes) + " "
+                       + std::to_string(o->exercise.examples)
+                       + (o->exercise.collapse ? " collapse" : "");
             for (const auto &[tag, words] : {std::pair(" ignore", &o->columns.ignored),
                                              std::pair(" words", &o->columns.positiveWords),
                                              std::pair("", &o->columns.negativeWords)})
@@ -294,6 +313,48 @@ TEST(Replay, FuzzInputsPlayWithInvariantsIntact)
                     << entry.path();
         }
     }
+}
+
+// Exercise tables keep their promise, played as vspace-replay plays them with the textbook learner
+// shown: no example refused; the first positive; S generalised later; G split, then a row of it
+// dropped by a positive example; the version space ends with 2 to 10 hypotheses, or none when a
+// collapse is asked for. A seed gives its table again, another seed another table.
+TEST(Exercise, TablesTeachWhatTheyPromise)
+{
+    std::set<std::string> tables;
+    for (std::size_t seed = 1; seed <= 100; ++seed) {
+        const ExerciseRequest request{seed, 3 + seed % 14, 4 + seed * 37 % 197, seed % 10 == 0};
+        const std::string table = exerciseTable(request);
+        EXPECT_EQ(exerciseTable(request), table);
+        tables.insert(table);
+        MemoryFile file;
+        ReplaySession session(file, Learner::Textbook);
+        TextInput in(table);
+        std::ostringstream out, err;
+        ASSERT_EQ(runCsvSession(in, out, err, session, std::nullopt), 0) << err.str();
+        std::istringstream lines(out.str());
+        std::vector<json> reports;
+        for (std::string line; std::getline(lines, line);)
+            reports.push_back(json::parse(line));
+        ASSERT_EQ(reports.size(), request.examples) << table;
+        EXPECT_EQ(reports[0]["press"], "Positive");
+        bool generalised = false, split = false, dropped = false;
+        for (std::size_t i = 1; i < reports.size(); ++i) {
+            const json &before = reports[i - 1], &now = reports[i];
+            EXPECT_EQ(now["messages"], json::array()) << table << i;
+            const bool positive = now["press"] == "Positive";
+            generalised = generalised || (positive && now["List2"] != before["List2"]);
+            dropped = dropped
+                      || (split && positive && now["List1"].size() < before["List1"].size());
+            split = split || now["List1"].size() > 1;
+        }
+        const std::size_t space = reports.back()["List4"].size();
+        EXPECT_TRUE(generalised && dropped) << table;
+        EXPECT_TRUE(request.collapse ? space == 0 && reports.back()["List1"].empty()
+                                     : space >= 2 && space <= 10)
+                << table;
+    }
+    EXPECT_EQ(tables.size(), 100);
 }
 
 } // namespace

@@ -137,6 +137,8 @@ int main(int argc, char *argv[])
         std::cout << vspace::kReplayUsage;
     else if (options.action == vspace::ReplayOptions::Action::Version)
         std::cout << "vspace-replay " VSPACE_VERSION "\n";
+    else if (options.action == vspace::ReplayOptions::Action::Exercise)
+        std::cout << vspace::exerciseTable(options.exercise);
     else {
         try {
             return play(options);

@@ -1,5 +1,7 @@
 #include "replay_options.h"
 
+#include <algorithm>
+#include <charconv>
 #include <set>
 
 namespace vspace {
@@ -24,10 +26,14 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
         }
         const std::string_view name = arg.substr(0, arg.find('='));
         const bool repeatable = name == "--ignore" || name == "--positive" || name == "--negative";
+        const auto count = std::find_if(kExerciseCounts.begin(), kExerciseCounts.end(),
+                                        [&](const ExerciseCount &c) { return c.option == name; });
         const bool takesValue = name == "--export-dir" || name == "--separator"
-                                || name == "--report" || name == "--label" || repeatable;
+                                || name == "--report" || name == "--label" || repeatable
+                                || count != kExerciseCounts.end();
         const bool flag = arg == "--help" || arg == "-h" || arg == "--version" || arg == "--csv"
-                          || arg == "--quiet" || arg == "--textbook" || arg == "--explain";
+                          || arg == "--quiet" || arg == "--textbook" || arg == "--explain"
+                          || arg == "--exercise" || arg == "--collapse";
         if (!takesValue && !flag)
             return "unknown option " + std::string(arg);
         if (!given.insert(name == "-h" ? "--help" : name).second && !repeatable)
@@ -47,7 +53,22 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
                           : name == "--label" || name == "--ignore" ? "a column's name or number"
                                                                     : "a word");
         }
-        if (arg == "--help" || arg == "-h") {
+        if (count != kExerciseCounts.end()) {
+            std::size_t number = 0;
+            const char *end = value ? value->data() + value->size() : nullptr;
+            const auto [stop, failed] = value ? std::from_chars(value->data(), end, number)
+                                              : std::from_chars_result{nullptr, std::errc()};
+            if (!value || failed != std::errc() || stop != end || number < count->least
+                || number > count->most)
+                return std::string(name) + " needs a whole number from "
+                       + std::to_string(count->least) + " to " + std::to_string(count->most)
+                       + (value ? ", not " + shownText(*value) : std::string());
+            options.exercise.*(count->member) = number;
+        } else if (arg == "--exercise") {
+            options.action = ReplayOptions::Action::Exercise;
+        } else if (arg == "--collapse") {
+            options.exercise.collapse = true;
+        } else if (arg == "--help" || arg == "-h") {
             options.action = ReplayOptions::Action::Help;
         } else if (arg == "--version") {
             options.action = ReplayOptions::Action::Version;
@@ -84,6 +105,15 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
         } else if (!(options.report = value)) {
             return std::string("--report needs a file name");
         }
+    }
+    if (options.action == ReplayOptions::Action::Exercise && options.file)
+        return std::string("--exercise writes a table of its own: it plays no FILE");
+    for (const auto &[option, used] : {std::pair("--seed", given.contains("--seed")),
+                                       std::pair("--attributes", given.contains("--attributes")),
+                                       std::pair("--examples", given.contains("--examples")),
+                                       std::pair("--collapse", options.exercise.collapse)}) {
+        if (used && options.action != ReplayOptions::Action::Exercise)
+            return std::string(option) + " is for exercise tables: it needs --exercise";
     }
     for (const auto &[option, used] :
          {std::pair("--separator", options.separator.has_value()),

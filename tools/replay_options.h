@@ -1,7 +1,10 @@
 #pragma once
 
 #include "csv_session.h"
+#include "exercise.h"
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,12 +18,14 @@ inline constexpr std::string_view kReplayUsage
           "                     [--label COLUMN] [--ignore COLUMN]... [--positive WORD]...\n"
           "                     [--negative WORD]... [--textbook] [--explain] [--quiet] [--] "
           "[FILE]\n"
+          "       vspace-replay --exercise [--seed N] [--attributes 3-16] [--examples 4-200] "
+          "[--collapse]\n"
           "       vspace-replay --help | --version\n";
 
 // What the command line of vspace-replay asks for.
 struct ReplayOptions
 {
-    enum class Action { Play, Help, Version };
+    enum class Action { Play, Help, Version, Exercise };
     Action action = Action::Play;
     std::optional<std::string> exportFolder;
     std::optional<std::string> report;
@@ -31,7 +36,23 @@ struct ReplayOptions
     bool quiet = false;            // no report per press on standard output
     bool textbook = false;         // the textbook learner's lists, votes and version space
     bool explain = false;          // each report says what the press did, under "step"
+    ExerciseRequest exercise;      // --exercise: the table to write
 };
+
+// The numbers an exercise table is drawn from, by their option, with the values each takes.
+struct ExerciseCount
+{
+    std::string_view option;
+    std::size_t least, most;
+    std::size_t ExerciseRequest::*member;
+};
+inline constexpr std::array<ExerciseCount, 3> kExerciseCounts{{
+        {"--seed", 0, UINT32_MAX, &ExerciseRequest::seed},
+        {"--attributes", ExerciseRequest::kMinAttributes, ExerciseRequest::kMaxAttributes,
+         &ExerciseRequest::attributes},
+        {"--examples", ExerciseRequest::kMinExamples, ExerciseRequest::kMaxExamples,
+         &ExerciseRequest::examples},
+}};
 
 // Reads the arguments after the program's name. Options are taken by their whole name only, each
 // at most once but --ignore, --positive and --negative; a value follows its option as the next
