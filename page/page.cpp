@@ -125,6 +125,9 @@ std::string Page::open(const std::string &bytes, bool csv, const CsvColumns &col
     }
     if (error)
         return out.key("error").string(*error).endObject().take();
+    session->bytes = bytes;
+    session->csv = csv;
+    session->columns = columns;
     m_pending = session;
     out.key("presses").number(session->presses);
     out.key("learnt").number(m_form.state().examples.size());
@@ -160,7 +163,8 @@ std::string Page::playNext(const PageFields &fields)
     return m_controls.update(teaching({.button = button, .ignored = ignored, .played = true}));
 }
 
-std::string Page::play(const PageFields &fields, double milliseconds, double explained)
+std::string Page::play(const PageFields &fields, double milliseconds, double explained,
+                       double lastPress)
 {
     m_controls.takeFields(fields);
     m_controls.holdLists(true);
@@ -169,7 +173,7 @@ std::string Page::play(const PageFields &fields, double milliseconds, double exp
     const ReplayCommand *command = nullptr;
     try {
         do {
-            if (!(command = nextPress()))
+            if (m_form.place().played >= lastPress || !(command = nextPress()))
                 break;
             const bool explain = m_form.place().played + static_cast<std::size_t>(explained)
                                  >= session()->presses;
@@ -194,7 +198,7 @@ std::string Page::play(const PageFields &fields, double milliseconds, double exp
         return stopPlaying();
     }
     m_controls.forgetFocus();
-    if (m_controls.closed() || !nextPress(false))
+    if (m_controls.closed() || !nextPress(false) || m_form.place().played >= lastPress)
         return stopPlaying();
     return m_controls.update(teaching({.explained = false, .quiet = true}));
 }
@@ -208,6 +212,13 @@ std::string Page::stopPlaying()
 std::string Page::saveSession() const
 {
     return sessionText(m_form.pressesMade(), names(), m_form.shownLearner());
+}
+
+SharedLesson Page::lesson() const
+{
+    if (const Session *open = session())
+        return {open->bytes, open->csv, open->columns, m_form.place().played, m_form.shownLearner()};
+    return {saveSession(), false, {}, m_form.pressesMade().size(), m_form.shownLearner()};
 }
 
 std::string Page::versionSpaceDot() const

@@ -22,6 +22,22 @@ struct Session
     std::size_t width = kAttributeCount; // the attributes of its instances
     AttributeNames names;                // as the file gives them; none when it names none
     std::uint64_t opening = 0;
+    // The file as it was opened, to hand on: its bytes, whether a table, and how its columns were
+    // read.
+    std::string bytes = {};
+    bool csv = false;
+    CsvColumns columns = {};
+};
+
+// A lesson to hand on, as a link does: a session file as it is opened, how many of its presses
+// have been played, and the learner shown.
+struct SharedLesson
+{
+    std::string bytes;
+    bool csv = false;
+    CsvColumns columns;
+    std::size_t played = 0;
+    Learner learner = Learner::Program;
 };
 
 // One session of the page: the form over the page's controls, in its initial state, with what
@@ -75,16 +91,21 @@ public:
     // The Steps entries the page keeps, the newest.
     static constexpr std::size_t kKeptSteps = 500;
     // Plays the session's presses quietly, their messages into the Messages list, for about
-    // `milliseconds`: only the last `explained` presses of the session get a Steps entry; the
-    // lists are drawn when the session has been played to its end (or Exit), or stopPlaying()
-    // is called.
-    std::string play(const PageFields &fields, double milliseconds, double explained);
+    // `milliseconds` and up to press `lastPress` at most: only the last `explained` presses of the
+    // session get a Steps entry; the lists are drawn when the session has been played to its end
+    // (or Exit) or to `lastPress`, or stopPlaying() is called.
+    std::string play(const PageFields &fields, double milliseconds, double explained,
+                     double lastPress = kAllPresses);
+    static constexpr double kAllPresses = 1e300;
     // Ends a run of quiet presses: the lists drawn as they stand, and the notes.
     std::string stopPlaying();
     // What was done since the last fresh start, as a JSON Lines session that the page and
     // vspace-replay open to the same lists: the presses that made what the form shows, as made,
     // the attributes' names and the learner shown.
     std::string saveSession() const;
+    // The lesson as it stands: the session open, as it was opened, with the presses of it played;
+    // or else what was done, as saveSession() writes it, all played.
+    SharedLesson lesson() const;
     // S, G and the version space of the learner shown in Graphviz's DOT language, as the lesson
     // report draws them.
     std::string versionSpaceDot() const;

@@ -182,6 +182,21 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     EXPECT_EQ(listed, messages);
     EXPECT_FALSE(played.apply(played.page.stopPlaying()).contains("messageList"));
 
+    // Handed on, the lesson opens as it was opened, at a place of it.
+    const SharedLesson lesson = stepped.page.lesson();
+    EXPECT_EQ(std::tie(lesson.bytes, lesson.csv, lesson.played),
+              std::tuple(bytes, csv, reports.size()));
+    DrawnPage linked;
+    linked.apply(linked.page.start());
+    linked.page.open(lesson.bytes, lesson.csv, lesson.columns);
+    linked.apply(linked.page.startSession(linked.fields));
+    const std::size_t half = reports.size() / 2;
+    EXPECT_EQ(linked.apply(linked.page.play(linked.fields, 60000, 0, half))["session"]["played"],
+              half);
+    json atHalf = half ? reports[half - 1] : linked.reported();
+    atHalf.erase("messages");
+    EXPECT_EQ(linked.reported(), atHalf) << GetParam();
+
     // Saved, what was done opens to the same lists, each learner's, undone and redone presses
     // included.
     played.apply(played.page.showLearner(Learner::Textbook));

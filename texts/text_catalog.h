@@ -67,6 +67,12 @@ enum class Text {
     DiagramRegion,
     OpenSessionButton,
     SaveSessionButton,
+    CopyLinkButton,
+    LinkName, // what a link's lesson is called when opened
+    LinkCopied,
+    LinkInAddress, // when the clipboard cannot be written
+    LinkDamagedReason,
+    LinkNewerReason,
     NextPressButton,
     PlayToEndButton,
     MessagesList,

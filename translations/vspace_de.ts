@@ -610,6 +610,30 @@
         <source>Save session</source>
         <translation>Sitzung speichern</translation>
     </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>The lesson link</source>
+        <translation>Der Lektionslink</translation>
+    </message>
+    <message>
+        <source>Link copied: %1 characters.</source>
+        <translation>Link kopiert: %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The address bar holds the link: %1 characters.</source>
+        <translation>Die Adressleiste enthält den Link: %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>er ist beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of vspace</source>
+        <translation>er wurde mit einer neueren Version von vspace erstellt</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -610,6 +610,30 @@
         <source>Save session</source>
         <translation>Guardar sesión</translation>
     </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>The lesson link</source>
+        <translation>El enlace de la lección</translation>
+    </message>
+    <message>
+        <source>Link copied: %1 characters.</source>
+        <translation>Enlace copiado: %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The address bar holds the link: %1 characters.</source>
+        <translation>La barra de direcciones contiene el enlace: %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>está dañado o cortado</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of vspace</source>
+        <translation>se creó con una versión más reciente de vspace</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -607,6 +607,30 @@
         <source>Save session</source>
         <translation>บันทึกเซสชัน</translation>
     </message>
+    <message>
+        <source>Copy link</source>
+        <translation>คัดลอกลิงก์</translation>
+    </message>
+    <message>
+        <source>The lesson link</source>
+        <translation>ลิงก์บทเรียน</translation>
+    </message>
+    <message>
+        <source>Link copied: %1 characters.</source>
+        <translation>คัดลอกลิงก์แล้ว: %1 อักขระ</translation>
+    </message>
+    <message>
+        <source>The address bar holds the link: %1 characters.</source>
+        <translation>แถบที่อยู่มีลิงก์แล้ว: %1 อักขระ</translation>
+    </message>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>ลิงก์เสียหายหรือถูกตัดสั้น</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of vspace</source>
+        <translation>สร้างด้วย vspace รุ่นที่ใหม่กว่า</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -55,6 +55,31 @@ CsvColumns columnsOf(const val &chosen)
     return columns;
 }
 
+// The lesson as it stands, for a link: {bytes, csv, columns, played, learner}, its columns as
+// columnsOf() takes them.
+val lessonOf(const Page &page)
+{
+    const SharedLesson lesson = page.lesson();
+    val columns = val::object();
+    if (lesson.columns.label)
+        columns.set("label", *lesson.columns.label);
+    if (lesson.columns.names)
+        columns.set("names", *lesson.columns.names);
+    columns.set("ignored", val::array(lesson.columns.ignored));
+    columns.set("positive", val::array(lesson.columns.positiveWords));
+    columns.set("negative", val::array(lesson.columns.negativeWords));
+    val out = val::object();
+    out.set("bytes", val(emscripten::typed_memory_view(lesson.bytes.size(),
+                                                       reinterpret_cast<const unsigned char *>(
+                                                               lesson.bytes.data())))
+                             .call<val>("slice"));
+    out.set("csv", lesson.csv);
+    out.set("columns", columns);
+    out.set("played", lesson.played);
+    out.set("learner", std::string(lesson.learner == Learner::Textbook ? "Textbook" : "Program"));
+    return out;
+}
+
 // A call of the page's with its fields, as the page makes it.
 template<std::string (Page::*call)(const PageFields &)>
 std::string withFields(Page &page, val fields)
@@ -134,8 +159,8 @@ EMSCRIPTEN_BINDINGS(vspace)
             .function("startSession", &withFields<&Page::startSession>)
             .function("playNext", &withFields<&Page::playNext>)
             .function("play", optional_override([](Page &page, val fields, double milliseconds,
-                                                   double explained) {
-                          return page.play(fieldsOf(fields), milliseconds, explained);
+                                                   double explained, double lastPress) {
+                          return page.play(fieldsOf(fields), milliseconds, explained, lastPress);
                       }))
             .function("stopPlaying", &Page::stopPlaying)
 #ifdef VSPACE_PAGE_BENCH
@@ -153,6 +178,7 @@ EMSCRIPTEN_BINDINGS(vspace)
                       }))
 #endif
             .function("saveSession", &Page::saveSession)
+            .function("lesson", optional_override([](const Page &page) { return lessonOf(page); }))
             .function("versionSpaceDot", &Page::versionSpaceDot);
     emscripten::function("controlTable",
                          optional_override([] { return parsed(controlTableJson()); }));

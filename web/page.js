@@ -15,6 +15,7 @@ import { PresentView } from './present.js';
 import { SessionPlayer } from './session.js';
 import { TeachingPanel } from './teaching.js';
 import { languages } from './languages.js';
+import { readLessonLink } from './link.js';
 /** @import { TextName } from './vspace.js' */
 
 // The page speaks the first of the browser's languages it has a translation for; English when
@@ -52,7 +53,13 @@ async function loadTranslation(language) {
     return translation;
 }
 
-const language = chooseLanguage();
+// A lesson by link speaks the language it was made in, where the page has it.
+const linked = await readLessonLink(location.hash);
+const linkedLanguage = linked && 'lesson' in linked ? linked.language : '';
+const language =
+    linkedLanguage === 'en' || languages.includes(linkedLanguage)
+        ? linkedLanguage
+        : chooseLanguage();
 const [module, translation] = await Promise.all([createVspace(), loadTranslation(language)]);
 document.documentElement.lang = language;
 /** @type {(context: string, english: string) => string} */
@@ -194,6 +201,17 @@ const present = new PresentView(document.querySelector('main'), element('present
 
 vspace.start(keptNames());
 teaching.showChosen();
+// A lesson by link opens before the page is ready; one put in the address later, once asked.
+/** @param {Awaited<ReturnType<typeof readLessonLink>>} link */
+const openLink = async (link) => {
+    if (!link) return;
+    if ('error' in link) player.refuse(text('LinkName'), text(link.error));
+    else
+        await player.openLesson(link.lesson, text('LinkName'), (learner) => teaching.show(learner));
+};
+await openLink(linked);
+addEventListener('hashchange', async () => openLink(await readLessonLink(location.hash)));
+element('copy-link').addEventListener('click', () => player.copyLink(language));
 // A build for benchmarks hands them the window; the page itself offers nothing of the kind.
 if (module.benchmark) globalThis.vspacePage = vspace;
 // Ready: the engine loaded and the first field focused.

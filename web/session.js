@@ -5,9 +5,10 @@
 // its messages collected into a list, each naming its line.
 
 /** @import { ColumnsDialog } from './columns.js' */
-/** @import { OpenedSession, SessionProgress, TableColumns, TextName, Update } from './vspace.js' */
+/** @import { LearnerName, Lesson, OpenedSession, SessionProgress, TableColumns, TextName, Update } from './vspace.js' */
 /** @import { PageWindow } from './controls.js' */
 import { download } from './controls.js';
+import { lessonLink } from './link.js';
 /** @import { TeachingPanel } from './teaching.js' */
 
 // The first byte after a UTF-8 byte-order mark and ASCII white space.
@@ -144,21 +145,65 @@ export class SessionPlayer {
                 else if (read.error === undefined) return false;
             }
         }
+        return this.start(file.name, read);
+    }
+
+    // Starts a session read as `read` says, under the name `name`; over examples learnt, once the
+    // user agrees. Resolves to whether it was started.
+    /**
+     * @param {string} name
+     * @param {OpenedSession} read
+     */
+    async start(name, read) {
         if ('error' in read) {
-            this.refuse(file.name, read.error);
+            this.refuse(name, read.error);
             return false;
         }
-        if (
-            read.learnt > 0 &&
-            !(await this.ask(this.plural('OpenOverWork', read.learnt, file.name)))
-        )
+        if (read.learnt > 0 && !(await this.ask(this.plural('OpenOverWork', read.learnt, name))))
             return false;
         this.vspace.act((fields) => this.vspace.page.startSession(fields));
         this.vspace.onPressed();
-        this.say(this.plural('SessionOpened', read.presses, file.name));
+        this.say(this.plural('SessionOpened', read.presses, name));
         this.announce(this.elements.status.textContent);
         this.elements.next.focus();
         return true;
+    }
+
+    // Opens a lesson handed on by a link, under the name `name`: its session file read as it was,
+    // the learner it showed, played quietly up to its place; Next press plays on.
+    /**
+     * @param {Lesson} lesson
+     * @param {string} name
+     * @param {(learner: LearnerName) => void} showLearner
+     */
+    async openLesson({ bytes, csv, columns, played, learner }, name, showLearner) {
+        await noDialogOpen();
+        if (this.playing) return;
+        if (this.vspace.root.hidden) this.startAgain();
+        /** @type {OpenedSession} */
+        const read = JSON.parse(this.vspace.page.open(bytes, csv, columns));
+        if (!(await this.start(name, read))) return;
+        showLearner(learner);
+        if (played > 0) await this.playToEnd(played);
+        this.elements.next.focus();
+    }
+
+    // Hands on the lesson as it stands in a link: put in the address bar, and copied to the
+    // clipboard where the browser allows it; says which, and how long the link is.
+    /** @param {string} language */
+    async copyLink(language) {
+        const link = await lessonLink({ lesson: this.vspace.page.lesson(), language });
+        history.replaceState(history.state, '', link);
+        // A browser may leave the clipboard's promise waiting on a permission: not for long.
+        const copied = await Promise.race([
+            navigator.clipboard?.writeText(link).then(
+                () => true,
+                () => false
+            ),
+            new Promise((resolve) => setTimeout(() => resolve(false), 1000)),
+        ]);
+        this.say(this.text(copied ? 'LinkCopied' : 'LinkInAddress', String(link.length)));
+        this.announce(this.elements.status.textContent);
     }
 
     // Offers what was done as a session file, which this page and vspace-replay open again.
@@ -179,7 +224,8 @@ export class SessionPlayer {
 
     // Plays the rest of the session quietly, a slice at a time; "Stop" ends it after the slice
     // being played. The lists are drawn once, at the end, which is announced.
-    async playToEnd() {
+    // Stops after press `until` of the session, if given.
+    async playToEnd(until = Infinity) {
         if (this.playing || this.vspace.dialogs.open) return;
         const { stop, progress, toEnd } = this.elements;
         this.playing = true;
@@ -194,7 +240,8 @@ export class SessionPlayer {
         let length = firstSlice;
         do {
             update = this.vspace.act(
-                (fields) => this.vspace.page.play(fields, length, this.vspace.module.keptSteps),
+                (fields) =>
+                    this.vspace.page.play(fields, length, this.vspace.module.keptSteps, until),
                 true
             );
             length = slice;

@@ -19,7 +19,7 @@ export type TextName =
     | 'ExportFailedPrompt' | 'NotAFolderReason' | 'FolderNotCreatedReason' | 'FolderInTheWayReason'
     | 'IncompleteWriteReason' | 'NotARegularFileReason' | 'DanglingLinkReason'
     | 'ForeignLinkReason' | 'NoDesktopReason' | 'SystemReason' | 'OkButton' | 'DiagramButton'
-    | 'DiagramRegion' | 'OpenSessionButton' | 'SaveSessionButton' | 'NextPressButton' | 'PlayToEndButton'
+    | 'DiagramRegion' | 'OpenSessionButton' | 'SaveSessionButton' | 'CopyLinkButton' | 'LinkName' | 'LinkCopied' | 'LinkInAddress' | 'LinkDamagedReason' | 'LinkNewerReason' | 'NextPressButton' | 'PlayToEndButton'
     | 'MessagesList' | 'EndedText' | 'StartAgainButton' | 'BackToLessonButton' | 'SessionOpened' | 'SessionRefused'
     | 'StepsHeading' | 'TextbookSwitch' | 'SuggestButton' | 'SuggestedExample' | 'NoSuggestion'
     | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
@@ -117,6 +117,16 @@ export interface Update {
     played?: true;
 }
 
+/** A lesson to hand on in a link: a session file's bytes, whether a table and how its columns
+ * were read, how many of its presses have been played, and the learner shown. */
+export interface Lesson {
+    bytes: Uint8Array;
+    csv: boolean;
+    columns: TableColumns;
+    played: number;
+    learner: LearnerName;
+}
+
 export interface SessionProgress {
     played: number;
     presses: number;
@@ -182,14 +192,18 @@ export interface Page {
     startSession(fields: string[]): string;
     /** Plays the session's next press, typing its values first. */
     playNext(fields: string[]): string;
-    /** Plays presses quietly for about `milliseconds`; the last `explained` of the session get
-     * their Steps entries. The lists are drawn at the session's end. */
-    play(fields: string[], milliseconds: number, explained: number): string;
+    /** Plays presses quietly for about `milliseconds`, up to press `until` at most (Infinity for
+     * all); the last `explained` of the session get their Steps entries. The lists are drawn at
+     * the session's end, or at `until`. */
+    play(fields: string[], milliseconds: number, explained: number, until: number): string;
     /** Ends quiet playing: the lists drawn as they stand. */
     stopPlaying(): string;
     /** What was done since the last fresh start, as a JSON Lines session: the presses that made
      * what the form shows, the attributes' names and the learner shown. */
     saveSession(): string;
+    /** The lesson as it stands: the session open as it was opened, with the presses of it played;
+     * or else what was done, as saveSession() writes it, all played. */
+    lesson(): Lesson;
     /** S, G and the version space in Graphviz's DOT language. */
     versionSpaceDot(): string;
     /** The engine built for benchmarks alone: S and the rows of G put in place by hand, as after

@@ -7,7 +7,9 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
 import { chord, closeSite, disabled, fields, fill, focused, isOpen, key, learnt, load, messages, newPage, open,
-         openSite, page, pause, replay, replayed, session, shots, shown, status, text, train } from './site.mjs';
+         openSite, page, pause, replay, replayed, session, shots, shown, site, status, text, train } from './site.mjs';
+import { deflateRawSync } from 'node:zlib';
+import { spawnSync } from 'node:child_process';
 
 before(() => openSite(process.env.SITE).then(newPage));
 after(closeSite);
@@ -200,4 +202,46 @@ test('a file dropped during a message box opens after it', async () => {
     assert.equal(await status(), '');
     await key('Enter');
     await page.waitForFunction(() => document.getElementById('session-status').textContent === 'Opened dropped.csv: 1 press to play.');
+});
+
+// A lesson by link: a fresh browser profile opens it at its place, with its learner and language;
+// a link cut short, or made by a newer version, is refused and nothing on the page is lost.
+test('a lesson by link opens in a fresh profile at its place; damaged and newer links are refused', async () => {
+    await load();
+    const table = await session('exercise.csv', spawnSync(process.env.REPLAY, ['--exercise', '--examples', '100'], { encoding: 'utf8' }).stdout);
+    await open(table);
+    for (let press = 0; press < 3; ++press)
+        await page.click('#next-press');
+    await page.click('#textbook');
+    const lists = await shown();
+    await page.click('#copy-link');
+    await page.waitForFunction(() => /: \d+ characters\.$/.test(document.getElementById('session-status').textContent));
+    const link = page.url();
+    assert.ok(link.length <= 2000, `${link.length} characters`);
+    const context = await site.browser.createBrowserContext();
+    const fresh = await context.newPage();
+    await fresh.goto(link);
+    await fresh.waitForSelector('html[data-ready]');
+    const freshLists = await fresh.evaluate(() => Object.fromEntries(['List1', 'List2', 'List3', 'List4'].map((list) =>
+        [list, [...document.querySelectorAll(`#${list} [role=option]`)].map((option) => option.textContent)])));
+    assert.deepEqual(freshLists, { List1: lists.List1, List2: lists.List2, List3: lists.List3, List4: lists.List4 });
+    assert.equal(await fresh.$eval('#session-status', (s) => s.textContent), '3 of 100 presses played');
+    assert.equal(await fresh.$eval('#textbook', (s) => s.getAttribute('aria-checked')), 'true');
+    // In the language it was made in; cut short, or newer, it is refused where the page stands.
+    const made = (head) => `${site.url}#lesson=${deflateRawSync(Buffer.concat([Buffer.from(`${JSON.stringify(head)}\n`),
+                                                                              Buffer.from('a,b,+\n')])).toString('base64url')}`;
+    const head = { version: 1, csv: true, columns: { ignored: [], positive: [], negative: [] }, played: 1, learner: 'Program', language: 'de' };
+    await fresh.goto('about:blank');
+    await fresh.goto(made(head));
+    await fresh.waitForSelector('html[data-ready]');
+    assert.equal(await fresh.$eval('html', (html) => html.lang), 'de');
+    assert.deepEqual(await fresh.$$eval('#List2 [role=option]', (options) => options.map((o) => o.textContent)), ['a,b']);
+    await context.close();
+    for (const [address, reason] of [[link.slice(0, -12), 'it is damaged or cut short'],
+                                     [made({ ...head, version: 2 }), 'it was made by a newer version of vspace']]) {
+        await page.evaluate((hash) => { location.hash = hash; }, new URL(address).hash);
+        await page.waitForFunction((reason) => document.getElementById('session-status').textContent.endsWith(reason), {}, reason);
+        assert.equal(await status(), `The lesson link was not opened: ${reason}`);
+        assert.deepEqual(await shown(), lists);
+    }
 });
