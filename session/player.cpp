@@ -118,11 +118,10 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
                                                                      : kRedoName;
     const bool pressed = command.press || command.history;
     m_example = command.example;
-    if (m_observer && (pressed || command.training || command.unseen))
-        m_observer(Moment::BeforeTyping, button, name);
+    if (pressed || command.training || command.unseen)
+        tell(Moment::BeforeTyping, button, name);
     const std::optional<bool> done = playCommand(m_form, command, m_opening, [&] {
-        if (m_observer)
-            m_observer(Moment::BeforePress, button, name);
+        tell(Moment::BeforePress, button, name);
         m_export.failed = false;
     });
     if (!done)
@@ -130,8 +129,8 @@ std::optional<std::string> ReplaySession::play(const ReplayCommand &command)
     const bool ignored = !*done;
     if (m_export.failed && !m_controls.messages().empty())
         m_exportFailure = m_controls.messages().back().text;
-    if (m_observer && (!ignored || button))
-        m_observer(ignored ? Moment::AfterIgnored : Moment::AfterPress, button, name);
+    if (!ignored || button)
+        tell(ignored ? Moment::AfterIgnored : Moment::AfterPress, button, name);
     if (m_quiet) {
         m_controls.takeMessages();
         return std::nullopt;

@@ -91,10 +91,10 @@ public:
     // press), just before a press, and just after every press that was not ignored, while the
     // messages the press showed are still in controls().messages(), or after a button's press
     // that was, with the button pressed (none for Undo and Redo) and the press's name. For checks
-    // and reports from outside.
+    // and reports from outside. Each observer added is told, in the order added.
     enum class Moment { BeforeTyping, BeforePress, AfterPress, AfterIgnored };
     using PressObserver = std::function<void(Moment, std::optional<Button>, std::string_view)>;
-    void setPressObserver(PressObserver observer) { m_observer = std::move(observer); }
+    void addPressObserver(PressObserver observer) { m_observers.push_back(std::move(observer)); }
 
     const Form &form() const { return m_form; }
     Form &form() { return m_form; }
@@ -136,7 +136,12 @@ private:
     // The rows of `list` as JSON strings, with commas between them.
     const std::string &listJson(List list);
 
-    PressObserver m_observer;
+    std::vector<PressObserver> m_observers;
+    void tell(Moment moment, std::optional<Button> button, std::string_view name) const
+    {
+        for (const PressObserver &observer : m_observers)
+            observer(moment, button, name);
+    }
     std::array<ListText, kListCount> m_listTexts;
     JsonWriter m_report; // the last report, its storage kept for the next
     std::optional<std::string> m_exportFailure;

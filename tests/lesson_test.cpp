@@ -3,8 +3,10 @@
 #include "jsonl_reader.h"
 #include "lesson.h"
 #include "lesson_report.h"
+#include "worksheet.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -576,6 +578,54 @@ TEST(LessonReport, EnjoySport)
     EXPECT_NE(grid.find("The learning data at the end</h2>\n<table class=\"grid\">\n<thead><tr>"
                         + head + "<tbody><tr><td>Sunny</td><td>Warm</td><td>Normal</td>"),
               std::string::npos);
+}
+
+// A worksheet holds every example and question of a session, its values in the order typed, and in
+// its key S and G after each, as vspace-replay reports them, and each prediction's vote.
+TEST(Worksheet, HoldsEveryExampleAndEveryAnswer)
+{
+    std::ifstream file(VSPACE_SOURCE_DIR "/examples/enjoysport.jsonl", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    for (const Learner learner : {Learner::Program, Learner::Textbook}) {
+        MemoryFile exported;
+        ReplaySession session(exported, learner);
+        const Worksheet sheet(session);
+        TextInput in(bytes);
+        std::ostringstream out, err;
+        ASSERT_EQ(runJsonLines(in, out, err, session), 0);
+        const std::string html = sheet.html("enjoysport.jsonl");
+        const std::size_t key = html.find("<section class=\"key\">");
+        std::size_t question = 0, answer = key;
+        // Found after the text found last, before `end`.
+        const auto found = [&](std::size_t &at, const std::string &text, std::size_t end) {
+            return (at = html.find(text, at)) < end;
+        };
+        std::istringstream reports(out.str());
+        for (std::string line; std::getline(reports, line);) {
+            const nlohmann::json report = nlohmann::json::parse(line);
+            const bool predict = report["press"] == "Predict";
+            std::vector<std::string> values = report["Text2"];
+            if (!predict) {
+                std::istringstream learnt(report["List3"].back().get<std::string>());
+                values.clear();
+                for (std::string value; std::getline(learnt, value, ',');)
+                    values.push_back(value);
+                values.back() = report["press"] == "Positive" ? "+" : "-";
+            }
+            ASSERT_TRUE(found(question, "<li><p>Press ", key)) << line;
+            for (const std::string &value : values)
+                ASSERT_TRUE(found(question, "<td>" + value + "</td>", key)) << value;
+            ASSERT_TRUE(found(question, predict ? "box vote" : "<div class=\"box\">", key));
+            ASSERT_TRUE(found(answer, "<li><p>Press ", html.size()));
+            if (predict) {
+                EXPECT_TRUE(found(answer, report["messages"][0]["text"], html.size()));
+            }
+            for (const char *list : {"List2", "List1"}) {
+                for (const std::string row : predict ? nlohmann::json::array() : report[list])
+                    EXPECT_TRUE(found(answer, "<li>" + row + "</li>", html.size())) << row;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -30,6 +30,7 @@ expect 2 "vspace-replay: the report $work/table.csv cannot be written: it is the
     0 --csv --report "$work/table.csv" "$work/table.csv"
 cmp -s "$work/table.csv" "$examples/enjoysport.csv" || { echo "FAIL: the input was replaced"; failed=1; }
 expect 2 "vspace-replay: the report $work cannot be written: Is a directory" 0 --csv --report "$work" "$work/table.csv"
+expect 2 "vspace-replay: the worksheet $work cannot be written: Is a directory" 0 --csv --worksheet "$work" "$work/table.csv"
 expect 1 "vspace-replay: the report $work/none/r.html cannot be written: No such file or directory" \
     0 --csv --report "$work/none/r.html" "$work/table.csv"
 # On a terminal, a long report tells how far it has got, a line for the presses and one for the

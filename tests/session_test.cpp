@@ -271,6 +271,8 @@ TEST(Replay, OptionsByTheirWholeName)
                    "--seed needs a whole number from 0 to 4294967295, not \"-1\""},
                   {{"--exercise", "--examples"}, "--examples needs a whole number from 4 to 200"},
                   {{"--seed", "3"}, "--seed is for exercise tables: it needs --exercise"},
+                  {{"--worksheet=w.html", "t.jsonl"}, "play t.jsonl sheet w.html"},
+                  {{"--worksheet"}, "--worksheet needs a file name"},
                   {{"--exercise", "t.csv"},
                    "--exercise writes a table of its own: it plays no FILE"}};
     for (auto [arguments, understood] : cases) {
@@ -282,6 +284,7 @@ TEST(Replay, OptionsByTheirWholeName)
                   + (o->file ? " " + *o->file : "")
                   + (o->exportFolder ? " " + *o->exportFolder : "")
                   + (o->report ? " " + *o->report : "") + (o->csv ? " - - csv" : "")
+                  + (o->worksheet ? " sheet " + *o->worksheet : "")
                   + (o->separator ? " " + std::to_string(*o->separator) : "")
                   + (o->quiet ? " quiet" : "") + (o->textbook ? " textbook" : "")
                   + (o->explain ? " explain" : "")

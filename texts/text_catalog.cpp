@@ -357,6 +357,18 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
          VSPACE_TRANSLATE_NOOP("Report", "(Graphviz could not draw the diagram.)")},
         {VSPACE_TEXT_ID(ReportNoDiagrams),
          VSPACE_TRANSLATE_NOOP("Report", "(This build of vspace-replay draws no diagrams.)")},
+        {VSPACE_TEXT_ID(WorksheetTitle), VSPACE_TRANSLATE_NOOP("Report", "vspace worksheet: %1")},
+        {VSPACE_TEXT_ID(WorksheetProgramIntroduction),
+         VSPACE_TRANSLATE_NOOP("Report",
+                               "After each example, write S and G as the program's learner has "
+                               "them; after each prediction, the vote. The answer key follows.")},
+        {VSPACE_TEXT_ID(WorksheetTextbookIntroduction),
+         VSPACE_TRANSLATE_NOOP("Report",
+                               "After each example, write S and G as the textbook learner has "
+                               "them; after each prediction, the vote. The answer key follows.")},
+        {VSPACE_TEXT_ID(WorksheetPredictQuestion),
+         VSPACE_TRANSLATE_NOOP("Report", "Positive, negative or undecided?")},
+        {VSPACE_TEXT_ID(WorksheetKeyHeading), VSPACE_TRANSLATE_NOOP("Report", "Answer key")},
         {VSPACE_TEXT_ID(GenericName), VSPACE_TRANSLATE_NOOP("Desktop", "Concept Learning Tutor")},
         {VSPACE_TEXT_ID(Comment),
          VSPACE_TRANSLATE_NOOP(

@@ -213,6 +213,11 @@ enum class Text {
     ReportNotLaidOut,
     ReportNotDrawn,
     ReportNoDiagrams,
+    WorksheetTitle,
+    WorksheetProgramIntroduction,
+    WorksheetTextbookIntroduction,
+    WorksheetPredictQuestion,
+    WorksheetKeyHeading,
     // What the program is, in the menus, the software centres and the page's manifest.
     GenericName,
     Comment,

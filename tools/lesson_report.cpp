@@ -1,6 +1,7 @@
 #include "lesson_report.h"
 
 #include "explanation.h"
+#include "html.h"
 #include "lesson.h"
 #include "session_format.h"
 
@@ -14,31 +15,6 @@
 namespace vspace {
 
 namespace {
-
-std::string escapedHtml(std::string_view text)
-{
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
 
 // A text of the catalog as the report's HTML holds it, with %1 to %9 replaced by `arguments`,
 // which are HTML already.
@@ -175,7 +151,7 @@ LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
     , m_sections(folder)
     , m_learningData(folder)
 {
-    session.setPressObserver([this](ReplaySession::Moment moment, std::optional<Button> button,
+    session.addPressObserver([this](ReplaySession::Moment moment, std::optional<Button> button,
                                     std::string_view name) {
         if (moment == ReplaySession::Moment::AfterPress)
             return pressed(button, name);

@@ -6,6 +6,7 @@
 #include "lesson_report.h"
 #include "replay_options.h"
 #include "session_input.h"
+#include "worksheet.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -46,9 +47,12 @@ std::optional<std::string> reportRefused(const std::string &report, const vspace
     return std::nullopt;
 }
 
-std::string reportFailure(const std::string &report, const std::string &reason)
+// Why a page (the report or the worksheet) cannot be written.
+std::string reportFailure(const std::string &page, const std::string &reason,
+                          std::string_view what = "report")
 {
-    return "vspace-replay: the report " + report + " cannot be written: " + reason + '\n';
+    return "vspace-replay: the " + std::string(what) + " " + page + " cannot be written: " + reason
+           + '\n';
 }
 
 int play(const vspace::ReplayOptions &options)
@@ -59,12 +63,13 @@ int play(const vspace::ReplayOptions &options)
         return 2;
     }
     vspace::FileInput &input = *std::get<std::unique_ptr<vspace::FileInput>>(opened);
-    const std::optional<std::string> refused = options.report
-                                                       ? reportRefused(*options.report, input)
-                                                       : std::nullopt;
-    if (refused) {
-        std::cerr << reportFailure(*options.report, *refused);
-        return 2;
+    for (const std::optional<std::string> &page : {options.report, options.worksheet}) {
+        if (const std::optional<std::string> refused = page ? reportRefused(*page, input)
+                                                            : std::nullopt) {
+            std::cerr << reportFailure(*page, *refused,
+                                       page == options.report ? "report" : "worksheet");
+            return 2;
+        }
     }
     if (const std::optional<std::string> failure = input.readAhead()) {
         std::cerr << "vspace-replay: " << *failure << '\n';
@@ -91,6 +96,9 @@ int play(const vspace::ReplayOptions &options)
             return 1;
         }
     }
+    std::optional<vspace::Worksheet> worksheet;
+    if (options.worksheet)
+        worksheet.emplace(session);
     std::ostream quiet(nullptr);
     std::ostream &out = options.quiet ? quiet : std::cout;
     // The report shows its rows under the names the session gives the attributes.
@@ -101,14 +109,23 @@ int play(const vspace::ReplayOptions &options)
     int status = options.csv ? vspace::runCsvSession(input, out, std::cerr, session,
                                                      options.separator, named, options.columns)
                              : vspace::runJsonLines(input, out, std::cerr, session, named);
+    const std::string fileName = input.name() == "standard input"
+                                         ? input.name()
+                                         : std::filesystem::path(input.name()).filename().string();
+    if (worksheet) {
+        if (const std::optional<std::string> failure
+            = vspace::writeWhole(*options.worksheet, [&](const vspace::TextSink &sink) {
+                  return sink(worksheet->html(fileName)), 0;
+              })) {
+            std::cerr << reportFailure(*options.worksheet, *failure, "worksheet");
+            status = std::max(status, 1);
+        }
+    }
     if (!lesson)
         return status;
     if (lesson->presses() >= 1000)
         showProgress("presses played", lesson->presses(), lesson->presses());
-    const std::string title = "vspace lesson: "
-                              + (input.name() == "standard input"
-                                         ? input.name()
-                                         : std::filesystem::path(input.name()).filename().string());
+    const std::string title = "vspace lesson: " + fileName;
     const std::optional<std::string> failure
             = vspace::writeWhole(*options.report, [&](const vspace::TextSink &sink) {
                   return lesson->write(title, sink, [](std::size_t done, std::size_t total) {

@@ -29,8 +29,8 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
         const auto count = std::find_if(kExerciseCounts.begin(), kExerciseCounts.end(),
                                         [&](const ExerciseCount &c) { return c.option == name; });
         const bool takesValue = name == "--export-dir" || name == "--separator"
-                                || name == "--report" || name == "--label" || repeatable
-                                || count != kExerciseCounts.end();
+                                || name == "--report" || name == "--worksheet" || name == "--label"
+                                || repeatable || count != kExerciseCounts.end();
         const bool flag = arg == "--help" || arg == "-h" || arg == "--version" || arg == "--csv"
                           || arg == "--quiet" || arg == "--textbook" || arg == "--explain"
                           || arg == "--exercise" || arg == "--collapse";
@@ -47,9 +47,9 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
                 value = std::string(argv[++i]);
             if (value && value->empty())
                 return std::string(name) + " is empty: it needs "
-                       + (name == "--export-dir"                    ? "a folder"
-                          : name == "--report"                      ? "a file name"
-                          : name == "--separator"                   ? ", or ; or tab"
+                       + (name == "--export-dir"                        ? "a folder"
+                          : name == "--report" || name == "--worksheet" ? "a file name"
+                          : name == "--separator"                       ? ", or ; or tab"
                           : name == "--label" || name == "--ignore" ? "a column's name or number"
                                                                     : "a word");
         }
@@ -102,8 +102,8 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
                 options.separator = '\t';
             else
                 return std::string("--separator needs , or ; or tab");
-        } else if (!(options.report = value)) {
-            return std::string("--report needs a file name");
+        } else if (!((name == "--report" ? options.report : options.worksheet) = value)) {
+            return std::string(name) + " needs a file name";
         }
     }
     if (options.action == ReplayOptions::Action::Exercise && options.file)

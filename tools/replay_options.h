@@ -13,11 +13,12 @@
 namespace vspace {
 
 inline constexpr std::string_view kReplayUsage
-        = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--csv] [--separator "
-          ",|;|tab]\n"
-          "                     [--label COLUMN] [--ignore COLUMN]... [--positive WORD]...\n"
-          "                     [--negative WORD]... [--textbook] [--explain] [--quiet] [--] "
-          "[FILE]\n"
+        = "usage: vspace-replay [--export-dir DIR] [--report FILE.html] [--worksheet FILE.html]\n"
+          "                     [--csv] [--separator ,|;|tab] [--label COLUMN] [--ignore "
+          "COLUMN]...\n"
+          "                     [--positive WORD]... [--negative WORD]... [--textbook] "
+          "[--explain]\n"
+          "                     [--quiet] [--] [FILE]\n"
           "       vspace-replay --exercise [--seed N] [--attributes 3-16] [--examples 4-200] "
           "[--collapse]\n"
           "       vspace-replay --help | --version\n";
@@ -29,6 +30,7 @@ struct ReplayOptions
     Action action = Action::Play;
     std::optional<std::string> exportFolder;
     std::optional<std::string> report;
+    std::optional<std::string> worksheet;
     std::optional<std::string> file; // standard input when absent or "-"
     bool csv = false;
     std::optional<char> separator; // of a CSV table; told from its first rows when absent

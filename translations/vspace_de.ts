@@ -737,6 +737,26 @@
         <source>(This build of vspace-replay draws no diagrams.)</source>
         <translation>(Diese Version von vspace-replay zeichnet keine Diagramme.)</translation>
     </message>
+    <message>
+        <source>vspace worksheet: %1</source>
+        <translation>vspace-Arbeitsblatt: %1</translation>
+    </message>
+    <message>
+        <source>After each example, write S and G as the program's learner has them; after each prediction, the vote. The answer key follows.</source>
+        <translation>Schreiben Sie nach jedem Beispiel S und G auf, wie der Lerner des Programms sie hat, und nach jeder Vorhersage das Votum. Der Lösungsschlüssel folgt.</translation>
+    </message>
+    <message>
+        <source>After each example, write S and G as the textbook learner has them; after each prediction, the vote. The answer key follows.</source>
+        <translation>Schreiben Sie nach jedem Beispiel S und G auf, wie der Lerner des Lehrbuchs sie hat, und nach jeder Vorhersage das Votum. Der Lösungsschlüssel folgt.</translation>
+    </message>
+    <message>
+        <source>Positive, negative or undecided?</source>
+        <translation>Positiv, negativ oder unentschieden?</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungsschlüssel</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -737,6 +737,26 @@
         <source>(This build of vspace-replay draws no diagrams.)</source>
         <translation>(Esta versión de vspace-replay no dibuja diagramas.)</translation>
     </message>
+    <message>
+        <source>vspace worksheet: %1</source>
+        <translation>Hoja de trabajo de vspace: %1</translation>
+    </message>
+    <message>
+        <source>After each example, write S and G as the program's learner has them; after each prediction, the vote. The answer key follows.</source>
+        <translation>Después de cada ejemplo, escriba S y G como los tiene el aprendiz del programa; después de cada predicción, el voto. La clave de respuestas sigue.</translation>
+    </message>
+    <message>
+        <source>After each example, write S and G as the textbook learner has them; after each prediction, the vote. The answer key follows.</source>
+        <translation>Después de cada ejemplo, escriba S y G como los tiene el aprendiz del libro de texto; después de cada predicción, el voto. La clave de respuestas sigue.</translation>
+    </message>
+    <message>
+        <source>Positive, negative or undecided?</source>
+        <translation>¿Positivo, negativo o indeciso?</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Clave de respuestas</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -734,6 +734,26 @@
         <source>(This build of vspace-replay draws no diagrams.)</source>
         <translation>(vspace-replay รุ่นนี้ไม่วาดแผนภาพ)</translation>
     </message>
+    <message>
+        <source>vspace worksheet: %1</source>
+        <translation>ใบงาน vspace: %1</translation>
+    </message>
+    <message>
+        <source>After each example, write S and G as the program's learner has them; after each prediction, the vote. The answer key follows.</source>
+        <translation>หลังแต่ละตัวอย่าง ให้เขียน S และ G ตามที่ตัวเรียนรู้ของโปรแกรมมี และหลังการทำนายแต่ละครั้ง ให้เขียนผลโหวต เฉลยอยู่ท้ายใบงาน</translation>
+    </message>
+    <message>
+        <source>After each example, write S and G as the textbook learner has them; after each prediction, the vote. The answer key follows.</source>
+        <translation>หลังแต่ละตัวอย่าง ให้เขียน S และ G ตามที่ตัวเรียนรู้ตามตำรามี และหลังการทำนายแต่ละครั้ง ให้เขียนผลโหวต เฉลยอยู่ท้ายใบงาน</translation>
+    </message>
+    <message>
+        <source>Positive, negative or undecided?</source>
+        <translation>บวก ลบ หรือยังตัดสินไม่ได้?</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>เฉลย</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

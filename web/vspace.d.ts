@@ -49,7 +49,7 @@ export type TextName =
     | 'ReportUnseenInstance' | 'ReportMessage' | 'ReportSpecific' | 'ReportGeneral'
     | 'ReportVersionSpace' | 'ReportLearningData' | 'ReportLabel' | 'ReportAttributes' | 'ReportOneRow' | 'ReportRows'
     | 'ReportUnchanged' | 'ReportEmpty' | 'ReportNotLaidOut' | 'ReportNotDrawn'
-    | 'ReportNoDiagrams' | 'GenericName' | 'Comment' | 'Summary';
+    | 'ReportNoDiagrams' | 'WorksheetTitle' | 'WorksheetProgramIntroduction' | 'WorksheetTextbookIntroduction' | 'WorksheetPredictQuestion' | 'WorksheetKeyHeading' | 'GenericName' | 'Comment' | 'Summary';
 
 /** An enum of embind: each value by its name, `.value` its number. */
 export type Enum<Name extends string> = { [name in Name]: { value: number } };

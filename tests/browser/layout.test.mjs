@@ -62,7 +62,7 @@ const fitted = { scrolls: false, outside: [], overlaps: [], small: [], under: tr
 
 // With Stop and the progress bar shown too, as while a session plays.
 const screens = [[712, 400, 'beside'], [853, 480, 'beside'], [1024, 600, 'beside'], [1280, 720, 'beside'], [1920, 1080, 'beside'],
-                 [800, 800, 'below'], [1024, 1366, 'below']];
+                 [800, 800, 'beside'], [1024, 1366, 'below']];
 
 test('from 712 × 400 to 1920 × 1080 the page fits the screen, its text larger on a larger one', async () => {
     await opened(1280, 720);

@@ -142,7 +142,7 @@ std::string playReplayInput(std::string_view bytes)
         decltype(shownNow()) was, atPress, wasAtPress;
         std::uint64_t last = 0;
         bool typing = false; // values typed since the last press, undo or redo
-        session.setPressObserver([&](ReplaySession::Moment moment, std::optional<Button> button,
+        session.addPressObserver([&](ReplaySession::Moment moment, std::optional<Button> button,
                                      std::string_view name) {
             const Form &form = session.form();
             if (moment == ReplaySession::Moment::BeforeTyping) {
