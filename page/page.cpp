@@ -8,10 +8,12 @@
 #include "session_input.h"
 #include "session_writer.h"
 #include "text_catalog.h"
+#include "worksheet.h"
 
 #include <algorithm>
 #include <chrono>
 #include <new>
+#include <sstream>
 
 namespace vspace {
 
@@ -85,7 +87,8 @@ std::string Page::suggest(const PageFields &fields)
     return m_controls.update(teaching({.explained = false}));
 }
 
-std::string Page::open(const std::string &bytes, bool csv, const CsvColumns &columns)
+std::string Page::open(const std::string &bytes, bool csv, const CsvColumns &columns,
+                       const std::string &name)
 {
     m_pending.reset();
     TextInput in(bytes);
@@ -128,6 +131,7 @@ std::string Page::open(const std::string &bytes, bool csv, const CsvColumns &col
     session->bytes = bytes;
     session->csv = csv;
     session->columns = columns;
+    session->name = name;
     m_pending = session;
     out.key("presses").number(session->presses);
     out.key("learnt").number(m_form.state().examples.size());
@@ -217,8 +221,30 @@ std::string Page::saveSession() const
 SharedLesson Page::lesson() const
 {
     if (const Session *open = session())
-        return {open->bytes, open->csv, open->columns, m_form.place().played, m_form.shownLearner()};
-    return {saveSession(), false, {}, m_form.pressesMade().size(), m_form.shownLearner()};
+        return {open->bytes,          open->csv, open->columns, open->name, m_form.place().played,
+                m_form.shownLearner()};
+    return {saveSession(), false, {}, {}, m_form.pressesMade().size(), m_form.shownLearner()};
+}
+
+std::string Page::worksheet(const std::string &language) const
+{
+    // The lesson played afresh, beside the page's own session.
+    struct Unwritten : ExportFile
+    {
+        std::string path() const override { return "hypothesis.txt"; }
+        std::optional<ExportFailure> replace(std::string_view) override { return std::nullopt; }
+    } unwritten;
+    const SharedLesson lesson = this->lesson();
+    ReplaySession session(unwritten, m_form.shownLearner());
+    session.setQuiet(true);
+    const Worksheet sheet(session, phrase());
+    TextInput in(lesson.bytes);
+    std::ostringstream ignored;
+    if (lesson.csv)
+        runCsvSession(in, ignored, ignored, session, std::nullopt, {}, lesson.columns);
+    else
+        runJsonLines(in, ignored, ignored, session);
+    return sheet.html(lesson.name.empty() ? "vspace" : lesson.name, language);
 }
 
 std::string Page::versionSpaceDot() const

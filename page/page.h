@@ -27,6 +27,7 @@ struct Session
     std::string bytes = {};
     bool csv = false;
     CsvColumns columns = {};
+    std::string name = {}; // the file's
 };
 
 // A lesson to hand on, as a link does: a session file as it is opened, how many of its presses
@@ -36,6 +37,7 @@ struct SharedLesson
     std::string bytes;
     bool csv = false;
     CsvColumns columns;
+    std::string name; // the file's; none for what was done
     std::size_t played = 0;
     Learner learner = Learner::Program;
 };
@@ -79,7 +81,8 @@ public:
     // `columns` says) or JSON Lines, up to its first Exit, and keeps it for startSession(). Nothing
     // is decoded before the reader has checked it. Returns {"presses": n, "learnt": the examples
     // learnt now}, or {"error": why}; for a table, with "layout": how its columns were read.
-    std::string open(const std::string &bytes, bool csv, const CsvColumns &columns = {});
+    std::string open(const std::string &bytes, bool csv, const CsvColumns &columns = {},
+                     const std::string &name = {});
     // Opens the session read last: the form starts afresh at the session's width, as Clear does,
     // in an action that can be undone, and the session waits for its first press. Its Undo never
     // reaches past this. The attributes take the session's names; or keep theirs when it names
@@ -106,6 +109,10 @@ public:
     // The lesson as it stands: the session open, as it was opened, with the presses of it played;
     // or else what was done, as saveSession() writes it, all played.
     SharedLesson lesson() const;
+    // A worksheet of the lesson, in the page's language (`language`, its tag): the examples of
+    // the session open, or of what was done, with boxes for S and G, and the answer key as the
+    // learner shown has it.
+    std::string worksheet(const std::string &language) const;
     // S, G and the version space of the learner shown in Graphviz's DOT language, as the lesson
     // report draws them.
     std::string versionSpaceDot() const;

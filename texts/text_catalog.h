@@ -68,6 +68,7 @@ enum class Text {
     OpenSessionButton,
     SaveSessionButton,
     CopyLinkButton,
+    WorksheetButton,
     LinkName, // what a link's lesson is called when opened
     LinkCopied,
     LinkInAddress, // when the clipboard cannot be written

@@ -9,11 +9,6 @@ namespace vspace {
 
 namespace {
 
-std::string textHtml(Text text, std::initializer_list<std::string_view> arguments = {})
-{
-    return format(escapedHtml(english(text)), arguments);
-}
-
 // Rows as a list of HTML, each isolated from the text around it.
 std::string rowList(const std::vector<Row> &rows)
 {
@@ -36,8 +31,9 @@ ol > li { break-inside: avoid; margin-bottom: 1em; }
 
 } // namespace
 
-Worksheet::Worksheet(ReplaySession &session)
+Worksheet::Worksheet(ReplaySession &session, Phrase phrase)
     : m_session(session)
+    , m_phrase(phrase ? std::move(phrase) : [](Text text) { return std::string(english(text)); })
 {
     session.addPressObserver([this](ReplaySession::Moment moment, std::optional<Button> button,
                                     std::string_view name) {
@@ -49,6 +45,11 @@ Worksheet::Worksheet(ReplaySession &session)
             pressed(button, name);
         }
     });
+}
+
+std::string Worksheet::textHtml(Text text, std::initializer_list<std::string_view> arguments) const
+{
+    return format(escapedHtml(m_phrase(text)), arguments);
 }
 
 void Worksheet::pressed(std::optional<Button> button, std::string_view name)
@@ -96,12 +97,13 @@ void Worksheet::pressed(std::optional<Button> button, std::string_view name)
     m_questions.push_back(std::move(question));
 }
 
-std::string Worksheet::html(const std::string &title) const
+std::string Worksheet::html(const std::string &title, std::string_view language) const
 {
     const std::string heading = textHtml(Text::WorksheetTitle, {escapedHtml(title)});
     const bool textbook = m_session.form().shownLearner() == Learner::Textbook;
-    std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                       "<title>"
+    std::string page = "<!DOCTYPE html>\n<html lang=\"" + escapedHtml(language)
+                       + "\">\n<head>\n<meta charset=\"utf-8\">\n"
+                         "<title>"
                        + heading + "</title>\n<style>\n" + std::string(kStyle)
                        + "</style>\n</head>\n<body>\n<h1>" + heading + "</h1>\n<p>"
                        + textHtml(textbook ? Text::WorksheetTextbookIntroduction

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "explanation.h"
 #include "player.h"
 
 #include <string>
@@ -14,11 +15,12 @@ namespace vspace {
 class Worksheet
 {
 public:
-    // Records the presses of `session` from now on.
-    explicit Worksheet(ReplaySession &session);
+    // Records the presses of `session` from now on, its texts in the language of `phrase` (in
+    // English when none is given).
+    explicit Worksheet(ReplaySession &session, Phrase phrase = {});
 
-    // The page, titled after `title` (the session's file).
-    std::string html(const std::string &title) const;
+    // The page, titled after `title` (the session's file), its language `language`.
+    std::string html(const std::string &title, std::string_view language = "en") const;
 
 private:
     struct Question
@@ -30,8 +32,11 @@ private:
     };
 
     void pressed(std::optional<Button> button, std::string_view name);
+    // A text of the catalog as HTML, with %1 to %9 replaced by `arguments`, which are HTML already.
+    std::string textHtml(Text text, std::initializer_list<std::string_view> arguments = {}) const;
 
     ReplaySession &m_session;
+    Phrase m_phrase;
     Row m_typed;
     std::size_t m_presses = 0;
     std::vector<Question> m_questions;

@@ -634,6 +634,10 @@
         <source>it was made by a newer version of vspace</source>
         <translation>er wurde mit einer neueren Version von vspace erstellt</translation>
     </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -634,6 +634,10 @@
         <source>it was made by a newer version of vspace</source>
         <translation>se creó con una versión más reciente de vspace</translation>
     </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Hoja de trabajo</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -631,6 +631,10 @@
         <source>it was made by a newer version of vspace</source>
         <translation>สร้างด้วย vspace รุ่นที่ใหม่กว่า</translation>
     </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>ใบงาน</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

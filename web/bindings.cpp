@@ -55,7 +55,7 @@ CsvColumns columnsOf(const val &chosen)
     return columns;
 }
 
-// The lesson as it stands, for a link: {bytes, csv, columns, played, learner}, its columns as
+// The lesson as it stands, for a link: {bytes, csv, columns, name, played, learner}, its columns as
 // columnsOf() takes them.
 val lessonOf(const Page &page)
 {
@@ -75,6 +75,7 @@ val lessonOf(const Page &page)
                              .call<val>("slice"));
     out.set("csv", lesson.csv);
     out.set("columns", columns);
+    out.set("name", lesson.name);
     out.set("played", lesson.played);
     out.set("learner", std::string(lesson.learner == Learner::Textbook ? "Textbook" : "Program"));
     return out;
@@ -153,8 +154,9 @@ EMSCRIPTEN_BINDINGS(vspace)
             .function("suggest", &withFields<&Page::suggest>)
             .function("undo", &withFields<&Page::undo>)
             .function("redo", &withFields<&Page::redo>)
-            .function("open", optional_override([](Page &page, val bytes, bool csv, val chosen) {
-                          return page.open(bytesOf(bytes), csv, columnsOf(chosen));
+            .function("open", optional_override([](Page &page, val bytes, bool csv, val chosen,
+                                                   const std::string &name) {
+                          return page.open(bytesOf(bytes), csv, columnsOf(chosen), name);
                       }))
             .function("startSession", &withFields<&Page::startSession>)
             .function("playNext", &withFields<&Page::playNext>)
@@ -178,6 +180,7 @@ EMSCRIPTEN_BINDINGS(vspace)
                       }))
 #endif
             .function("saveSession", &Page::saveSession)
+            .function("worksheet", &Page::worksheet)
             .function("lesson", optional_override([](const Page &page) { return lessonOf(page); }))
             .function("versionSpaceDot", &Page::versionSpaceDot);
     emscripten::function("controlTable",

@@ -52,9 +52,9 @@ const fromBase64Url = (text) =>
  * @param {LinkedLesson} linked
  */
 export async function lessonLink({ lesson, language }) {
-    const { bytes, csv, columns, played, learner } = lesson;
+    const { bytes, csv, columns, name, played, learner } = lesson;
     const head = new TextEncoder().encode(
-        `${JSON.stringify({ version: linkVersion, csv, columns, played, learner, language })}\n`
+        `${JSON.stringify({ version: linkVersion, csv, columns, name, played, learner, language })}\n`
     );
     const whole = new Uint8Array(head.length + bytes.length);
     whole.set(head);
@@ -82,7 +82,7 @@ export async function readLessonLink(hash) {
         );
         if (!Number.isInteger(head?.version) || head.version < 1) return damaged;
         if (head.version > linkVersion) return { error: 'LinkNewerReason' };
-        const { csv, columns, played, learner, language } = head;
+        const { csv, columns, name, played, learner, language } = head;
         const words = (/** @type {unknown} */ list) =>
             Array.isArray(list) && list.every((word) => typeof word === 'string');
         const sound =
@@ -92,11 +92,15 @@ export async function readLessonLink(hash) {
             played >= 0 &&
             (learner === 'Program' || learner === 'Textbook') &&
             typeof language === 'string' &&
+            typeof name === 'string' &&
             words(columns?.ignored) &&
             words(columns.positive) &&
             words(columns.negative);
         if (!sound) return damaged;
-        return { lesson: { bytes: whole.slice(end + 1), csv, columns, played, learner }, language };
+        return {
+            lesson: { bytes: whole.slice(end + 1), csv, columns, name, played, learner },
+            language,
+        };
     } catch {
         return damaged;
     }

@@ -212,6 +212,7 @@ const openLink = async (link) => {
 await openLink(linked);
 addEventListener('hashchange', async () => openLink(await readLessonLink(location.hash)));
 element('copy-link').addEventListener('click', () => player.copyLink(language));
+element('worksheet').addEventListener('click', () => player.worksheet(language));
 // A build for benchmarks hands them the window; the page itself offers nothing of the kind.
 if (module.benchmark) globalThis.vspacePage = vspace;
 // Ready: the engine loaded and the first field focused.

@@ -130,7 +130,8 @@ export class SessionPlayer {
             (!/\.(jsonl|json)$/i.test(file.name) && firstCharacter(bytes) !== 0x7b);
         /** @type {OpenedSession} */
         /** @type {(columns?: TableColumns) => OpenedSession} */
-        const readAs = (columns) => JSON.parse(this.vspace.page.open(bytes, csv, columns));
+        const readAs = (columns) =>
+            JSON.parse(this.vspace.page.open(bytes, csv, columns, file.name));
         let read = readAs(undefined);
         const { layout } = read;
         if (layout && (read.error !== undefined || layout.names !== null)) {
@@ -169,20 +170,20 @@ export class SessionPlayer {
         return true;
     }
 
-    // Opens a lesson handed on by a link, under the name `name`: its session file read as it was,
+    // Opens a lesson handed on by a link, under its file's name or else `name`: its session file read as it was,
     // the learner it showed, played quietly up to its place; Next press plays on.
     /**
      * @param {Lesson} lesson
      * @param {string} name
      * @param {(learner: LearnerName) => void} showLearner
      */
-    async openLesson({ bytes, csv, columns, played, learner }, name, showLearner) {
+    async openLesson({ bytes, csv, columns, name: file, played, learner }, name, showLearner) {
         await noDialogOpen();
         if (this.playing) return;
         if (this.vspace.root.hidden) this.startAgain();
         /** @type {OpenedSession} */
-        const read = JSON.parse(this.vspace.page.open(bytes, csv, columns));
-        if (!(await this.start(name, read))) return;
+        const read = JSON.parse(this.vspace.page.open(bytes, csv, columns, file));
+        if (!(await this.start(file || name, read))) return;
         showLearner(learner);
         if (played > 0) await this.playToEnd(played);
         this.elements.next.focus();
@@ -209,6 +210,12 @@ export class SessionPlayer {
     // Offers what was done as a session file, which this page and vspace-replay open again.
     save() {
         if (!this.playing) download(this.vspace.page.saveSession(), 'vspace-session.jsonl');
+    }
+
+    // Offers a worksheet of the lesson, in the page's language (`language`, its tag).
+    /** @param {string} language */
+    worksheet(language) {
+        if (!this.playing) download(this.vspace.page.worksheet(language), 'worksheet.html');
     }
 
     // Plays the next press, as if typed; the focus stays on "Next press", and comes back to it

@@ -19,7 +19,7 @@ export type TextName =
     | 'ExportFailedPrompt' | 'NotAFolderReason' | 'FolderNotCreatedReason' | 'FolderInTheWayReason'
     | 'IncompleteWriteReason' | 'NotARegularFileReason' | 'DanglingLinkReason'
     | 'ForeignLinkReason' | 'NoDesktopReason' | 'SystemReason' | 'OkButton' | 'DiagramButton'
-    | 'DiagramRegion' | 'OpenSessionButton' | 'SaveSessionButton' | 'CopyLinkButton' | 'LinkName' | 'LinkCopied' | 'LinkInAddress' | 'LinkDamagedReason' | 'LinkNewerReason' | 'NextPressButton' | 'PlayToEndButton'
+    | 'DiagramRegion' | 'OpenSessionButton' | 'SaveSessionButton' | 'CopyLinkButton' | 'WorksheetButton' | 'LinkName' | 'LinkCopied' | 'LinkInAddress' | 'LinkDamagedReason' | 'LinkNewerReason' | 'NextPressButton' | 'PlayToEndButton'
     | 'MessagesList' | 'EndedText' | 'StartAgainButton' | 'BackToLessonButton' | 'SessionOpened' | 'SessionRefused'
     | 'StepsHeading' | 'TextbookSwitch' | 'SuggestButton' | 'SuggestedExample' | 'NoSuggestion'
     | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
@@ -123,6 +123,8 @@ export interface Lesson {
     bytes: Uint8Array;
     csv: boolean;
     columns: TableColumns;
+    /** The file's name; '' for what was done. */
+    name: string;
     played: number;
     learner: LearnerName;
 }
@@ -185,8 +187,9 @@ export interface Page {
     /** Reads a session file's bytes as vspace-replay reads them (CSV, its columns read as
      * `columns` says, or JSON Lines) and keeps it. Returns JSON: the presses it holds and the
      * examples learnt now (`{presses, learnt}`), or why it was refused (`{error}`), with how a
-     * table's columns were read (`layout`): an OpenedSession. */
-    open(bytes: Uint8Array, csv: boolean, columns: TableColumns | undefined): string;
+     * table's columns were read (`layout`): an OpenedSession. `name`: the file's, which a lesson
+     * handed on keeps. */
+    open(bytes: Uint8Array, csv: boolean, columns: TableColumns | undefined, name: string): string;
     /** Starts the session read last, at its width and with its names, as an action that can be
      * undone. */
     startSession(fields: string[]): string;
@@ -204,6 +207,9 @@ export interface Page {
     /** The lesson as it stands: the session open as it was opened, with the presses of it played;
      * or else what was done, as saveSession() writes it, all played. */
     lesson(): Lesson;
+    /** A worksheet of the lesson in the page's language (its tag): every example with boxes for S
+     * and G, every prediction asked, then the answer key; an HTML page. */
+    worksheet(language: string): string;
     /** S, G and the version space in Graphviz's DOT language. */
     versionSpaceDot(): string;
     /** The engine built for benchmarks alone: S and the rows of G put in place by hand, as after

@@ -230,7 +230,7 @@ test('a lesson by link opens in a fresh profile at its place; damaged and newer 
     // In the language it was made in; cut short, or newer, it is refused where the page stands.
     const made = (head) => `${site.url}#lesson=${deflateRawSync(Buffer.concat([Buffer.from(`${JSON.stringify(head)}\n`),
                                                                               Buffer.from('a,b,+\n')])).toString('base64url')}`;
-    const head = { version: 1, csv: true, columns: { ignored: [], positive: [], negative: [] }, played: 1, learner: 'Program', language: 'de' };
+    const head = { version: 1, csv: true, columns: { ignored: [], positive: [], negative: [] }, name: 'ab.csv', played: 1, learner: 'Program', language: 'de' };
     await fresh.goto('about:blank');
     await fresh.goto(made(head));
     await fresh.waitForSelector('html[data-ready]');

@@ -193,6 +193,13 @@ test('a session file plays to its end as vspace-replay plays it', async () => {
     for (let i = 0; i < 50 && !(await readFile(saved).catch(() => null)); ++i)
         await pause(100);
     assert.deepEqual(replayed(replay(saved).reports.at(-1)), replayed(last));
+    // Its worksheet: boxes for S and G after each of its four examples, a box for each vote.
+    await page.click('#worksheet');
+    const sheet = join(downloads, 'worksheet.html');
+    for (let i = 0; i < 50 && !(await readFile(sheet).catch(() => null)); ++i)
+        await pause(100);
+    const boxes = (await readFile(sheet, 'utf8')).match(/<div class="box[^"]*">/g);
+    assert.deepEqual([boxes.length, boxes.filter((box) => box.includes('vote')).length], [4 * 2 + 3, 3]);
     await open(saved);
     await page.click('#play-to-end');
     assert.deepEqual(await lists(), [last.List1, last.List2, last.List3, last.List4]);
