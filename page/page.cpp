@@ -3,7 +3,9 @@
 #include "csv_session.h"
 #include "explanation.h"
 #include "generality_graph.h"
+#include "html.h"
 #include "jsonl_reader.h"
+#include "lesson_report.h"
 #include "session_format.h"
 #include "session_input.h"
 #include "session_writer.h"
@@ -226,9 +228,10 @@ SharedLesson Page::lesson() const
     return {saveSession(), false, {}, {}, m_form.pressesMade().size(), m_form.shownLearner()};
 }
 
-std::string Page::worksheet(const std::string &language) const
+// Plays the lesson afresh, beside the page's own session, into what `record` sets up to observe
+// it; writes no file.
+void Page::replayLesson(const std::function<void(ReplaySession &, NamesHandler &)> &record) const
 {
-    // The lesson played afresh, beside the page's own session.
     struct Unwritten : ExportFile
     {
         std::string path() const override { return "hypothesis.txt"; }
@@ -237,14 +240,40 @@ std::string Page::worksheet(const std::string &language) const
     const SharedLesson lesson = this->lesson();
     ReplaySession session(unwritten, m_form.shownLearner());
     session.setQuiet(true);
-    const Worksheet sheet(session, phrase());
+    NamesHandler named;
+    record(session, named);
     TextInput in(lesson.bytes);
     std::ostringstream ignored;
     if (lesson.csv)
-        runCsvSession(in, ignored, ignored, session, std::nullopt, {}, lesson.columns);
+        runCsvSession(in, ignored, ignored, session, std::nullopt, named, lesson.columns);
     else
-        runJsonLines(in, ignored, ignored, session);
-    return sheet.html(lesson.name.empty() ? "vspace" : lesson.name, language);
+        runJsonLines(in, ignored, ignored, session, named);
+}
+
+std::string Page::worksheet(const std::string &language) const
+{
+    std::optional<Worksheet> sheet;
+    replayLesson([&](ReplaySession &session, NamesHandler &) { sheet.emplace(session, phrase()); });
+    return sheet->html(lessonName(), language);
+}
+
+std::string Page::report(const std::string &language) const
+{
+    std::optional<LessonReport> report;
+    const ReportStyle style{phrase(), language, [](const std::string &dot) {
+                                return "<pre class=\"dot\" hidden>" + escapedHtml(dot) + "</pre>\n";
+                            }};
+    replayLesson([&](ReplaySession &session, NamesHandler &named) {
+        report.emplace(session, std::string(), nullptr, style);
+        named = [&](const AttributeNames &names) { report->nameAttributes(names); };
+    });
+    return report->html("vspace lesson: " + lessonName());
+}
+
+std::string Page::lessonName() const
+{
+    const Session *open = session();
+    return open && !open->name.empty() ? open->name : "vspace";
 }
 
 std::string Page::versionSpaceDot() const

@@ -113,6 +113,10 @@ public:
     // the session open, or of what was done, with boxes for S and G, and the answer key as the
     // learner shown has it.
     std::string worksheet(const std::string &language) const;
+    // The lesson report vspace-replay writes for the lesson, in the page's language (`language`,
+    // its tag), each drawing left as its DOT text in a hidden <pre class="dot"> for the page to
+    // draw.
+    std::string report(const std::string &language) const;
     // S, G and the version space of the learner shown in Graphviz's DOT language, as the lesson
     // report draws them.
     std::string versionSpaceDot() const;
@@ -135,6 +139,11 @@ private:
 
     // The session open, or null.
     const Session *session() const;
+    // The name of the session open ("vspace" for none or a nameless one).
+    std::string lessonName() const;
+    // Plays lesson() afresh, beside the page's own session, into what `record` sets up to observe
+    // it (naming the attributes by the handler it sets, if any); writes no file.
+    void replayLesson(const std::function<void(ReplaySession &, NamesHandler &)> &record) const;
     // The attributes' names in use, one for each attribute (empty where unnamed).
     AttributeNames names() const;
     // Puts `names` in use from `place` on: a number for them in the place.

@@ -93,6 +93,7 @@ constexpr std::array<CatalogEntry, kTextCount> kCatalog{{
         {VSPACE_TEXT_ID(SaveSessionButton), VSPACE_TRANSLATE_NOOP("Page", "Save session")},
         {VSPACE_TEXT_ID(CopyLinkButton), VSPACE_TRANSLATE_NOOP("Page", "Copy link")},
         {VSPACE_TEXT_ID(WorksheetButton), VSPACE_TRANSLATE_NOOP("Page", "Worksheet")},
+        {VSPACE_TEXT_ID(ReportButton), VSPACE_TRANSLATE_NOOP("Page", "Lesson report")},
         {VSPACE_TEXT_ID(LinkName), VSPACE_TRANSLATE_NOOP("Page", "The lesson link")},
         {VSPACE_TEXT_ID(LinkCopied), VSPACE_TRANSLATE_NOOP("Page", "Link copied: %1 characters.")},
         {VSPACE_TEXT_ID(LinkInAddress),

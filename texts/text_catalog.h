@@ -69,6 +69,7 @@ enum class Text {
     SaveSessionButton,
     CopyLinkButton,
     WorksheetButton,
+    ReportButton,
     LinkName, // what a link's lesson is called when opened
     LinkCopied,
     LinkInAddress, // when the clipboard cannot be written

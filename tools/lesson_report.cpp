@@ -18,9 +18,10 @@ namespace {
 
 // A text of the catalog as the report's HTML holds it, with %1 to %9 replaced by `arguments`,
 // which are HTML already.
-std::string textHtml(Text text, std::initializer_list<std::string_view> arguments = {})
+std::string textHtml(const Phrase &phrase, Text text,
+                     std::initializer_list<std::string_view> arguments = {})
 {
-    return format(escapedHtml(english(text)), arguments);
+    return format(escapedHtml(phrase(text)), arguments);
 }
 
 // The rows of a list after a press, each with its class: "added" where the press added it, none
@@ -46,18 +47,20 @@ std::optional<MarkedRows> markedRows(const std::vector<Row> &before, const std::
 
 // One list of rows after a press, marking those it added and, struck through, those it removed;
 // a list the press left as it was is said to be unchanged.
-std::string rowsCell(const std::vector<Row> &before, const std::vector<Row> &after)
+std::string rowsCell(const Phrase &phrase, const std::vector<Row> &before,
+                     const std::vector<Row> &after)
 {
     const auto rows = markedRows(before, after);
     if (!rows)
-        return "<p class=\"none\">" + textHtml(Text::ReportUnchanged) + "</p>";
+        return "<p class=\"none\">" + textHtml(phrase, Text::ReportUnchanged) + "</p>";
     std::string cell = "<ul class=\"rows\">";
     for (const auto &[mark, row] : *rows)
         cell += (mark.empty() ? std::string("<li>") : "<li class=\"" + std::string(mark) + "\">")
                 + escapedHtml(isolatedRow(*row)) + "</li>";
     return cell
-           + (after.empty() ? "<li class=\"none\">" + textHtml(Text::ReportEmpty) + "</li></ul>"
-                            : "</ul>");
+           + (after.empty()
+                      ? "<li class=\"none\">" + textHtml(phrase, Text::ReportEmpty) + "</li></ul>"
+                      : "</ul>");
 }
 
 // A row's values as cells of a table under the attributes' names, then the cell of its label:
@@ -95,17 +98,18 @@ std::string gridGroup(std::string_view heading, const GridRows &rows)
 }
 
 // One list of rows after a press as rowsCell marks them, in a table under the attributes' names.
-std::string rowsGroup(std::string_view heading, const std::vector<Row> &before,
-                      const std::vector<Row> &after, std::size_t columns)
+std::string rowsGroup(const Phrase &phrase, std::string_view heading,
+                      const std::vector<Row> &before, const std::vector<Row> &after,
+                      std::size_t columns)
 {
     GridRows grid;
     if (const auto rows = markedRows(before, after)) {
         for (const auto &[mark, row] : *rows)
             grid.emplace_back(mark, cells(*row));
         if (after.empty())
-            grid.emplace_back("", said(textHtml(Text::ReportEmpty), columns));
+            grid.emplace_back("", said(textHtml(phrase, Text::ReportEmpty), columns));
     } else {
-        grid.emplace_back("", said(textHtml(Text::ReportUnchanged), columns));
+        grid.emplace_back("", said(textHtml(phrase, Text::ReportUnchanged), columns));
     }
     return gridGroup(heading, grid);
 }
@@ -143,14 +147,17 @@ table.grid tr.added > td:first-of-type::before { content: "+ "; } table.grid tr.
 } // namespace
 
 LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
-                           std::function<void(std::size_t)> progress)
-    : m_session(session)
+                           std::function<void(std::size_t)> progress, ReportStyle style)
+    : m_style(std::move(style))
+    , m_session(session)
     , m_progress(std::move(progress))
     , m_start(boundaries())
     , m_before(m_start)
     , m_sections(folder)
     , m_learningData(folder)
 {
+    if (!m_style.phrase)
+        m_style.phrase = [](Text text) { return std::string(english(text)); };
     session.addPressObserver([this](ReplaySession::Moment moment, std::optional<Button> button,
                                     std::string_view name) {
         if (moment == ReplaySession::Moment::AfterPress)
@@ -168,8 +175,8 @@ void LessonReport::nameAttributes(const AttributeNames &names)
         m_start = m_before = boundaries();
     if (m_presses > 0 || std::all_of(names.begin(), names.end(), std::mem_fn(&std::string::empty)))
         return;
-    const auto unnamed = [](std::size_t a) {
-        return format(english(Text::AttributeName), {std::to_string(a + 1)});
+    const auto unnamed = [&](std::size_t a) {
+        return format(m_style.phrase(Text::AttributeName), {std::to_string(a + 1)});
     };
     // Named in full once, at the start; shortened in the tables, as the sentences shorten them.
     m_head.clear();
@@ -179,10 +186,9 @@ void LessonReport::nameAttributes(const AttributeNames &names)
         named.push_back(escapedHtml(isolated(name)));
         m_head += "<th scope=\"col\">" + escapedHtml(shortened(name, kQuotedCharacters)) + "</th>";
     }
-    m_head += "<th scope=\"col\">" + textHtml(Text::ReportLabel) + "</th>";
+    m_head += "<th scope=\"col\">" + textHtml(m_style.phrase, Text::ReportLabel) + "</th>";
     m_columns = names.size() + 1;
-    m_names = textHtml(Text::ReportAttributes,
-                       {listed(named, [](Text text) { return std::string(english(text)); })});
+    m_names = textHtml(m_style.phrase, Text::ReportAttributes, {listed(named, m_style.phrase)});
 }
 
 int LessonReport::error() const
@@ -204,7 +210,7 @@ LessonReport::Boundaries LessonReport::boundaries() const
 std::string LessonReport::notes(std::optional<Button> button, std::string_view name)
 {
     const Form &form = m_session.form();
-    const auto english = [](Text text) { return std::string(vspace::english(text)); };
+    const Phrase &english = m_style.phrase;
     const std::string explanation = lessonOf(button,
                                              name == kUndoName ? History::Undo : History::Redo,
                                              form.lastOutcome(), false,
@@ -218,7 +224,8 @@ std::string LessonReport::notes(std::optional<Button> button, std::string_view n
     if (m_firstDifference == 0)
         m_firstDifference = m_presses;
     ++m_differing;
-    notes += "<div class=\"difference\"><p>" + textHtml(Text::DifferenceNote) + "</p>\n<ul>";
+    notes += "<div class=\"difference\"><p>" + textHtml(m_style.phrase, Text::DifferenceNote)
+             + "</p>\n<ul>";
     for (const std::string &difference : differences)
         notes += "<li>" + escapedHtml(difference) + "</li>";
     return notes + "</ul></div>\n";
@@ -226,7 +233,7 @@ std::string LessonReport::notes(std::optional<Button> button, std::string_view n
 
 std::string reportNote(Text why)
 {
-    return "<p class=\"none\">" + textHtml(why) + "</p>";
+    return "<p class=\"none\">" + escapedHtml(english(why)) + "</p>";
 }
 
 std::optional<Example> LessonReport::learningData()
@@ -260,28 +267,32 @@ std::string LessonReport::grid(const Boundaries &after, std::string_view instanc
     std::string grid = "<table class=\"grid\">\n<thead><tr><td></td>" + m_head + "</tr></thead>\n";
     if (!instance.empty())
         grid += gridGroup(instance, {{"", cells(m_typed)}});
-    grid += rowsGroup(textHtml(Text::ReportSpecific), m_before.s, after.s, m_columns)
-            + rowsGroup(textHtml(Text::ReportGeneral), m_before.g, after.g, m_columns)
-            + rowsGroup(textHtml(Text::ReportVersionSpace), m_before.space, after.space, m_columns);
+    grid += rowsGroup(m_style.phrase, textHtml(m_style.phrase, Text::ReportSpecific), m_before.s,
+                      after.s, m_columns)
+            + rowsGroup(m_style.phrase, textHtml(m_style.phrase, Text::ReportGeneral), m_before.g,
+                        after.g, m_columns)
+            + rowsGroup(m_style.phrase, textHtml(m_style.phrase, Text::ReportVersionSpace),
+                        m_before.space, after.space, m_columns);
     GridRows data;
     if (const std::optional<Example> added = learningData())
         data.emplace_back("added", cells(added->values, added->positive ? "+" : "-"));
     data.emplace_back("", said(rowCount(), m_columns));
-    return grid + gridGroup(textHtml(Text::ReportLearningData), data) + "</table>\n";
+    return grid + gridGroup(textHtml(m_style.phrase, Text::ReportLearningData), data)
+           + "</table>\n";
 }
 
 std::string LessonReport::rowCount() const
 {
-    return m_entryEnds.size() == 1
-                   ? textHtml(Text::ReportOneRow)
-                   : textHtml(Text::ReportRows, {std::to_string(m_entryEnds.size())});
+    return m_entryEnds.size() == 1 ? textHtml(m_style.phrase, Text::ReportOneRow)
+                                   : textHtml(m_style.phrase, Text::ReportRows,
+                                              {std::to_string(m_entryEnds.size())});
 }
 
 std::string LessonReport::heading(std::string_view name)
 {
     const std::string &example = m_session.exampleName();
     return "<section>\n<h2>"
-           + textHtml(Text::ReportPress,
+           + textHtml(m_style.phrase, Text::ReportPress,
                       {std::to_string(++m_presses),
                        escapedHtml(example.empty()
                                            ? std::string(name)
@@ -291,7 +302,7 @@ std::string LessonReport::heading(std::string_view name)
 
 void LessonReport::ignored(Button button, std::string_view name)
 {
-    const auto english = [](Text text) { return std::string(vspace::english(text)); };
+    const Phrase &english = m_style.phrase;
     const Form &form = m_session.form();
     m_sections.write(heading(name) + "<p class=\"explanation\">"
                      + escapedHtml(lessonOf(button, std::nullopt, form.lastOutcome(), true,
@@ -308,24 +319,27 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
     const Boundaries after = boundaries();
     const bool training = button == Button::Positive || button == Button::Negative;
     std::string section = heading(name);
-    const std::string instance = training ? textHtml(Text::ReportTrainingInstance)
-                                 : button == Button::Predict ? textHtml(Text::ReportUnseenInstance)
-                                                             : "";
+    const std::string instance = training ? textHtml(m_style.phrase, Text::ReportTrainingInstance)
+                                 : button == Button::Predict
+                                         ? textHtml(m_style.phrase, Text::ReportUnseenInstance)
+                                         : "";
     if (!instance.empty() && m_head.empty())
         section += "<p>" + instance + ": <code>" + escapedHtml(isolatedRow(m_typed))
                    + "</code></p>\n";
     for (const MemoryControls::Message &message : m_session.controls().messages())
         section += "<p class=\"message\">"
-                   + textHtml(Text::ReportMessage,
+                   + textHtml(m_style.phrase, Text::ReportMessage,
                               {escapedHtml(message.title + ": " + message.text)})
                    + "</p>\n";
     if (m_head.empty()) {
-        section += "<table>\n<tr><th>" + textHtml(Text::ReportSpecific) + "</th><td>"
-                   + rowsCell(m_before.s, after.s) + "</td></tr>\n<tr><th>"
-                   + textHtml(Text::ReportGeneral) + "</th><td>" + rowsCell(m_before.g, after.g)
-                   + "</td></tr>\n<tr><th>" + textHtml(Text::ReportVersionSpace) + "</th><td>"
-                   + rowsCell(m_before.space, after.space) + "</td></tr>\n<tr><th>"
-                   + textHtml(Text::ReportLearningData) + "</th><td><ul class=\"rows\">";
+        section += "<table>\n<tr><th>" + textHtml(m_style.phrase, Text::ReportSpecific)
+                   + "</th><td>" + rowsCell(m_style.phrase, m_before.s, after.s)
+                   + "</td></tr>\n<tr><th>" + textHtml(m_style.phrase, Text::ReportGeneral)
+                   + "</th><td>" + rowsCell(m_style.phrase, m_before.g, after.g)
+                   + "</td></tr>\n<tr><th>" + textHtml(m_style.phrase, Text::ReportVersionSpace)
+                   + "</th><td>" + rowsCell(m_style.phrase, m_before.space, after.space)
+                   + "</td></tr>\n<tr><th>" + textHtml(m_style.phrase, Text::ReportLearningData)
+                   + "</th><td><ul class=\"rows\">";
         if (const std::optional<Example> added = learningData())
             section += "<li class=\"added\">"
                        + escapedHtml(isolatedEntry(added->values, added->positive)) + "</li>";
@@ -335,7 +349,8 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
     }
     section += notes(button, name);
     if (after != m_before && after.g.empty()) {
-        section += "<p class=\"none\">" + textHtml(Text::ExplainGeneralEmpty) + "</p>\n";
+        section += "<p class=\"none\">" + textHtml(m_style.phrase, Text::ExplainGeneralEmpty)
+                   + "</p>\n";
         m_sections.write(section);
     } else {
         m_sections.write(section);
@@ -343,8 +358,9 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
             ++m_drawingCount;
             if (m_drawings.size() == kMaxDiagrams)
                 m_drawings.pop_front();
-            m_drawings.push_back({m_sections.size(), GeneralityGraph(after.s, after.g, after.space)
-                                                             .dot(english(Text::DiagramLeftOut))});
+            m_drawings.push_back(
+                    {m_sections.size(), GeneralityGraph(after.s, after.g, after.space)
+                                                .dot(m_style.phrase(Text::DiagramLeftOut))});
         }
     }
     m_sections.write("</section>\n");
@@ -356,34 +372,37 @@ void LessonReport::pressed(std::optional<Button> button, std::string_view name)
 int LessonReport::write(const std::string &title, const TextSink &sink,
                         const std::function<void(std::size_t, std::size_t)> &progress)
 {
-    const auto rows = [](const std::vector<Row> &rows) {
+    const auto rows = [this](const std::vector<Row> &rows) {
         std::string text;
         for (const Row &row : rows)
             text += (text.empty() ? "<code>" : ", <code>") + escapedHtml(isolatedRow(row))
                     + "</code>";
-        return text.empty() ? textHtml(Text::ReportEmptyList) : text;
+        return text.empty() ? textHtml(m_style.phrase, Text::ReportEmptyList) : text;
     };
-    std::string head
-            = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
-              + escapedHtml(title) + "</title>\n<style>" + kStyle
-              + (m_head.empty() ? "" : kGridStyle) + "</style>\n</head>\n<body>\n<h1>"
-              + escapedHtml(title) + "</h1>\n<p>"
-              + textHtml(Text::ReportIntroduction,
-                         {std::to_string(m_presses),
-                          "<span class=\"added\">" + textHtml(Text::ReportAdded) + "</span>",
-                          "<span class=\"removed\">" + textHtml(Text::ReportRemoved) + "</span>"})
-              + "</p>\n<p>"
-              + (m_differing == 0
-                         ? textHtml(Text::CompareAgreed)
-                         : textHtml(Text::CompareSummary,
-                                    {std::to_string(m_differing), std::to_string(m_presses),
-                                     std::to_string(m_firstDifference)}))
-              + "</p>\n<p>"
-              + textHtml(Text::ReportStart, {rows(m_start.s), rows(m_start.g), rows(m_start.space)})
-              + "</p>\n" + (m_names.empty() ? "" : "<p>" + m_names + "</p>\n");
+    std::string head = "<!DOCTYPE html>\n<html lang=\"" + escapedHtml(m_style.language)
+                       + "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + escapedHtml(title)
+                       + "</title>\n<style>" + kStyle + (m_head.empty() ? "" : kGridStyle)
+                       + "</style>\n</head>\n<body>\n<h1>" + escapedHtml(title) + "</h1>\n<p>"
+                       + textHtml(m_style.phrase, Text::ReportIntroduction,
+                                  {std::to_string(m_presses),
+                                   "<span class=\"added\">"
+                                           + textHtml(m_style.phrase, Text::ReportAdded) + "</span>",
+                                   "<span class=\"removed\">"
+                                           + textHtml(m_style.phrase, Text::ReportRemoved)
+                                           + "</span>"})
+                       + "</p>\n<p>"
+                       + (m_differing == 0 ? textHtml(m_style.phrase, Text::CompareAgreed)
+                                           : textHtml(m_style.phrase, Text::CompareSummary,
+                                                      {std::to_string(m_differing),
+                                                       std::to_string(m_presses),
+                                                       std::to_string(m_firstDifference)}))
+                       + "</p>\n<p>"
+                       + textHtml(m_style.phrase, Text::ReportStart,
+                                  {rows(m_start.s), rows(m_start.g), rows(m_start.space)})
+                       + "</p>\n" + (m_names.empty() ? "" : "<p>" + m_names + "</p>\n");
     if (m_drawingCount > m_drawings.size()) {
         head += "<p class=\"none\">"
-                + textHtml(Text::ReportDrawingsLeftOut,
+                + textHtml(m_style.phrase, Text::ReportDrawingsLeftOut,
                            {std::to_string(kMaxDiagrams), std::to_string(m_drawingCount)})
                 + "</p>\n";
     }
@@ -393,20 +412,23 @@ int LessonReport::write(const std::string &title, const TextSink &sink,
         const Drawing &drawing = m_drawings[drawn];
         m_sections.copy(written, drawing.offset, sink);
         written = drawing.offset;
-        sink("<figure>\n" + renderSvg(drawing.dot) + "<figcaption>"
-             + textHtml(Text::ReportDiagramCaption) + "</figcaption>\n</figure>\n");
+        sink("<figure>\n" + (m_style.draw ? m_style.draw(drawing.dot) : renderSvg(drawing.dot))
+             + "<figcaption>" + textHtml(m_style.phrase, Text::ReportDiagramCaption)
+             + "</figcaption>\n</figure>\n");
         if (progress)
             progress(drawn + 1, m_drawings.size());
     }
     m_sections.copy(written, m_sections.size(), sink);
-    sink("<section>\n<h2>" + textHtml(Text::ReportLearningDataHeading) + "</h2>\n");
+    sink("<section>\n<h2>" + textHtml(m_style.phrase, Text::ReportLearningDataHeading) + "</h2>\n");
     sink(m_head.empty()
                  ? "<ul class=\"rows\">"
                  : "<table class=\"grid\">\n<thead><tr>" + m_head + "</tr></thead>\n<tbody>");
     m_learningData.copy(0, m_learningData.size(), sink);
     if (m_entryEnds.empty())
-        sink(m_head.empty() ? "<li class=\"none\">" + textHtml(Text::ReportEmpty) + "</li>"
-                            : "<tr>" + said(textHtml(Text::ReportEmpty), m_columns) + "</tr>");
+        sink(m_head.empty()
+                     ? "<li class=\"none\">" + textHtml(m_style.phrase, Text::ReportEmpty) + "</li>"
+                     : "<tr>" + said(textHtml(m_style.phrase, Text::ReportEmpty), m_columns)
+                               + "</tr>");
     sink(m_head.empty() ? "</ul>" : "</tbody></table>");
     sink("\n</section>\n</body>\n</html>\n");
     return error();

@@ -21,6 +21,15 @@ std::string renderSvg(const std::string &dot);
 // A paragraph of the report that says, in place of something, why it is not there.
 std::string reportNote(Text why);
 
+// How a report is written beyond its session: its texts (English unless given), the tag of their
+// language, and a drawing in DOT made HTML (Graphviz's SVG unless given).
+struct ReportStyle
+{
+    Phrase phrase = {};
+    std::string language = "en";
+    std::function<std::string(const std::string &dot)> draw = {};
+};
+
 // A lesson handout: a session told press by press as one self-contained HTML page, with what was
 // typed and pressed, the messages, S, G and the version space after each press with what the
 // press added and removed (a list the press left as it was is said to be unchanged), the example
@@ -39,7 +48,7 @@ public:
     // folder for temporary files when empty); `progress`, if given, is told the number of presses
     // recorded after each.
     explicit LessonReport(ReplaySession &session, const std::string &folder = {},
-                          std::function<void(std::size_t)> progress = {});
+                          std::function<void(std::size_t)> progress = {}, ReportStyle style = {});
 
     // The system's error number when the parts could not be kept; 0 while they can.
     int error() const;
@@ -84,6 +93,7 @@ private:
     // "(3 rows)": how many the learning data holds.
     std::string rowCount() const;
 
+    ReportStyle m_style;
     ReplaySession &m_session;
     std::function<void(std::size_t)> m_progress;
     std::string m_head; // the head row of the tables under the attributes' names; empty: none

@@ -638,6 +638,10 @@
         <source>Worksheet</source>
         <translation>Arbeitsblatt</translation>
     </message>
+    <message>
+        <source>Lesson report</source>
+        <translation>Lektionsbericht</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

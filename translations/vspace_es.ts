@@ -638,6 +638,10 @@
         <source>Worksheet</source>
         <translation>Hoja de trabajo</translation>
     </message>
+    <message>
+        <source>Lesson report</source>
+        <translation>Informe de la lección</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

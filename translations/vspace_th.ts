@@ -635,6 +635,10 @@
         <source>Worksheet</source>
         <translation>ใบงาน</translation>
     </message>
+    <message>
+        <source>Lesson report</source>
+        <translation>รายงานบทเรียน</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -181,6 +181,7 @@ EMSCRIPTEN_BINDINGS(vspace)
 #endif
             .function("saveSession", &Page::saveSession)
             .function("worksheet", &Page::worksheet)
+            .function("report", &Page::report)
             .function("lesson", optional_override([](const Page &page) { return lessonOf(page); }))
             .function("versionSpaceDot", &Page::versionSpaceDot);
     emscripten::function("controlTable",

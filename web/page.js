@@ -213,6 +213,7 @@ await openLink(linked);
 addEventListener('hashchange', async () => openLink(await readLessonLink(location.hash)));
 element('copy-link').addEventListener('click', () => player.copyLink(language));
 element('worksheet').addEventListener('click', () => player.worksheet(language));
+element('report').addEventListener('click', () => player.report(language));
 // A build for benchmarks hands them the window; the page itself offers nothing of the kind.
 if (module.benchmark) globalThis.vspacePage = vspace;
 // Ready: the engine loaded and the first field focused.

@@ -218,6 +218,31 @@ export class SessionPlayer {
         if (!this.playing) download(this.vspace.page.worksheet(language), 'worksheet.html');
     }
 
+    // Offers the lesson report vspace-replay writes for the lesson, in the page's language
+    // (`language`, its tag), its drawings laid out by the page's Graphviz.
+    /** @param {string} language */
+    async report(language) {
+        if (this.playing) return;
+        const drawing = /<pre class="dot" hidden>([^<]*)<\/pre>\n/g;
+        let html = this.vspace.page.report(language);
+        if (drawing.test(html)) {
+            const { instance } = await import('./viz.js');
+            const viz = await instance();
+            /** @param {string} text */
+            const unescaped = (text) =>
+                text
+                    .replaceAll('&lt;', '<')
+                    .replaceAll('&gt;', '>')
+                    .replaceAll('&quot;', '"')
+                    .replaceAll('&amp;', '&');
+            html = html.replace(drawing, (_, dot) => {
+                const svg = viz.renderString(unescaped(dot), { format: 'svg' });
+                return svg.slice(svg.indexOf('<svg'));
+            });
+        }
+        download(html, 'report.html');
+    }
+
     // Plays the next press, as if typed; the focus stays on "Next press", and comes back to it
     // after the press's messages, or goes to the first training field after the last press.
     next() {

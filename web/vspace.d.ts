@@ -19,7 +19,7 @@ export type TextName =
     | 'ExportFailedPrompt' | 'NotAFolderReason' | 'FolderNotCreatedReason' | 'FolderInTheWayReason'
     | 'IncompleteWriteReason' | 'NotARegularFileReason' | 'DanglingLinkReason'
     | 'ForeignLinkReason' | 'NoDesktopReason' | 'SystemReason' | 'OkButton' | 'DiagramButton'
-    | 'DiagramRegion' | 'OpenSessionButton' | 'SaveSessionButton' | 'CopyLinkButton' | 'WorksheetButton' | 'LinkName' | 'LinkCopied' | 'LinkInAddress' | 'LinkDamagedReason' | 'LinkNewerReason' | 'NextPressButton' | 'PlayToEndButton'
+    | 'DiagramRegion' | 'OpenSessionButton' | 'SaveSessionButton' | 'CopyLinkButton' | 'WorksheetButton' | 'ReportButton' | 'LinkName' | 'LinkCopied' | 'LinkInAddress' | 'LinkDamagedReason' | 'LinkNewerReason' | 'NextPressButton' | 'PlayToEndButton'
     | 'MessagesList' | 'EndedText' | 'StartAgainButton' | 'BackToLessonButton' | 'SessionOpened' | 'SessionRefused'
     | 'StepsHeading' | 'TextbookSwitch' | 'SuggestButton' | 'SuggestedExample' | 'NoSuggestion'
     | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
@@ -210,6 +210,9 @@ export interface Page {
     /** A worksheet of the lesson in the page's language (its tag): every example with boxes for S
      * and G, every prediction asked, then the answer key; an HTML page. */
     worksheet(language: string): string;
+    /** The lesson report vspace-replay writes for the lesson, in the page's language (its tag),
+     * each drawing left as its DOT text in a hidden `<pre class="dot">` for the page to draw. */
+    report(language: string): string;
     /** S, G and the version space in Graphviz's DOT language. */
     versionSpaceDot(): string;
     /** The engine built for benchmarks alone: S and the rows of G put in place by hand, as after
