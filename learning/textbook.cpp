@@ -297,6 +297,48 @@ const LearntValues::Values &LearntValues::of(const ExampleLog &log)
     return m_values;
 }
 
+namespace {
+
+// The attributes S leaves "?" (any value will do), and those at which a value other than S's was
+// learnt.
+std::pair<unsigned, unsigned> freeAndOther(const Row &s, const LearntValues::Values &values)
+{
+    unsigned free = 0, other = 0;
+    for (std::size_t a = 0; a < s.size(); ++a) {
+        free |= s[a] == kAnyValue ? 1u << a : 0u;
+        other |= std::any_of(values[a].begin(), values[a].end(),
+                             [&](const Value &v) { return !sameValue(v, s[a]); })
+                         ? 1u << a
+                         : 0u;
+    }
+    return {free, other};
+}
+
+} // namespace
+
+bool canSuggestExample(const TextbookState &state, const LearntValues::Values &values)
+{
+    // An instance splits the version space when it differs from S only where another value was
+    // learnt and some hypotheses hold S's value there while others do not; if any does, so does
+    // one that differs from S at a single such attribute (it is accepted by at least as many
+    // hypotheses, and rejected by one that holds a value where the other instance differs).
+    if (state.versionSpace.size() < 2 || !state.specific)
+        return false;
+    const auto [free, other] = freeAndOther(*state.specific, values);
+    const unsigned asked = other & ~free;
+    if (asked == 0)
+        return false;
+    unsigned held = 0, left = 0; // attributes some hypothesis holds a value at, leaves "?" at
+    const Value &any = anyValue();
+    for (const Row &h : state.versionSpace) {
+        for (std::size_t a = 0; a < h.size(); ++a)
+            (h[a] != any ? held : left) |= 1u << a;
+        if (held & left & asked)
+            return true;
+    }
+    return false;
+}
+
 std::optional<Suggestion> suggestExample(const TextbookState &state,
                                          const LearntValues::Values &values)
 {
@@ -307,15 +349,9 @@ std::optional<Suggestion> suggestExample(const TextbookState &state,
     // Every hypothesis of the version space holds S's value or "?" at each attribute, so which of
     // them accept an instance depends only on the attributes at which it matches S (its mask): a
     // hypothesis accepts it when the attributes it holds values at lie in the mask.
-    unsigned free = 0;  // the attributes S leaves "?": any value will do
-    unsigned other = 0; // the attributes at which a value other than S's was learnt
-    for (std::size_t a = 0; a < width; ++a) {
-        free |= s[a] == kAnyValue ? 1u << a : 0u;
-        other |= std::any_of(values[a].begin(), values[a].end(),
-                             [&](const Value &v) { return !sameValue(v, s[a]); })
-                         ? 1u << a
-                         : 0u;
-    }
+    // Plain names, not a structured binding: the lambdas below use them.
+    const std::pair<unsigned, unsigned> attributes = freeAndOther(s, values);
+    const unsigned free = attributes.first, other = attributes.second;
     // How many hypotheses hold values at a subset of each mask's attributes: those that accept
     // the mask's instances.
     std::vector<std::size_t> accepting(std::size_t{1} << width);

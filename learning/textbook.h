@@ -92,5 +92,8 @@ struct Suggestion
 };
 std::optional<Suggestion> suggestExample(const TextbookState &state,
                                          const LearntValues::Values &values);
+// Whether suggestExample() has an instance to suggest, told without looking for the best: as soon
+// as two hypotheses are seen to disagree on some instance of the values learnt.
+bool canSuggestExample(const TextbookState &state, const LearntValues::Values &values);
 
 } // namespace vspace

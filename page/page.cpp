@@ -460,9 +460,8 @@ std::string Page::teaching(const Told &told)
         out.key("differences").beginArray();
         for (const std::string &difference : differences)
             out.string(difference);
-        const bool suggestable = suggestExample(m_form.textbook(),
-                                                m_values.of(m_form.textbook().examples))
-                                         .has_value();
+        const bool suggestable = canSuggestExample(m_form.textbook(),
+                                                   m_values.of(m_form.textbook().examples));
         if (m_suggestable && !suggestable && !told.quiet && told.button)
             addStep(m_controls.phrase(Text::NoSuggestion));
         m_suggestable = suggestable;

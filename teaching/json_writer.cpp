@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 namespace vspace {
 
 // The JSON library's serializer, writing into the writer's text: one string value, assigned each
@@ -40,7 +42,15 @@ JsonWriter &JsonWriter::key(std::string_view name)
 JsonWriter &JsonWriter::string(std::string_view text)
 {
     separate();
-    m_escaper->write(text);
+    // Printable ASCII but the quote and the backslash stands as it is; anything else the library
+    // escapes.
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
+    });
+    if (plain)
+        m_text.append(1, '"').append(text).append(1, '"');
+    else
+        m_escaper->write(text);
     return *this;
 }
 

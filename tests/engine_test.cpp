@@ -55,6 +55,10 @@ TEST(Values, JsonEscapedAsTheLibraryEscapes)
     EXPECT_EQ(out.take(), R"({"a\"\\":["\b\f\n\r\t\u0001\u001f)"
                           "\x7f\u00e9\uFFFD(\uFFFD\",1,2,-3,false,null]}");
     EXPECT_EQ(out.string("").text(), "\"\"");
+    for (char c = 0; c >= 0; ++c) { // every ASCII character, among others
+        const std::string text = std::string("a") + c + "b";
+        EXPECT_EQ(JsonWriter().string(text).text(), nlohmann::json(text).dump()) << int(c);
+    }
 }
 
 // Well-formed UTF-8 as the JSON library tells it, for every lead byte with the edges of the bytes

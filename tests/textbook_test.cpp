@@ -155,6 +155,7 @@ TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
                           std::pair(accepting, model.consistent.size()));
             }
             const std::optional<Suggestion> next = suggestExample(state, values.of(state.examples));
+            EXPECT_EQ(canSuggestExample(state, values.of(state.examples)), next.has_value());
             // A suggestion's votes, counted as the model counts them.
             EXPECT_EQ(next ? next->accepting : 0,
                       std::ranges::count_if(model.consistent, [&](const Row &h) {
