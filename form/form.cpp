@@ -170,19 +170,22 @@ bool Form::press(Button button)
     Before prior = m_beforeTyping ? std::move(*m_beforeTyping) : before();
     m_beforeTyping.reset();
     // Kept as made, with the history's number after it once it is done.
-    Made *made = nullptr;
+    std::optional<std::size_t> made;
     if (button != Button::GenText && button != Button::Exit) {
         const std::size_t row = button == Button::Predict ? 1 : 0;
-        m_made.push_back(
+        made = keepMade(
                 {button, button == Button::Clear ? SharedRow() : fieldRows()[row], m_done, m_done});
-        made = &m_made.back();
     }
     const bool enabled = m_controls.enabled(button);
     if (!enabled && button == Button::Negative && m_state.examples.size() == 0)
         hold(prior);
+    // Done: the history's number after it, and the entry it made, if any, knows it.
+    const auto madeDone = [&] {
+        if (made && (m_made[*made].after = m_done) > m_made[*made].before)
+            m_entries.back().made = *made;
+    };
     if (!enabled) {
-        if (made)
-            made->after = m_done;
+        madeDone();
         return false;
     }
     prior.outcomes = std::exchange(m_outcomes, {});
@@ -207,27 +210,34 @@ bool Form::press(Button button)
         break;
     }
     }
-    if (made)
-        made->after = m_done;
+    madeDone();
     return true;
+}
+
+std::size_t Form::keepMade(Made made)
+{
+    // It stands on those made before it that were still done when it was made.
+    while (!m_madePath.empty() && m_made[m_madePath.back()].after > made.before)
+        m_madePath.pop_back();
+    m_made.push_back(std::move(made));
+    m_madePath.push_back(m_made.size() - 1);
+    return m_made.size() - 1;
 }
 
 std::vector<Form::PressMade> Form::pressesMade() const
 {
-    // Each press stands on those before it that were still done when it was made.
-    std::vector<const Made *> kept;
-    for (const Made &made : m_made) {
-        while (!kept.empty() && kept.back()->after > made.before)
-            kept.pop_back();
-        kept.push_back(&made);
-    }
-    while (!kept.empty() && kept.back()->after > m_done)
-        kept.pop_back();
-    const auto start = std::find_if(kept.rbegin(), kept.rend(),
-                                    [](const Made *made) { return !made->button; });
+    // The path as far as the actions now done, from its last fresh start.
+    auto end = m_madePath.end();
+    while (end != m_madePath.begin() && m_made[*(end - 1)].after > m_done)
+        --end;
+    auto start = end;
+    while (start != m_madePath.begin() && m_made[*(start - 1)].button)
+        --start;
     std::vector<PressMade> presses;
-    for (auto made = start.base(); made != kept.end(); ++made)
-        presses.push_back({*(*made)->button, (*made)->values ? *(*made)->values : Row()});
+    for (auto index = start; index != end; ++index) {
+        const Made &made = m_made[*index];
+        presses.push_back({*made.button, made.values ? *made.values : Row()});
+    }
     return presses;
 }
 
@@ -311,8 +321,10 @@ void Form::remember(Action action, Before &prior, const FieldRows &at, bool alwa
                          || !(was.general == m_state.general);
     if (!changed)
         return;
-    // A new action forgets what could be redone.
+    // A new action forgets what could be redone, and the presses that made it.
     m_entries.resize(m_done - m_base);
+    while (!m_madePath.empty() && m_made[m_madePath.back()].after > m_done)
+        m_madePath.pop_back();
     m_checkpoints.resize(
             std::min<std::size_t>(m_checkpoints.size(), (m_done - m_base) / kCheckpointEvery + 1));
     if ((m_done - m_base) % kCheckpointEvery == 0
@@ -482,11 +494,12 @@ bool Form::redo()
     m_outcomes = entry.markedAfter ? std::move(outcomes) : std::array<PressOutcome, 2>{};
     m_place = entry.placeAfter;
     // Done again: made again, as it was made.
-    const auto made = std::find_if(m_made.rbegin(), m_made.rend(), [&](const Made &m) {
-        return m.after == m_done && m.before + 1 == m_done;
-    });
-    if (made != m_made.rend())
-        m_made.push_back({made->button, made->values, m_done - 1, m_done});
+    if (entry.made != kNotMade) {
+        Made again = m_made[entry.made];
+        again.before = m_done - 1;
+        again.after = m_done;
+        keepMade(std::move(again));
+    }
     const bool negative = entry.action == Action::LearnPositive
                           || (entry.action != Action::Clear && entry.action != Action::Restart
                               && entry.negativeBefore);
@@ -538,7 +551,7 @@ void Form::restart(std::optional<std::size_t> width)
     clear();
     const std::uint64_t doneBefore = m_done;
     remember(Action::Restart, prior, fieldRows(), true);
-    m_made.push_back({std::nullopt, {}, doneBefore, m_done});
+    m_entries.back().made = keepMade({std::nullopt, {}, doneBefore, m_done});
 }
 
 void Form::keyPress(Field field, int key)

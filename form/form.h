@@ -159,7 +159,9 @@ private:
         FieldRows fieldsAfter;  // as they were when it was undone: what doing it again brings back
         std::uint8_t focusBefore, focusAfter; // as focusCode() gives them
         Place placeBefore, placeAfter;
+        std::size_t made = kNotMade; // the press or fresh start that made it, in m_made
     };
+    static constexpr std::size_t kNotMade = SIZE_MAX;
     // A press as made, or a fresh start (no button), between the history's numbers before and
     // after it.
     struct Made
@@ -257,6 +259,11 @@ private:
     Place m_place;
     Row m_predicted;          // the unseen instance Predict voted on last
     std::vector<Made> m_made; // every press and fresh start, undone ones too
+    // Those that made what the form holds, each on those before it, and those undone that can be
+    // redone, on top: by their place in m_made.
+    std::vector<std::size_t> m_madePath;
+    // Keeps a press or a fresh start made (or made again) on the path; returns its place.
+    std::size_t keepMade(Made made);
     // The history: entries m_base to m_base + size - 1, by their index; those from m_oldest up to
     // m_done can be undone, those from m_done on redone. The checkpoint before entry i, for every
     // i a multiple of kCheckpointEvery from m_base on.

@@ -224,6 +224,48 @@ INSTANTIATE_TEST_SUITE_P(
             return files;
         }()));
 
+// A saved session replays to the lists shown after any history: presses undone and redone with
+// suggestions and new names between them.
+TEST(Page, SavedAsShownAfterUndoAndRedoOfOtherActions)
+{
+    const std::map<std::string, std::vector<std::string>>
+            examples{{"A", {"s", "w", "n", "s", "w", "s"}},
+                     {"B", {"r", "c", "h", "s", "w", "c"}},
+                     {"C", {"a", "b", "c", "d", "e", "g"}}};
+    for (const std::vector<std::string> &script :
+         {std::vector<std::string>{"+A", "undo", "names", "undo", "redo"},
+          {"+A", "-B", "+C", "undo", "suggest", "undo", "redo"},
+          {"+A", "three", "undo", "names", "undo", "redo"}}) {
+        DrawnPage drawn;
+        drawn.apply(drawn.page.start());
+        for (const std::string &step : script) {
+            if (step[0] == '+' || step[0] == '-') {
+                std::ranges::copy(examples.at(step.substr(1)), drawn.fields.texts.begin());
+                drawn.apply(drawn.page.press(step[0] == '+' ? Button::Positive : Button::Negative,
+                                             drawn.fields));
+            } else if (step == "undo" || step == "redo") {
+                drawn.apply(step == "undo" ? drawn.page.undo(drawn.fields)
+                                           : drawn.page.redo(drawn.fields));
+            } else if (step == "suggest") {
+                drawn.apply(drawn.page.suggest(drawn.fields));
+            } else {
+                const AttributeNames names = step == "three" ? AttributeNames{"x", "y", "z"}
+                                                             : AttributeNames(6, "n");
+                drawn.apply(drawn.page.setAttributes(names, drawn.fields));
+            }
+        }
+        // Nothing saved, when nothing is learnt: the lists as they start.
+        const std::vector<json> opened = std::get<0>(replayed(drawn.page.saveSession(), false));
+        const json shown = opened.empty() ? json{{"List1", {"?,?,?,?,?,?"}},
+                                                 {"List2", {"0,0,0,0,0,0"}},
+                                                 {"List3", json::array()},
+                                                 {"List4", json::array()}}
+                                          : opened.back();
+        for (const char *list : {"List1", "List2", "List3", "List4"})
+            EXPECT_EQ(shown[list], drawn.reported()[list]) << script.size();
+    }
+}
+
 // Play to end explains the last presses alone in the Steps, numbered as the presses are.
 TEST(Page, PlayToEndExplainsTheLastPresses)
 {
