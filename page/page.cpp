@@ -41,6 +41,11 @@ std::string Page::press(Button button, const PageFields &fields)
 {
     m_controls.takeFields(fields);
     const bool pressed = m_form.press(button);
+    if (session() && button != Button::GenText && button != Button::Exit) {
+        Place place = m_form.place();
+        ++place.ownPresses;
+        m_form.setPlace(place);
+    }
     return m_controls.update(teaching({.button = button, .ignored = !pressed}));
 }
 
@@ -152,7 +157,7 @@ std::string Page::startSession(const PageFields &fields)
     Place place = named(m_form.place(),
                         m_sessions.back()->names.empty() ? kept : m_sessions.back()->names);
     place.session = static_cast<std::uint32_t>(m_sessions.size());
-    place.next = place.played = 0;
+    place.next = place.played = place.ownPresses = 0;
     place.messagesFrom = place.messages;
     m_form.setPlace(place);
     return m_controls.update(teaching({}));
@@ -222,7 +227,8 @@ std::string Page::saveSession() const
 
 SharedLesson Page::lesson() const
 {
-    if (const Session *open = session())
+    // The session as opened, unless presses made by hand beside it are part of the lesson now.
+    if (const Session *open = session(); open && m_form.place().ownPresses == 0)
         return {open->bytes,          open->csv, open->columns, open->name, m_form.place().played,
                 m_form.shownLearner()};
     return {saveSession(), false, {}, {}, m_form.pressesMade().size(), m_form.shownLearner()};
@@ -267,7 +273,7 @@ std::string Page::report(const std::string &language) const
         report.emplace(session, std::string(), nullptr, style);
         named = [&](const AttributeNames &names) { report->nameAttributes(names); };
     });
-    return report->html("vspace lesson: " + lessonName());
+    return report->html(lessonTitle(lessonName()));
 }
 
 std::string Page::lessonName() const

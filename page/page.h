@@ -107,7 +107,8 @@ public:
     // the attributes' names and the learner shown.
     std::string saveSession() const;
     // The lesson as it stands: the session open, as it was opened, with the presses of it played;
-    // or else what was done, as saveSession() writes it, all played.
+    // or else (no session open, or presses made by hand beside it) what was done, as
+    // saveSession() writes it, all played.
     SharedLesson lesson() const;
     // A worksheet of the lesson, in the page's language (`language`, its tag): the examples of
     // the session open, or of what was done, with boxes for S and G, and the answer key as the

@@ -196,6 +196,10 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     json atHalf = half ? reports[half - 1] : linked.reported();
     atHalf.erase("messages");
     EXPECT_EQ(linked.reported(), atHalf) << GetParam();
+    // A press by hand beside the session makes what was done the lesson to hand on.
+    stepped.apply(stepped.page.press(Button::Predict, stepped.fields));
+    EXPECT_EQ(std::tuple(stepped.page.lesson().bytes, stepped.page.lesson().csv),
+              std::tuple(stepped.page.saveSession(), false));
 
     // Saved, what was done opens to the same lists, each learner's, undone and redone presses
     // included.

@@ -31,6 +31,12 @@ expect 2 "vspace-replay: the report $work/table.csv cannot be written: it is the
 cmp -s "$work/table.csv" "$examples/enjoysport.csv" || { echo "FAIL: the input was replaced"; failed=1; }
 expect 2 "vspace-replay: the report $work cannot be written: Is a directory" 0 --csv --report "$work" "$work/table.csv"
 expect 2 "vspace-replay: the worksheet $work cannot be written: Is a directory" 0 --csv --worksheet "$work" "$work/table.csv"
+"$replay" --exercise >/dev/full 2>"$work/err"
+status=$?
+if [ "$status" != 1 ] || [ "$(cat "$work/err")" != "vspace-replay: the table could not be written to standard output" ]; then
+    echo "FAIL: --exercise to a full device gave status $status and: $(cat "$work/err")"
+    failed=1
+fi
 expect 1 "vspace-replay: the report $work/none/r.html cannot be written: No such file or directory" \
     0 --csv --report "$work/none/r.html" "$work/table.csv"
 # On a terminal, a long report tells how far it has got, a line for the presses and one for the

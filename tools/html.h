@@ -1,5 +1,9 @@
 #pragma once
 
+#include "explanation.h"
+#include "text_catalog.h"
+
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -29,6 +33,20 @@ inline std::string escapedHtml(std::string_view text)
         }
     }
     return escaped;
+}
+
+// A text of the catalog in `phrase`'s language as HTML holds it, with %1 to %9 replaced by
+// `arguments`, which are HTML already.
+inline std::string textHtml(const Phrase &phrase, Text text,
+                            std::initializer_list<std::string_view> arguments = {})
+{
+    return format(escapedHtml(phrase(text)), arguments);
+}
+
+// The catalog's own English, as a phrase.
+inline Phrase englishPhrase()
+{
+    return [](Text text) { return std::string(english(text)); };
 }
 
 } // namespace vspace

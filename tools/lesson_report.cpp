@@ -16,14 +16,6 @@ namespace vspace {
 
 namespace {
 
-// A text of the catalog as the report's HTML holds it, with %1 to %9 replaced by `arguments`,
-// which are HTML already.
-std::string textHtml(const Phrase &phrase, Text text,
-                     std::initializer_list<std::string_view> arguments = {})
-{
-    return format(escapedHtml(phrase(text)), arguments);
-}
-
 // The rows of a list after a press, each with its class: "added" where the press added it, none
 // where it was there before; then, as "removed", those the press removed. Nothing when the press
 // left the list as it was.
@@ -157,7 +149,7 @@ LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
     , m_learningData(folder)
 {
     if (!m_style.phrase)
-        m_style.phrase = [](Text text) { return std::string(english(text)); };
+        m_style.phrase = englishPhrase();
     session.addPressObserver([this](ReplaySession::Moment moment, std::optional<Button> button,
                                     std::string_view name) {
         if (moment == ReplaySession::Moment::AfterPress)
@@ -210,15 +202,15 @@ LessonReport::Boundaries LessonReport::boundaries() const
 std::string LessonReport::notes(std::optional<Button> button, std::string_view name)
 {
     const Form &form = m_session.form();
-    const Phrase &english = m_style.phrase;
+    const Phrase &phrase = m_style.phrase;
     const std::string explanation = lessonOf(button,
                                              name == kUndoName ? History::Undo : History::Redo,
                                              form.lastOutcome(), false,
-                                             form.shownLearner() == Learner::Textbook, english,
+                                             form.shownLearner() == Learner::Textbook, phrase,
                                              m_session.attributeNames())
                                             .sentence;
     std::string notes = "<p class=\"explanation\">" + escapedHtml(explanation) + "</p>\n";
-    const std::vector<std::string> differences = m_differences.after(form, english);
+    const std::vector<std::string> differences = m_differences.after(form, phrase);
     if (differences.empty())
         return notes;
     if (m_firstDifference == 0)
@@ -302,11 +294,11 @@ std::string LessonReport::heading(std::string_view name)
 
 void LessonReport::ignored(Button button, std::string_view name)
 {
-    const Phrase &english = m_style.phrase;
+    const Phrase &phrase = m_style.phrase;
     const Form &form = m_session.form();
     m_sections.write(heading(name) + "<p class=\"explanation\">"
                      + escapedHtml(lessonOf(button, std::nullopt, form.lastOutcome(), true,
-                                            form.shownLearner() == Learner::Textbook, english,
+                                            form.shownLearner() == Learner::Textbook, phrase,
                                             m_session.attributeNames())
                                            .sentence)
                      + "</p>\n</section>\n");

@@ -21,6 +21,12 @@ std::string renderSvg(const std::string &dot);
 // A paragraph of the report that says, in place of something, why it is not there.
 std::string reportNote(Text why);
 
+// The title of a session's report, after its file's name.
+inline std::string lessonTitle(std::string_view file)
+{
+    return "vspace lesson: " + std::string(file);
+}
+
 // How a report is written beyond its session: its texts (English unless given), the tag of their
 // language, and a drawing in DOT made HTML (Graphviz's SVG unless given).
 struct ReportStyle

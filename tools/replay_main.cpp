@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <system_error>
 
 #include <sys/stat.h>
@@ -125,7 +126,7 @@ int play(const vspace::ReplayOptions &options)
         return status;
     if (lesson->presses() >= 1000)
         showProgress("presses played", lesson->presses(), lesson->presses());
-    const std::string title = "vspace lesson: " + fileName;
+    const std::string title = vspace::lessonTitle(fileName);
     const std::optional<std::string> failure
             = vspace::writeWhole(*options.report, [&](const vspace::TextSink &sink) {
                   return lesson->write(title, sink, [](std::size_t done, std::size_t total) {
@@ -137,6 +138,22 @@ int play(const vspace::ReplayOptions &options)
         status = std::max(status, 1);
     }
     return status;
+}
+
+// Writes the exercise table asked for to standard output; says why not, if it cannot.
+int writeExercise(const vspace::ExerciseRequest &request)
+{
+    try {
+        std::cout << vspace::exerciseTable(request) << std::flush;
+    } catch (const std::runtime_error &failure) {
+        std::cerr << "vspace-replay: " << failure.what() << '\n';
+        return 1;
+    }
+    if (!std::cout) {
+        std::cerr << "vspace-replay: the table could not be written to standard output\n";
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -155,7 +172,7 @@ int main(int argc, char *argv[])
     else if (options.action == vspace::ReplayOptions::Action::Version)
         std::cout << "vspace-replay " VSPACE_VERSION "\n";
     else if (options.action == vspace::ReplayOptions::Action::Exercise)
-        std::cout << vspace::exerciseTable(options.exercise);
+        return writeExercise(options.exercise);
     else {
         try {
             return play(options);

@@ -106,8 +106,19 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
             return std::string(name) + " needs a file name";
         }
     }
-    if (options.action == ReplayOptions::Action::Exercise && options.file)
-        return std::string("--exercise writes a table of its own: it plays no FILE");
+    if (options.action == ReplayOptions::Action::Exercise) {
+        // A table is written, and nothing is played: no option that plays belongs with it.
+        if (options.file)
+            return std::string("--exercise writes a table of its own: it plays no FILE");
+        for (const std::string_view playing :
+             {"--export-dir", "--report", "--worksheet", "--csv", "--separator", "--label",
+              "--ignore", "--positive", "--negative", "--textbook", "--explain", "--quiet"}) {
+            if (given.contains(playing))
+                return std::string(playing) + " plays a session: it cannot go with --exercise";
+        }
+    }
+    if (options.report && options.report == options.worksheet)
+        return std::string("--report and --worksheet name the same file");
     for (const auto &[option, used] : {std::pair("--seed", given.contains("--seed")),
                                        std::pair("--attributes", given.contains("--attributes")),
                                        std::pair("--examples", given.contains("--examples")),

@@ -33,7 +33,7 @@ ol > li { break-inside: avoid; margin-bottom: 1em; }
 
 Worksheet::Worksheet(ReplaySession &session, Phrase phrase)
     : m_session(session)
-    , m_phrase(phrase ? std::move(phrase) : [](Text text) { return std::string(english(text)); })
+    , m_phrase(phrase ? std::move(phrase) : englishPhrase())
 {
     session.addPressObserver([this](ReplaySession::Moment moment, std::optional<Button> button,
                                     std::string_view name) {
@@ -47,18 +47,14 @@ Worksheet::Worksheet(ReplaySession &session, Phrase phrase)
     });
 }
 
-std::string Worksheet::textHtml(Text text, std::initializer_list<std::string_view> arguments) const
-{
-    return format(escapedHtml(m_phrase(text)), arguments);
-}
-
 void Worksheet::pressed(std::optional<Button> button, std::string_view name)
 {
     ++m_presses;
     if (button == Button::GenText || button == Button::Exit)
         return;
     Question question;
-    question.heading = textHtml(Text::ReportPress, {std::to_string(m_presses), escapedHtml(name)});
+    question.heading = textHtml(m_phrase, Text::ReportPress,
+                                {std::to_string(m_presses), escapedHtml(name)});
     if (!m_session.exampleName().empty())
         question.heading += " (" + escapedHtml(isolated(m_session.exampleName())) + ")";
     const bool training = button == Button::Positive || button == Button::Negative;
@@ -69,12 +65,12 @@ void Worksheet::pressed(std::optional<Button> button, std::string_view name)
         for (std::size_t a = 0; a < m_typed.size(); ++a) {
             const std::string named = a < names.size() && !names[a].empty()
                                               ? escapedHtml(names[a])
-                                              : textHtml(Text::AttributeName,
+                                              : textHtml(m_phrase, Text::AttributeName,
                                                          {std::to_string(a + 1)});
             head += "<th scope=\"col\">" + named + "</th>";
             values += "<td>" + escapedHtml(m_typed[a].str()) + "</td>";
         }
-        head += "<th scope=\"col\">" + textHtml(Text::ReportLabel) + "</th></tr>";
+        head += "<th scope=\"col\">" + textHtml(m_phrase, Text::ReportLabel) + "</th></tr>";
         values += std::string("<td>")
                   + (question.predict                         ? "?"
                      : training && button == Button::Positive ? "+"
@@ -84,45 +80,48 @@ void Worksheet::pressed(std::optional<Button> button, std::string_view name)
     }
     for (const MemoryControls::Message &message : m_session.controls().messages())
         question.answer += "<p>" + escapedHtml(message.title + ": " + message.text) + "</p>";
+    // S and G as each learner has them: the key is the learner's shown at the end.
     if (!question.predict) {
         const Form &form = m_session.form();
-        const bool textbook = form.shownLearner() == Learner::Textbook;
-        const std::vector<Row> s = textbook ? form.textbook().specificRows().all()
-                                            : std::vector<Row>{form.state().specific};
-        const std::vector<Row> &g = textbook ? form.textbook().general.all()
-                                             : form.state().general.all();
-        question.answer += "<p>" + textHtml(Text::ReportSpecific) + "</p>" + rowList(s) + "<p>"
-                           + textHtml(Text::ReportGeneral) + "</p>" + rowList(g);
+        const auto boundaries = [&](const std::vector<Row> &s, const std::vector<Row> &g) {
+            return "<p>" + textHtml(m_phrase, Text::ReportSpecific) + "</p>" + rowList(s) + "<p>"
+                   + textHtml(m_phrase, Text::ReportGeneral) + "</p>" + rowList(g);
+        };
+        question.boundaries = {boundaries({form.state().specific}, form.state().general.all()),
+                               boundaries(form.textbook().specificRows().all(),
+                                          form.textbook().general.all())};
     }
     m_questions.push_back(std::move(question));
 }
 
 std::string Worksheet::html(const std::string &title, std::string_view language) const
 {
-    const std::string heading = textHtml(Text::WorksheetTitle, {escapedHtml(title)});
+    const std::string heading = textHtml(m_phrase, Text::WorksheetTitle, {escapedHtml(title)});
     const bool textbook = m_session.form().shownLearner() == Learner::Textbook;
     std::string page = "<!DOCTYPE html>\n<html lang=\"" + escapedHtml(language)
                        + "\">\n<head>\n<meta charset=\"utf-8\">\n"
                          "<title>"
                        + heading + "</title>\n<style>\n" + std::string(kStyle)
                        + "</style>\n</head>\n<body>\n<h1>" + heading + "</h1>\n<p>"
-                       + textHtml(textbook ? Text::WorksheetTextbookIntroduction
-                                           : Text::WorksheetProgramIntroduction)
+                       + textHtml(m_phrase, textbook ? Text::WorksheetTextbookIntroduction
+                                                     : Text::WorksheetProgramIntroduction)
                        + "</p>\n<ol>\n";
     for (const Question &question : m_questions) {
         page += "<li><p>" + question.heading + "</p>" + question.instance;
         if (question.predict)
-            page += "<p>" + textHtml(Text::WorksheetPredictQuestion)
+            page += "<p>" + textHtml(m_phrase, Text::WorksheetPredictQuestion)
                     + "</p><div class=\"box vote\"></div>";
         else if (!question.instance.empty())
-            page += "<p>" + textHtml(Text::ReportSpecific) + "</p><div class=\"box\"></div><p>"
-                    + textHtml(Text::ReportGeneral) + "</p><div class=\"box\"></div>";
+            page += "<p>" + textHtml(m_phrase, Text::ReportSpecific)
+                    + "</p><div class=\"box\"></div><p>" + textHtml(m_phrase, Text::ReportGeneral)
+                    + "</p><div class=\"box\"></div>";
         page += "</li>\n";
     }
-    page += "</ol>\n<section class=\"key\">\n<h2>" + textHtml(Text::WorksheetKeyHeading)
+    page += "</ol>\n<section class=\"key\">\n<h2>" + textHtml(m_phrase, Text::WorksheetKeyHeading)
             + "</h2>\n<ol>\n";
     for (const Question &question : m_questions)
-        page += "<li><p>" + question.heading + "</p>" + question.answer + "</li>\n";
+        page += "<li><p>" + question.heading + "</p>" + question.answer
+                + question.boundaries[textbook ? 1 : 0] + "</li>\n";
     return page + "</ol>\n</section>\n</body>\n</html>\n";
 }
 

@@ -3,6 +3,7 @@
 #include "explanation.h"
 #include "player.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,8 @@ namespace vspace {
 
 // A worksheet of a session: each example (its values under the attributes' names, and its label)
 // with empty boxes for S and G after it, each prediction asked with a box for the vote, then the
-// answer key: S and G after each example as the learner shown has them, and each vote; printable,
-// each question kept together on its sheet and the key on sheets of its own.
+// answer key: S and G after each example as the learner shown at the end has them, and each
+// vote; printable, each question kept together on its sheet and the key on sheets of its own.
 class Worksheet
 {
 public:
@@ -28,12 +29,11 @@ private:
         std::string heading;  // the press, numbered, and the example's name
         std::string instance; // its values and label, a table of HTML
         bool predict = false;
-        std::string answer; // HTML
+        std::string answer;                    // its messages, HTML
+        std::array<std::string, 2> boundaries; // S and G after it: the program's, the textbook's
     };
 
     void pressed(std::optional<Button> button, std::string_view name);
-    // A text of the catalog as HTML, with %1 to %9 replaced by `arguments`, which are HTML already.
-    std::string textHtml(Text text, std::initializer_list<std::string_view> arguments = {}) const;
 
     ReplaySession &m_session;
     Phrase m_phrase;

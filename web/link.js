@@ -7,6 +7,10 @@
 // The version of the links this page makes: it reads those of its version and older ones.
 const linkVersion = 1;
 const prefix = '#lesson=';
+// The most a link's lesson may unpack to, and the longest fragment read: far beyond any address a
+// browser keeps, short of what would stall the page.
+const maxLessonBytes = 16 * 1024 * 1024;
+const maxFragment = 4 * 1024 * 1024;
 
 /**
  * @typedef {{ lesson: Lesson; language: string }} LinkedLesson
@@ -23,7 +27,14 @@ async function through(bytes, stream) {
     const reader = stream.readable.getReader();
     const readAll = async () => {
         const chunks = [];
-        for (let chunk; !(chunk = await reader.read()).done;) chunks.push(chunk.value);
+        let size = 0;
+        for (let chunk; !(chunk = await reader.read()).done;) {
+            chunks.push(chunk.value);
+            if ((size += chunk.value.length) > maxLessonBytes) {
+                await reader.cancel();
+                throw new RangeError('more than a lesson by link may hold');
+            }
+        }
         return new Uint8Array(await new Blob(chunks).arrayBuffer());
     };
     const [written, read] = await Promise.allSettled([
@@ -71,6 +82,7 @@ export async function lessonLink({ lesson, language }) {
  */
 export async function readLessonLink(hash) {
     if (!hash.startsWith(prefix)) return null;
+    if (hash.length > maxFragment) return { error: 'LinkDamagedReason' };
     /** @type {RefusedLink} */
     const damaged = { error: 'LinkDamagedReason' };
     try {
@@ -93,6 +105,9 @@ export async function readLessonLink(hash) {
             (learner === 'Program' || learner === 'Textbook') &&
             typeof language === 'string' &&
             typeof name === 'string' &&
+            ['label', 'names'].every((key) =>
+                ['undefined', 'string'].includes(typeof columns?.[key])
+            ) &&
             words(columns?.ignored) &&
             words(columns.positive) &&
             words(columns.negative);

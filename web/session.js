@@ -235,9 +235,14 @@ export class SessionPlayer {
                     .replaceAll('&gt;', '>')
                     .replaceAll('&quot;', '"')
                     .replaceAll('&amp;', '&');
-            html = html.replace(drawing, (_, dot) => {
-                const svg = viz.renderString(unescaped(dot), { format: 'svg' });
-                return svg.slice(svg.indexOf('<svg'));
+            // A drawing Graphviz cannot make stays out of sight, as its DOT text.
+            html = html.replace(drawing, (placeholder, dot) => {
+                try {
+                    const svg = viz.renderString(unescaped(dot), { format: 'svg' });
+                    return svg.slice(svg.indexOf('<svg'));
+                } catch {
+                    return placeholder;
+                }
             });
         }
         download(html, 'report.html');

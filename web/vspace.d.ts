@@ -205,7 +205,8 @@ export interface Page {
      * what the form shows, the attributes' names and the learner shown. */
     saveSession(): string;
     /** The lesson as it stands: the session open as it was opened, with the presses of it played;
-     * or else what was done, as saveSession() writes it, all played. */
+     * or else (none open, or presses made by hand beside it) what was done, as saveSession()
+     * writes it, all played. */
     lesson(): Lesson;
     /** A worksheet of the lesson in the page's language (its tag): every example with boxes for S
      * and G, every prediction asked, then the answer key; an HTML page. */

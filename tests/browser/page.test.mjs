@@ -188,14 +188,16 @@ test('a session file plays to its end as vspace-replay plays it', async () => {
     const read = (await readFile(file, 'utf8')).split('\n');
     assert.deepEqual((await messages()).map((m) => read[Number(/^line (\d+): /.exec(m)[1]) - 1].at(-1)), ['?', '?', '?']);
     // Saved, the session opens to the same lists in vspace-replay and in the page.
-    await page.click('#save-session');
     const saved = join(downloads, 'vspace-session.jsonl');
+    await rm(saved, { force: true });
+    await page.click('#save-session');
     for (let i = 0; i < 50 && !(await readFile(saved).catch(() => null)); ++i)
         await pause(100);
     assert.deepEqual(replayed(replay(saved).reports.at(-1)), replayed(last));
     // Its worksheet: boxes for S and G after each of its four examples, a box for each vote.
-    await page.click('#worksheet');
     const sheet = join(downloads, 'worksheet.html');
+    await rm(sheet, { force: true });
+    await page.click('#worksheet');
     for (let i = 0; i < 50 && !(await readFile(sheet).catch(() => null)); ++i)
         await pause(100);
     const boxes = (await readFile(sheet, 'utf8')).match(/<div class="box[^"]*">/g);
