@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <chrono>
 #include <new>
-#include <sstream>
 
 namespace vspace {
 
@@ -248,12 +247,17 @@ void Page::replayLesson(const std::function<void(ReplaySession &, NamesHandler &
     session.setQuiet(true);
     NamesHandler named;
     record(session, named);
+    // Read and played a command at a time, as vspace-replay plays it, with no report of each.
+    const NamesHandler width = widthSetting(session, named);
+    const CommandHandler play = [&session](const ReplayCommand &command) {
+        session.play(command);
+        return !session.ended();
+    };
     TextInput in(lesson.bytes);
-    std::ostringstream ignored;
     if (lesson.csv)
-        runCsvSession(in, ignored, ignored, session, std::nullopt, named, lesson.columns);
+        readCsvTable(in, std::nullopt, play, width, lesson.columns);
     else
-        runJsonLines(in, ignored, ignored, session, named);
+        readJsonLines(in, play, width);
 }
 
 std::string Page::worksheet(const std::string &language) const

@@ -12,7 +12,8 @@ namespace vspace {
 
 // A nameless file that holds a growing text outside memory while a long run writes it: made in a
 // given folder and unlinked at once, so that it vanishes with the run whatever happens. The first
-// failure is kept; every later call does nothing.
+// failure is kept; every later call does nothing. Where there are no files (the page),
+// spool_memory.cpp keeps the text in memory instead.
 class Spool
 {
 public:
@@ -36,6 +37,7 @@ private:
     void fail();
 
     std::unique_ptr<std::FILE, int (*)(std::FILE *)> m_file;
+    std::string m_memory; // the text, where there are no files
     std::uint64_t m_size = 0;
     int m_error = 0;
 };
