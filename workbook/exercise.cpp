@@ -171,16 +171,16 @@ std::vector<Drawn> drawExamples(Draw &draw, const Roles &roles, const ExerciseRe
         }
         return false;
     };
-    for (std::size_t t = 1; t < roles.target.size(); ++t) {
-        const std::size_t a = roles.target[t];
-        fresh(
-                [&] {
-                    Instance miss = positive();
-                    miss[a] = otherValue(draw, roles, a, roles.targetValues[a]);
-                    return miss;
-                },
-                false);
-    }
+    // A positive example but for target attribute `a`, which misses the concept there alone.
+    const auto missingAt = [&](std::size_t a) {
+        return [&, a] {
+            Instance miss = positive();
+            miss[a] = otherValue(draw, roles, a, roles.targetValues[a]);
+            return miss;
+        };
+    };
+    for (std::size_t t = 1; t < roles.target.size(); ++t)
+        fresh(missingAt(roles.target[t]), false);
     const auto negative = [&] {
         Instance x(n);
         for (std::size_t a = 0; a < n; ++a)
@@ -198,16 +198,8 @@ std::vector<Drawn> drawExamples(Draw &draw, const Roles &roles, const ExerciseRe
     }
     draw.shuffle(rest);
     // Asked for: last, a positive example outside the concept, which G cannot cover.
-    if (request.collapse) {
-        const std::size_t a = roles.target[0];
-        fresh(
-                [&] {
-                    Instance outside = positive();
-                    outside[a] = otherValue(draw, roles, a, roles.targetValues[a]);
-                    return outside;
-                },
-                true);
-    }
+    if (request.collapse)
+        fresh(missingAt(roles.target[0]), true);
     examples.insert(examples.end(), rest.begin(), rest.end());
     if (examples.size() != request.examples)
         examples.clear();
