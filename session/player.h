@@ -101,6 +101,13 @@ public:
     // The name of the example the command being played types, for observers; empty when none.
     const std::string &exampleName() const { return m_example; }
     const MemoryControls &controls() const { return m_controls; }
+    // The values a press of `button` takes as the fields hold them now: the unseen row's for
+    // Predict, the training row's otherwise. For observers, just before a press.
+    Row valuesFor(std::optional<Button> button) const
+    {
+        return rowOf(m_controls.values(button == Button::Predict ? FieldRow::Unseen
+                                                                 : FieldRow::Training));
+    }
     MemoryControls &controls() { return m_controls; }
 
 private:

@@ -156,8 +156,7 @@ LessonReport::LessonReport(ReplaySession &session, const std::string &folder,
             return pressed(button, name);
         if (moment == ReplaySession::Moment::AfterIgnored)
             return ignored(*button, name);
-        const bool unseen = button == Button::Predict;
-        m_typed = rowOf(m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training));
+        m_typed = m_session.valuesFor(button);
     });
 }
 

@@ -37,13 +37,10 @@ Worksheet::Worksheet(ReplaySession &session, Phrase phrase)
 {
     session.addPressObserver([this](ReplaySession::Moment moment, std::optional<Button> button,
                                     std::string_view name) {
-        if (moment == ReplaySession::Moment::BeforePress) {
-            const bool unseen = button == Button::Predict;
-            m_typed = rowOf(
-                    m_session.controls().values(unseen ? FieldRow::Unseen : FieldRow::Training));
-        } else if (moment != ReplaySession::Moment::BeforeTyping) {
+        if (moment == ReplaySession::Moment::BeforePress)
+            m_typed = m_session.valuesFor(button);
+        else if (moment != ReplaySession::Moment::BeforeTyping)
             pressed(button, name);
-        }
     });
 }
 

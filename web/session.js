@@ -170,8 +170,8 @@ export class SessionPlayer {
         return true;
     }
 
-    // Opens a lesson handed on by a link, under its file's name or else `name`: its session file read as it was,
-    // the learner it showed, played quietly up to its place; Next press plays on.
+    // Opens a lesson handed on by a link, under its file's name or else `name`: its session file
+    // read as it was, the learner it showed, played quietly up to its place; Next press plays on.
     /**
      * @param {Lesson} lesson
      * @param {string} name
