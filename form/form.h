@@ -29,14 +29,16 @@ using FieldTexts = std::vector<std::string>;
 // goes back there too: the session open (a number its player gives each session; 0 for none), the
 // session's next command and the presses of it played, how many Steps entries the front end has
 // shown, the messages of the sessions it played (how many, and where the list shown starts), and
-// the attributes' names in use (a number the front end gives each set of names; 0 for none), and
-// the presses made by hand beside the session.
+// the attributes' names in use (a number the front end gives each set of names; 0 for none), the
+// presses made by hand beside the session, and the training steps worked out as exercises before
+// they were shown, and how many of them were answered right.
 struct Place
 {
     std::uint32_t session = 0, next = 0, played = 0, steps = 0;
     std::uint32_t messagesFrom = 0, messages = 0;
     std::uint32_t names = 0;
     std::uint32_t ownPresses = 0; // made by hand since the session opened
+    std::uint32_t answered = 0, answeredRight = 0;
     bool operator==(const Place &) const = default;
 };
 

@@ -39,13 +39,166 @@ Page::Page(std::vector<std::string> texts, AttributeNames names)
 std::string Page::press(Button button, const PageFields &fields)
 {
     m_controls.takeFields(fields);
+    putAwayExercise();
+    if (m_exercises && openExercise(button, trainingTexts(), nullptr))
+        return m_controls.update(teaching({.explained = false, .exercise = true}));
+    const bool pressed = pressNow(button);
+    return m_controls.update(teaching({.button = button, .ignored = !pressed}));
+}
+
+bool Page::pressNow(Button button)
+{
     const bool pressed = m_form.press(button);
     if (session() && button != Button::GenText && button != Button::Exit) {
         Place place = m_form.place();
         ++place.ownPresses;
         m_form.setPlace(place);
     }
-    return m_controls.update(teaching({.button = button, .ignored = !pressed}));
+    return pressed;
+}
+
+FieldTexts Page::trainingTexts() const
+{
+    FieldTexts texts;
+    for (std::size_t a = 1; a <= m_form.width(); ++a)
+        texts.push_back(m_controls.text({FieldRow::Training, static_cast<int>(a)}));
+    return texts;
+}
+
+std::string Page::setExercises(bool on)
+{
+    putAwayExercise();
+    m_exercises = on;
+    if (on)
+        m_form.showLearner(Learner::Textbook);
+    return m_controls.update(teaching({}));
+}
+
+bool Page::openExercise(Button button, FieldTexts training, const ReplayCommand *command)
+{
+    if ((button != Button::Positive && button != Button::Negative) || !m_controls.enabled(button))
+        return false;
+    const Learner learner = command && command->learner ? *command->learner : m_form.shownLearner();
+    std::optional<StepExercise> step = stepExercise(m_form.state(), m_form.textbook(), learner,
+                                                    rowOf(training), button == Button::Positive);
+    if (!step)
+        return false;
+    m_exercise = OpenExercise{std::move(*step), button, std::move(training),
+                              command ? command->example : std::string(), command != nullptr};
+    return true;
+}
+
+std::string Page::check(const std::vector<FieldTexts> &specific,
+                        const std::vector<FieldTexts> &general, const PageFields &fields)
+{
+    m_controls.takeFields(fields);
+    if (!m_exercise)
+        return m_controls.update(teaching({}));
+    const auto rows = [](const std::vector<FieldTexts> &written) {
+        std::vector<Row> taken;
+        for (const FieldTexts &texts : written)
+            taken.push_back(rowOf(texts));
+        return taken;
+    };
+    const CheckedAnswer answer = checkAnswer(m_exercise->step, rows(specific), rows(general),
+                                             phrase(), names());
+    JsonWriter checked;
+    checked.key("checked").beginObject();
+    std::size_t right = 0, wrong = 0, missing = 0;
+    for (const auto &[name, list] :
+         {std::pair{"specific", &answer.specific}, std::pair{"general", &answer.general}}) {
+        checked.key(name).beginObject().key("marks").beginArray();
+        for (const RowMark mark : list->marks) {
+            checked.string(mark == RowMark::Right ? "right" : "wrong");
+            ++(mark == RowMark::Right ? right : wrong);
+        }
+        checked.endArray().key("missing").number(list->missing).endObject();
+        missing += list->missing;
+    }
+    checked.key("right").boolean(answer.right());
+    checked.key("sentence")
+            .string(answer.right() ? m_controls.phrase(Text::ExerciseAllRight) : answer.mistake);
+    checked.key("counts").string(
+            format(m_controls.phrase(Text::ExerciseCounts),
+                   {std::to_string(right), std::to_string(wrong), std::to_string(missing)}));
+    checked.endObject();
+    if (answer.right())
+        return finishExercise(true, fields, checked.take());
+    return m_controls.update(teaching({.explained = false, .checked = checked.take()}));
+}
+
+std::string Page::reveal(const PageFields &fields)
+{
+    m_controls.takeFields(fields);
+    if (!m_exercise)
+        return m_controls.update(teaching({}));
+    return finishExercise(false, fields, {});
+}
+
+std::string Page::finishExercise(bool right, const PageFields &fields, std::string checked)
+{
+    OpenExercise open = std::move(*m_exercise);
+    m_exercise.reset();
+    Told told{.checked = std::move(checked)};
+    if (open.played) {
+        // The session's press it waited for, at the session's place still: any other action
+        // would have put the exercise away.
+        std::tie(told.button, told.ignored) = playCommand(session()->commands[m_form.place().next],
+                                                          false);
+        told.played = true;
+        m_controls.forgetFocus();
+    } else {
+        // The press with the training fields as the exercise found them.
+        PageFields found = fields;
+        std::copy(open.training.begin(), open.training.end(), found.texts.begin());
+        m_controls.takeFields(found);
+        told.button = open.button;
+        told.ignored = !pressNow(open.button);
+    }
+    Place place = m_form.place();
+    ++place.answered;
+    place.answeredRight += right ? 1 : 0;
+    m_form.setPlace(place);
+    return m_controls.update(teaching(told));
+}
+
+void Page::exerciseJson(JsonWriter &out, const Told &told)
+{
+    out.key("exercises").boolean(m_exercises);
+    if (m_exercises) {
+        out.key("answered").beginObject().key("right").number(m_form.place().answeredRight);
+        out.key("of").number(m_form.place().answered).endObject();
+    }
+    if (m_exercise && told.exercise) {
+        const StepExercise &step = m_exercise->step;
+        const auto rows = [&out](const char *name, const std::vector<Row> &listed) {
+            out.key(name).beginArray();
+            for (const Row &row : listed) {
+                out.beginArray();
+                for (const Value &value : row)
+                    out.string(value.view());
+                out.endArray();
+            }
+            out.endArray();
+        };
+        out.key("exercise").beginObject().key("positive").boolean(step.positive);
+        out.key("learner").string(step.learner == Learner::Textbook ? "Textbook" : "Program");
+        out.key("question")
+                .string(sentenceOfExample(format(m_controls.phrase(step.positive
+                                                                           ? Text::ExplainPositive
+                                                                           : Text::ExplainNegative),
+                                                 {isolatedRow(step.instance, kQuotedCharacters)}),
+                                          m_exercise->example, phrase())
+                        + ' ' + m_controls.phrase(Text::ExerciseQuestion));
+        rows("specific", step.specificBefore);
+        rows("general", step.generalBefore);
+        out.endObject();
+        m_exerciseShown = true;
+    } else if (m_exerciseShown && !m_exercise) {
+        out.key("exercise").null();
+        m_exerciseShown = false;
+    }
+    out.raw(told.checked);
 }
 
 std::string Page::keyPress(FieldRow row, int index, int key, const PageFields &fields)
@@ -57,6 +210,7 @@ std::string Page::keyPress(FieldRow row, int index, int key, const PageFields &f
 
 std::string Page::showLearner(Learner learner)
 {
+    putAwayExercise();
     m_form.showLearner(learner);
     return m_controls.update(teaching({}));
 }
@@ -64,6 +218,7 @@ std::string Page::showLearner(Learner learner)
 std::string Page::setAttributes(const AttributeNames &names, const PageFields &fields)
 {
     m_controls.takeFields(fields);
+    putAwayExercise();
     if (names.size() != widthOf(names))
         return m_controls.update(teaching({}));
     if (names.size() != m_form.width()) {
@@ -81,6 +236,7 @@ std::string Page::setAttributes(const AttributeNames &names, const PageFields &f
 std::string Page::suggest(const PageFields &fields)
 {
     m_controls.takeFields(fields);
+    putAwayExercise();
     const std::optional<Suggestion> suggestion
             = suggestExample(m_form.textbook(), m_values.of(m_form.textbook().examples));
     if (suggestion)
@@ -147,6 +303,7 @@ std::string Page::open(const std::string &bytes, bool csv, const CsvColumns &col
 std::string Page::startSession(const PageFields &fields)
 {
     m_controls.takeFields(fields);
+    putAwayExercise();
     if (!m_pending)
         return m_controls.update(teaching({}));
     const AttributeNames kept = m_pending->width == m_form.width() ? names() : AttributeNames();
@@ -165,10 +322,20 @@ std::string Page::startSession(const PageFields &fields)
 std::string Page::playNext(const PageFields &fields)
 {
     m_controls.takeFields(fields);
+    putAwayExercise();
     std::optional<Button> button;
     bool ignored = false;
-    if (const ReplayCommand *command = nextPress())
+    if (const ReplayCommand *command = nextPress()) {
+        // The values the press would type, over the training fields as they stand.
+        FieldTexts training = trainingTexts();
+        if (command->training) {
+            for (std::size_t a = 0; a < training.size() && a < command->training->size(); ++a)
+                training[a] = (*command->training)[a];
+        }
+        if (m_exercises && command->press && openExercise(*command->press, training, command))
+            return m_controls.update(teaching({.explained = false, .exercise = true}));
         std::tie(button, ignored) = playCommand(*command, false);
+    }
     m_controls.forgetFocus();
     return m_controls.update(teaching({.button = button, .ignored = ignored, .played = true}));
 }
@@ -177,6 +344,7 @@ std::string Page::play(const PageFields &fields, double milliseconds, double exp
                        double lastPress)
 {
     m_controls.takeFields(fields);
+    putAwayExercise();
     m_controls.holdLists(true);
     const auto until = std::chrono::steady_clock::now()
                        + std::chrono::duration<double, std::milli>(milliseconds);
@@ -379,6 +547,9 @@ void Page::afterPress(Button button, bool done)
 std::string Page::stepThroughHistory(History step, const PageFields &fields)
 {
     m_controls.takeFields(fields);
+    if (putAwayExercise() && step == History::Undo)
+        return m_controls.update(teaching(
+                {.explained = false, .announced = m_controls.phrase(Text::ExerciseClosed)}));
     const bool done = step == History::Undo ? m_form.undo() : m_form.redo();
     JsonWriter history;
     if (done) {
@@ -493,6 +664,7 @@ std::string Page::teaching(const Told &told)
     out.endArray();
     stepsJson(out);
     messagesJson(out);
+    exerciseJson(out, told);
     return out.take();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answer_check.h"
 #include "csv_session.h"
 #include "form.h"
 #include "json_writer.h"
@@ -58,8 +59,19 @@ public:
     // The update that draws the form as it starts; and, after Exit left the form as it was, what
     // the page tells beyond the controls as it stands (the session's place), back to the lesson.
     std::string start() { return m_controls.update(teaching({})); }
-    // Presses `button` with the field texts as the page has them, training then unseen.
+    // Presses `button` with the field texts as the page has them, training then unseen. With
+    // exercises on, a training press that would teach a step opens its exercise instead.
     std::string press(Button button, const PageFields &fields);
+    // Exercises on or off: with them on, each training press, typed or played, waits for the
+    // student to write the next S and G; turning them on shows the textbook learner.
+    std::string setExercises(bool on);
+    // Checks the student's rows for the next S and G, each a row of field texts: the update's
+    // "checked" says which are right, which wrong, how many are missing, and the first mistake; an
+    // answer all right makes the press, counted right.
+    std::string check(const std::vector<FieldTexts> &specific,
+                      const std::vector<FieldTexts> &general, const PageFields &fields);
+    // Makes the press of the exercise open, its answer shown; counted as answered, not right.
+    std::string reveal(const PageFields &fields);
     // A key typed into a field, as its character code, with the field texts as in press().
     std::string keyPress(FieldRow row, int index, int key, const PageFields &fields);
     // The lists show the program's learner or the textbook learner; Predict, Gen Text, the
@@ -73,7 +85,7 @@ public:
     std::string suggest(const PageFields &fields);
     // Undoes the last action, or does the last undone again: the update draws the form as it
     // was, the session's place, the Steps and Messages with it; its history member names the
-    // action.
+    // action. An exercise open is put away instead, its example not learnt.
     std::string undo(const PageFields &fields) { return stepThroughHistory(History::Undo, fields); }
     std::string redo(const PageFields &fields) { return stepThroughHistory(History::Redo, fields); }
 
@@ -134,6 +146,8 @@ private:
         bool explained = true;      // the button pressed gets its Steps entry here
         bool quiet = false;         // played quietly: the notes wait for the end
         bool played = false;        // a press of the session
+        bool exercise = false;      // an exercise opened
+        std::string checked = {};   // an answer checked, as JSON
         std::string history = {};   // "undone" or "redone", with the action's number
         std::string announced = {}; // said to screen readers
     };
@@ -162,6 +176,19 @@ private:
     void afterPress(Button button, bool done);
 
     std::string stepThroughHistory(History step, const PageFields &fields);
+
+    // The exercise of a press of `button` with the training fields' texts `training` (the session's
+    // next command, when it is one of the session's), or none.
+    bool openExercise(Button button, FieldTexts training, const ReplayCommand *command);
+    // Makes the press of the exercise open, counted answered, and right or not.
+    std::string finishExercise(bool right, const PageFields &fields, std::string checked);
+    // Puts away the exercise open, if any: whatever the user does next, its example is not learnt.
+    bool putAwayExercise() { return std::exchange(m_exercise, std::nullopt).has_value(); }
+    // The press itself, with the fields taken: the place counts a press by hand beside a session.
+    bool pressNow(Button button);
+    // The training fields' texts, one for each attribute.
+    FieldTexts trainingTexts() const;
+    void exerciseJson(JsonWriter &out, const Told &told);
 
     Phrase phrase() const;
     // The sentences of a press of `button` (or an undo or redo) as each learner took it, the
@@ -209,6 +236,18 @@ private:
     // last, of the list that starts at m_shownMessagesBase.
     std::size_t m_shownMessagesBase = 0, m_shownMessagesFrom = 0, m_shownMessages = 0;
     std::shared_ptr<Session> m_pending;
+    // Exercises: whether on; the one open, with the press it waits to make.
+    struct OpenExercise
+    {
+        StepExercise step;
+        Button button;
+        FieldTexts training;      // the training fields' texts it was opened with
+        std::string example = {}; // the example's name in the session's table
+        bool played = false;      // the session's next press
+    };
+    bool m_exercises = false;
+    std::optional<OpenExercise> m_exercise;
+    bool m_exerciseShown = false; // the page shows one
 };
 
 } // namespace vspace

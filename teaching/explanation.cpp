@@ -65,6 +65,28 @@ std::optional<std::string> namesListed(const std::vector<int> &attributes,
     return listed(named, phrase);
 }
 
+} // namespace
+
+std::string explainSpecific(const SpecificMove &s, const Phrase &phrase,
+                            const std::vector<std::string> &names)
+{
+    if (s.replaced)
+        return phrase(Text::ExplainSpecificReplaced);
+    if (s.generalised.empty())
+        return phrase(Text::ExplainSpecificUnchanged);
+    if (const auto named = namesListed(s.generalised, names, phrase))
+        return said(phrase,
+                    s.generalised.size() == 1 ? Text::ExplainSpecificNamed
+                                              : Text::ExplainSpecificNamedPlural,
+                    {quoted(s.to), *named});
+    return said(phrase,
+                s.generalised.size() == 1 ? Text::ExplainSpecificAttribute
+                                          : Text::ExplainSpecificAttributes,
+                {quoted(s.to), numbersListed(s.generalised, phrase)});
+}
+
+namespace {
+
 std::string explainStep(const StepRecord &step, const Phrase &phrase,
                         const std::vector<std::string> &names)
 {
@@ -106,21 +128,7 @@ std::string explainStep(const StepRecord &step, const Phrase &phrase,
                                             : Text::ExplainGainsAtAttributes,
                      {numbersListed(attributes, phrase), rowsListed(rows, phrase)}));
     }
-    const SpecificMove &s = step.specific;
-    if (s.replaced)
-        add(phrase(Text::ExplainSpecificReplaced));
-    else if (s.generalised.empty())
-        add(phrase(Text::ExplainSpecificUnchanged));
-    else if (const auto named = namesListed(s.generalised, names, phrase))
-        add(said(phrase,
-                 s.generalised.size() == 1 ? Text::ExplainSpecificNamed
-                                           : Text::ExplainSpecificNamedPlural,
-                 {quoted(s.to), *named}));
-    else
-        add(said(phrase,
-                 s.generalised.size() == 1 ? Text::ExplainSpecificAttribute
-                                           : Text::ExplainSpecificAttributes,
-                 {quoted(s.to), numbersListed(s.generalised, phrase)}));
+    add(explainSpecific(step.specific, phrase, names));
     const std::size_t rows = step.versionSpaceAfter.size();
     add(step.generalAfter.empty() ? phrase(Text::ExplainGeneralEmpty)
         : rows == 0               ? phrase(Text::ExplainNoVersionSpace)

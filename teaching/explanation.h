@@ -24,6 +24,11 @@ using Phrase = std::function<std::string(Text)>;
 std::string explainPress(Button button, const PressOutcome &outcome, bool ignored,
                          const Phrase &phrase, const std::vector<std::string> &names = {});
 
+// How a positive example moved S, and why, in a sentence: it became the example, or the
+// attributes it does not share no longer matter; or S is unchanged.
+std::string explainSpecific(const SpecificMove &move, const Phrase &phrase,
+                            const std::vector<std::string> &names = {});
+
 // What an undo or redo did, or that there was nothing to undo or redo (`ignored`).
 std::string explainHistory(History step, bool ignored, const Phrase &phrase);
 

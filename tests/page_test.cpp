@@ -369,6 +369,83 @@ TEST(Page, SwitchingLearnersShowsTheirSteps)
     }
 }
 
+// With exercises on, a training press waits for the student's S and G: a wrong answer is marked
+// and explained and changes nothing; a right one, or Reveal, makes the press the page without
+// exercises makes, and the steps answered right are counted in the history, which an undo takes
+// back; an undo with an exercise open puts it away, its example not learnt.
+TEST(Page, ExercisesWaitForTheAnswer)
+{
+    std::ifstream file(VSPACE_TEST_DIR "/../examples/enjoysport.csv", std::ios::binary);
+    const std::string table{std::istreambuf_iterator<char>(file), {}};
+    DrawnPage plain, student;
+    plain.apply(plain.page.showLearner(Learner::Textbook));
+    EXPECT_EQ(student.apply(student.page.setExercises(true))["learner"], "Textbook");
+    for (DrawnPage *page : {&plain, &student}) {
+        page->page.open(table, true);
+        page->apply(page->page.startSession(page->fields));
+    }
+    const auto answered = [&] { return student.last["answered"].dump(); };
+    const FieldTexts sunny{"Sunny", "Warm", "Normal", "Strong", "Warm", "Same"};
+    const FieldTexts empty{"∅", "∅", "∅", "∅", "∅", "∅"}, any{"?", "?", "?", "?", "?", "?"};
+
+    const json &opened = student.apply(student.page.playNext(student.fields));
+    EXPECT_EQ(opened["exercise"]["specific"], json::array({empty}));
+    EXPECT_EQ(opened["exercise"]["general"], json::array({any}));
+    EXPECT_TRUE(student.lists["LearningData"].empty());
+    const json &wrong = student.apply(student.page.check({empty}, {any}, student.fields));
+    EXPECT_EQ(wrong["checked"]["specific"]["marks"], json::array({"wrong"}));
+    EXPECT_EQ(wrong["checked"]["general"]["marks"], json::array({"right"}));
+    EXPECT_EQ(wrong["checked"]["specific"]["missing"], 1);
+    EXPECT_EQ(wrong["checked"]["counts"], "1 right, 1 wrong, 1 missing.");
+    EXPECT_FALSE(wrong.contains("exercise"));
+    EXPECT_EQ(wrong["session"]["played"], 0);
+
+    plain.apply(plain.page.playNext(plain.fields));
+    const json &right = student.apply(student.page.check({sunny}, {any}, student.fields));
+    EXPECT_TRUE(right["checked"]["right"]);
+    EXPECT_TRUE(right["exercise"].is_null());
+    EXPECT_EQ(student.reported(), plain.reported());
+    EXPECT_EQ(student.steps, plain.steps);
+    EXPECT_EQ(answered(), R"({"of":1,"right":1})");
+
+    plain.apply(plain.page.playNext(plain.fields));
+    student.apply(student.page.playNext(student.fields));
+    student.apply(student.page.reveal(student.fields));
+    EXPECT_EQ(student.reported(), plain.reported());
+    EXPECT_EQ(answered(), R"({"of":2,"right":1})");
+
+    EXPECT_TRUE(student.apply(student.page.playNext(student.fields)).contains("exercise"));
+    const json &putAway = student.apply(student.page.undo(student.fields));
+    EXPECT_TRUE(putAway["exercise"].is_null());
+    EXPECT_EQ(putAway["announced"], "The exercise is put away: the example is not learnt.");
+    EXPECT_EQ(putAway["session"]["played"], 2);
+    student.apply(student.page.undo(student.fields));
+    EXPECT_EQ(answered(), R"({"of":1,"right":1})");
+    student.apply(student.page.redo(student.fields));
+    EXPECT_EQ(answered(), R"({"of":2,"right":1})");
+
+    // A press typed by hand, with the page's fields changed while the exercise is open.
+    for (DrawnPage *page : {&plain, &student}) {
+        std::copy_n(std::begin({"Rainy", "Cold", "High", "Strong", "Warm", "Same"}), 6,
+                    page->fields.texts.begin());
+        page->apply(page->page.press(Button::Negative, page->fields));
+    }
+    EXPECT_TRUE(student.last.contains("exercise"));
+    student.fields.texts[0] = "Changed";
+    student.apply(student.page.check({{"Sunny", "Warm", "?", "Strong", "Warm", "Same"}},
+                                     {{"?", "Warm", "?", "?", "?", "?"},
+                                      {"Sunny", "?", "?", "?", "?", "?"}},
+                                     student.fields));
+    EXPECT_EQ(student.reported(), plain.reported());
+    EXPECT_EQ(answered(), R"({"of":3,"right":2})");
+
+    EXPECT_TRUE(student.apply(student.page.playNext(student.fields)).contains("exercise"));
+    EXPECT_TRUE(student.apply(student.page.showLearner(Learner::Program))["exercise"].is_null());
+    student.apply(student.page.setExercises(false));
+    student.apply(student.page.playNext(student.fields));
+    EXPECT_EQ(student.lists["LearningData"].size(), 4);
+}
+
 // Attributes… sets the count and the names: a fresh start at another count, which Undo takes back
 // with the count and the names before it; new names alone keep the work, and Undo takes them back
 // too. A session of another width opens at its width with its names; the page starts at the

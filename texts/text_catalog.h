@@ -85,6 +85,18 @@ enum class Text {
     SessionRefused,     // %1: the file's name; %2: what is wrong, naming the line
     StepsHeading,
     TextbookSwitch,
+    ExerciseSwitch,
+    ExerciseQuestion,
+    ExerciseAddRow,
+    ExerciseDropRow,
+    ExerciseRowName, // %1: a number; %2: S or G
+    ExerciseValueName,
+    ExerciseCheckButton,
+    ExerciseRevealButton,
+    ExerciseRight, // a row of the answer
+    ExerciseWrong, // a row of the answer
+    ExerciseMissing,
+    ExerciseScore,
     SuggestButton,
     SuggestedExample,
     NoSuggestion,
@@ -172,6 +184,22 @@ enum class Text {
     ExplainRedo,
     ExplainNothingToUndo,
     ExplainNothingToRedo,
+    ExerciseAllRight,
+    ExerciseCounts,
+    ExerciseClosed,
+    ExerciseNotSpecific,
+    ExerciseLeavesRejecting,
+    ExerciseLeavesAccepting,
+    ExerciseLeavesLessGeneral,
+    ExerciseStaysAccepting,
+    ExerciseStaysRejecting,
+    ExerciseInGeneral,
+    ExerciseComesFrom, // %4: an attribute's name, or ExerciseAttribute
+    ExerciseAttribute,
+    ExerciseNotMadeRejecting,
+    ExerciseNotMadeAccepting,
+    ExerciseNotMade,
+    ExerciseTwice,
     ListAnd,
     ListMore,
     ListRowsLeftOut, // %1: the rows of a list beyond the 10,000 it shows

@@ -27,6 +27,14 @@
         <source>Version Space</source>
         <translation>Versionsraum</translation>
     </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Zeile %1 von %2</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>Wert %1</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -263,6 +271,70 @@
     <message>
         <source>There is nothing to redo.</source>
         <translation>Es gibt nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Right: S and G are as you wrote them.</source>
+        <translation>Richtig: S und G sind so, wie Sie sie geschrieben haben.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, %3 missing.</source>
+        <translation>%1 richtig, %2 falsch, %3 fehlen.</translation>
+    </message>
+    <message>
+        <source>The exercise is put away: the example is not learnt.</source>
+        <translation>Die Übung ist beiseitegelegt: Das Beispiel wird nicht gelernt.</translation>
+    </message>
+    <message>
+        <source>%1 is not the next S.</source>
+        <translation>%1 ist nicht das nächste S.</translation>
+    </message>
+    <message>
+        <source>%1 leaves G: it rejects the positive example.</source>
+        <translation>%1 verlässt G: Es lehnt das positive Beispiel ab.</translation>
+    </message>
+    <message>
+        <source>%1 leaves G: it accepts the negative example.</source>
+        <translation>%1 verlässt G: Es nimmt das negative Beispiel an.</translation>
+    </message>
+    <message>
+        <source>%1 leaves G: another of its rows is more general than it.</source>
+        <translation>%1 verlässt G: Eine andere seiner Zeilen ist allgemeiner.</translation>
+    </message>
+    <message>
+        <source>%1 stays in G: it accepts the positive example.</source>
+        <translation>%1 bleibt in G: Es nimmt das positive Beispiel an.</translation>
+    </message>
+    <message>
+        <source>%1 stays in G: it rejects the negative example.</source>
+        <translation>%1 bleibt in G: Es lehnt das negative Beispiel ab.</translation>
+    </message>
+    <message>
+        <source>%1 is in the next G.</source>
+        <translation>%1 ist im nächsten G.</translation>
+    </message>
+    <message>
+        <source>%1 comes from %2: S's value %3 at %4 rules out the negative example.</source>
+        <translation>%1 entsteht aus %2: Der Wert %3 von S bei %4 schließt das negative Beispiel aus.</translation>
+    </message>
+    <message>
+        <source>attribute %1</source>
+        <translation>Attribut %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be in G: it rejects the positive example.</source>
+        <translation>%1 kann nicht in G sein: Es lehnt das positive Beispiel ab.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be in G: it accepts the negative example.</source>
+        <translation>%1 kann nicht in G sein: Es nimmt das negative Beispiel an.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the next G: no row of G becomes it on this example.</source>
+        <translation>%1 ist nicht im nächsten G: Keine Zeile von G wird bei diesem Beispiel dazu.</translation>
+    </message>
+    <message>
+        <source>%1 is written twice.</source>
+        <translation>%1 steht zweimal da.</translation>
     </message>
 </context>
 <context>
@@ -641,6 +713,46 @@
     <message>
         <source>Lesson report</source>
         <translation>Lektionsbericht</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Before it is shown: what do S and G become? Write them a row at a time, a value in each field.</source>
+        <translation>Bevor es gezeigt wird: Was wird aus S und G? Schreiben Sie sie Zeile für Zeile, einen Wert je Feld.</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Streichen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>Auflösen</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>Rows missing: %1</source>
+        <translation>Fehlende Zeilen: %1</translation>
+    </message>
+    <message>
+        <source>Steps answered right: %1 of %2</source>
+        <translation>Richtig beantwortete Schritte: %1 von %2</translation>
     </message>
 </context>
 <context>

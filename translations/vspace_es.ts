@@ -27,6 +27,14 @@
         <source>Version Space</source>
         <translation>Espacio de versiones</translation>
     </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Fila %1 de %2</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>Valor %1</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -263,6 +271,70 @@
     <message>
         <source>There is nothing to redo.</source>
         <translation>No hay nada que rehacer.</translation>
+    </message>
+    <message>
+        <source>Right: S and G are as you wrote them.</source>
+        <translation>Correcto: S y G son como los ha escrito.</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, %3 missing.</source>
+        <translation>%1 correctas, %2 incorrectas, %3 faltan.</translation>
+    </message>
+    <message>
+        <source>The exercise is put away: the example is not learnt.</source>
+        <translation>El ejercicio se ha retirado: el ejemplo no se aprende.</translation>
+    </message>
+    <message>
+        <source>%1 is not the next S.</source>
+        <translation>%1 no es el siguiente S.</translation>
+    </message>
+    <message>
+        <source>%1 leaves G: it rejects the positive example.</source>
+        <translation>%1 sale de G: rechaza el ejemplo positivo.</translation>
+    </message>
+    <message>
+        <source>%1 leaves G: it accepts the negative example.</source>
+        <translation>%1 sale de G: acepta el ejemplo negativo.</translation>
+    </message>
+    <message>
+        <source>%1 leaves G: another of its rows is more general than it.</source>
+        <translation>%1 sale de G: otra de sus filas es más general.</translation>
+    </message>
+    <message>
+        <source>%1 stays in G: it accepts the positive example.</source>
+        <translation>%1 sigue en G: acepta el ejemplo positivo.</translation>
+    </message>
+    <message>
+        <source>%1 stays in G: it rejects the negative example.</source>
+        <translation>%1 sigue en G: rechaza el ejemplo negativo.</translation>
+    </message>
+    <message>
+        <source>%1 is in the next G.</source>
+        <translation>%1 está en el siguiente G.</translation>
+    </message>
+    <message>
+        <source>%1 comes from %2: S's value %3 at %4 rules out the negative example.</source>
+        <translation>%1 viene de %2: el valor %3 de S en %4 descarta el ejemplo negativo.</translation>
+    </message>
+    <message>
+        <source>attribute %1</source>
+        <translation>el atributo %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be in G: it rejects the positive example.</source>
+        <translation>%1 no puede estar en G: rechaza el ejemplo positivo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be in G: it accepts the negative example.</source>
+        <translation>%1 no puede estar en G: acepta el ejemplo negativo.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the next G: no row of G becomes it on this example.</source>
+        <translation>%1 no está en el siguiente G: ninguna fila de G se convierte en ella con este ejemplo.</translation>
+    </message>
+    <message>
+        <source>%1 is written twice.</source>
+        <translation>%1 está escrita dos veces.</translation>
     </message>
 </context>
 <context>
@@ -641,6 +713,46 @@
     <message>
         <source>Lesson report</source>
         <translation>Informe de la lección</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Before it is shown: what do S and G become? Write them a row at a time, a value in each field.</source>
+        <translation>Antes de que se muestre: ¿en qué se convierten S y G? Escríbalos fila a fila, un valor en cada campo.</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Añadir una fila</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>Mostrar la respuesta</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>incorrecta</translation>
+    </message>
+    <message>
+        <source>Rows missing: %1</source>
+        <translation>Filas que faltan: %1</translation>
+    </message>
+    <message>
+        <source>Steps answered right: %1 of %2</source>
+        <translation>Pasos respondidos bien: %1 de %2</translation>
     </message>
 </context>
 <context>

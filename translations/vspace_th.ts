@@ -27,6 +27,14 @@
         <source>Version Space</source>
         <translation>ปริภูมิเวอร์ชัน</translation>
     </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>แถวที่ %1 ของ %2</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>ค่าที่ %1</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -263,6 +271,70 @@
     <message>
         <source>There is nothing to redo.</source>
         <translation>ไม่มีอะไรให้ทำซ้ำ</translation>
+    </message>
+    <message>
+        <source>Right: S and G are as you wrote them.</source>
+        <translation>ถูกต้อง: S และ G เป็นอย่างที่คุณเขียน</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong, %3 missing.</source>
+        <translation>ถูก %1 ผิด %2 ขาด %3</translation>
+    </message>
+    <message>
+        <source>The exercise is put away: the example is not learnt.</source>
+        <translation>เก็บแบบฝึกหัดแล้ว: ยังไม่ได้เรียนรู้ตัวอย่างนี้</translation>
+    </message>
+    <message>
+        <source>%1 is not the next S.</source>
+        <translation>%1 ไม่ใช่ S ถัดไป</translation>
+    </message>
+    <message>
+        <source>%1 leaves G: it rejects the positive example.</source>
+        <translation>%1 ออกจาก G: แถวนี้ปฏิเสธตัวอย่างบวก</translation>
+    </message>
+    <message>
+        <source>%1 leaves G: it accepts the negative example.</source>
+        <translation>%1 ออกจาก G: แถวนี้ยอมรับตัวอย่างลบ</translation>
+    </message>
+    <message>
+        <source>%1 leaves G: another of its rows is more general than it.</source>
+        <translation>%1 ออกจาก G: มีแถวอื่นของ G ที่ทั่วไปกว่า</translation>
+    </message>
+    <message>
+        <source>%1 stays in G: it accepts the positive example.</source>
+        <translation>%1 ยังอยู่ใน G: แถวนี้ยอมรับตัวอย่างบวก</translation>
+    </message>
+    <message>
+        <source>%1 stays in G: it rejects the negative example.</source>
+        <translation>%1 ยังอยู่ใน G: แถวนี้ปฏิเสธตัวอย่างลบ</translation>
+    </message>
+    <message>
+        <source>%1 is in the next G.</source>
+        <translation>%1 อยู่ใน G ถัดไป</translation>
+    </message>
+    <message>
+        <source>%1 comes from %2: S's value %3 at %4 rules out the negative example.</source>
+        <translation>%1 มาจาก %2: ค่า %3 ของ S ที่ %4 ตัดตัวอย่างลบออก</translation>
+    </message>
+    <message>
+        <source>attribute %1</source>
+        <translation>คุณลักษณะ %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be in G: it rejects the positive example.</source>
+        <translation>%1 อยู่ใน G ไม่ได้: แถวนี้ปฏิเสธตัวอย่างบวก</translation>
+    </message>
+    <message>
+        <source>%1 cannot be in G: it accepts the negative example.</source>
+        <translation>%1 อยู่ใน G ไม่ได้: แถวนี้ยอมรับตัวอย่างลบ</translation>
+    </message>
+    <message>
+        <source>%1 is not in the next G: no row of G becomes it on this example.</source>
+        <translation>%1 ไม่อยู่ใน G ถัดไป: ไม่มีแถวใดของ G กลายเป็นแถวนี้จากตัวอย่างนี้</translation>
+    </message>
+    <message>
+        <source>%1 is written twice.</source>
+        <translation>%1 เขียนซ้ำสองครั้ง</translation>
     </message>
 </context>
 <context>
@@ -638,6 +710,46 @@
     <message>
         <source>Lesson report</source>
         <translation>รายงานบทเรียน</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>แบบฝึกหัด</translation>
+    </message>
+    <message>
+        <source>Before it is shown: what do S and G become? Write them a row at a time, a value in each field.</source>
+        <translation>ก่อนจะแสดงผล: S และ G จะกลายเป็นอะไร? เขียนทีละแถว ช่องละหนึ่งค่า</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>เพิ่มแถว</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>ตรวจคำตอบ</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>ดูเฉลย</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>ถูก</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>ผิด</translation>
+    </message>
+    <message>
+        <source>Rows missing: %1</source>
+        <translation>แถวที่ขาด: %1</translation>
+    </message>
+    <message>
+        <source>Steps answered right: %1 of %2</source>
+        <translation>ขั้นที่ตอบถูก: %1 จาก %2</translation>
     </message>
 </context>
 <context>

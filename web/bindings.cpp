@@ -81,6 +81,15 @@ val lessonOf(const Page &page)
     return out;
 }
 
+// Rows of field texts, as the page hands them over: an array of arrays of strings.
+std::vector<FieldTexts> rowsOf(const val &rows)
+{
+    std::vector<FieldTexts> taken;
+    for (std::size_t r = 0; r < rows["length"].as<std::size_t>(); ++r)
+        taken.push_back(emscripten::vecFromJSArray<std::string>(rows[r]));
+    return taken;
+}
+
 // A call of the page's with its fields, as the page makes it.
 template<std::string (Page::*call)(const PageFields &)>
 std::string withFields(Page &page, val fields)
@@ -147,6 +156,12 @@ EMSCRIPTEN_BINDINGS(vspace)
                           return page.keyPress(row, index, key, fieldsOf(fields));
                       }))
             .function("showLearner", &Page::showLearner)
+            .function("setExercises", &Page::setExercises)
+            .function("check",
+                      optional_override([](Page &page, val specific, val general, val fields) {
+                          return page.check(rowsOf(specific), rowsOf(general), fieldsOf(fields));
+                      }))
+            .function("reveal", &withFields<&Page::reveal>)
             .function("setAttributes", optional_override([](Page &page, val names, val fields) {
                           return page.setAttributes(emscripten::vecFromJSArray<std::string>(names),
                                                     fieldsOf(fields));

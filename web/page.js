@@ -9,6 +9,7 @@ import { ColumnsDialog } from './columns.js';
 import { DiagramPanel } from './diagram.js';
 import { MessageDialogs } from './dialogs.js';
 import { ExamplesMenu } from './examples.js';
+import { ExercisePanel } from './exercise.js';
 import { HistoryKeys } from './history.js';
 import { QuestionDialog } from './question.js';
 import { PresentView } from './present.js';
@@ -126,6 +127,14 @@ const announce = (text) => {
         announcer.textContent = text;
     });
 };
+new ExercisePanel(vspace, text, {
+    toggle: element('exercise-switch'),
+    panel: element('exercise'),
+    afterward: () => {
+        const next = /** @type {HTMLButtonElement} */ (element('next-press'));
+        return next.hidden || next.disabled ? vspace.fields.Training[0] : next;
+    },
+});
 new HistoryKeys(vspace, { undo: element('undo'), redo: element('redo') }, announce);
 const question = new QuestionDialog(element('question'));
 vspace.accessKey(element('next-press'), text('NextPressButton'));

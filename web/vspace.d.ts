@@ -21,7 +21,7 @@ export type TextName =
     | 'ForeignLinkReason' | 'NoDesktopReason' | 'SystemReason' | 'OkButton' | 'DiagramButton'
     | 'DiagramRegion' | 'OpenSessionButton' | 'SaveSessionButton' | 'CopyLinkButton' | 'WorksheetButton' | 'ReportButton' | 'LinkName' | 'LinkCopied' | 'LinkInAddress' | 'LinkDamagedReason' | 'LinkNewerReason' | 'NextPressButton' | 'PlayToEndButton'
     | 'MessagesList' | 'EndedText' | 'StartAgainButton' | 'BackToLessonButton' | 'SessionOpened' | 'SessionRefused'
-    | 'StepsHeading' | 'TextbookSwitch' | 'SuggestButton' | 'SuggestedExample' | 'NoSuggestion'
+    | 'StepsHeading' | 'TextbookSwitch' | 'ExerciseSwitch' | 'ExerciseQuestion' | 'ExerciseAddRow' | 'ExerciseDropRow' | 'ExerciseRowName' | 'ExerciseValueName' | 'ExerciseCheckButton' | 'ExerciseRevealButton' | 'ExerciseRight' | 'ExerciseWrong' | 'ExerciseMissing' | 'ExerciseScore' | 'SuggestButton' | 'SuggestedExample' | 'NoSuggestion'
     | 'DifferenceNote' | 'AddedMark' | 'LegendSpecific' | 'LegendGeneral' | 'LegendVersionSpace'
     | 'DiagramDescription' | 'UndoButton' | 'RedoButton' | 'StopButton' | 'PlayingProgress'
     | 'PressesPlayed' | 'OpenOverWork' | 'OpenButton' | 'CancelButton' | 'NoPressesReason'
@@ -40,7 +40,7 @@ export type TextName =
     | 'ExplainVoteUndecided' | 'ExplainVoteOneAccepts' | 'ExplainVoteOneRejects' | 'ExplainNoVote'
     | 'ExplainNothingConsistent' | 'ExplainGenText' | 'ExplainClear' | 'ExplainExit'
     | 'ExplainIgnored' | 'ExplainHeld' | 'ExplainHeldLearnt' | 'ExplainUndo' | 'ExplainRedo' | 'ExplainNothingToUndo'
-    | 'ExplainNothingToRedo' | 'ListAnd' | 'ListMore' | 'ListRowsLeftOut' | 'CompareTextbookGeneral'
+    | 'ExplainNothingToRedo' | 'ExerciseAllRight' | 'ExerciseCounts' | 'ExerciseClosed' | 'ExerciseNotSpecific' | 'ExerciseLeavesRejecting' | 'ExerciseLeavesAccepting' | 'ExerciseLeavesLessGeneral' | 'ExerciseStaysAccepting' | 'ExerciseStaysRejecting' | 'ExerciseInGeneral' | 'ExerciseComesFrom' | 'ExerciseAttribute' | 'ExerciseNotMadeRejecting' | 'ExerciseNotMadeAccepting' | 'ExerciseNotMade' | 'ExerciseTwice' | 'ListAnd' | 'ListMore' | 'ListRowsLeftOut' | 'CompareTextbookGeneral'
     | 'CompareProgramGeneral' | 'CompareTextbookSpace' | 'CompareProgramSpace'
     | 'CompareContradiction' | 'CompareVotes' | 'CompareCollapse' | 'CompareSummary'
     | 'CompareAgreed' | 'ReportIntroduction' | 'ReportAdded' | 'ReportRemoved' | 'ReportStart'
@@ -115,6 +115,40 @@ export interface Update {
     announced?: string;
     /** playNext(): the update of a press of the session. */
     played?: true;
+    /** Whether exercises are on. */
+    exercises?: boolean;
+    /** With exercises on: the training steps answered, and of them those answered right. */
+    answered?: { right: number; of: number };
+    /** An exercise opened, or put away (null): made, revealed, or left for another action. */
+    exercise?: Exercise | null;
+    /** check(): the answer checked. When it is right, the press is made in the same update. */
+    checked?: CheckedAnswer;
+}
+
+/** A training step to work out before it is shown: the question, and S and G as they stand, from
+ * which the answer starts. */
+export interface Exercise {
+    positive: boolean;
+    learner: LearnerName;
+    question: string;
+    specific: Row[];
+    general: Row[];
+}
+
+/** The rows written for a list, each right or wrong, and how many of the list's were not written. */
+export interface CheckedList {
+    marks: ('right' | 'wrong')[];
+    missing: number;
+}
+
+export interface CheckedAnswer {
+    specific: CheckedList;
+    general: CheckedList;
+    right: boolean;
+    /** The first mistake explained, or that all is right. */
+    sentence: string;
+    /** How many rows are right, wrong and missing, in a sentence. */
+    counts: string;
 }
 
 /** A lesson to hand on in a link: a session file's bytes, whether a table and how its columns
@@ -176,6 +210,13 @@ export interface Page {
     keyPress(row: Enum<RowName>[RowName], index: number, key: number, fields: string[]): string;
     /** Shows the program's learner or the textbook learner in the lists. */
     showLearner(learner: Enum<LearnerName>[LearnerName]): string;
+    /** Exercises on or off: with them on, a training press, typed or played, opens an exercise
+     * instead; turning them on shows the textbook learner. */
+    setExercises(on: boolean): string;
+    /** Checks the rows written for the next S and G; an answer all right makes the press. */
+    check(specific: Row[], general: Row[], fields: string[]): string;
+    /** Makes the press of the exercise open, its answer shown. */
+    reveal(fields: string[]): string;
     /** Gives the attributes these names, one for each ('' where unnamed), as an action that can
      * be undone: a fresh start when their number changes. */
     setAttributes(names: string[], fields: string[]): string;

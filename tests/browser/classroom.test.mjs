@@ -6,8 +6,9 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
-import { chord, closeSite, disabled, fields, fill, focused, isOpen, key, learnt, load, messages, newPage, open,
-         openSite, page, pause, replay, replayed, session, shots, shown, site, status, text, train } from './site.mjs';
+import { accessibleName, chord, closeSite, description, disabled, fields, fill, focused, isOpen, key, learnt, load, messages,
+         newPage, open, openSite, options, page, pause, replay, replayed, session, shots, shown, site, status, text, train,
+         typeValues } from './site.mjs';
 import { deflateRawSync } from 'node:zlib';
 import { spawnSync } from 'node:child_process';
 
@@ -244,4 +245,59 @@ test('a lesson by link opens in a fresh profile at its place; damaged and newer 
         assert.equal(await status(), `The lesson link was not opened: ${reason}`);
         assert.deepEqual(await shown(), lists);
     }
+});
+
+// Exercises, by keyboard: the switch shows the textbook learner; a typed Positive waits for S and
+// G, written in fields named for screen readers; Enter checks: a wrong answer is marked row by
+// row in words, its first mistake said, nothing learnt; the right one makes the press and counts.
+// Next press opens the session's next, Reveal makes it; Undo puts an open exercise away, then
+// takes a step back with its count.
+test('an exercise answered wrong then right, by keyboard; Reveal and Undo', async () => {
+    await load();
+    await page.click('#exercise-switch');
+    assert.equal(await page.$eval('#textbook', (b) => b.getAttribute('aria-checked')), 'true');
+    const example = ['Sunny', 'Warm', 'Normal', 'Strong', 'Warm', 'Same'];
+    await page.focus('#Text1_1');
+    await typeValues(example);
+    await key('Enter');
+    const written = () => page.$$eval('#exercise .row', (rows) => rows.map((row) => [...row.querySelectorAll('input')].map((f) => f.value)));
+    assert.deepEqual(await written(), [Array(6).fill('∅'), Array(6).fill('?')]);
+    assert.deepEqual(await learnt(), []);
+    const row = await page.$('#exercise .specific .row');
+    assert.equal(await accessibleName(row, 'group'), 'Row 1 of S');
+    assert.equal(await accessibleName(await row.$('input'), 'textbox'), 'Value 1');
+    assert.equal(await description(await page.$('#exercise form')), await text('#exercise .question'));
+    assert.match(await text('#exercise .question'), /^Positive example Sunny,Warm,Normal,Strong,Warm,Same\. Before it is shown/);
+    assert.equal(await focused(), '');
+    await key('Enter');
+    await page.waitForFunction(() => document.querySelector('#exercise .result').textContent);
+    const marks = () => page.$$eval('#exercise .mark', (all) => all.map((mark) => mark.textContent));
+    assert.deepEqual(await marks(), ['wrong', 'right']);
+    assert.equal((await text('#exercise .result')).replace(/[\u2068\u2069]/g, ''),
+                 '1 right, 1 wrong, 1 missing. ∅,∅,∅,∅,∅,∅ is not the next S. S becomes the example.');
+    assert.equal(await text('#exercise .specific .missing'), 'Rows missing: 1');
+    await page.screenshot({ path: join(shots, 'exercise-checked.png') });
+    for (const [a, value] of example.entries()) {
+        await chord(['Control'], 'a');
+        await page.keyboard.type(value);
+        if (a < example.length - 1) await key('Tab');
+    }
+    await key('Enter');
+    await page.waitForFunction(() => document.querySelector('#exercise form').hidden);
+    assert.deepEqual([await learnt(), await options('List2'), await focused()], [[`${example},+`], [`${example}`], 'Text1_1']);
+    assert.equal(await text('#exercise .score'), 'Steps answered right: 1 of 1');
+    assert.equal(await text('#exercise .result'), '2 right, 0 wrong, 0 missing. Right: S and G are as you wrote them.');
+
+    await open(await session('exercise.jsonl', [{ Text1: ['Sunny', 'Warm', 'High', 'Strong', 'Warm', 'Same'], press: 'Positive' },
+                                                { Text1: ['Rainy', 'Cold', 'High', 'Strong', 'Warm', 'Change'], press: 'Negative' }]));
+    await page.click('#next-press');
+    assert.equal(await page.$eval('#exercise form', (form) => form.hidden), false);
+    await page.click('#exercise .reveal');
+    assert.deepEqual([await learnt(), await text('#exercise .score'), await focused()],
+                     [['Sunny,Warm,High,Strong,Warm,Same,+'], 'Steps answered right: 1 of 2', 'next-press']);
+    await page.click('#next-press');
+    await chord(['Control'], 'z');
+    assert.deepEqual([await page.$eval('#exercise form', (form) => form.hidden), (await learnt()).length], [true, 1]);
+    await page.click('#undo');
+    assert.deepEqual([await learnt(), await text('#exercise .score')], [[], 'Steps answered right: 1 of 1']);
 });

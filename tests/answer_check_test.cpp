@@ -1,0 +1,237 @@
+#include "answer_check.h"
+#include "text_catalog.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace vspace::testing {
+namespace {
+
+const std::vector<std::string> kNames{"Sky", "AirTemp", "Humidity", "Wind", "Water", "Forecast"};
+
+// EnjoySport's examples, by their number from 1, and a negative one that every hypothesis
+// consistent with the first two accepts.
+const std::vector<std::pair<Row, bool>> kExamples{
+        {{"Sunny", "Warm", "Normal", "Strong", "Warm", "Same"}, true},
+        {{"Sunny", "Warm", "High", "Strong", "Warm", "Same"}, true},
+        {{"Rainy", "Cold", "High", "Strong", "Warm", "Change"}, false},
+        {{"Sunny", "Warm", "High", "Strong", "Cool", "Change"}, true},
+        {{"Sunny", "Warm", "Low", "Strong", "Warm", "Same"}, false},
+};
+
+// The exercise of example `next` after examples 1 to `learnt`, for `learner`.
+std::optional<StepExercise> exerciseAfter(std::size_t learnt, std::size_t next, Learner learner)
+{
+    LearningState program;
+    TextbookState textbook;
+    for (std::size_t e = 0; e < learnt; ++e) {
+        program = std::get<Step>(train(program, kExamples[e].first, kExamples[e].second)).state;
+        textbook = std::get<TextbookStep>(
+                           trainTextbook(textbook, kExamples[e].first, kExamples[e].second))
+                           .state;
+    }
+    const auto &[instance, positive] = kExamples[next - 1];
+    return stepExercise(program, textbook, learner, instance, positive);
+}
+
+Phrase englishPhrase()
+{
+    return [](Text text) { return std::string(english(text)); };
+}
+
+std::string withoutIsolates(const std::string &text)
+{
+    return std::regex_replace(text, std::regex("\u2068|\u2069"), "");
+}
+
+struct AnswerCase
+{
+    const char *name;
+    std::size_t learnt, next;
+    std::vector<Row> specific, general;
+    std::vector<RowMark> specificMarks, generalMarks;
+    std::size_t specificMissing, generalMissing;
+    std::string mistake;
+    bool named = false;
+};
+
+constexpr auto R = RowMark::Right;
+constexpr auto W = RowMark::Wrong;
+const Row kAny{"?", "?", "?", "?", "?", "?"};
+const Row kSunny{"Sunny", "?", "?", "?", "?", "?"}, kWarm{"?", "Warm", "?", "?", "?", "?"},
+        kSame{"?", "?", "?", "?", "?", "Same"};
+const Row kS2{"Sunny", "Warm", "?", "Strong", "Warm", "Same"};
+
+class AnswerChecks : public ::testing::TestWithParam<AnswerCase>
+{};
+
+TEST_P(AnswerChecks, MarkEachRowAndExplainTheFirstMistake)
+{
+    const AnswerCase &c = GetParam();
+    const std::optional<StepExercise> exercise = exerciseAfter(c.learnt, c.next, Learner::Textbook);
+    ASSERT_TRUE(exercise);
+    const CheckedAnswer checked = checkAnswer(*exercise, c.specific, c.general, englishPhrase(),
+                                              c.named ? kNames : std::vector<std::string>{});
+    EXPECT_EQ(checked.specific.marks, c.specificMarks);
+    EXPECT_EQ(checked.general.marks, c.generalMarks);
+    EXPECT_EQ(checked.specific.missing, c.specificMissing);
+    EXPECT_EQ(checked.general.missing, c.generalMissing);
+    EXPECT_EQ(withoutIsolates(checked.mistake), c.mistake);
+    EXPECT_EQ(checked.right(), c.mistake.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        EnjoySport, AnswerChecks,
+        ::testing::Values(
+                AnswerCase{"SKeptAsItWas",
+                           0,
+                           1,
+                           {{"∅", "∅", "∅", "∅", "∅", "∅"}},
+                           {kAny},
+                           {W},
+                           {R},
+                           1,
+                           0,
+                           "∅,∅,∅,∅,∅,∅ is not the next S. S becomes the example."},
+                AnswerCase{
+                        "SDropped",
+                        1,
+                        2,
+                        {},
+                        {kAny},
+                        {},
+                        {R},
+                        1,
+                        0,
+                        "S becomes Sunny,Warm,?,Strong,Warm,Same: attribute 3 no longer matters."},
+                AnswerCase{"Right", 2, 3, {kS2}, {kSunny, kWarm, kSame}, {R}, {R, R, R}, 0, 0, ""},
+                AnswerCase{"NewRowMissing",
+                           2,
+                           3,
+                           {kS2},
+                           {kSunny, kWarm},
+                           {R},
+                           {R, R},
+                           0,
+                           1,
+                           "?,?,?,?,?,Same comes from ?,?,?,?,?,?: S's value Same at attribute 6 "
+                           "rules out the negative example."},
+                AnswerCase{"NewRowMissingNamed",
+                           2,
+                           3,
+                           {kS2},
+                           {kWarm, kSunny},
+                           {R},
+                           {R, R},
+                           0,
+                           1,
+                           "?,?,?,?,?,Same comes from ?,?,?,?,?,?: S's value Same at Forecast "
+                           "rules out the negative example.",
+                           true},
+                AnswerCase{"AcceptingRowKept",
+                           2,
+                           3,
+                           {kS2},
+                           {kAny, kSunny},
+                           {R},
+                           {W, R},
+                           0,
+                           2,
+                           "?,?,?,?,?,? leaves G: it accepts the negative example."},
+                AnswerCase{"RowTwice",
+                           2,
+                           3,
+                           {kS2},
+                           {kSunny, kWarm, kSame, kSunny},
+                           {R},
+                           {R, R, R, W},
+                           0,
+                           0,
+                           "Sunny,?,?,?,?,? is written twice."},
+                AnswerCase{"RowAcceptingTheNegative",
+                           2,
+                           3,
+                           {kS2},
+                           {{"?", "?", "?", "Strong", "?", "?"}},
+                           {R},
+                           {W},
+                           0,
+                           3,
+                           "?,?,?,Strong,?,? cannot be in G: it accepts the negative example."},
+                AnswerCase{"RowNoRuleMakes",
+                           2,
+                           3,
+                           {kS2},
+                           {{"?", "?", "Normal", "?", "?", "?"}},
+                           {R},
+                           {W},
+                           0,
+                           3,
+                           "?,?,Normal,?,?,? is not in the next G: no row of G becomes it on this "
+                           "example."},
+                AnswerCase{"RejectingRowKept",
+                           3,
+                           4,
+                           {{"Sunny", "Warm", "?", "Strong", "?", "?"}},
+                           {kSunny, kWarm, kSame},
+                           {R},
+                           {R, R, W},
+                           0,
+                           0,
+                           "?,?,?,?,?,Same leaves G: it rejects the positive example."},
+                AnswerCase{"KeptRowMissing",
+                           3,
+                           4,
+                           {{"Sunny", "Warm", "?", "Strong", "?", "?"}},
+                           {kSunny},
+                           {R},
+                           {R},
+                           0,
+                           1,
+                           "?,Warm,?,?,?,? stays in G: it accepts the positive example."},
+                AnswerCase{"RowRejectingThePositive",
+                           3,
+                           4,
+                           {{"Sunny", "Warm", "?", "Strong", "?", "?"}},
+                           {kSunny, kWarm, {"Rainy", "?", "?", "?", "?", "?"}},
+                           {R},
+                           {R, R, W},
+                           0,
+                           0,
+                           "Rainy,?,?,?,?,? cannot be in G: it rejects the positive example."},
+                AnswerCase{"CollapseSKept",
+                           2,
+                           5,
+                           {kS2},
+                           {},
+                           {W},
+                           {},
+                           0,
+                           0,
+                           "Sunny,Warm,?,Strong,Warm,Same is not the next S. No hypothesis is "
+                           "consistent with the learning data any more: G, S and the version space "
+                           "stay empty until Clear."},
+                AnswerCase{"CollapseRight", 2, 5, {}, {}, {}, {}, 0, 0, ""}),
+        [](const auto &info) { return std::string(info.param.name); });
+
+// Nothing to work out: an example refused as a duplicate, or one the textbook learner holds, or
+// after it has no hypothesis left; the program's learner's own step, with its own rows.
+TEST(StepExercise, OnlyForStepsThatTeach)
+{
+    EXPECT_FALSE(exerciseAfter(2, 1, Learner::Textbook));
+    EXPECT_FALSE(exerciseAfter(0, 3, Learner::Textbook));
+    LearningState program;
+    TextbookState textbook;
+    textbook.collapsed = true;
+    EXPECT_FALSE(stepExercise(program, textbook, Learner::Textbook, kExamples[0].first, true));
+    const std::optional<StepExercise> own = exerciseAfter(2, 3, Learner::Program);
+    ASSERT_TRUE(own);
+    EXPECT_EQ(own->specificBefore, std::vector<Row>{kS2});
+    EXPECT_EQ(own->specificAfter, std::vector<Row>{kS2});
+    EXPECT_TRUE(checkAnswer(*own, own->specificAfter, own->generalAfter, englishPhrase()).right());
+    EXPECT_FALSE(checkAnswer(*own, own->specificAfter, {kAny}, englishPhrase()).right());
+}
+
+} // namespace
+} // namespace vspace::testing
