@@ -10,6 +10,7 @@
 #include <fstream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace vspace::testing {
@@ -530,6 +531,45 @@ TEST(PageControls, HandOverWhatTheFormDidOnce)
     controls.takeFields({texts, "Text2_9"});
     EXPECT_EQ(controls.text({FieldRow::Unseen, 9}), "u");
     EXPECT_EQ(std::get<Field>(controls.focused()).index, 9);
+}
+
+// Enter in a field moves on to the next with its text, as the page has it, selected.
+TEST(Page, EnterSelectsTheNextFieldsText)
+{
+    DrawnPage drawn;
+    drawn.fields.texts[1] = "Warm";
+    drawn.fields.texts[7] = "Sunny";
+    EXPECT_EQ(drawn.apply(drawn.page.keyPress(FieldRow::Training, 1, kEnterKey,
+                                              drawn.fields))["selection"]
+                      .dump(),
+              R"({"field":{"index":2,"row":"Training"},"length":4,"start":0})");
+    EXPECT_EQ(drawn.apply(drawn.page.keyPress(FieldRow::Unseen, 6, kEnterKey,
+                                              drawn.fields))["focus"]
+                      .dump(),
+              R"({"button":"Predict"})");
+}
+
+// The control table as the page builds the window from it: each button, list and field by the
+// role it plays, once.
+TEST(PageControls, ControlTableNamesEachRoleOnce)
+{
+    std::multiset<std::string> roles;
+    for (const json &control : json::parse(controlTableJson())) {
+        for (const char *role : {"button", "list", "row"}) {
+            if (control.contains(role))
+                roles.insert(control[role].get<std::string>()
+                             + control.value("index", json()).dump());
+        }
+    }
+    std::multiset<std::string> expected{"Positivenull",    "Negativenull", "Predictnull",
+                                        "GenTextnull",     "Exitnull",     "Clearnull",
+                                        "Generalnull",     "Specificnull", "LearningDatanull",
+                                        "VersionSpacenull"};
+    for (int index = 1; index <= 6; ++index) {
+        expected.insert("Training" + std::to_string(index));
+        expected.insert("Unseen" + std::to_string(index));
+    }
+    EXPECT_EQ(roles, expected);
 }
 
 } // namespace

@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Drop</source>
-        <translation>ลบ</translation>
+        <translation>เอาออก</translation>
     </message>
     <message>
         <source>Check</source>
