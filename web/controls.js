@@ -129,7 +129,8 @@ class ListBox {
         });
     }
 
-    // Adds many rows, `drawnAtOnce` in each task, the last scrolled into view when `scroll`; what
+    // Adds many rows, `drawnAtOnce` in each task, the last scrolled into view at the end when
+    // `scroll`; what
     // reads or changes the list first draws the rest at once. `drawing` resolves when all are in.
     /**
      * @param {string[]} rows
@@ -151,8 +152,8 @@ class ListBox {
     draw(count = Infinity) {
         if (!this.drawing) return false;
         for (const row of this.waiting.splice(0, count)) this.add(row);
-        if (this.scroll) this.scrollToEnd();
         if (this.waiting.length) return true;
+        if (this.scroll) this.scrollToEnd();
         this.drawing = null;
         this.scroll = false;
         this.drawn();

@@ -59,12 +59,12 @@ export class PresentView {
         if (atEnd) showNewest(this.steps);
     }
 
-    // While held, the page is not fitted anew; let go, it is at once, where something changed
-    // meanwhile (before the lists held meanwhile are drawn, which would make it cost more).
+    // While held, the page is not fitted anew; let go, it is in the next frame, where something
+    // changed meanwhile: a task of its own, apart from the last slice of a session played.
     /** @param {boolean} on */
     hold(on) {
         this.holding = on;
-        if (!on && this.missed) this.fit();
+        if (!on && this.missed) this.schedule();
         this.missed = false;
     }
 
@@ -97,14 +97,15 @@ export class PresentView {
         const [screenWidth, screenHeight] = [innerWidth * zoomed, innerHeight * zoomed];
         /** @type {('beside' | 'below')[]} */
         const arrangements = this.presenting ? ['beside'] : ['beside', 'below'];
+        // Both measured in one pass at scale 1, which restyles the whole page once.
+        main.classList.add('measuring');
         const measured = arrangements.map((arrangement) => {
             main.dataset.arrangement = arrangement;
-            main.classList.add('measuring');
             const { width, height } = this.least(arrangement);
-            main.classList.remove('measuring');
             const zoom = Math.min(screenWidth / width, screenHeight / height);
             return { arrangement, zoom, width };
         });
+        main.classList.remove('measuring');
         const best = measured.reduce((a, b) => (b.zoom > a.zoom ? b : a));
         // Where a CSS pixel takes more than a device pixel, as the browser's zoom makes it, the
         // page is never smaller than its own size; elsewhere it shrinks to fit a small screen.
