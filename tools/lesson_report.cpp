@@ -123,6 +123,7 @@ ul.rows li, code { white-space: pre-wrap; overflow-wrap: anywhere; } td > p { ma
 .difference { border-left: 3px solid #b26b00; padding-left: .6em; } .difference p { margin: .2em 0; }
 figure { margin: 1em 0; text-align: center; } figure svg { max-width: 100%; height: auto; }
 figcaption { color: #555; font-size: .9em; }
+@page { margin: 15mm; }
 @media print { body { margin: 0; max-width: none; } }
 )";
 

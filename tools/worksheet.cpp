@@ -26,6 +26,7 @@ th, td { border: 1px solid #888; padding: 0.15em 0.5em; }
 .box.vote { min-height: 1.6em; }
 ol > li { break-inside: avoid; margin-bottom: 1em; }
 .key { break-before: page; }
+@page { margin: 15mm; }
 @media print { body { margin: 0; max-width: none; } }
 )";
 
