@@ -251,6 +251,35 @@ TEST(Lesson, MarksTheRowsAPressAdded)
         program = std::get<Step>(step).state;
         textbook = std::get<TextbookStep>(other).state;
     }
+    // Lists longer than those searched row by row: a second positive example of eight attributes
+    // halves the 256 hypotheses, and adds none.
+    Row first(8), second(8);
+    for (std::size_t a = 0; a < 8; ++a)
+        first[a] = second[a] = a < 7 ? "a" : "b";
+    first[7] = "a";
+    const TextbookState wide = std::get<TextbookStep>(trainTextbook(TextbookState(8), first, true))
+                                       .state;
+    EXPECT_EQ(lessonOf(Button::Positive, {},
+                       std::get<TextbookStep>(trainTextbook(wide, second, true)).record, false,
+                       true, english)
+                      .added,
+              (Added{{{}, {0}, {}}}));
+}
+
+// A row or a name shortened only where it is longer than the two ends kept; a version space of one
+// row said in words.
+TEST(Lesson, ShortenedPastBothEndsOneRowInWords)
+{
+    EXPECT_EQ(shortened("abcdefghi", 4), "abcdefghi");
+    EXPECT_NE(shortened("abcdefghij", 4), "abcdefghij");
+    const auto english = [](Text text) { return std::string(vspace::english(text)); };
+    TextbookState one(1);
+    one = std::get<TextbookStep>(trainTextbook(one, Row{"a"}, true)).state;
+    const auto narrowed = trainTextbook(one, Row{"b"}, false);
+    EXPECT_EQ(explainPress(Button::Negative, std::get<TextbookStep>(narrowed).record, false,
+                           english),
+              "Negative example b. G loses what accepts it: ?. S rules it out at attribute 1, so G "
+              "gains a. S is unchanged. The version space has one row.");
 }
 
 TEST(LessonReport, DrawsValuesGraphvizAndXmlCannotTakeAsTheyAre)
