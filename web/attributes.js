@@ -5,6 +5,8 @@
 // and a line of the diagram's legend, so that a row such as "Sunny,Warm,?,…" reads attribute by
 // attribute. Without names the fields keep the names the window gives them.
 
+import { keep, kept } from './kept.js';
+
 /** @import { PageWindow } from './controls.js' */
 /** @import { TextName } from './vspace.js' */
 
@@ -14,17 +16,13 @@ const mostAttributes = 16;
 // The names this browser keeps: one text for each attribute, 1 to 16 of them; or none.
 /** @returns {string[]} */
 export function keptNames() {
-    try {
-        const names = JSON.parse(localStorage.getItem(storageKey));
-        return Array.isArray(names) &&
-            names.length >= 1 &&
-            names.length <= mostAttributes &&
-            names.every((name) => typeof name === 'string')
-            ? names
-            : [];
-    } catch {
-        return [];
-    }
+    const names = kept(storageKey);
+    return Array.isArray(names) &&
+        names.length >= 1 &&
+        names.length <= mostAttributes &&
+        names.every((name) => typeof name === 'string')
+        ? names
+        : [];
 }
 
 // Names with at least one not empty, or null.
@@ -162,13 +160,7 @@ export class AttributeNames {
     // back, and kept by this browser for the next visit (forgotten when they are six and empty).
     /** @param {string[]} names */
     keep(names) {
-        try {
-            if (names.length !== 6 || named(names))
-                localStorage.setItem(storageKey, JSON.stringify(names));
-            else localStorage.removeItem(storageKey);
-        } catch {
-            // A browser that keeps nothing still uses the names until the page is left.
-        }
+        keep(storageKey, names.length !== 6 || named(names) ? names : null);
         this.vspace.act((fields) => this.vspace.page.setAttributes(names, fields));
         this.vspace.onPressed();
     }

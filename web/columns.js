@@ -6,6 +6,7 @@
 
 /** @import { TableColumns, TableLayout, TextName } from './vspace.js' */
 import { answerOf } from './dialogs.js';
+import { keep, kept } from './kept.js';
 
 const storagePrefix = 'vspace-columns:';
 
@@ -43,11 +44,7 @@ export class ColumnsDialog {
      * @returns {TableColumns | null}
      */
     kept(name, layout) {
-        try {
-            return JSON.parse(localStorage.getItem(storageKey(name, layout)));
-        } catch {
-            return null;
-        }
+        return /** @type {TableColumns | null} */ (kept(storageKey(name, layout)));
     }
 
     // Shows how the table `name` was read (`layout`, and why it was refused, if it was) and
@@ -108,11 +105,7 @@ export class ColumnsDialog {
             positive: words(this.positive.value),
             negative: words(this.negative.value),
         };
-        try {
-            localStorage.setItem(storageKey(name, layout), JSON.stringify(columns));
-        } catch {
-            // A browser that keeps nothing still reads the table as chosen this time.
-        }
+        keep(storageKey(name, layout), columns);
         return columns;
     }
 }

@@ -4,6 +4,8 @@
 // instead of the program's, kept by the browser and given by the address (?learner=textbook), the
 // address first; and a suggested example that splits the version space.
 
+import { keep, kept } from './kept.js';
+
 const learnerKey = 'vspace-learner';
 
 // Where the Steps list `steps` shows its newest entry: scrolled to its end, or, when that entry is
@@ -35,11 +37,7 @@ function learnerToOpen() {
     const asked = new URLSearchParams(location.search).get('learner')?.toLowerCase();
     if (asked === 'textbook' || asked === 'program')
         return asked === 'textbook' ? 'Textbook' : 'Program';
-    try {
-        return localStorage.getItem(learnerKey) === 'Textbook' ? 'Textbook' : 'Program';
-    } catch {
-        return 'Program';
-    }
+    return kept(learnerKey) === 'Textbook' ? 'Textbook' : 'Program';
 }
 
 /** @import { LearnerName, Update, VspaceModule } from './vspace.js' */
@@ -62,11 +60,7 @@ export class TeachingPanel {
         textbook.addEventListener('click', () => {
             const learner =
                 textbook.getAttribute('aria-checked') === 'true' ? 'Program' : 'Textbook';
-            try {
-                localStorage.setItem(learnerKey, learner);
-            } catch {
-                // A browser that keeps nothing shows the learner chosen until the page is left.
-            }
+            keep(learnerKey, learner);
             this.show(learner);
         });
         suggest.addEventListener('click', () => {
