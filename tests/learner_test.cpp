@@ -1,6 +1,7 @@
 // The program's learner alone: its departures from the textbook, kept on purpose; what a step
 // records; refusals; the vote.
 
+#include "comparison.h"
 #include "learner.h"
 
 #include <gtest/gtest.h>
@@ -171,6 +172,41 @@ TEST(ProgramsLearner, PredictsByTheVersionSpacesVote)
     const LearningState none = learnt({"Sunny Warm Low Strong Warm Same -"},
                                       learnt({kEnjoySport[0], kEnjoySport[1], kEnjoySport[2]}));
     EXPECT_EQ(vote(none, "a b c d e f"), std::tuple(A::NoConsistent, 0u, 0u));
+}
+
+// Where the learners differ, from states made by hand: version spaces long enough to be compared
+// by hash, one row apart; and a row of the program's G that holds S's value where it holds one,
+// yet accepts the negative example learnt.
+TEST(LearnerComparison, LongListsAndANegativeAccepted)
+{
+    const Row s{"a", "b", "c", "d", "e", "f", "g", "h"},
+            negative{"a", "x", "c", "d", "e", "f", "g", "h"};
+    LearningState program(8);
+    TextbookState textbook(8);
+    program.examples = textbook.examples = ExampleLog().with(s, true).with(negative, false);
+    program.specific = s;
+    textbook.specific = s;
+    Row accepting(8);
+    for (std::size_t a = 0; a < 8; ++a)
+        accepting[a] = a == 0 ? "a" : "?";
+    program.general = Rows(std::vector<Row>{accepting});
+    // Between S and the row that holds "b" alone: each rejects the negative example.
+    std::vector<Row> space;
+    for (unsigned mask = 0; mask < 71; ++mask) {
+        Row row = s;
+        for (std::size_t a = 0, bit = 0; a < 8; ++a)
+            row[a] = a != 1 && (mask >> bit++) & 1 ? Value("?") : s[a];
+        space.push_back(row);
+    }
+    textbook.versionSpace = Rows(space);
+    space.pop_back();
+    program.versionSpace = Rows(space);
+    const LearnerDifference difference = LearnerComparison().compare(program, textbook);
+    EXPECT_EQ(difference.spaceTextbookOnly.count, 1u);
+    EXPECT_EQ(difference.spaceProgramOnly.count, 0u);
+    ASSERT_EQ(difference.contradictions.size(), 1u);
+    EXPECT_EQ(difference.contradictions[0].row, accepting);
+    EXPECT_EQ(difference.contradictions[0].example, 2u);
 }
 
 } // namespace

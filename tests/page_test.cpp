@@ -549,6 +549,26 @@ TEST(Page, EnterSelectsTheNextFieldsText)
               R"({"button":"Predict"})");
 }
 
+// A press that changes no list draws none: Predict's update leaves the lists alone.
+TEST(Page, PredictDrawsNoList)
+{
+    DrawnPage drawn;
+    drawn.fields.texts = {"a", "b", "c", "d", "e", "f", "a", "b", "c", "d", "e", "g"};
+    EXPECT_FALSE(drawn.apply(drawn.page.press(Button::Positive, drawn.fields))["lists"].empty());
+    EXPECT_TRUE(drawn.apply(drawn.page.press(Button::Predict, drawn.fields))["lists"].empty());
+}
+
+// S and G put in place by hand, as benchmarks set up large lists, as after that many examples:
+// drawn, and Negative enabled.
+TEST(Page, BoundariesPutInPlaceAsAfterTheirExamples)
+{
+    DrawnPage drawn;
+    drawn.apply(drawn.page.setBoundaries({"a", "b", "c", "d", "e", "f"},
+                                         {{"a", "?", "?", "?", "?", "?"}}, 5));
+    EXPECT_EQ(drawn.lists["General"], std::vector<std::string>{"a,?,?,?,?,?"});
+    EXPECT_TRUE(drawn.negative);
+}
+
 // The control table as the page builds the window from it: each button, list and field by the
 // role it plays, once.
 TEST(PageControls, ControlTableNamesEachRoleOnce)

@@ -20,6 +20,7 @@ expect() {
         failed=1
     fi
 }
+expect 0 "" 1 --version
 expect 2 "vspace-replay: cannot read /tmp: Is a directory" 0 /tmp
 expect 2 "vspace-replay: cannot read /tmp: Is a directory" 0 --csv --report "$work/r.html" /tmp
 expect 2 "vspace-replay: cannot read /proc/self/mem: Input/output error" 0 /proc/self/mem

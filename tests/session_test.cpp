@@ -359,6 +359,12 @@ TEST(Exercise, TablesTeachWhatTheyPromise)
                 << table;
     }
     EXPECT_EQ(tables.size(), 100);
+    // A seed's table stays the same from one version to the next, as worksheets handed out and
+    // links shared rely on.
+    EXPECT_EQ(exerciseTable({7, 4, 8}),
+              "Sky,Temp,Humidity,Wind,Label\nFoggy,Hot,Moist,Gusty,yes\nSnowy,Hot,Moist,Breezy,no\n"
+              "Foggy,Hot,Moist,Strong,yes\nFoggy,Hot,Moist,Weak,yes\nFoggy,Hot,Moist,Breezy,yes\n"
+              "Cloudy,Warm,Damp,Strong,no\nFoggy,Hot,Moist,Still,yes\nRainy,Mild,Damp,Still,no\n");
 }
 
 } // namespace

@@ -176,6 +176,15 @@ private slots:
         QCOMPARE(items(3) << field(1, 1)->text(), QStringList{""});
         chord(Qt::Key_Z, ctrl);
         QCOMPARE(field(1, 1)->text(), "1");
+        // Typed in a field the press leaves as it is: Ctrl+Z there undoes the press, not the typing.
+        const QStringList before = items(3);
+        for (int i = 1; i <= 6; ++i)
+            field(1, i)->setText(QString::number(i + 10));
+        QTest::keyClicks(field(2, 1), "x");
+        button(1)->click();
+        field(2, 1)->setFocus();
+        chord(Qt::Key_Z, ctrl);
+        QCOMPARE(items(3) << field(2, 1)->text(), before + QStringList{"x"});
     }
 
     void awkwardValuesKeptByteForByte_data()
