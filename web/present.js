@@ -10,6 +10,9 @@
 
 import { showingNewest, showNewest } from './teaching.js';
 
+/** @typedef {'beside' | 'below'} Arrangement */
+/** @typedef {{ arrangement: Arrangement; width: number; height: number }} Measured */
+
 // The window's width, under which the page is one column.
 const windowWidth = 712;
 
@@ -68,58 +71,109 @@ export class PresentView {
         this.missed = false;
     }
 
+    // Fitted anew in the frames to come, one arrangement measured a frame, so that no frame
+    // restyles the whole page more than twice: with thousands of list rows, messages and Steps,
+    // each time takes tens of milliseconds.
     schedule() {
         if (this.holding) {
             this.missed = true;
             return;
         }
-        this.scheduled ||= requestAnimationFrame(() => {
-            this.scheduled = 0;
-            this.fit();
-        });
+        /** @type {Measured[]} */
+        const measured = [];
+        let atEnd = false;
+        const next = () => {
+            this.scheduled = requestAnimationFrame(() => {
+                const arrangements = this.arrangements();
+                if (measured.length === 0) atEnd = this.atEnd();
+                if (!arrangements) this.scheduled = 0;
+                else if (
+                    measured.push(...this.measure([arrangements[measured.length]])) <
+                    arrangements.length
+                )
+                    next();
+                else {
+                    this.scheduled = 0;
+                    this.apply(measured, atEnd);
+                }
+            });
+        };
+        if (!this.scheduled) next();
     }
 
-    // The scale at which the page, laid out one way or the other at its least, fills the screen
-    // in one direction; the larger of the two wins, and while presenting the panels go beside the
-    // window. The page then takes the whole screen at that scale, its panels sharing the room.
+    // The page fitted at once: the scale at which the page, laid out one way or the other at its
+    // least, fills the screen in one direction; the larger of the two wins, and while presenting
+    // the panels go beside the window. The page then takes the whole screen at that scale, its
+    // panels sharing the room.
     fit() {
-        const { main } = this,
-            style = document.documentElement.style,
-            atEnd = this.atEnd();
-        if (innerWidth < windowWidth) {
-            delete main.dataset.arrangement;
-            for (const property of ['--page-zoom', '--page-width', '--page-height'])
-                style.removeProperty(property);
-            return;
-        }
-        // The screen as the page saw it before any zoom made since it opened.
-        const zoomed = Math.max(1, devicePixelRatio / this.openedAt);
-        const [screenWidth, screenHeight] = [innerWidth * zoomed, innerHeight * zoomed];
-        /** @type {('beside' | 'below')[]} */
-        const arrangements = this.presenting ? ['beside'] : ['beside', 'below'];
-        // Both measured in one pass at scale 1, which restyles the whole page once.
+        cancelAnimationFrame(this.scheduled);
+        this.scheduled = 0;
+        const arrangements = this.arrangements();
+        const atEnd = this.atEnd();
+        if (arrangements) this.apply(this.measure(arrangements), atEnd);
+    }
+
+    // The arrangements to measure; none where the page is narrower than the window, and left as
+    // one column.
+    /** @returns {Arrangement[] | null} */
+    arrangements() {
+        if (innerWidth >= windowWidth) return this.presenting ? ['beside'] : ['beside', 'below'];
+        delete this.main.dataset.arrangement;
+        for (const property of ['--page-zoom', '--page-width', '--page-height'])
+            document.documentElement.style.removeProperty(property);
+        return null;
+    }
+
+    // The page's least size in each of `arrangements`, measured in one pass at scale 1, which
+    // restyles the whole page once; then shown as it was.
+    /**
+     * @param {Arrangement[]} arrangements
+     * @returns {Measured[]}
+     */
+    measure(arrangements) {
+        const { main } = this;
+        const shown = main.dataset.arrangement;
         main.classList.add('measuring');
         const measured = arrangements.map((arrangement) => {
             main.dataset.arrangement = arrangement;
-            const { width, height } = this.least(arrangement);
-            const zoom = Math.min(screenWidth / width, screenHeight / height);
-            return { arrangement, zoom, width };
+            return { arrangement, ...this.least(arrangement) };
         });
         main.classList.remove('measuring');
-        const best = measured.reduce((a, b) => (b.zoom > a.zoom ? b : a));
+        if (shown) main.dataset.arrangement = shown;
+        else delete main.dataset.arrangement;
+        return measured;
+    }
+
+    // Scales the page to the best of the arrangements measured; the Steps show their newest
+    // entry still, if they did (`atEnd`).
+    /**
+     * @param {Measured[]} measured
+     * @param {boolean} atEnd
+     */
+    apply(measured, atEnd) {
+        const style = document.documentElement.style;
+        // The screen as the page saw it before any zoom made since it opened.
+        const zoomed = Math.max(1, devicePixelRatio / this.openedAt);
+        const [screenWidth, screenHeight] = [innerWidth * zoomed, innerHeight * zoomed];
+        const scaled = measured.map(({ arrangement, width, height }) => ({
+            arrangement,
+            width,
+            zoom: Math.min(screenWidth / width, screenHeight / height),
+        }));
+        const best = scaled.reduce((a, b) => (b.zoom > a.zoom ? b : a));
         // Where a CSS pixel takes more than a device pixel, as the browser's zoom makes it, the
         // page is never smaller than its own size; elsewhere it shrinks to fit a small screen.
         if (best.zoom >= 1 || devicePixelRatio <= 1) {
-            main.dataset.arrangement = best.arrangement;
+            this.main.dataset.arrangement = best.arrangement;
             style.setProperty('--page-zoom', String(best.zoom));
             style.setProperty('--page-width', `${innerWidth / best.zoom}px`);
             style.setProperty('--page-height', `${innerHeight / best.zoom}px`);
         } else {
             // Too small for the page at its own size: it stays at that size and scrolls, the
             // panels beside the window where they fit, below it otherwise.
-            const beside = measured.find((m) => m.arrangement === 'beside');
-            main.dataset.arrangement =
-                beside && beside.width <= innerWidth ? 'beside' : arrangements.at(-1);
+            const beside = scaled.find((m) => m.arrangement === 'beside');
+            this.main.dataset.arrangement =
+                beside && beside.width <= innerWidth ? 'beside' : scaled.at(-1).arrangement;
             style.setProperty('--page-zoom', '1');
             style.setProperty('--page-width', `${innerWidth}px`);
             style.removeProperty('--page-height');
@@ -132,7 +186,8 @@ export class PresentView {
     // it, the taller of the two columns, the window over the tools bar and the panels.
     /** @param {'beside' | 'below'} arrangement */
     least(arrangement) {
-        const { width, height } = this.main.getBoundingClientRect();
+        // Sizes without the page's zoom, as offset sizes are.
+        const { offsetWidth: width, offsetHeight: height } = this.main;
         if (arrangement === 'below') return { width, height };
         const style = getComputedStyle(this.main);
         const [form, upper, tools, lower] = ['.form', '.upper', '.tools', '.lower'].map(
