@@ -100,8 +100,8 @@ function rowPart(className, text, isolated) {
 // to the value's start when the end stays short, and to its end otherwise.
 // A list given more rows than this at once draws them this many at a time, a task each, so that
 // the page keeps painting and answering; a press draws the first of them at once.
-const drawnAtOnce = 500;
-const drawnFirst = 200;
+const drawnAtOnce = 200;
+const drawnFirst = 100;
 
 class ListBox {
     /** @param {HTMLElement} element */
@@ -130,8 +130,8 @@ class ListBox {
     }
 
     // Adds many rows, `drawnAtOnce` in each task, the last scrolled into view at the end when
-    // `scroll`; what
-    // reads or changes the list first draws the rest at once. `drawing` resolves when all are in.
+    // `scroll`; what reads or changes the list first draws the rest at once. `drawing` resolves
+    // when all are in.
     /**
      * @param {string[]} rows
      * @param {boolean} scroll
