@@ -121,7 +121,6 @@ export class ExercisePanel {
         const row = document.createElement('div');
         row.className = 'row';
         row.setAttribute('role', 'group');
-        row.style.setProperty('--width', String(this.width));
         for (let a = 0; a < this.width; ++a) {
             const field = document.createElement('input');
             field.type = 'text';
