@@ -6,6 +6,47 @@
 
 namespace vspace {
 
+namespace {
+
+// What an option is for: any use, playing a session, a CSV table read, an exercise table written.
+enum class Use { Any, Playing, Csv, Exercise };
+
+// An option of vspace-replay: its name, what its value is ("" for a flag, which takes none),
+// whether it may be given more than once, and what it is for.
+struct Option
+{
+    std::string_view name;
+    std::string_view value;
+    bool repeatable;
+    Use use;
+};
+
+constexpr std::string_view kColumn = "a column's name or number";
+constexpr std::array kOptions{
+        Option{"--help", {}, false, Use::Any},
+        Option{"-h", {}, false, Use::Any},
+        Option{"--version", {}, false, Use::Any},
+        Option{"--export-dir", "a folder", false, Use::Playing},
+        Option{"--report", "a file name", false, Use::Playing},
+        Option{"--worksheet", "a file name", false, Use::Playing},
+        Option{"--csv", {}, false, Use::Playing},
+        Option{"--separator", ", or ; or tab", false, Use::Csv},
+        Option{"--label", kColumn, false, Use::Csv},
+        Option{"--ignore", kColumn, true, Use::Csv},
+        Option{"--positive", "a word", true, Use::Csv},
+        Option{"--negative", "a word", true, Use::Csv},
+        Option{"--textbook", {}, false, Use::Playing},
+        Option{"--explain", {}, false, Use::Playing},
+        Option{"--quiet", {}, false, Use::Playing},
+        Option{"--exercise", {}, false, Use::Any},
+        Option{"--seed", "a whole number", false, Use::Exercise},
+        Option{"--attributes", "a whole number", false, Use::Exercise},
+        Option{"--examples", "a whole number", false, Use::Exercise},
+        Option{"--collapse", {}, false, Use::Exercise},
+};
+
+} // namespace
+
 std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char *const argv[])
 {
     ReplayOptions options;
@@ -25,34 +66,25 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
             continue;
         }
         const std::string_view name = arg.substr(0, arg.find('='));
-        const bool repeatable = name == "--ignore" || name == "--positive" || name == "--negative";
-        const auto count = std::find_if(kExerciseCounts.begin(), kExerciseCounts.end(),
-                                        [&](const ExerciseCount &c) { return c.option == name; });
-        const bool takesValue = name == "--export-dir" || name == "--separator"
-                                || name == "--report" || name == "--worksheet" || name == "--label"
-                                || repeatable || count != kExerciseCounts.end();
-        const bool flag = arg == "--help" || arg == "-h" || arg == "--version" || arg == "--csv"
-                          || arg == "--quiet" || arg == "--textbook" || arg == "--explain"
-                          || arg == "--exercise" || arg == "--collapse";
-        if (!takesValue && !flag)
+        const auto option = std::find_if(kOptions.begin(), kOptions.end(),
+                                         [&](const Option &o) { return o.name == name; });
+        // A flag is taken by its whole name alone.
+        if (option == kOptions.end() || (option->value.empty() && name != arg))
             return "unknown option " + std::string(arg);
-        if (!given.insert(name == "-h" ? "--help" : name).second && !repeatable)
+        if (!given.insert(name == "-h" ? "--help" : name).second && !option->repeatable)
             return std::string(name) + " is given twice";
         // The value of an option given as "--name VALUE" or "--name=VALUE".
         std::optional<std::string> value;
-        if (takesValue) {
+        if (!option->value.empty()) {
             if (name.size() < arg.size())
                 value = std::string(arg.substr(name.size() + 1));
             else if (i + 1 < argc)
                 value = std::string(argv[++i]);
             if (value && value->empty())
-                return std::string(name) + " is empty: it needs "
-                       + (name == "--export-dir"                        ? "a folder"
-                          : name == "--report" || name == "--worksheet" ? "a file name"
-                          : name == "--separator"                       ? ", or ; or tab"
-                          : name == "--label" || name == "--ignore" ? "a column's name or number"
-                                                                    : "a word");
+                return std::string(name) + " is empty: it needs " + std::string(option->value);
         }
+        const auto count = std::find_if(kExerciseCounts.begin(), kExerciseCounts.end(),
+                                        [&](const ExerciseCount &c) { return c.option == name; });
         if (count != kExerciseCounts.end()) {
             std::size_t number = 0;
             const char *end = value ? value->data() + value->size() : nullptr;
@@ -64,76 +96,62 @@ std::variant<ReplayOptions, std::string> parseReplayOptions(int argc, const char
                        + std::to_string(count->least) + " to " + std::to_string(count->most)
                        + (value ? ", not " + shownText(*value) : std::string());
             options.exercise.*(count->member) = number;
-        } else if (arg == "--exercise") {
+            continue;
+        }
+        if (!option->value.empty() && !value)
+            return std::string(name) + " needs " + std::string(option->value);
+        if (name == "--exercise")
             options.action = ReplayOptions::Action::Exercise;
-        } else if (arg == "--collapse") {
+        else if (name == "--collapse")
             options.exercise.collapse = true;
-        } else if (arg == "--help" || arg == "-h") {
+        else if (name == "--help" || name == "-h")
             options.action = ReplayOptions::Action::Help;
-        } else if (arg == "--version") {
+        else if (name == "--version")
             options.action = ReplayOptions::Action::Version;
-        } else if (arg == "--csv") {
+        else if (name == "--csv")
             options.csv = true;
-        } else if (arg == "--quiet") {
+        else if (name == "--quiet")
             options.quiet = true;
-        } else if (arg == "--textbook") {
+        else if (name == "--textbook")
             options.textbook = true;
-        } else if (arg == "--explain") {
+        else if (name == "--explain")
             options.explain = true;
-        } else if (name == "--export-dir") {
-            if (!(options.exportFolder = value))
-                return std::string("--export-dir needs a folder");
-        } else if (name == "--label" || repeatable) {
-            if (!value)
-                return std::string(name) + " needs "
-                       + (name == "--label" || name == "--ignore" ? "a column's name or number"
-                                                                  : "a word");
-            if (name == "--label")
-                options.columns.label = value;
-            else
-                (name == "--ignore"     ? options.columns.ignored
-                 : name == "--positive" ? options.columns.positiveWords
-                                        : options.columns.negativeWords)
-                        .push_back(*value);
-        } else if (name == "--separator") {
-            if (value == "," || value == ";")
-                options.separator = value->front();
-            else if (value == "tab")
-                options.separator = '\t';
-            else
-                return std::string("--separator needs , or ; or tab");
-        } else if (!((name == "--report" ? options.report : options.worksheet) = value)) {
-            return std::string(name) + " needs a file name";
-        }
+        else if (name == "--export-dir")
+            options.exportFolder = value;
+        else if (name == "--report")
+            options.report = value;
+        else if (name == "--worksheet")
+            options.worksheet = value;
+        else if (name == "--label")
+            options.columns.label = value;
+        else if (name == "--ignore")
+            options.columns.ignored.push_back(*value);
+        else if (name == "--positive")
+            options.columns.positiveWords.push_back(*value);
+        else if (name == "--negative")
+            options.columns.negativeWords.push_back(*value);
+        else if (value == "," || value == ";")
+            options.separator = value->front();
+        else if (value == "tab")
+            options.separator = '\t';
+        else
+            return std::string("--separator needs , or ; or tab");
     }
-    if (options.action == ReplayOptions::Action::Exercise) {
-        // A table is written, and nothing is played: no option that plays belongs with it.
-        if (options.file)
-            return std::string("--exercise writes a table of its own: it plays no FILE");
-        for (const std::string_view playing :
-             {"--export-dir", "--report", "--worksheet", "--csv", "--separator", "--label",
-              "--ignore", "--positive", "--negative", "--textbook", "--explain", "--quiet"}) {
-            if (given.contains(playing))
-                return std::string(playing) + " plays a session: it cannot go with --exercise";
-        }
-    }
+    const bool exercise = options.action == ReplayOptions::Action::Exercise;
+    // A table is written, and nothing is played: no option that plays belongs with it.
+    if (exercise && options.file)
+        return std::string("--exercise writes a table of its own: it plays no FILE");
     if (options.report && options.report == options.worksheet)
         return std::string("--report and --worksheet name the same file");
-    for (const auto &[option, used] : {std::pair("--seed", given.contains("--seed")),
-                                       std::pair("--attributes", given.contains("--attributes")),
-                                       std::pair("--examples", given.contains("--examples")),
-                                       std::pair("--collapse", options.exercise.collapse)}) {
-        if (used && options.action != ReplayOptions::Action::Exercise)
-            return std::string(option) + " is for exercise tables: it needs --exercise";
-    }
-    for (const auto &[option, used] :
-         {std::pair("--separator", options.separator.has_value()),
-          std::pair("--label", options.columns.label.has_value()),
-          std::pair("--ignore", !options.columns.ignored.empty()),
-          std::pair("--positive", !options.columns.positiveWords.empty()),
-          std::pair("--negative", !options.columns.negativeWords.empty())}) {
-        if (used && !options.csv)
-            return std::string(option) + " is for CSV tables: it needs --csv";
+    for (const Option &option : kOptions) {
+        if (!given.contains(option.name))
+            continue;
+        if (exercise && (option.use == Use::Playing || option.use == Use::Csv))
+            return std::string(option.name) + " plays a session: it cannot go with --exercise";
+        if (!exercise && option.use == Use::Exercise)
+            return std::string(option.name) + " is for exercise tables: it needs --exercise";
+        if (!options.csv && option.use == Use::Csv)
+            return std::string(option.name) + " is for CSV tables: it needs --csv";
     }
     return options;
 }
