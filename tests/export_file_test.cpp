@@ -199,6 +199,11 @@ TEST(Export, DesktopFolderFollowsTheUserDirectories)
     EXPECT_EQ(vspace::HypothesisFile::desktopFolder(), "");
     const auto failure = vspace::HypothesisFile(vspace::HypothesisFile::pathIn("")).replace("x");
     EXPECT_TRUE(failure && failure->reason == vspace::ExportFailure::Reason::NoDesktop);
+    // A folder named with slashes at its end, or the root, or ".".
+    for (const auto &[folder, path] :
+         {std::pair("/srv/desk//", "/srv/desk/hypothesis.txt"), std::pair("/", "/hypothesis.txt"),
+          std::pair(".", "hypothesis.txt")})
+        EXPECT_EQ(vspace::HypothesisFile::pathIn(folder), path);
 }
 
 } // namespace
