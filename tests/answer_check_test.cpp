@@ -18,6 +18,7 @@ const std::vector<std::pair<Row, bool>> kExamples{
         {{"Rainy", "Cold", "High", "Strong", "Warm", "Change"}, false},
         {{"Sunny", "Warm", "High", "Strong", "Cool", "Change"}, true},
         {{"Sunny", "Warm", "Low", "Strong", "Warm", "Same"}, false},
+        {{"Rainy", "Warm", "High", "Strong", "Cool", "Change"}, false},
 };
 
 // The exercise of example `next` after examples 1 to `learnt`, for `learner`.
@@ -212,7 +213,17 @@ INSTANTIATE_TEST_SUITE_P(
                            "Sunny,Warm,?,Strong,Warm,Same is not the next S. No hypothesis is "
                            "consistent with the learning data any more: G, S and the version space "
                            "stay empty until Clear."},
-                AnswerCase{"CollapseRight", 2, 5, {}, {}, {}, {}, 0, 0, ""}),
+                AnswerCase{"CollapseRight", 2, 5, {}, {}, {}, {}, 0, 0, ""},
+                AnswerCase{"CollapseSecondRowKept",
+                           3,
+                           5,
+                           {},
+                           {kWarm},
+                           {},
+                           {W},
+                           0,
+                           0,
+                           "?,Warm,?,?,?,? leaves G: it accepts the negative example."}),
         [](const auto &info) { return std::string(info.param.name); });
 
 // Nothing to work out: an example refused as a duplicate, or one the textbook learner holds, or
@@ -231,6 +242,12 @@ TEST(StepExercise, OnlyForStepsThatTeach)
     EXPECT_EQ(own->specificAfter, std::vector<Row>{kS2});
     EXPECT_TRUE(checkAnswer(*own, own->specificAfter, own->generalAfter, englishPhrase()).right());
     EXPECT_FALSE(checkAnswer(*own, own->specificAfter, {kAny}, englishPhrase()).right());
+    // A row of G that rejects the negative example stays, and is not said to leave.
+    const std::optional<StepExercise> kept = exerciseAfter(4, 6, Learner::Textbook);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(withoutIsolates(explainPress(Button::Negative, kept->record, false, englishPhrase())),
+              "Negative example Rainy,Warm,High,Strong,Cool,Change. G loses what accepts it: "
+              "?,Warm,?,?,?,?. S is unchanged. The version space has 4 rows.");
 }
 
 } // namespace

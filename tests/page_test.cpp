@@ -569,6 +569,18 @@ TEST(Page, BoundariesPutInPlaceAsAfterTheirExamples)
     EXPECT_TRUE(drawn.negative);
 }
 
+// Undo gives the focus back to the field it was in, the sixteenth training field included.
+TEST(Page, UndoGivesTheLastFieldItsFocusBack)
+{
+    DrawnPage drawn(AttributeNames(16, "n"));
+    drawn.apply(drawn.page.start());
+    std::fill_n(drawn.fields.texts.begin(), 16, "v");
+    drawn.fields.focus = "Text1_16";
+    drawn.apply(drawn.page.press(Button::Positive, drawn.fields));
+    EXPECT_EQ(drawn.apply(drawn.page.undo(drawn.fields))["focus"].dump(),
+              R"({"field":{"index":16,"row":"Training"}})");
+}
+
 // The control table as the page builds the window from it: each button, list and field by the
 // role it plays, once.
 TEST(PageControls, ControlTableNamesEachRoleOnce)
