@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <span>
 
 namespace vspace::testing {
 namespace {
@@ -26,25 +27,18 @@ std::optional<StepExercise> exerciseAfter(std::size_t learnt, std::size_t next, 
 {
     LearningState program;
     TextbookState textbook;
-    for (std::size_t e = 0; e < learnt; ++e) {
-        program = std::get<Step>(train(program, kExamples[e].first, kExamples[e].second)).state;
-        textbook = std::get<TextbookStep>(
-                           trainTextbook(textbook, kExamples[e].first, kExamples[e].second))
-                           .state;
+    for (const auto &[x, positive] : std::span(kExamples).first(learnt)) {
+        program = std::get<Step>(train(program, x, positive)).state;
+        textbook = std::get<TextbookStep>(trainTextbook(textbook, x, positive)).state;
     }
     const auto &[instance, positive] = kExamples[next - 1];
     return stepExercise(program, textbook, learner, instance, positive);
 }
 
-Phrase englishPhrase()
-{
-    return [](Text text) { return std::string(english(text)); };
-}
-
-std::string withoutIsolates(const std::string &text)
-{
+const Phrase englishPhrase = [](Text text) { return std::string(english(text)); };
+const auto withoutIsolates = [](const std::string &text) {
     return std::regex_replace(text, std::regex("\u2068|\u2069"), "");
-}
+};
 
 struct AnswerCase
 {
@@ -72,7 +66,7 @@ TEST_P(AnswerChecks, MarkEachRowAndExplainTheFirstMistake)
     const AnswerCase &c = GetParam();
     const std::optional<StepExercise> exercise = exerciseAfter(c.learnt, c.next, Learner::Textbook);
     ASSERT_TRUE(exercise);
-    const CheckedAnswer checked = checkAnswer(*exercise, c.specific, c.general, englishPhrase(),
+    const CheckedAnswer checked = checkAnswer(*exercise, c.specific, c.general, englishPhrase,
                                               c.named ? kNames : std::vector<std::string>{});
     EXPECT_EQ(checked.specific.marks, c.specificMarks);
     EXPECT_EQ(checked.general.marks, c.generalMarks);
@@ -240,12 +234,12 @@ TEST(StepExercise, OnlyForStepsThatTeach)
     ASSERT_TRUE(own);
     EXPECT_EQ(own->specificBefore, std::vector<Row>{kS2});
     EXPECT_EQ(own->specificAfter, std::vector<Row>{kS2});
-    EXPECT_TRUE(checkAnswer(*own, own->specificAfter, own->generalAfter, englishPhrase()).right());
-    EXPECT_FALSE(checkAnswer(*own, own->specificAfter, {kAny}, englishPhrase()).right());
+    EXPECT_TRUE(checkAnswer(*own, own->specificAfter, own->generalAfter, englishPhrase).right());
+    EXPECT_FALSE(checkAnswer(*own, own->specificAfter, {kAny}, englishPhrase).right());
     // A row of G that rejects the negative example stays, and is not said to leave.
     const std::optional<StepExercise> kept = exerciseAfter(4, 6, Learner::Textbook);
     ASSERT_TRUE(kept);
-    EXPECT_EQ(withoutIsolates(explainPress(Button::Negative, kept->record, false, englishPhrase())),
+    EXPECT_EQ(withoutIsolates(explainPress(Button::Negative, kept->record, false, englishPhrase)),
               "Negative example Rainy,Warm,High,Strong,Cool,Change. G loses what accepts it: "
               "?,Warm,?,?,?,?. S is unchanged. The version space has 4 rows.");
 }
