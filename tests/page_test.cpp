@@ -442,7 +442,7 @@ TEST(Page, ExercisesWaitForTheAnswer)
 
     EXPECT_TRUE(student.apply(student.page.playNext(student.fields)).contains("exercise"));
     EXPECT_TRUE(student.apply(student.page.showLearner(Learner::Program))["exercise"].is_null());
-    student.apply(student.page.setExercises(false));
+    EXPECT_FALSE(student.apply(student.page.setExercises(false)).contains("exercise"));
     student.apply(student.page.playNext(student.fields));
     EXPECT_EQ(student.lists["LearningData"].size(), 4);
 }
