@@ -6,6 +6,7 @@
 #include "html.h"
 #include "jsonl_reader.h"
 #include "lesson_report.h"
+#include "outcome_json.h"
 #include "session_format.h"
 #include "session_input.h"
 #include "session_writer.h"
@@ -173,16 +174,12 @@ void Page::exerciseJson(JsonWriter &out, const Told &told)
         const StepExercise &step = m_exercise->step;
         const auto rows = [&out](const char *name, const std::vector<Row> &listed) {
             out.key(name).beginArray();
-            for (const Row &row : listed) {
-                out.beginArray();
-                for (const Value &value : row)
-                    out.string(value.view());
-                out.endArray();
-            }
+            for (const Row &row : listed)
+                rowJson(out, row);
             out.endArray();
         };
         out.key("exercise").beginObject().key("positive").boolean(step.positive);
-        out.key("learner").string(step.learner == Learner::Textbook ? "Textbook" : "Program");
+        out.key("learner").string(learnerName(step.learner));
         out.key("question")
                 .string(sentenceOfExample(format(m_controls.phrase(step.positive
                                                                            ? Text::ExplainPositive
@@ -648,7 +645,7 @@ std::string Page::teaching(const Told &told)
         m_suggestable = suggestable;
         out.endArray().key("suggestion").boolean(suggestable);
     }
-    out.key("learner").string(m_form.shownLearner() == Learner::Textbook ? "Textbook" : "Program");
+    out.key("learner").string(learnerName(m_form.shownLearner()));
     out.key("undoName").number(m_form.undoName());
     out.key("canRedo").boolean(m_form.canRedo());
     if (const Session *open = session()) {

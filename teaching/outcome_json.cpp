@@ -4,8 +4,6 @@
 
 namespace vspace {
 
-namespace {
-
 void rowJson(JsonWriter &out, const Row &row)
 {
     out.beginArray();
@@ -13,6 +11,8 @@ void rowJson(JsonWriter &out, const Row &row)
         out.string(value.view());
     out.endArray();
 }
+
+namespace {
 
 void rowsJson(JsonWriter &out, const Rows &rows)
 {

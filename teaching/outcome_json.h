@@ -7,6 +7,9 @@
 
 namespace vspace {
 
+// A row as a JSON array of its values.
+void rowJson(JsonWriter &out, const Row &row);
+
 // What a press taught, refused or voted, as a JSON object with named fields: {"kind": "step",
 // "instance", "positive", "exampleNumber", "collapsed", "dropped", "made", "specific",
 // "versionSpaceBefore", "versionSpaceAfter"}, {"kind": "refusal", "refusal", "repeats",

@@ -5,6 +5,7 @@
 
 #include "control_table.h"
 #include "page.h"
+#include "session_format.h"
 #include "text_catalog.h"
 
 #include <emscripten/bind.h>
@@ -77,7 +78,7 @@ val lessonOf(const Page &page)
     out.set("columns", columns);
     out.set("name", lesson.name);
     out.set("played", lesson.played);
-    out.set("learner", std::string(lesson.learner == Learner::Textbook ? "Textbook" : "Program"));
+    out.set("learner", std::string(learnerName(lesson.learner)));
     return out;
 }
 

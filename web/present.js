@@ -71,9 +71,9 @@ export class PresentView {
         this.missed = false;
     }
 
-    // Fitted anew in the frames to come, one arrangement measured a frame, so that no frame
-    // restyles the whole page more than twice: with thousands of list rows, messages and Steps,
-    // each time takes tens of milliseconds.
+    // Fitted anew in the frames to come, one arrangement measured a frame, so that no frame lays
+    // out the whole page more than twice: with thousands of list rows, messages and Steps, each
+    // layout takes tens of milliseconds.
     schedule() {
         if (this.holding) {
             this.missed = true;
@@ -124,8 +124,8 @@ export class PresentView {
         return null;
     }
 
-    // The page's least size in each of `arrangements`, measured in one pass at scale 1, which
-    // restyles the whole page once; then shown as it was.
+    // The page's least size in each of `arrangements`, without its zoom, measured in one pass at
+    // the zoom it has (a change of zoom would restyle every element); then shown as it was.
     /**
      * @param {Arrangement[]} arrangements
      * @returns {Measured[]}
@@ -182,9 +182,9 @@ export class PresentView {
         this.keepEnd(atEnd);
     }
 
-    // The page's least size at scale 1: under the window, its whole height as laid out; beside
+    // The page's least size without its zoom: under the window, its whole height as laid out; beside
     // it, the taller of the two columns, the window over the tools bar and the panels.
-    /** @param {'beside' | 'below'} arrangement */
+    /** @param {Arrangement} arrangement */
     least(arrangement) {
         // Sizes without the page's zoom, as offset sizes are.
         const { offsetWidth: width, offsetHeight: height } = this.main;

@@ -119,13 +119,12 @@ public:
                 const std::size_t a = static_cast<std::size_t>(made.attribute);
                 const std::string attribute = a >= 1 && a <= m_names.size()
                                                               && !m_names[a - 1].empty()
-                                                      ? isolated(shortened(m_names[a - 1],
-                                                                           kQuotedCharacters))
+                                                      ? shortened(m_names[a - 1], kQuotedCharacters)
                                                       : format(m_phrase(Text::ExerciseAttribute),
                                                                {std::to_string(a)});
                 return format(m_phrase(Text::ExerciseComesFrom),
                               {quoted(row), quoted(source),
-                               isolated(shortened(made.value.str(), kQuotedCharacters)), attribute});
+                               shortened(made.value.str(), kQuotedCharacters), attribute});
             }
         }
         return said(Text::ExerciseInGeneral, row);
