@@ -27,6 +27,17 @@ TEST(Values, ExamplesOfStatesKeptToReturnTo)
     EXPECT_EQ(std::tuple(other.find(y), other.find(z), other.at(2).values), std::tuple(0u, 2u, z));
     EXPECT_EQ(two.with(z, true).find(z), 3u);
     EXPECT_TRUE(ExampleLog().empty() && !one.empty() && two.extends(one) && !two.extends(other));
+    // Returned to again and again, past the depth at which a log is laid out anew.
+    ExampleLog deep = two;
+    const auto nth = [](std::size_t n) {
+        return Row{"n" + std::to_string(n), "b", "c", "d", "e", "f"};
+    };
+    for (std::size_t n = 3; n <= 42; ++n) {
+        (void)deep.with(z, true); // learnt, and undone
+        deep = deep.with(nth(n), false);
+    }
+    for (std::size_t n = 3; n <= 42; ++n)
+        EXPECT_EQ(deep.find(nth(n)) + deep.find(x), n + 1);
     EXPECT_EQ(format("%9%1", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}), "91");
     EXPECT_FALSE(sameValue("Warm", "Wxyz"));
     EXPECT_ANY_THROW(MemoryControls().text({FieldRow::Training, 7}));
@@ -111,6 +122,9 @@ TEST(Form, ShowsAStatePutInPlaceAndMovesOnWithEnter)
     EXPECT_EQ(controls.rows(List::VersionSpace).size(), Form::kMaxListedRows + 1);
     EXPECT_EQ(controls.rows(List::VersionSpace).back(),
               "… and 2 more rows, not listed here; Gen Text writes them all");
+    controls.setFieldCount(12); // past the sixth, a field is named as the window names it
+    controls.setFocus({FieldRow::Unseen, 12});
+    EXPECT_EQ(controls.focus(), "Text2_12");
 }
 
 // An undo takes an action back whole, both learners included, the last 32,766 of them; a new

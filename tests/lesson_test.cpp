@@ -48,7 +48,7 @@ TEST_P(CsvSessions, PlayRowByRowOrStopNamingTheLine)
         if (std::ranges::all_of(given, &std::string::empty))
             named = std::to_string(given.size()) + " unnamed";
     };
-    EXPECT_EQ(GetParam().input[GetParam().input.find_first_not_of(" \n")] == '{'
+    EXPECT_EQ(GetParam().input[GetParam().input.find_first_not_of(" \n\xEF\xBB\xBF")] == '{'
                       ? runJsonLines(in, out, err, session, names)
                       : runCsvSession(in, out, err, session, std::nullopt, names,
                                       GetParam().columns),
@@ -92,25 +92,13 @@ INSTANTIATE_TEST_SUITE_P(
                         "Japan;Honda;Blue;1980;Economy;p;1\nJapan;Toyota;Green;1970;Sports;n;2\n"
                         "Japan;Toyota;Blue;1990;Economy;p;3\nUSA;Chrysler;Red;1980;Economy;N;4\n"
                         "Japan;Honda;White;1980;Economy;P;5\n",
-                        0,
-                        5,
-                        R"("List1":["Japan,?,?,?,Economy"])",
-                        "Origin|Make|Color|Decade|Type",
-                        {"Example Type", {"Id"}, {"p"}, {"n"}}},
-                CsvCase{"label_by_number_without_header",
-                        "+,a,b\n-,a,c\n",
-                        0,
-                        2,
-                        R"("List3":["a,b,+","a,c,-"])",
-                        "2 unnamed",
-                        {"1", {}, {}, {}}},
-                CsvCase{"no_column_to_leave_out",
-                        "a,b,+\n",
-                        2,
-                        0,
-                        R"(line 1: no column "Wind" to leave out)",
-                        "",
-                        {{}, {"Wind"}, {}, {}}},
+                        0, 5, R"("List1":["Japan,?,?,?,Economy"])", "Origin|Make|Color|Decade|Type",
+                        CsvColumns{"Example Type", {"Id"}, {"p"}, {"n"}}},
+                CsvCase{"label_by_number_without_header", "+,a,b\n-,a,c\n", 0, 2,
+                        R"("List3":["a,b,+","a,c,-"])", "2 unnamed", CsvColumns{.label = "1"}},
+                CsvCase{"no_column_to_leave_out", "a,b,+\n", 2, 0,
+                        R"(line 1: no column "Wind" to leave out)", "",
+                        CsvColumns{.ignored = {"Wind"}}},
                 CsvCase{"one_field", "abc\n", 2, 0,
                         ": line 1: a row of 1 field, not 1 to 16 values", ""},
                 CsvCase{"seventeen_values", std::string(34, ',') + "+\n", 2, 0,
@@ -124,26 +112,14 @@ INSTANTIATE_TEST_SUITE_P(
                         R"("sentence":"D2: Positive example Rain,Weak. S becomes ?,Weak: Outlook)",
                         "Outlook|Wind"},
                 CsvCase{"names_chosen_in_another_column",
-                        "Sky,Wind,Case,Play\nSunny,Weak,c1,yes\nRain,Weak,c2,yes\n",
-                        0,
-                        2,
-                        R"("sentence":"c2: Positive example Rain,Weak.)",
-                        "Sky|Wind",
-                        {{}, {}, {}, {}, "Case"}},
-                CsvCase{"day_column_named_none_is_learnt",
-                        "Day,Outlook,Play\nD1,Sunny,yes\n",
-                        0,
-                        1,
-                        R"("List2":["D1,Sunny"])",
-                        "Day|Outlook",
-                        {{}, {}, {}, {}, ""}},
-                CsvCase{"names_column_the_label",
-                        "a,b,+\n",
-                        2,
-                        0,
-                        R"(line 1: no column "3" for the examples' names)",
-                        "",
-                        {{}, {}, {}, {}, "3"}},
+                        "Sky,Wind,Case,Play\nSunny,Weak,c1,yes\nRain,Weak,c2,yes\n", 0, 2,
+                        R"("sentence":"c2: Positive example Rain,Weak.)", "Sky|Wind",
+                        CsvColumns{.names = "Case"}},
+                CsvCase{"day_column_named_none_is_learnt", "Day,Outlook,Play\nD1,Sunny,yes\n", 0, 1,
+                        R"("List2":["D1,Sunny"])", "Day|Outlook", CsvColumns{.names = ""}},
+                CsvCase{"names_column_the_label", "a,b,+\n", 2, 0,
+                        R"(line 1: no column "3" for the examples' names)", "",
+                        CsvColumns{.names = "3"}},
                 CsvCase{"three_attributes_and_sixteen",
                         "red,circle,small,yes\n\nblue,circle,small,yes\n" + std::string(16, ',')
                                 + "+\n",
@@ -155,6 +131,16 @@ INSTANTIATE_TEST_SUITE_P(
                 CsvCase{"semicolons_header_label_with_blanks",
                         "Sky;\"Air;T\";H;W;Wa;F;Enjoy\na;b;\"c;d\";d;e, f;f; yes \n", 0, 1,
                         R"("List3":["a,b,c;d,d,e, f,f,+"])", "Sky|Air;T|H|W|Wa|F"},
+                CsvCase{"separator_the_second_row_agrees_with", "a,b,c,d;e;+\nf;g;-\n", 0, 2,
+                        R"("List3":["a,b,c,d,e,+","f,g,-"])", "2 unnamed"},
+                CsvCase{"label_named_by_four_digits", "Sky,Wind,2024\nSunny,Weak,yes\n", 0, 1,
+                        R"("List3":["Sunny,Weak,+"])", "Sky|Wind", CsvColumns{.label = "2024"}},
+                CsvCase{"byte_order_mark_on_a_blank_line_then_names_twice",
+                        "\xEF\xBB\xBF\n{\"attributes\":[\"a\"]}\n{\"attributes\":[\"b\"]}", 2, 0,
+                        R"(line 3: "attributes" is allowed on the first line only)", "a"},
+                CsvCase{"fields_typed_start_the_session",
+                        "{\"Text1\":[\"a\"]}\n{\"attributes\":[\"b\"]}", 2, 0,
+                        R"(line 2: "attributes" is allowed on the first line only)", "1 unnamed"},
                 CsvCase{"tabs", "a\tb,c\tc\td\te\tf\t+\n", 0, 1, R"("List2":["a,b,c,c,d,e,f"])"},
                 CsvCase{"row_index", ",Sky,Air,H,W,Wa,F,Enjoy\n0,a,b,c,d,e,f,+\n", 0, 1,
                         R"("List3":["a,b,c,d,e,f,+"])", "Sky|Air|H|W|Wa|F"},
@@ -275,6 +261,8 @@ TEST(Lesson, ShortenedPastBothEndsOneRowInWords)
 {
     EXPECT_EQ(shortened("abcdefghi", 4), "abcdefghi");
     EXPECT_NE(shortened("abcdefghij", 4), "abcdefghij");
+    EXPECT_EQ(isolatedRow({"\u05D0\u05D1", "\u05D2\u05D3"}, 4),
+              "\u2068\u05D0\u05D1\u2069,\u2068\u05D2\u05D3\u2069");
     const auto english = [](Text text) { return std::string(vspace::english(text)); };
     TextbookState one(1);
     one = std::get<TextbookStep>(trainTextbook(one, Row{"a"}, true)).state;
@@ -334,6 +322,11 @@ TEST(LessonReport, DiagramRanksRowsByGenerality)
                                 wide.versionSpace.all());
     EXPECT_EQ(std::pair(large.nodes.size(), large.leftOut), std::pair(std::size_t{128}, 896ul));
     EXPECT_NE(large.dot("%1 left out").find("label=\"896 left out\""), std::string::npos);
+    std::vector<Row> others(127, g1);
+    for (std::size_t i = 0; i < others.size(); ++i)
+        others[i][1] = std::to_string(i);
+    EXPECT_NE(GeneralityGraph({s}, {g1}, others).dot("%1 left out").find("\"1 left out\""),
+              std::string::npos);
 }
 
 // A page is written whole or not at all: a failure part-way leaves the old page as it was.
@@ -468,8 +461,12 @@ TEST(LessonReport, UndoAndRedo)
     for (const char *last : {"f", "g"})
         session.play({MemoryControls::Values{"a", "b", "c", "d", "e", last}, std::nullopt,
                       *last == 'f' ? Button::Positive : Button::Negative});
-    for (const History step : {History::Undo, History::Redo, History::Undo})
+    for (const History step : {History::Undo, History::Redo, History::Undo, History::Undo})
         session.play({std::nullopt, std::nullopt, std::nullopt, 0, step});
+    for (const std::string example : {"+hf", "-hg", "+xg"}) // from the start, to a collapse
+        session.play({MemoryControls::Values{example.substr(1, 1), "b", "c", "d", "e",
+                                             example.substr(2)},
+                      std::nullopt, example[0] == '+' ? Button::Positive : Button::Negative});
     const std::string page = report.html("undo");
     const std::size_t undo = page.find("<h2>Press 5: Undo</h2>");
     EXPECT_NE(page.find("<h2>Press 4: Redo</h2>"), std::string::npos);
@@ -478,8 +475,10 @@ TEST(LessonReport, UndoAndRedo)
     EXPECT_LT(page.find("G (General)</th><td><ul class=\"rows\"><li class=\"added\">?,?,?,?,?,?",
                         undo),
               sentence);
-    EXPECT_NE(page.find("The learning data at the end</h2>\n<ul "
-                        "class=\"rows\"><li>a,b,c,d,e,f,+</li></ul>"),
+    EXPECT_NE(page.find("<p class=\"none\">G is empty: no hypothesis is consistent"),
+              std::string::npos);
+    EXPECT_NE(page.find("The learning data at the end</h2>\n<ul class=\"rows\"><li>h,b,c,d,e,f,+"
+                        "</li><li>h,b,c,d,e,g,-</li><li>x,b,c,d,e,g,+</li></ul>"),
               std::string::npos)
             << page.substr(page.find("The learning data at the end"));
 }
@@ -491,9 +490,12 @@ TEST(LessonReport, LeavesOutTheFirstDrawingsOfALongSession)
     ReplaySession session(file);
     LessonReport report(session);
     constexpr std::array kPresses{Button::Positive, Button::Negative, Button::Clear};
-    for (int i = 0; i < 101; ++i) // P N C P N C ... P C: each changes the drawing
+    for (int i = 0; i < 101; ++i) { // P N C P N C ... P C: each changes the drawing
+        if (i == 100)               // exactly as many as are drawn: none left out
+            EXPECT_EQ(report.html("long").find("drawings are drawn"), std::string::npos);
         session.play({MemoryControls::Values{"a", "b", "c", "d", "e", i % 3 == 1 ? "g" : "f"},
                       std::nullopt, i == 100 ? Button::Clear : kPresses[i % 3]});
+    }
     const std::string page = report.html("long");
     EXPECT_EQ(std::ranges::distance(std::views::split(page, std::string("<figure>"))) - 1, 100);
     EXPECT_NE(page.find("only the last 100 of the 101 drawings are drawn;"), std::string::npos);
@@ -658,6 +660,14 @@ TEST(Worksheet, HoldsEveryExampleAndEveryAnswer)
             }
         }
     }
+    // A table's names of its examples head their questions.
+    MemoryFile exported;
+    ReplaySession named(exported);
+    const Worksheet days(named);
+    TextInput table("Day,Outlook,Play\nD1,Sunny,yes\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(runCsvSession(table, out, err, named, std::nullopt), 0);
+    EXPECT_NE(days.html("days").find("Press 1: Positive (D1)"), std::string::npos);
 }
 
 } // namespace

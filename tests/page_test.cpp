@@ -165,7 +165,7 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
         report.erase("messages");
         EXPECT_EQ(stepped.reported(), report) << GetParam() << ", press " << press + 1;
         if (press % 3 == 1) {
-            stepped.apply(stepped.page.undo(stepped.fields));
+            EXPECT_TRUE(stepped.apply(stepped.page.undo(stepped.fields)).contains("history"));
             stepped.apply(stepped.page.redo(stepped.fields));
             EXPECT_EQ(stepped.reported(), report) << GetParam() << ", press " << press + 1;
         }
@@ -173,6 +173,8 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     EXPECT_FALSE(stepped.last["session"]["left"]);
     EXPECT_EQ(download.value_or(""), exported);
 
+    const json &first = played.apply(played.page.play(played.fields, 0, 0)); // one press
+    EXPECT_TRUE(reports.size() < 2 || first["lists"].empty()) << first["lists"];
     const json &end = played.apply(played.page.play(played.fields, 60000, 0));
     EXPECT_EQ(end["session"]["played"], reports.size());
     EXPECT_EQ(played.lists, stepped.lists);
@@ -183,7 +185,8 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
     EXPECT_EQ(listed, messages);
     EXPECT_FALSE(played.apply(played.page.stopPlaying()).contains("messageList"));
 
-    // Handed on, the lesson opens as it was opened, at a place of it.
+    // Handed on, the lesson opens as it was opened, at a place of it, exported or not.
+    stepped.apply(stepped.page.press(Button::GenText, stepped.fields));
     const SharedLesson lesson = stepped.page.lesson();
     EXPECT_EQ(std::tie(lesson.bytes, lesson.csv, lesson.played),
               std::tuple(bytes, csv, reports.size()));
@@ -215,6 +218,9 @@ TEST_P(PageSessions, PlayAsTheReplayDoes)
         }
         EXPECT_EQ(shown, drawn) << text;
     }
+    played.page.open(bytes, csv); // opened again, its Messages start anew
+    played.apply(played.page.startSession(played.fields));
+    EXPECT_TRUE(played.messages.empty());
 }
 
 // Every example, every seed of the fuzzer and every input it once failed on.
@@ -404,7 +410,7 @@ TEST(Page, ExercisesWaitForTheAnswer)
     plain.apply(plain.page.playNext(plain.fields));
     const json &right = student.apply(student.page.check({sunny}, {any}, student.fields));
     EXPECT_TRUE(right["checked"]["right"]);
-    EXPECT_TRUE(right["exercise"].is_null());
+    EXPECT_TRUE(right["exercise"].is_null() && !right.contains("focus"));
     EXPECT_EQ(student.reported(), plain.reported());
     EXPECT_EQ(student.steps, plain.steps);
     EXPECT_EQ(answered(), R"({"of":1,"right":1})");
@@ -439,12 +445,18 @@ TEST(Page, ExercisesWaitForTheAnswer)
                                      student.fields));
     EXPECT_EQ(student.reported(), plain.reported());
     EXPECT_EQ(answered(), R"({"of":3,"right":2})");
+    // The diagram of the learner shown: the textbook's version space holds S and G.
+    const std::string dot = plain.page.versionSpaceDot();
+    const std::regex node("\n  h[0-9]+ \\[");
+    EXPECT_EQ(std::distance(std::sregex_iterator(dot.begin(), dot.end(), node), {}),
+              plain.lists["VersionSpace"].size());
 
     EXPECT_TRUE(student.apply(student.page.playNext(student.fields)).contains("exercise"));
     EXPECT_TRUE(student.apply(student.page.showLearner(Learner::Program))["exercise"].is_null());
     EXPECT_FALSE(student.apply(student.page.setExercises(false)).contains("exercise"));
     student.apply(student.page.playNext(student.fields));
     EXPECT_EQ(student.lists["LearningData"].size(), 4);
+    EXPECT_NE(student.page.report("en").find("Rainy"), std::string::npos);
 }
 
 // Attributes… sets the count and the names: a fresh start at another count, which Undo takes back
@@ -466,9 +478,11 @@ TEST(Page, AttributesSetTheWidthAndTheNames)
     EXPECT_EQ(drawn.last["steps"]["add"][0][1],
               "Positive example circle,red,big. S becomes ?,red,big: Shape no longer matters. "
               "There is no version space yet.");
+    drawn.fields.texts[3] = "typed";
     drawn.apply(drawn.page.setAttributes({"Form", "Colour", "Size"}, drawn.fields));
     EXPECT_EQ(drawn.lists["Specific"], std::vector<std::string>{"?,red,big"});
     EXPECT_EQ(drawn.apply(drawn.page.undo(drawn.fields))["attributes"][0], "Shape");
+    EXPECT_EQ(drawn.fields.texts[3], "typed"); // as typed before the names were set
     for (int undo = 0; undo < 3; ++undo)
         drawn.apply(drawn.page.undo(drawn.fields));
     EXPECT_EQ(drawn.fields.texts.size(), 12u);
@@ -533,8 +547,9 @@ TEST(PageControls, HandOverWhatTheFormDidOnce)
     EXPECT_EQ(std::get<Field>(controls.focused()).index, 9);
 }
 
-// Enter in a field moves on to the next with its text, as the page has it, selected.
-TEST(Page, EnterSelectsTheNextFieldsText)
+// Enter in a field moves on to the next with its text, as the page has it, selected; Undo gives
+// the focus back to the field it was in, the sixteenth training field included.
+TEST(Page, EnterSelectsTheNextFieldsTextUndoGivesTheFocusBack)
 {
     DrawnPage drawn;
     drawn.fields.texts[1] = "Warm";
@@ -547,34 +562,52 @@ TEST(Page, EnterSelectsTheNextFieldsText)
                                               drawn.fields))["focus"]
                       .dump(),
               R"({"button":"Predict"})");
+    DrawnPage wide(AttributeNames(16, "n"));
+    wide.apply(wide.page.start());
+    std::fill_n(wide.fields.texts.begin(), 16, "v");
+    wide.fields.focus = "Text1_16";
+    wide.apply(wide.page.press(Button::Positive, wide.fields));
+    EXPECT_EQ(wide.apply(wide.page.undo(wide.fields))["focus"].dump(),
+              R"({"field":{"index":16,"row":"Training"}})");
 }
 
-// A press that changes no list draws none: Predict's update leaves the lists alone. S and G put
-// in place by hand, as benchmarks set up large lists, as after that many examples: drawn, and
-// Negative enabled.
+// A press that changes no list (Predict) draws none; an undo draws only what it changed. S and G
+// put in place by hand, as benchmarks set up large lists: drawn, and Negative enabled.
 TEST(Page, UpdatesDrawWhatChanged)
 {
     DrawnPage drawn;
     drawn.fields.texts = {"a", "b", "c", "d", "e", "f", "a", "b", "c", "d", "e", "g"};
     EXPECT_FALSE(drawn.apply(drawn.page.press(Button::Positive, drawn.fields))["lists"].empty());
     EXPECT_TRUE(drawn.apply(drawn.page.press(Button::Predict, drawn.fields))["lists"].empty());
+    // The last 16 actions undone, past the depth at which the example log is laid out anew: each
+    // undo drops the last learning-data row and draws none again.
+    for (int n = 2; n <= 40; ++n) {
+        drawn.fields.texts[5] = std::to_string(n);
+        drawn.apply(drawn.page.press(Button::Positive, drawn.fields));
+    }
+    for (std::size_t n = 40; n > 24; --n) {
+        for (const json &change : drawn.apply(drawn.page.undo(drawn.fields))["lists"])
+            EXPECT_TRUE(change["list"] != "LearningData" || change["keep"] == n - 1) << change;
+    }
     DrawnPage set;
     set.apply(set.page.setBoundaries({"a", "b", "c", "d", "e", "f"},
                                      {{"a", "?", "?", "?", "?", "?"}}, 5));
     EXPECT_EQ(set.lists["General"], std::vector<std::string>{"a,?,?,?,?,?"});
     EXPECT_TRUE(set.negative);
-}
-
-// Undo gives the focus back to the field it was in, the sixteenth training field included.
-TEST(Page, UndoGivesTheLastFieldItsFocusBack)
-{
-    DrawnPage drawn(AttributeNames(16, "n"));
-    drawn.apply(drawn.page.start());
-    std::fill_n(drawn.fields.texts.begin(), 16, "v");
-    drawn.fields.focus = "Text1_16";
-    drawn.apply(drawn.page.press(Button::Positive, drawn.fields));
-    EXPECT_EQ(drawn.apply(drawn.page.undo(drawn.fields))["focus"].dump(),
-              R"({"field":{"index":16,"row":"Training"}})");
+    // A collapse: S's row marked where the program's learner moves it, none where the textbook's
+    // empties S.
+    for (const auto &[learner, marked] :
+         {std::pair(Learner::Program, "[0]"), std::pair(Learner::Textbook, "[]")}) {
+        DrawnPage page;
+        page.apply(page.page.showLearner(learner));
+        for (const std::string example : {"+abcdef", "-abcdeg", "+bbcdeg"}) {
+            for (std::size_t a = 0; a < 6; ++a)
+                page.fields.texts[a] = example.substr(a + 1, 1);
+            page.apply(page.page.press(example[0] == '+' ? Button::Positive : Button::Negative,
+                                       page.fields));
+        }
+        EXPECT_EQ(page.last["marks"]["Specific"].dump(), marked);
+    }
 }
 
 // The control table as the page builds the window from it: each button, list and field by the

@@ -270,6 +270,9 @@ TEST(Replay, OptionsByTheirWholeName)
             {{"--exercise", "--seed=-1"},
              "--seed needs a whole number from 0 to 4294967295, not \"-1\""},
             {{"--exercise", "--examples"}, "--examples needs a whole number from 4 to 200"},
+            {{"--exercise", "--seed"}, "--seed needs a whole number from 0 to 4294967295"},
+            {{"--exercise", "--examples=12x"},
+             "--examples needs a whole number from 4 to 200, not \"12x\""},
             {{"--seed", "3"}, "--seed is for exercise tables: it needs --exercise"},
             {{"--worksheet=w.html", "t.jsonl"}, "play t.jsonl sheet w.html"},
             {{"--worksheet"}, "--worksheet needs a file name"},
@@ -365,6 +368,7 @@ TEST(Exercise, TablesTeachWhatTheyPromise)
               "Sky,Temp,Humidity,Wind,Label\nFoggy,Hot,Moist,Gusty,yes\nSnowy,Hot,Moist,Breezy,no\n"
               "Foggy,Hot,Moist,Strong,yes\nFoggy,Hot,Moist,Weak,yes\nFoggy,Hot,Moist,Breezy,yes\n"
               "Cloudy,Warm,Damp,Strong,no\nFoggy,Hot,Moist,Still,yes\nRainy,Mild,Damp,Still,no\n");
+    EXPECT_TRUE(exerciseTable({8, 4, 8, true}).ends_with("\nCloudy,Mild,Normal,Weak,yes\n"));
 }
 
 } // namespace

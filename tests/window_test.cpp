@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -95,6 +96,8 @@ private slots:
                                   "List2 List3 List4 Command3 "
                                   "Text2_1 Text2_2 Text2_3 Text2_4 Text2_5 Text2_6 Command4 "
                                   "Command5 Command6 Text1_1 Text1_2 Text1_3");
+        button(5)->click(); // Exit
+        QVERIFY(!m_form->isVisible());
     }
 
     // Enter moves to the next field with its text selected, from the sixth field to the button
@@ -105,7 +108,7 @@ private slots:
             for (int index = 1; index <= 5; ++index) {
                 field(array, index + 1)->setText(index % 2 ? "x\U0001F44Dz" : ""); // 4 UTF-16 units
                 field(array, index)->setFocus();
-                key(Qt::Key_Return);
+                key(array == 1 ? Qt::Key_Return : Qt::Key_Enter); // Enter on the keypad too
                 QCOMPARE(focused() + field(array, index + 1)->selectedText(),
                          QStringLiteral("Text%1_%2").arg(array).arg(index + 1)
                                  + (index % 2 ? "x\U0001F44Dz" : ""));
@@ -264,13 +267,18 @@ private slots:
                          qPrintable(elided));
             }
         }
+        // List3's border around the part the frame shows, its rows and scroll bar inside it.
         auto *list3 = m_form->findChild<QListWidget *>("List3");
+        const QRect shown3 = list3->mask().boundingRect();
+        const auto *border = list3->findChild<QFrame *>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(border->geometry(), shown3);
+        const int f = border->frameWidth();
+        QVERIFY(shown3.adjusted(f, f, -f, -f).contains(list3->viewport()->geometry()));
         QVERIFY(list3->viewport()->rect().contains(
                 list3->visualItemRect(list3->item(examples - 1))));
         for (auto *bar : list3->findChildren<QScrollBar *>()) {
-            const QRect inFrame(bar->mapTo(list3->parentWidget(), QPoint()), bar->size());
             QVERIFY(!bar->isVisible()
-                    || (list3->parentWidget()->rect().contains(inFrame)
+                    || (shown3.contains(QRect(bar->mapTo(list3, QPoint()), bar->size()))
                         && bar->value() == bar->maximum()));
         }
     }
