@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <span>
 #include <sstream>
 
 namespace vspace::testing {
@@ -23,12 +22,13 @@ const std::vector<std::pair<Row, bool>> kExamples{
         {{"Rainy", "Warm", "High", "Strong", "Cool", "Change"}, false},
 };
 
-// The exercise of example `next` after examples 1 to `learnt`, for `learner`.
-std::optional<StepExercise> exerciseAfter(std::size_t learnt, std::size_t next, Learner learner)
+// The exercise of example `next` after the examples `learnt` ("124": 1, 2 and 4), for `learner`.
+std::optional<StepExercise> exerciseAfter(std::string_view learnt, std::size_t next, Learner learner)
 {
     LearningState program;
     TextbookState textbook;
-    for (const auto &[x, positive] : std::span(kExamples).first(learnt)) {
+    for (const char number : learnt) {
+        const auto &[x, positive] = kExamples[static_cast<std::size_t>(number - '1')];
         program = std::get<Step>(train(program, x, positive)).state;
         textbook = std::get<TextbookStep>(trainTextbook(textbook, x, positive)).state;
     }
@@ -45,7 +45,8 @@ const auto withoutIsolates = [](const std::string &text) {
 struct AnswerCase
 {
     const char *name;
-    std::size_t learnt, next;
+    const char *learnt;
+    std::size_t next;
     std::string specific, general, specificMarks, generalMarks;
     std::size_t specificMissing, generalMissing;
     std::string mistake;
@@ -99,50 +100,55 @@ TEST_P(AnswerChecks, MarkEachRowAndExplainTheFirstMistake)
 INSTANTIATE_TEST_SUITE_P(
         EnjoySport, AnswerChecks,
         ::testing::Values(
-                AnswerCase{"SKeptAsItWas", 0, 1, "∅,∅,∅,∅,∅,∅", "?,?,?,?,?,?", "W", "R", 1, 0,
+                AnswerCase{"SKeptAsItWas", "", 1, "∅,∅,∅,∅,∅,∅", "?,?,?,?,?,?", "W", "R", 1, 0,
                            "∅,∅,∅,∅,∅,∅ is not the next S. S becomes the example."},
                 AnswerCase{
-                        "SDropped", 1, 2, "", "?,?,?,?,?,?", "", "R", 1, 0,
+                        "SDropped", "1", 2, "", "?,?,?,?,?,?", "", "R", 1, 0,
                         "S becomes Sunny,Warm,?,Strong,Warm,Same: attribute 3 no longer matters."},
-                AnswerCase{"Right", 2, 3, "Sunny,Warm,?,Strong,Warm,Same",
+                AnswerCase{"Right", "12", 3, "Sunny,Warm,?,Strong,Warm,Same",
                            "Sunny,?,?,?,?,?;?,Warm,?,?,?,?;?,?,?,?,?,Same", "R", "RRR", 0, 0, ""},
-                AnswerCase{"NewRowMissing", 2, 3, "Sunny,Warm,?,Strong,Warm,Same",
+                AnswerCase{"NewRowMissing", "12", 3, "Sunny,Warm,?,Strong,Warm,Same",
                            "Sunny,?,?,?,?,?;?,Warm,?,?,?,?", "R", "RR", 0, 1,
                            "?,?,?,?,?,Same comes from ?,?,?,?,?,?: S's value Same at attribute 6 "
                            "rules out the negative example."},
-                AnswerCase{"NewRowMissingNamed", 2, 3, "Sunny,Warm,?,Strong,Warm,Same",
+                AnswerCase{"NewRowMissingNamed", "12", 3, "Sunny,Warm,?,Strong,Warm,Same",
                            "?,Warm,?,?,?,?;Sunny,?,?,?,?,?", "R", "RR", 0, 1,
                            "?,?,?,?,?,Same comes from ?,?,?,?,?,?: S's value Same at Forecast "
                            "rules out the negative example.",
                            true},
-                AnswerCase{"AcceptingRowKept", 2, 3, "Sunny,Warm,?,Strong,Warm,Same",
+                AnswerCase{"AcceptingRowKept", "12", 3, "Sunny,Warm,?,Strong,Warm,Same",
                            "?,?,?,?,?,?;Sunny,?,?,?,?,?", "R", "WR", 0, 2,
                            "?,?,?,?,?,? leaves G: it accepts the negative example."},
-                AnswerCase{"RowTwice", 2, 3, "Sunny,Warm,?,Strong,Warm,Same",
+                AnswerCase{"RowTwice", "12", 3, "Sunny,Warm,?,Strong,Warm,Same",
                            "Sunny,?,?,?,?,?;?,Warm,?,?,?,?;?,?,?,?,?,Same;Sunny,?,?,?,?,?", "R",
                            "RRRW", 0, 0, "Sunny,?,?,?,?,? is written twice."},
-                AnswerCase{"RowAcceptingTheNegative", 2, 3, "Sunny,Warm,?,Strong,Warm,Same",
+                AnswerCase{"RowAcceptingTheNegative", "12", 3, "Sunny,Warm,?,Strong,Warm,Same",
                            "?,?,?,Strong,?,?", "R", "W", 0, 3,
                            "?,?,?,Strong,?,? cannot be in G: it accepts the negative example."},
-                AnswerCase{"RowNoRuleMakes", 2, 3, "Sunny,Warm,?,Strong,Warm,Same",
+                AnswerCase{"RowNoRuleMakes", "12", 3, "Sunny,Warm,?,Strong,Warm,Same",
                            "?,?,Normal,?,?,?", "R", "W", 0, 3,
                            "?,?,Normal,?,?,? is not in the next G: no row of G becomes it on this "
                            "example."},
-                AnswerCase{"RejectingRowKept", 3, 4, "Sunny,Warm,?,Strong,?,?",
+                AnswerCase{"RejectingRowKept", "123", 4, "Sunny,Warm,?,Strong,?,?",
                            "Sunny,?,?,?,?,?;?,Warm,?,?,?,?;?,?,?,?,?,Same", "R", "RRW", 0, 0,
                            "?,?,?,?,?,Same leaves G: it rejects the positive example."},
-                AnswerCase{"KeptRowMissing", 3, 4, "Sunny,Warm,?,Strong,?,?", "Sunny,?,?,?,?,?",
+                AnswerCase{"KeptRowMissing", "123", 4, "Sunny,Warm,?,Strong,?,?", "Sunny,?,?,?,?,?",
                            "R", "R", 0, 1,
                            "?,Warm,?,?,?,? stays in G: it accepts the positive example."},
-                AnswerCase{"RowRejectingThePositive", 3, 4, "Sunny,Warm,?,Strong,?,?",
+                AnswerCase{"RowRejectingThePositive", "123", 4, "Sunny,Warm,?,Strong,?,?",
                            "Sunny,?,?,?,?,?;?,Warm,?,?,?,?;Rainy,?,?,?,?,?", "R", "RRW", 0, 0,
                            "Rainy,?,?,?,?,? cannot be in G: it rejects the positive example."},
-                AnswerCase{"CollapseSKept", 2, 5, "Sunny,Warm,?,Strong,Warm,Same", "", "W", "", 0, 0,
+                AnswerCase{"CollapseSKept", "12", 5, "Sunny,Warm,?,Strong,Warm,Same", "", "W", "",
+                           0, 0,
                            "Sunny,Warm,?,Strong,Warm,Same is not the next S. No hypothesis is "
                            "consistent with the learning data any more: G, S and the version space "
                            "stay empty until Clear."},
-                AnswerCase{"CollapseRight", 2, 5, "", "", "", "", 0, 0, ""},
-                AnswerCase{"CollapseSecondRowKept", 3, 5, "", "?,Warm,?,?,?,?", "", "W", 0, 0,
+                AnswerCase{"RowFromAHeldStepMissing", "3", 1, "Sunny,Warm,Normal,Strong,Warm,Same",
+                           "Sunny,?,?,?,?,?", "R", "R", 0, 3,
+                           "?,Warm,?,?,?,? comes from ?,?,?,?,?,?: S's value Warm at attribute 2 "
+                           "rules out the negative example."},
+                AnswerCase{"CollapseRight", "12", 5, "", "", "", "", 0, 0, ""},
+                AnswerCase{"CollapseSecondRowKept", "123", 5, "", "?,Warm,?,?,?,?", "", "W", 0, 0,
                            "?,Warm,?,?,?,? leaves G: it accepts the negative example."}),
         [](const auto &info) { return std::string(info.param.name); });
 
@@ -150,13 +156,13 @@ INSTANTIATE_TEST_SUITE_P(
 // after it has no hypothesis left; the program's learner's own step, with its own rows.
 TEST(StepExercise, OnlyForStepsThatTeach)
 {
-    EXPECT_FALSE(exerciseAfter(2, 1, Learner::Textbook));
-    EXPECT_FALSE(exerciseAfter(0, 3, Learner::Textbook));
+    EXPECT_FALSE(exerciseAfter("12", 1, Learner::Textbook));
+    EXPECT_FALSE(exerciseAfter("", 3, Learner::Textbook));
     LearningState program;
     TextbookState textbook;
     textbook.collapsed = true;
     EXPECT_FALSE(stepExercise(program, textbook, Learner::Textbook, kExamples[0].first, true));
-    const std::optional<StepExercise> own = exerciseAfter(2, 3, Learner::Program);
+    const std::optional<StepExercise> own = exerciseAfter("12", 3, Learner::Program);
     ASSERT_TRUE(own);
     EXPECT_EQ(own->specificBefore, std::vector<Row>{kS2});
     EXPECT_EQ(own->specificAfter, std::vector<Row>{kS2});
@@ -166,7 +172,7 @@ TEST(StepExercise, OnlyForStepsThatTeach)
               "?,Warm,?,?,?,? comes from Sunny,?,?,?,?,?: S's value Warm at attribute 2 rules out "
               "the negative example.");
     // A row of G that rejects the negative example stays, and is not said to leave.
-    const std::optional<StepExercise> kept = exerciseAfter(4, 6, Learner::Textbook);
+    const std::optional<StepExercise> kept = exerciseAfter("1234", 6, Learner::Textbook);
     ASSERT_TRUE(kept);
     EXPECT_EQ(withoutIsolates(explainPress(Button::Negative, kept->record, false, englishPhrase)),
               "Negative example Rainy,Warm,High,Strong,Cool,Change. G loses what accepts it: "

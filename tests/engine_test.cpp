@@ -167,10 +167,9 @@ TEST(Form, UndoesTheLastActionsWhole)
 }
 
 // Undo and redo across many checkpoints, with the textbook learner followed or not: every state
-// of a long session comes back as its lists were shown, the marks of the press before with it
-// (the fields follow their own rule, a refused duplicate's typed values coming back), and going
-// on differently from a state returned to (again and again, past the chain of logs a lookup
-// walks) finds duplicates among the examples it sees and no others.
+// of a long session comes back as its lists were shown, with the marks of the press before (a
+// refused duplicate's typed values coming back), and going on differently from a state returned
+// to, again and again, finds duplicates among the examples it sees and no others.
 TEST(Form, UndoesAndRedoesAcrossCheckpoints)
 {
     for (const int followed : {-1, 0, 150}) { // the textbook learner: never, shown, from press 150

@@ -124,10 +124,9 @@ std::tuple<std::vector<json>, std::string, json, std::string> replayed(const std
 class PageSessions : public ::testing::TestWithParam<std::string>
 {};
 
-// Next press plays a session as vspace-replay plays it, over work it sets aside and never undoes:
-// after each press the same lists, fields, Negative button and messages, also when the user undoes
-// and redoes a played press with the buttons in between; Play to end leaves the lists as the last
-// press does; Gen Text offers the file vspace-replay writes.
+// Next press plays a session as vspace-replay does, over work it sets aside: after each press the
+// same lists, fields, Negative button and messages, a played press undone and redone included;
+// Play to end leaves the lists as the last press does; Gen Text offers the file it writes.
 TEST_P(PageSessions, PlayAsTheReplayDoes)
 {
     std::ifstream file(VSPACE_TEST_DIR "/" + GetParam(), std::ios::binary);
@@ -277,24 +276,19 @@ TEST(Page, SavedAsShownAfterUndoAndRedoOfOtherActions)
     }
 }
 
-// Play to end explains the last presses alone in the Steps, numbered as the presses are.
-TEST(Page, PlayToEndExplainsTheLastPresses)
-{
-    std::ifstream file(VSPACE_TEST_DIR "/fuzz/corpus/undo_clear_predict.jsonl", std::ios::binary);
-    DrawnPage drawn;
-    drawn.page.open({std::istreambuf_iterator<char>(file), {}}, false);
-    drawn.apply(drawn.page.startSession(drawn.fields));
-    const json &end = drawn.apply(drawn.page.play(drawn.fields, 60000, 2));
-    EXPECT_EQ(end["steps"],
-              json::parse(R"({"keep": 0, "add": [[15, "There is no version space to vote yet."], )"
-                          R"([16, "Gen Text writes the version space to the hypothesis file."]]})"));
-}
-
 // The Undo button takes a played session back to before its first press, its messages with it;
 // played again after the user's own presses, the session's messages are those of now. A file
-// without presses is refused; Play to end leaves the focus be; a press is explained once.
+// without presses is refused; Play to end leaves the focus be, and explains the last presses alone
+// in the Steps, numbered as the presses are; a press is explained once.
 TEST(Page, PlayedAgainAfterAnUndoTheMessagesAreNew)
 {
+    std::ifstream file(VSPACE_TEST_DIR "/fuzz/corpus/undo_clear_predict.jsonl", std::ios::binary);
+    DrawnPage ended;
+    ended.page.open({std::istreambuf_iterator<char>(file), {}}, false);
+    ended.apply(ended.page.startSession(ended.fields));
+    EXPECT_EQ(ended.apply(ended.page.play(ended.fields, 60000, 2))["steps"],
+              json::parse(R"({"keep": 0, "add": [[15, "There is no version space to vote yet."], )"
+                          R"([16, "Gen Text writes the version space to the hypothesis file."]]})"));
     DrawnPage drawn;
     EXPECT_TRUE(json::parse(drawn.page.open("\n", false)).contains("error"));
     EXPECT_EQ(json::parse(drawn.page.open(
@@ -376,10 +370,9 @@ TEST(Page, SwitchingLearnersShowsTheirSteps)
     }
 }
 
-// With exercises on, a training press waits for the student's S and G: a wrong answer is marked
-// and explained and changes nothing; a right one, or Reveal, makes the press the page without
-// exercises makes, and the steps answered right are counted in the history, which an undo takes
-// back; an undo with an exercise open puts it away, its example not learnt.
+// With exercises on, a training press waits for the student's S and G: a wrong answer is marked,
+// explained and changes nothing; a right one, or Reveal, makes the press, counted in the history;
+// an undo with an exercise open puts it away, its example not learnt.
 TEST(Page, ExercisesWaitForTheAnswer)
 {
     std::ifstream file(VSPACE_TEST_DIR "/../examples/enjoysport.csv", std::ios::binary);
@@ -459,10 +452,9 @@ TEST(Page, ExercisesWaitForTheAnswer)
     EXPECT_NE(student.page.report("en").find("Rainy"), std::string::npos);
 }
 
-// Attributes… sets the count and the names: a fresh start at another count, which Undo takes back
-// with the count and the names before it; new names alone keep the work, and Undo takes them back
-// too. A session of another width opens at its width with its names; the page starts at the
-// names it is given.
+// Attributes… sets the count and the names: a fresh start at another count, new names alone keep
+// the work; Undo takes either back. A session of another width opens at its width with its names;
+// the page starts at the names it is given.
 TEST(Page, AttributesSetTheWidthAndTheNames)
 {
     DrawnPage drawn;

@@ -322,10 +322,9 @@ TEST(Replay, FuzzInputsPlayWithInvariantsIntact)
     }
 }
 
-// Exercise tables keep their promise, played as vspace-replay plays them with the textbook learner
-// shown: no example refused; the first positive; S generalised later; G split, then a row of it
-// dropped by a positive example; the version space ends with 2 to 10 hypotheses, or none when a
-// collapse is asked for. A seed gives its table again, another seed another table.
+// Exercise tables keep their promise, played with the textbook learner shown: no example refused;
+// the first positive; S generalised later; G split, then a row of it dropped by a positive one;
+// 2 to 10 hypotheses left, or none when a collapse is asked for. A seed gives its table again.
 TEST(Exercise, TablesTeachWhatTheyPromise)
 {
     std::set<std::string> tables;

@@ -68,13 +68,12 @@ struct Model
     }
 };
 
-// 600 sessions of 3 to 10 examples of 1 to 8 attributes, one in three of them with up to two
-// negative examples held before the first positive, over 2 to 4 values an
-// attribute (2 beyond six attributes; "?" and the empty value among them), labelled by a hidden
-// conjunctive concept or at random: after each example, S, G, the version space, the vote on random
-// instances and a suggestion's are the model's; the values learnt, kept from state to state (and
-// back to an earlier one), are those of the state; the program's rows that contradict an example
-// name the first.
+// 600 sessions of 3 to 10 examples of 1 to 8 attributes, one in three with up to two negative
+// examples held before the first positive, over 2 to 4 values an attribute (2 beyond six; "?" and
+// the empty value among them), labelled by a hidden conjunctive concept or at random: after each
+// example, S, G, the version space, the vote on random instances and a suggestion's are the
+// model's; the values learnt, kept from state to state (and back to an earlier one), are those of
+// the state; the program's rows that contradict an example name the first.
 TEST(TextbookLearner, AgreesWithEveryConsistentConjunction)
 {
     const std::vector<std::string> pool{"a", "b", "?", "", "c"};
