@@ -22,9 +22,9 @@ inline constexpr std::string_view kCsvSeparators = ",;\t";
 // label positive and negative examples besides the standard ones (compared in any case).
 struct CsvColumns
 {
-    std::optional<std::string> label;
-    std::vector<std::string> ignored;
-    std::vector<std::string> positiveWords, negativeWords;
+    std::optional<std::string> label = {};
+    std::vector<std::string> ignored = {};
+    std::vector<std::string> positiveWords = {}, negativeWords = {};
     // The column whose fields name the examples ("D3"), by its name or number; empty for none.
     // Without it, a first column whose header says so names them.
     std::optional<std::string> names = {};
