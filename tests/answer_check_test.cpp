@@ -61,8 +61,7 @@ std::vector<Row> rowsOf(const std::string &text)
         std::vector<std::string> values;
         for (std::istringstream read(row); std::getline(read, value, ',');)
             values.push_back(value);
-        Row &added = rows.emplace_back(values.size());
-        std::copy(values.begin(), values.end(), added.begin());
+        rows.push_back(rowOf(values));
     }
     return rows;
 }
