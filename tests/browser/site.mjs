@@ -158,6 +158,7 @@ export async function answer() {
     const said = `${await accessibleName(dialog, 'dialog')}: ${await dialog.$eval('p', (p) => p.textContent)}`;
     await key('Enter');
     await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+    await pause(0); // the focus goes back with the dialog's close event
     return said;
 }
 
