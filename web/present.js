@@ -161,13 +161,23 @@ export class PresentView {
             zoom: Math.min(screenWidth / width, screenHeight / height),
         }));
         const best = scaled.reduce((a, b) => (b.zoom > a.zoom ? b : a));
+        // A scale a hair larger than the one shown, in the same arrangement, is not taken: the
+        // least size measured at one scale rounds differently at the other, and the page would be
+        // fitted anew every other frame, each time laying it out in full.
+        const shown = Number(style.getPropertyValue('--page-zoom'));
+        const zoom =
+            best.arrangement === this.main.dataset.arrangement &&
+            best.zoom > shown &&
+            best.zoom < shown * 1.01
+                ? shown
+                : best.zoom;
         // Where a CSS pixel takes more than a device pixel, as the browser's zoom makes it, the
         // page is never smaller than its own size; elsewhere it shrinks to fit a small screen.
-        if (best.zoom >= 1 || devicePixelRatio <= 1) {
+        if (zoom >= 1 || devicePixelRatio <= 1) {
             this.main.dataset.arrangement = best.arrangement;
-            style.setProperty('--page-zoom', String(best.zoom));
-            style.setProperty('--page-width', `${innerWidth / best.zoom}px`);
-            style.setProperty('--page-height', `${innerHeight / best.zoom}px`);
+            style.setProperty('--page-zoom', String(zoom));
+            style.setProperty('--page-width', `${innerWidth / zoom}px`);
+            style.setProperty('--page-height', `${innerHeight / zoom}px`);
         } else {
             // Too small for the page at its own size: it stays at that size and scrolls, the
             // panels beside the window where they fit, below it otherwise.

@@ -11,8 +11,15 @@ import { closeSite, description, fill, key, load, newPage, open, openSite, page,
 before(() => openSite(process.env.SITE).then(newPage));
 after(closeSite);
 
-// Two frames later the page is scaled to its viewport.
-const settled = () => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+// The page is fitted to its viewport in the frames after it or a panel changed size: settled after
+// five quiet frames, and never fitted anew frame after frame.
+const settled = async () => assert.ok(await page.evaluate(() => new Promise((done) => {
+    let quiet = 0, frames = 0;
+    const changed = () => { quiet = 0; }, observer = new ResizeObserver(changed);
+    document.querySelectorAll('main, .form, .tools, .differences, .diagram, .messages').forEach((element) => observer.observe(element));
+    addEventListener('resize', changed);
+    (function frame() { if (++quiet <= 5 && ++frames < 200) return requestAnimationFrame(frame); observer.disconnect(); removeEventListener('resize', changed); done(quiet > 5); })();
+})), 'the page is fitted anew frame after frame');
 async function opened(width, height) {
     await load(width, height);
     await open(join(root, 'examples', 'enjoysport.csv'));
