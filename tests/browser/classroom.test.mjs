@@ -134,31 +134,27 @@ test('Play to end: progress, Stop, messages by line, Clear', async () => {
     for (let i = 1; i < 60000; ++i)
         rows.push(i % 2 ? rows[0] : `v${i},w${i % 5},Normal,Strong,Warm,Same,+`);
     await open(await session('long.csv', `${rows.join('\n')}\n`));
-    // The presses played, as each slice leaves them, and when Stop is pressed.
+    // The presses played, as each slice leaves them; when Stop is pressed, the page as it plays.
     await page.evaluate((progress = document.getElementById('play-progress'), record = () => globalThis.slices.push(progress.value)) => {
         globalThis.slices = [];
         (function frame() { record(); requestAnimationFrame(frame); })();
-        document.getElementById('stop').addEventListener('click', () => { globalThis.atStop = progress.value; });
+        document.getElementById('stop').addEventListener('click', () => { globalThis.atStop = [progress.value, { shown: !progress.hidden,
+            max: progress.max, role: progress.ariaLabel, undo: document.getElementById('undo').disabled, focused: document.activeElement.id }]; });
     });
+    // Stop has the focus as soon as the session plays; Enter presses it in one step, before the end.
     await page.click('#play-to-end');
-    const progress = await page.waitForFunction(() => document.getElementById('play-progress').value > 0 && {
-        shown: !document.getElementById('play-progress').hidden, max: document.getElementById('play-progress').max,
-        role: document.getElementById('play-progress').ariaLabel, undo: document.getElementById('undo').disabled, focused: document.activeElement.id });
-    // In Chromium alone: a screenshot takes long enough in Firefox for the session to end.
-    if (page.browser().protocol === 'cdp') await page.screenshot({ path: join(shots, 'page-playing.png') });
-    // Stop has the focus while the session plays; Enter presses it in one step, before the end (each
-    // call into the busy page waits for a slice).
     await key('Enter');
-    assert.deepEqual(await progress.jsonValue(), { shown: true, max: 60000, role: 'Playing the session', undo: true, focused: 'stop' });
     await page.waitForFunction(() => document.getElementById('play-progress').hidden);
+    const [atStop, playing] = (await page.evaluate(() => globalThis.atStop)) ?? [];
     const played = Number(/^(\d+) of 60000 presses played$/.exec(await status())[1]);
-    assert.ok(played > 0 && played < 60000, `${played} played before Stop`);
+    assert.ok(atStop > 0 && played < 60000, `${played} played before Stop, ${atStop} when it was pressed`);
+    assert.deepEqual(playing, { shown: true, max: 60000, role: 'Playing the session', undo: true, focused: 'stop' });
     const slices = await page.evaluate(() => globalThis.slices.filter((value, i, all) => i === 0 || value !== all[i - 1]));
     const longest = Math.max(...slices.slice(1).map((value, i) => value - slices[i]));
-    const atStop = await page.evaluate(() => globalThis.atStop);
     assert.ok(played - atStop <= longest, `${played - atStop} played after Stop, slices of at most ${longest}`);
     assert.equal((await learnt()).length, new Set(rows.slice(0, played)).size);
     await page.click('#play-to-end');
+    if (page.browser().protocol === 'cdp') await page.screenshot({ path: join(shots, 'page-playing.png') }); // Firefox's takes to the end
     await page.waitForFunction(() => document.getElementById('session-status').textContent === '60000 of 60000 presses played'
                                      && document.getElementById('play-progress').hidden, { timeout: 60000 });
     assert.deepEqual(await messages(), ['Earlier messages, not listed here: 29500',

@@ -42,16 +42,14 @@ test('EnjoySport by keyboard alone: boundaries, prediction, export, Clear, Exit;
     assert.equal((await rows('Learning Data')).at(-1), 'Sunny,Warm,High,Strong,Cool,Change,+');
 
     // Along the tab order to the unseen fields; Enter in the sixth reaches Predict.
-    for (let i = 0; i < 13; ++i)
-        await key('Tab');
+    for (let i = 0; i < 13; ++i) await key('Tab');
     await typeValues(['Sunny', 'Warm', 'Normal', 'Strong', 'Cool', 'Change']);
     assert.equal(await focused(), 'Command3');
     await key('Enter');
     assert.equal(await answer(), 'Result: Your Data is Positive , Result is +');
     assert.equal(await focused(), 'Text2_1');
 
-    for (let i = 0; i < 6; ++i)
-        await key('Tab');
+    for (let i = 0; i < 6; ++i) await key('Tab');
     assert.equal(await focused(), 'Command4');
     await key('Enter');
     assert.equal(await answer(), 'Text File: Your TextFile Generate in Desktop is Hypothesis.txt');
