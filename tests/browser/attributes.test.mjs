@@ -10,7 +10,7 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { accessibleName, closeSite, fields, key, load, newPage, open, openSite, options, page, pause, root, scratch, shots, text, train } from './site.mjs';
+import { accessibleName, closed, closeSite, fields, key, load, newPage, open, openSite, options, page, root, scratch, shots, text, train } from './site.mjs';
 
 const enjoySport = ['Sky', 'AirTemp', 'Humidity', 'Wind', 'Water', 'Forecast'];
 before(() => openSite(process.env.SITE));
@@ -71,8 +71,7 @@ async function typeNames(names, ok = true) {
         }
     }
     await key(ok ? 'Enter' : 'Escape');
-    await page.waitForFunction(() => !document.querySelector('dialog[open]'));
-    await pause(0); // the names reach the page with the dialog's close event
+    await closed();
 }
 
 test('a session file names the fields and the legend while it is open; undone, the names go', async () => {

@@ -6,7 +6,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
-import { accessibleName, chord, closeSite, description, disabled, fields, fill, focused, isOpen, key, learnt, load, messages,
+import { accessibleName, answer, chord, closeSite, description, disabled, fields, fill, focused, isOpen, key, learnt, load, messages,
          newPage, open, openSite, options, page, pause, replay, replayed, session, shots, shown, site, status, text, train,
          typeValues } from './site.mjs';
 import { deflateRawSync } from 'node:zlib';
@@ -104,9 +104,7 @@ test('Next press: focus, its access key, undo, and Exit', async () => {
     await page.click('#next-press');
     assert.equal((await learnt()).length, 2);
     await page.click('#next-press');
-    assert.equal(await isOpen('message'), true);
-    await key('Enter');
-    await page.waitForFunction(() => !document.getElementById('message').open);
+    assert.equal(await answer(), 'Cannot Predict: Please input Data to Learning Before Predicting Unseen Data');
     assert.equal(await focused(), 'next-press');
     await page.click('#next-press');
     await page.click('#next-press');

@@ -103,6 +103,8 @@ export const isOpen = (id) => page.$eval(`#${id}`, (dialog) => dialog.open);
 export const status = () => text('#session-status');
 // Resolves after that many milliseconds of the page's timers.
 export const pause = (ms) => page.evaluate((ms) => new Promise((resolve) => setTimeout(resolve, ms)), ms);
+// Resolves once no dialog is open and the page has had the close event: the focus back, the answer in.
+export const closed = () => page.waitForFunction(() => !document.querySelector('dialog[open]')).then(() => pause(0));
 
 // The fields of a row ('Text1', training, or 'Text2', unseen): set, then read.
 export const fill = (values, row = 'Text1') => page.evaluate((values, row) => values.forEach((value, a) => {
@@ -128,11 +130,13 @@ export const shown = async () => ({ List1: await options('List1'), List2: await 
 export const replayed = ({ List1, List2, List3, List4, negative_enabled }) => ({ List1, List2, List3, List4, negative_enabled });
 
 // The accessible name of an element of that role, as the accessibility tree has it: its label
-// (aria-label, aria-labelledby, or else its text), once the tree has found it by that name and role.
+// (aria-label, aria-labelledby, or else its text), once the tree, which follows the page a moment
+// later, has found it by that name and role.
 export async function accessibleName(element, role) {
     const name = await element.evaluate((e) => e.getAttribute('aria-label') ?? e.getAttribute('aria-labelledby')?.split(' ')
         .map((id) => document.getElementById(id).textContent).join(' ') ?? e.textContent);
-    const found = await page.$$(name ? `aria/${name}[role="${role}"]` : `aria/[name=""][role="${role}"]`);
+    const query = name ? `aria/${name}[role="${role}"]` : `aria/[name=""][role="${role}"]`;
+    const found = await page.waitForSelector(query, { timeout: 5000 }).then(() => page.$$(query), () => []);
     const same = await Promise.all(found.map((each) => each.evaluate((a, b) => a === b, element)));
     assert.ok(same.includes(true), `the accessibility tree has no ${role} named "${name}" that is #${await element.evaluate((e) => e.id)}`);
     return name;
@@ -157,8 +161,7 @@ export async function answer() {
     const dialog = await page.waitForSelector('aria/[role="dialog"]');
     const said = `${await accessibleName(dialog, 'dialog')}: ${await dialog.$eval('p', (p) => p.textContent)}`;
     await key('Enter');
-    await page.waitForFunction(() => !document.querySelector('dialog[open]'));
-    await pause(0); // the focus goes back with the dialog's close event
+    await closed();
     return said;
 }
 
