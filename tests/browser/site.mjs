@@ -130,14 +130,14 @@ export const shown = async () => ({ List1: await options('List1'), List2: await 
 export const replayed = ({ List1, List2, List3, List4, negative_enabled }) => ({ List1, List2, List3, List4, negative_enabled });
 
 // The accessible name of an element of that role, as the accessibility tree has it: its label
-// (aria-label, aria-labelledby, or else its text), once the tree, which follows the page a moment
-// later, has found it by that name and role.
+// (aria-label, aria-labelledby, or else its text), once the tree (a moment behind the page) has it so.
 export async function accessibleName(element, role) {
     const name = await element.evaluate((e) => e.getAttribute('aria-label') ?? e.getAttribute('aria-labelledby')?.split(' ')
         .map((id) => document.getElementById(id).textContent).join(' ') ?? e.textContent);
     const query = name ? `aria/${name}[role="${role}"]` : `aria/[name=""][role="${role}"]`;
-    const found = await page.waitForSelector(query, { timeout: 5000 }).then(() => page.$$(query), () => []);
-    const same = await Promise.all(found.map((each) => each.evaluate((a, b) => a === b, element)));
+    let same = [];
+    for (let tries = 0; !same.includes(true) && tries < 50; ++tries)
+        same = await pause(tries && 100).then(() => page.$$(query)).then((found) => Promise.all(found.map((each) => each.evaluate((a, b) => a === b, element))));
     assert.ok(same.includes(true), `the accessibility tree has no ${role} named "${name}" that is #${await element.evaluate((e) => e.id)}`);
     return name;
 }
